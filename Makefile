@@ -1,0 +1,28 @@
+# Volantis4: every target installs what is missing first, so a fresh Debian 12 machine needs nothing else.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all setup configure build test run bench fuzz clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+configure: setup
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@scripts/run.sh $(BUILD_DIR)
+
+bench: build
+	@$(BUILD_DIR)/bench/volantis4-bench
+
+clean:
+	@rm -rf $(BUILD_DIR)
