@@ -6,6 +6,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev libopenblas-dev
+  qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
 )
 
 missing=()

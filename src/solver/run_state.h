@@ -45,6 +45,18 @@ class MessagePanel {
   bool visible_ = false;
 };
 
+/// What one stage of a run reports: its panel lines in order, and whether it failed.
+struct StageReport {
+  std::vector<Message> messages;
+  bool failed = false;
+
+  void add(const Message& m) { messages.push_back(m); }
+  void fail(const Message& m) {
+    messages.push_back(m);
+    failed = true;
+  }
+};
+
 /// Everything the stages of a run coordinate through.
 struct RunState {
   RunFlags flags;
