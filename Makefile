@@ -1,6 +1,8 @@
 # Volantis4: every target installs what is missing first, so a fresh Debian 12 machine needs nothing else.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
 .PHONY: all setup configure build test run bench fuzz clean
 
@@ -23,6 +25,10 @@ run: build
 
 bench: build
 	@$(BUILD_DIR)/bench/volantis4-bench
+
+# Builds the file readers' fuzz targets with clang in $(FUZZ_DIR) and runs each for FUZZ_SECONDS.
+fuzz: setup
+	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(JOBS)
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "cli_calc.h"
 #include "cli_geometry.h"
 
 namespace volantis4 {
@@ -15,6 +16,17 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   bool geometryJson = false;
   CLI::App* geometry = app.add_subcommand("geometry", "Print each wing's planform figures and span stations as the wing pages show them");
   geometry->add_flag("--json", geometryJson, "Print one JSON object with full-precision numbers");
+
+  CalcOptions calcOptions;
+  std::string calcLanguage = "en";
+  CLI::App* calc = app.add_subcommand("calc", "Run the calculation on the default aircraft and print its results");
+  calc->add_flag("--json", calcOptions.json, "Print one JSON object with full-precision numbers");
+  calc->add_option("--lang", calcLanguage, "Language of the messages and legend lines")
+      ->check(CLI::IsMember({"en", "de"}))
+      ->capture_default_str();
+  calc->add_option("--margin", calcOptions.marginText, "Manual static margin in percent")
+      ->check(CLI::Number)
+      ->capture_default_str();
 
   try {
     app.parse(argc, argv);
@@ -30,6 +42,11 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   }
 
   if (geometry->parsed()) return printGeometry(defaultForm(), geometryJson, out);
+  if (calc->parsed()) {
+    calcOptions.language = calcLanguage == "de" ? Language::German : Language::English;
+    Document doc;
+    return printCalculation(doc, calcOptions, out);
+  }
   return 2;
 }
 

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets of the file readers with clang (libFuzzer, AddressSanitizer,
+# UndefinedBehaviorSanitizer) and runs each for a bounded time, seeded from fuzz/corpus.
+# Usage: scripts/fuzz.sh [build-dir] [seconds-per-target] [jobs]
+set -euo pipefail
+
+build_dir=${1:-build-fuzz}
+seconds=${2:-60}
+jobs=${3:-$(nproc)}
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+missing=()
+for p in clang libclang-rt-14-dev; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed'; then missing+=("$p"); fi
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DVOLANTIS4_FUZZ=ON >/dev/null
+cmake --build "$build_dir" -j "$jobs" --target volantis4_fuzzers
+
+mkdir -p "$build_dir/fuzz-artifacts"
+for target in aircraft legacy defaults clipboard codepage; do
+  work="$build_dir/fuzz-corpus/$target"  # new inputs go here, the committed seeds stay as they are
+  mkdir -p "$work"
+  dict=()
+  if [[ $target == aircraft || $target == legacy ]]; then dict=(-dict=fuzz/aircraft.dict); fi
+  echo "== fuzz_$target for ${seconds}s"
+  "$build_dir/fuzz/fuzz_$target" "${dict[@]}" -max_total_time="$seconds" -max_len=8192 -timeout=10 \
+    -print_final_stats=1 -artifact_prefix="$build_dir/fuzz-artifacts/${target}-" "$work" "fuzz/corpus/$target"
+done
+echo "No findings."

@@ -1,0 +1,29 @@
+#pragma once
+// The Calculate command, headless: geometry, lattice, equations, results, stability.
+
+#include "model/form.h"
+#include "solver/document.h"
+
+namespace volantis4 {
+
+/// Stages after which the window repaints while the run blocks.
+enum class RunStage { Calc, Grid, Konflikt, Lattice, Influence, Solve, Results };
+
+/// Receives the run's progress; the window repaints, the CLI ignores it.
+class RunObserver {
+ public:
+  virtual ~RunObserver() = default;
+  /// A stage has finished.
+  virtual void afterStage(RunStage) {}
+  /// The elimination's countdown: columns still to go.
+  virtual void countdown(int /*remaining*/) {}
+  /// The run wrote a field's text (a moved wing's height); the field's change has already been handled.
+  virtual void fieldWritten(FieldKey) {}
+};
+
+/// Runs `Button4Click` on the document: on success results_valid and grid_valid are set and
+/// doc.output/doc.results hold the results; on failure calc_failed is set and the panel says why.
+/// Returns true for a complete run.
+bool Button4Click(Document& doc, RunObserver* observer = nullptr);
+
+}  // namespace volantis4

@@ -1,0 +1,47 @@
+#include "solver/document.h"
+
+namespace volantis4 {
+
+void recomputeWing(Document& doc, int w) {
+  if (!doc.run.flags.keep_results) doc.run.flags.results_valid = false;
+  recomputeWing(doc.geometry, doc.form, w);
+}
+
+void Calc(Document& doc, Sender /*sender*/) {
+  if (!doc.run.flags.keep_results) {
+    doc.run.flags.results_valid = false;
+    doc.run.flags.grid_valid = false;
+  }
+  for (int w = 1; w <= kWingCount; ++w) recomputeWing(doc, w);
+  readPositions(doc.geometry, doc.form);
+  doc.run.panel.reset(doc.language);
+}
+
+FieldHandler setFieldText(Document& doc, FieldKey key, const std::string& text) {
+  fieldText(doc.form, key) = text;
+  switch (key.kind) {
+    case FieldKind::PositionX:
+    case FieldKind::PositionZ:
+      Calc(doc, Sender::PositionField);
+      return FieldHandler::Calc;
+    case FieldKind::Gap:
+      recomputeWing(doc, key.wing);
+      return FieldHandler::GapChange;
+    default:
+      recomputeWing(doc, key.wing);
+      return FieldHandler::WingRecomputation;
+  }
+}
+
+void chooseTrapezia(Document& doc, int w, int t) {
+  doc.form.wing(w).checkedTrapezia = t;
+  recomputeWing(doc, w);
+}
+
+void chooseWingsCount(Document& doc, int n) {
+  doc.form.wingsCount = n;
+  doc.run.solver_wings_count = n;
+  Calc(doc, Sender::WingsCount);
+}
+
+}  // namespace volantis4

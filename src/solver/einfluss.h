@@ -1,0 +1,31 @@
+#pragma once
+// The influence matrix of the vortex lattice: z velocity at every control point from every horseshoe.
+
+#include <vector>
+
+#include "solver/lattice.h"
+#include "solver/run_state.h"
+
+namespace volantis4 {
+
+/// An n × n matrix stored by rows in one buffer: entry [row][col] at row * n + col.
+struct InfluenceMatrix {
+  int n = 0;
+  std::vector<double> values;  // n * n entries
+};
+
+/// What EINFLUSS produces.
+struct EinflussResult {
+  InfluenceMatrix matrix;
+  StageReport report;
+};
+
+/// EINFLUSS: M[j][i] = 4π × z velocity at control point j from horseshoe i of unit circulation and
+/// its mirror image in y = 0 (mm⁻¹, positive up). Rows and columns follow the panel order (wing
+/// 1..wingsInUse, strip root to tip, row front to back); n is the number of panels walked, so the
+/// matrix always matches the lattice. A walked count that disagrees with lattice.n_panels is reported
+/// (InfluenceCountMismatch, failed) with the matrix kept; a malformed lattice or one above kMaxPanels
+/// panels is refused with an empty matrix. `buffer` lends its allocation (the previous run's matrix).
+EinflussResult EINFLUSS(const Lattice& lattice, std::vector<double> buffer = {});
+
+}  // namespace volantis4

@@ -1,0 +1,48 @@
+#pragma once
+// Induced z velocity of one horseshoe vortex (bound segment plus two trailing legs to x = +inf).
+
+#include <cmath>
+
+namespace volantis4 {
+
+/// A vector in aircraft coordinates (mm): x aft, y spanwise, z up.
+struct Vec3 {
+  double x = 0;
+  double y = 0;
+  double z = 0;
+};
+
+/// INDU: 4π × the z velocity at a field point induced by a horseshoe of unit circulation.
+/// (ax, ay, az) and (bx, by, bz) run from the segment's first and second end to the field point;
+/// the bound segment runs from the first end to the second, the legs leave both ends towards +x.
+/// A field point on the segment's line gets no bound-segment term; on a leg's line the leg's
+/// term stays finite. Branch-free so that loops over many vortices vectorise.
+inline double INDU(double ax, double ay, double az, double bx, double by, double bz) noexcept {
+  const double dx = bx - ax;
+  const double dy = by - ay;
+  const double dz = bz - az;
+  const double dA = dx * ax + dy * ay + dz * az;
+  const double dB = dx * bx + dy * by + dz * bz;
+  const double lenA = std::sqrt(ax * ax + ay * ay + az * az);
+  const double lenB = std::sqrt(bx * bx + by * by + bz * bz);
+
+  const double cx = dy * az - dz * ay;
+  const double cy = dz * ax - dx * az;
+  const double cz = dx * ay - dy * ax;
+  const double q = cx * cx + cy * cy + cz * cz;
+  const double bound = (dA / lenA - dB / lenB) / q;
+  const double f = q == 0.0 ? 0.0 : bound;
+
+  // A field point on a leg's line: a tiny z offset keeps 0 × (finite) instead of 0 / 0.
+  const double azLeg = ((ay == 0.0) & (az == 0.0)) ? 1e-17 : az;
+  const double bzLeg = ((by == 0.0) & (bz == 0.0)) ? 1e-17 : bz;
+  const double gA = (ax / lenA + 1.0) / (ay * ay + azLeg * azLeg);
+  const double gB = (bx / lenB + 1.0) / (by * by + bzLeg * bzLeg);
+
+  return cz * f - ay * gA + by * gB;
+}
+
+/// INDU on two vectors: see above.
+inline double INDU(const Vec3& a, const Vec3& b) noexcept { return INDU(a.x, a.y, a.z, b.x, b.y, b.z); }
+
+}  // namespace volantis4

@@ -1,0 +1,72 @@
+#include "solver/stabil.h"
+
+#include <cctype>
+#include <charconv>
+#include <system_error>
+
+#include "model/numbers.h"
+
+namespace volantis4 {
+namespace {
+
+bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+}  // namespace
+
+MarginPair marginPair(int solverWingsCount) {
+  return solverWingsCount < 2 ? MarginPair{4, 8} : MarginPair{8, 16};
+}
+
+double readManualMargin(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  const std::string_view rest = text.substr(i);
+  // A number starts with a digit, or with a point followed by a digit; this keeps out "inf" and "nan".
+  const bool startsNumber = !rest.empty() && (isDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && isDigit(rest[1])));
+  if (!startsNumber) return 0;
+  double value = 0;
+  const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
+  (void)end;
+  if (error != std::errc{}) return 0;
+  return negative ? -value : value;
+}
+
+double centreOfGravity(double xnp, double lmue, double sigma) { return xnp - lmue * sigma * 0.01; }
+
+StabilityProposal STABIL(double xnp, double lmue, int solverWingsCount, std::string_view marginText) {
+  StabilityProposal p;
+  p.margins = marginPair(solverWingsCount);
+  p.manual_margin = readManualMargin(marginText);
+  p.x_cg_low = centreOfGravity(xnp, lmue, p.margins.low);
+  p.x_cg_high = centreOfGravity(xnp, lmue, p.margins.high);
+  p.x_cg_manual = centreOfGravity(xnp, lmue, p.manual_margin);
+  return p;
+}
+
+std::string label21Caption(bool resultsValid, double xnp, const StabilityProposal& proposal, Language language) {
+  if (!resultsValid) return "%";
+  const char* head = language == Language::English ? "%  AC-CG= " : "%  NP-SP= ";
+  return head + formatFixed(xnp - proposal.x_cg_manual, 0, 1) + "mm";
+}
+
+std::vector<LegendLine> legendLines(double sb, double lmue, double xnp, const StabilityProposal& p, bool manualChoice,
+                                    Language language) {
+  const bool en = language == Language::English;
+  const std::string cg = en ? "x_cg (" : "x_SP (";
+  using Ink = LegendLine::Ink;
+  std::vector<LegendLine> lines;
+  lines.push_back({232, Ink::Black, (en ? "Reference area (S): " : "Bezugsfläche (S): ") + formatFixed(sb / 10000, 0, 2) + "dm^2 "});
+  lines.push_back({249, Ink::Black, (en ? "Reference length (lm): " : "Bezugstiefe (lm): ") + formatFixed(lmue, 0, 1) + "mm "});
+  if (manualChoice) {
+    lines.push_back({282, Ink::Blue, cg + formatFixed(p.manual_margin, 0, 1) + "%): " + formatFixed(p.x_cg_manual, 0, 1) + "mm     "});
+  } else {
+    lines.push_back({266, Ink::Blue, cg + formatFixed(p.margins.high, 0, 0) + "%): " + formatFixed(p.x_cg_high, 0, 1) + "mm   "});
+    lines.push_back({282, Ink::Blue, cg + formatFixed(p.margins.low, 0, 0) + "%): " + formatFixed(p.x_cg_low, 0, 1) + "mm   "});
+  }
+  lines.push_back({298, Ink::Red, (en ? "x_ac: " : "x_NP: ") + formatFixed(xnp, 0, 1) + "mm    "});
+  return lines;
+}
+
+}  // namespace volantis4

@@ -1,0 +1,57 @@
+#pragma once
+// Stability: the proposed centre of gravity for a static margin, and its texts.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/language.h"
+
+namespace volantis4 {
+
+/// The automatic margins (percent of the reference chord): (4, 8) with one wing, else (8, 16).
+struct MarginPair {
+  double low = 0;   // smaller margin
+  double high = 0;  // larger margin
+};
+MarginPair marginPair(int solverWingsCount);
+
+/// The manual margin in the text of Edit_Mstab: the leading decimal number (blanks skipped,
+/// optional sign, point as decimal separator, optional exponent); trailing text is ignored.
+/// A text that does not start with a number, or a number beyond the double range, gives 0.
+double readManualMargin(std::string_view text);
+
+/// Centre of gravity for margin sigma (percent): xnp − lmue·sigma·0.01 (mm, positive aft).
+double centreOfGravity(double xnp, double lmue, double sigma);
+
+/// STABIL's proposal.
+struct StabilityProposal {
+  MarginPair margins;
+  double manual_margin = 0;  // percent
+  double x_cg_low = 0;       // for the smaller automatic margin, mm
+  double x_cg_high = 0;      // for the larger automatic margin, mm
+  double x_cg_manual = 0;    // for the manual margin, mm
+};
+
+/// STABIL's arithmetic from the neutral point and reference chord (mm), the solver wing count and
+/// the text of Edit_Mstab.
+StabilityProposal STABIL(double xnp, double lmue, int solverWingsCount, std::string_view marginText);
+
+/// The caption of Label21: "%" without valid results, else "%  AC-CG= " (German "%  NP-SP= ")
+/// + (xnp − x_cg_manual) with one decimal + "mm".
+std::string label21Caption(bool resultsValid, double xnp, const StabilityProposal& proposal, Language language);
+
+/// One legend line of the top view's result overlay, written at x = 9.
+struct LegendLine {
+  enum class Ink { Black, Blue, Red };
+  int y = 0;  // pixel row
+  Ink ink = Ink::Black;
+  std::string text;
+};
+
+/// The legend lines in drawing order: reference area (sb in dm²), reference length (lmue), the
+/// centre-of-gravity lines of the current mode (two automatic or one manual), and x_ac (xnp).
+std::vector<LegendLine> legendLines(double sb, double lmue, double xnp, const StabilityProposal& proposal,
+                                    bool manualChoice, Language language);
+
+}  // namespace volantis4

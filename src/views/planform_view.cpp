@@ -1,0 +1,120 @@
+#include "views/planform_view.h"
+
+#include <cstdint>
+
+#include "model/language.h"
+#include "model/numbers.h"
+
+namespace volantis4 {
+namespace {
+
+void line(Canvas& canvas, int x1, int y1, int x2, int y2) {
+  canvas.moveTo(x1, y1);
+  canvas.lineTo(x2, y2);
+}
+
+// A row of the centre column: R(mm · s + cy), the root row added before rounding.
+int centreRow(double mm, const PlanformMapping& m) { return roundHalfEven(mm * m.scale + m.cy); }
+
+// Pixel corners of one wing half (side +1 right, -1 left), products rounded one by one.
+struct HalfMapper {
+  const Wing& wing;
+  const PlanformMapping& m;
+  int side;
+
+  int column(std::size_t s) const {
+    const int offset = roundHalfEven(wing.y[s] * m.scale);
+    return static_cast<int>(static_cast<std::int64_t>(m.cx) + side * static_cast<std::int64_t>(offset));
+  }
+  Point leading(std::size_t s) const { return {column(s), planformPixel(m.cy, s == 0 ? 0 : wing.x[s], m.scale)}; }
+  Point trailing(std::size_t s) const {
+    const std::int64_t aft = static_cast<std::int64_t>(s == 0 ? 0 : wing.x[s]) + wing.chord[s];
+    return {column(s), planformPixel(m.cy, static_cast<double>(aft), m.scale)};
+  }
+};
+
+void moveTo(Canvas& canvas, Point p) { canvas.moveTo(p.x, p.y); }
+void lineTo(Canvas& canvas, Point p) { canvas.lineTo(p.x, p.y); }
+
+void drawOutline(Canvas& canvas, const Wing& wing, const PlanformMapping& m) {
+  const HalfMapper right{wing, m, 1};
+  const HalfMapper left{wing, m, -1};
+  const bool gap = wing.gap != 0;
+  // Trapezium 1: the root chord only with a gap (otherwise it lies on the centre line).
+  moveTo(canvas, right.leading(0));
+  lineTo(canvas, right.leading(1));
+  lineTo(canvas, right.trailing(1));
+  lineTo(canvas, right.trailing(0));
+  if (gap) lineTo(canvas, right.leading(0));
+  moveTo(canvas, left.trailing(0));
+  lineTo(canvas, left.trailing(1));
+  lineTo(canvas, left.leading(1));
+  lineTo(canvas, left.leading(0));
+  if (gap) lineTo(canvas, left.trailing(0));
+
+  for (std::size_t inner = 1; inner + 1 < static_cast<std::size_t>(wing.wingsections); ++inner) {
+    for (const HalfMapper* half : {&right, &left}) {
+      moveTo(canvas, half->leading(inner));
+      lineTo(canvas, half->leading(inner + 1));
+      lineTo(canvas, half->trailing(inner + 1));
+      lineTo(canvas, half->trailing(inner));
+    }
+  }
+}
+
+}  // namespace
+
+PlanformInput planformInput(const AircraftGeometry& geometry, int w, bool resultsValid, double acX) {
+  return {w, geometry.wing(w), geometry.figure(w).r25, geometry.figure(w).lm, resultsValid, acX,
+          geometry.position(w).x};
+}
+
+PlanformMapping drawPlanform(Canvas& canvas, const PlanformInput& input, const SystemColours& colours) {
+  const int W = canvas.width();
+  const int H = canvas.height();
+  const PlanformMapping m = planformMapping(input.shape, W, H);
+  const int cx = m.cx;
+  const int cy = m.cy;
+
+  canvas.setBrushColour(colours.infoBackground);
+  canvas.fillRect({0, 0, W, H});
+
+  canvas.setPenColour(kBlack);
+  line(canvas, W, cy, 0, cy);
+  line(canvas, cx, 0, cx, H);
+  canvas.lineTo(cx + 2, H - 10);
+  line(canvas, cx, H, cx - 2, H - 10);
+  line(canvas, W - 10, cy + 2, W, cy);
+  canvas.lineTo(W - 10, cy - 2);
+
+  canvas.setPenColour(kRed);
+  line(canvas, cx + 20, 30, cx + 20, 3);
+  canvas.lineTo(cx + 18, 13);
+  line(canvas, cx + 20, 3, cx + 22, 13);
+
+  if (m.drawable()) {
+    canvas.setPenWidth(2);
+    const int centre = centreRow(input.r25, m);
+    line(canvas, cx - 1, centre, cx + 2, centre);
+
+    canvas.setPenWidth(1);
+    const double a = input.r25 - input.lm / 4;
+    line(canvas, cx, centreRow(a, m), cx, centreRow(a + input.lm, m));
+
+    if (input.resultsValid) {
+      canvas.setPenColour(kBlack);
+      const int row = centreRow(input.acX - input.wingX, m);
+      line(canvas, cx - 3, row, cx + 4, row);
+    }
+
+    canvas.setPenColour(wingColour(input.wing));
+    canvas.setPenWidth(1);
+    drawOutline(canvas, input.shape, m);
+  }
+
+  canvas.textOut(cx + 5, H - 20, text(TextId::AxisLabelX, Language::English));
+  canvas.textOut(W - 18, cy - 17, text(TextId::AxisLabelY, Language::English));
+  return m;
+}
+
+}  // namespace volantis4

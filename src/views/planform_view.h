@@ -1,0 +1,32 @@
+#pragma once
+// The planform image of a wing page: the wing to scale, both halves, with its axes, geometric
+// centre, mean aerodynamic chord and, after a calculation, its own aerodynamic centre.
+
+#include "model/aircraft_geometry.h"
+#include "model/planform_mapping.h"
+#include "model/wing.h"
+#include "views/canvas.h"
+
+namespace volantis4 {
+
+/// What the planform drawing reads besides the canvas.
+struct PlanformInput {
+  int wing = 1;              // 1-5: the outline colour
+  Wing shape;                // the wing as read from its fields (mm)
+  double r25 = 0;            // geometric centre, mm aft of the root leading edge
+  double lm = 0;             // mean aerodynamic chord, mm
+  bool resultsValid = false; // results_valid: mark the aerodynamic centre
+  double acX = 0;            // the wing's own aerodynamic centre, aircraft x (mm, positive aft)
+  int wingX = 0;             // wing_x: the wing's position (mm)
+};
+
+/// The input of wing w from the recomputed geometry and the run's results.
+PlanformInput planformInput(const AircraftGeometry& geometry, int w, bool resultsValid, double acX);
+
+/// Redraws the whole planform image with the pen, brush and font carried over from the previous
+/// drawing; returns the mapping, whose scale (px/mm) the mouse editing keeps. A wing without
+/// span or chord extent gets the axes, the arrow and the labels but no outline or marks, and
+/// scale 0.
+PlanformMapping drawPlanform(Canvas& canvas, const PlanformInput& input, const SystemColours& colours);
+
+}  // namespace volantis4

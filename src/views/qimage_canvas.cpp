@@ -1,0 +1,172 @@
+#include "views/qimage_canvas.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+#include "model/numbers.h"
+
+namespace volantis4 {
+namespace {
+
+QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+Rgb toRgb(const QColor& c) { return {c.red(), c.green(), c.blue()}; }
+
+// Lines reaching this far out are clipped first, so that QPainter's fixed-point arithmetic and
+// the line stepping below stay in range.
+constexpr double kFar = 1'000'000;
+
+// Liang-Barsky clipping of a segment to the square of half-side kFar; false when nothing is left.
+bool clipFar(Point& from, Point& to) {
+  const double x0 = from.x, y0 = from.y, dx = static_cast<double>(to.x) - x0, dy = static_cast<double>(to.y) - y0;
+  double t0 = 0, t1 = 1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x0 + kFar, kFar - x0, y0 + kFar, kFar - y0};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  from = {roundHalfEven(x0 + t0 * dx), roundHalfEven(y0 + t0 * dy)};
+  to = {roundHalfEven(x0 + t1 * dx), roundHalfEven(y0 + t1 * dy)};
+  return true;
+}
+
+bool isFar(Point p) { return std::abs(static_cast<double>(p.x)) > kFar || std::abs(static_cast<double>(p.y)) > kFar; }
+
+}  // namespace
+
+QImageCanvas::QImageCanvas(int width, int height)
+    : owned_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32), image_(&owned_) {
+  owned_.fill(Qt::white);
+}
+
+QImageCanvas::QImageCanvas(QImage* target) : image_(target) {}
+
+void QImageCanvas::resize(int width, int height) {
+  QImage next(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+  next.fill(Qt::white);
+  if (!image_->isNull() && !next.isNull()) {
+    QPainter painter(&next);
+    painter.drawImage(0, 0, *image_);
+  }
+  *image_ = std::move(next);
+}
+
+void QImageCanvas::preparePen(QPainter& painter) const {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setRenderHint(QPainter::TextAntialiasing, false);
+  QPen pen(toQColor(penColour()));
+  pen.setWidth(std::max(penWidth(), 1));
+  pen.setCapStyle(Qt::FlatCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  painter.setPen(pen);
+  painter.setBrush(toQColor(brushColour()));
+}
+
+void QImageCanvas::drawLine(Point from, Point to) {
+  if (image_->isNull() || from == to) return;
+  if ((isFar(from) || isFar(to)) && !clipFar(from, to)) return;
+  if (penWidth() > 1) {
+    QPainter painter(image_);
+    preparePen(painter);
+    painter.drawLine(from.x, from.y, to.x, to.y);
+    return;
+  }
+  // One-pixel lines are rasterised here: QPainter leaves out the end with the larger
+  // coordinate whatever the direction, while a line must leave out its end point.
+  const std::int64_t x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
+  const bool xMajor = std::abs(x1 - x0) >= std::abs(y1 - y0);
+  const std::int64_t major0 = xMajor ? x0 : y0, minor0 = xMajor ? y0 : x0;
+  const std::int64_t majorLength = std::abs(xMajor ? x1 - x0 : y1 - y0);
+  const std::int64_t minorLength = std::abs(xMajor ? y1 - y0 : x1 - x0);
+  const std::int64_t majorStep = (xMajor ? x1 - x0 : y1 - y0) < 0 ? -1 : 1;
+  const std::int64_t minorStep = (xMajor ? y1 - y0 : x1 - x0) < 0 ? -1 : 1;
+  const std::int64_t majorLimit = xMajor ? image_->width() : image_->height();
+  const std::int64_t minorLimit = xMajor ? image_->height() : image_->width();
+  // Only the steps whose major coordinate lies inside the image.
+  std::int64_t first = 0, last = majorLength - 1;
+  if (majorStep > 0) {
+    first = std::max(first, -major0);
+    last = std::min(last, majorLimit - 1 - major0);
+  } else {
+    first = std::max(first, major0 - (majorLimit - 1));
+    last = std::min(last, major0);
+  }
+  const QRgb colour = qRgb(penColour().r, penColour().g, penColour().b);
+  for (std::int64_t i = first; i <= last; ++i) {
+    // Nearest pixel to the exact line; a tie moves away from the start.
+    const std::int64_t minor = minor0 + minorStep * ((2 * i * minorLength + majorLength) / (2 * majorLength));
+    const std::int64_t major = major0 + majorStep * i;
+    if (minor < 0 || minor >= minorLimit) continue;
+    const auto px = static_cast<int>(xMajor ? major : minor), py = static_cast<int>(xMajor ? minor : major);
+    image_->setPixel(px, py, colour);
+  }
+}
+
+void QImageCanvas::fillRect(Rect rect) {
+  if (image_->isNull() || rect.right <= rect.left || rect.bottom <= rect.top) return;
+  QPainter painter(image_);
+  preparePen(painter);
+  const QRect area(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
+  painter.fillRect(area, toQColor(brushColour()));
+  painter.setBrush(Qt::NoBrush);
+  // A 1-pixel pen around (l, t, w-1, h-1) covers exactly the outermost ring.
+  painter.drawRect(area.adjusted(0, 0, -1, -1));
+}
+
+void QImageCanvas::polygon(const std::vector<Point>& points) {
+  if (image_->isNull() || points.empty()) return;
+  QPolygon shape;
+  shape.reserve(static_cast<qsizetype>(points.size()));
+  for (const Point& p : points) shape << QPoint(p.x, p.y);
+  QPainter painter(image_);
+  preparePen(painter);
+  painter.drawPolygon(shape);
+}
+
+void QImageCanvas::textOut(int x, int y, std::string_view text) {
+  if (image_->isNull() || text.empty()) return;
+  const Font& f = font();
+  QFont qfont(QString::fromStdString(f.name));
+  qfont.setPixelSize(std::max(1, roundHalfEven(f.size * 96.0 / 72.0)));
+  qfont.setBold(f.bold);
+  qfont.setItalic(f.italic);
+  qfont.setUnderline(f.underline);
+  qfont.setStyleStrategy(QFont::NoAntialias);
+  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+
+  QPainter painter(image_);
+  painter.setRenderHint(QPainter::TextAntialiasing, false);
+  painter.setFont(qfont);
+  const QFontMetrics metrics(qfont);
+  painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), toQColor(brushColour()));
+  painter.setPen(toQColor(f.colour));
+  painter.drawText(QPoint(x, y + metrics.ascent()), s);
+}
+
+void QImageCanvas::stretchDraw(Rect target, const Canvas& source) {
+  const auto* other = dynamic_cast<const QImageCanvas*>(&source);
+  if (image_->isNull() || other == nullptr || other->image().isNull()) return;
+  QPainter painter(image_);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(QRect(target.left, target.top, target.right - target.left, target.bottom - target.top),
+                    other->image());
+}
+
+SystemColours systemColoursFromPalette() {
+  const QPalette palette = QGuiApplication::palette();
+  return {toRgb(palette.color(QPalette::ToolTipBase)), toRgb(palette.color(QPalette::Midlight))};
+}
+
+}  // namespace volantis4

@@ -1,0 +1,691 @@
+#include "files/aircraft_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+
+#include "file_test_support.h"
+#include "files/file_name.h"
+
+namespace volantis4 {
+namespace {
+
+using testing::crlf;
+using testing::TempDir;
+
+// The 27-line file of a one-wing aircraft of one trapezium without results.
+constexpr std::string_view kOneWingFile = R"(<aircraft>
+ <wings_count>1</wings_count>
+ 
+ <wing>
+  <wing_id>1</wing_id>
+  <wingsections>2</wingsections>
+  <wing_position>
+   <x>-35</x>
+   <z>12</z>
+  </wing_position>
+  <section>
+   <section_id>1</section_id>
+   <x>0</x>
+   <y>0</y>
+   <chord>250</chord>
+  </section>
+  <section>
+   <section_id>2</section_id>
+   <x>120</x>
+   <y>750</y>
+   <chord>130</chord>
+  </section>
+ </wing>
+ 
+ <comment>Glider, one piece</comment>
+</aircraft>
+ 
+)";
+
+Form oneWingForm() {
+  Form f = defaultForm();
+  f.wingsCount = 1;
+  WingFields& w = f.wing(1);
+  w.checkedTrapezia = 1;
+  w.gap = "0";
+  w.widths[0] = "-750";  // widths are written as the model holds them: absolute
+  w.offsets[0] = "120";
+  w.chords[0] = " 250";
+  w.chords[1] = "130";
+  w.positionX = "-35";
+  w.positionZ = "12";
+  f.remarks = "Glider, one piece";
+  return f;
+}
+
+constexpr std::string_view kHead5 = "<aircraft>\n <wings_count>5</wings_count>\n \n";
+constexpr std::string_view kHead3 = "<aircraft>\n <wings_count>3</wings_count>\n \n";
+
+// Wing blocks of the default aircraft, worked out from its table.
+constexpr std::string_view kWing1 = R"( <wing>
+  <wing_id>1</wing_id>
+  <wingsections>5</wingsections>
+  <wing_position>
+   <x>0</x>
+   <z>-190</z>
+  </wing_position>
+  <section>
+   <section_id>1</section_id>
+   <x>0</x>
+   <y>0</y>
+   <chord>335</chord>
+  </section>
+  <section>
+   <section_id>2</section_id>
+   <x>0</x>
+   <y>220</y>
+   <chord>335</chord>
+  </section>
+  <section>
+   <section_id>3</section_id>
+   <x>131</x>
+   <y>764</y>
+   <chord>335</chord>
+  </section>
+  <section>
+   <section_id>4</section_id>
+   <x>140</x>
+   <y>50</y>
+   <chord>295</chord>
+  </section>
+  <section>
+   <section_id>5</section_id>
+   <x>215</x>
+   <y>66</y>
+   <chord>120</chord>
+  </section>
+ </wing>
+ 
+)";
+
+constexpr std::string_view kWing2 = R"( <wing>
+  <wing_id>2</wing_id>
+  <wingsections>5</wingsections>
+  <wing_position>
+   <x>1167</x>
+   <z>0</z>
+  </wing_position>
+  <section>
+   <section_id>1</section_id>
+   <x>0</x>
+   <y>0</y>
+   <chord>135</chord>
+  </section>
+  <section>
+   <section_id>2</section_id>
+   <x>0</x>
+   <y>105</y>
+   <chord>282</chord>
+  </section>
+  <section>
+   <section_id>3</section_id>
+   <x>0</x>
+   <y>210</y>
+   <chord>282</chord>
+  </section>
+  <section>
+   <section_id>4</section_id>
+   <x>48</x>
+   <y>75</y>
+   <chord>180</chord>
+  </section>
+  <section>
+   <section_id>5</section_id>
+   <x>116</x>
+   <y>18</y>
+   <chord>50</chord>
+  </section>
+ </wing>
+ 
+)";
+
+constexpr std::string_view kWing3 = R"( <wing>
+  <wing_id>3</wing_id>
+  <wingsections>5</wingsections>
+  <wing_position>
+   <x>-135</x>
+   <z>240</z>
+  </wing_position>
+  <section>
+   <section_id>1</section_id>
+   <x>0</x>
+   <y>0</y>
+   <chord>335</chord>
+  </section>
+  <section>
+   <section_id>2</section_id>
+   <x>0</x>
+   <y>220</y>
+   <chord>335</chord>
+  </section>
+  <section>
+   <section_id>3</section_id>
+   <x>131</x>
+   <y>764</y>
+   <chord>335</chord>
+  </section>
+  <section>
+   <section_id>4</section_id>
+   <x>140</x>
+   <y>50</y>
+   <chord>295</chord>
+  </section>
+  <section>
+   <section_id>5</section_id>
+   <x>215</x>
+   <y>66</y>
+   <chord>120</chord>
+  </section>
+ </wing>
+ 
+)";
+
+constexpr std::string_view kWing4 = R"( <wing>
+  <wing_id>4</wing_id>
+  <wingsections>4</wingsections>
+  <wing_position>
+   <x>-400</x>
+   <z>-60</z>
+  </wing_position>
+  <section>
+   <section_id>1</section_id>
+   <x>0</x>
+   <y>0</y>
+   <chord>1850</chord>
+  </section>
+  <section>
+   <section_id>2</section_id>
+   <x>0</x>
+   <y>25</y>
+   <chord>1550</chord>
+  </section>
+  <section>
+   <section_id>3</section_id>
+   <x>10</x>
+   <y>50</y>
+   <chord>1100</chord>
+  </section>
+  <section>
+   <section_id>4</section_id>
+   <x>40</x>
+   <y>25</y>
+   <chord>700</chord>
+  </section>
+ </wing>
+ 
+)";
+
+constexpr std::string_view kWing5 = R"( <wing>
+  <wing_id>5</wing_id>
+  <wingsections>3</wingsections>
+  <wing_position>
+   <x>-135</x>
+   <z>-350</z>
+  </wing_position>
+  <section>
+   <section_id>1</section_id>
+   <x>0</x>
+   <y>300</y>
+   <chord>600</chord>
+  </section>
+  <section>
+   <section_id>2</section_id>
+   <x>-80</x>
+   <y>38</y>
+   <chord>680</chord>
+  </section>
+  <section>
+   <section_id>3</section_id>
+   <x>0</x>
+   <y>38</y>
+   <chord>600</chord>
+  </section>
+ </wing>
+ 
+)";
+
+std::string joined(std::initializer_list<std::string_view> parts) {
+  std::string s;
+  for (std::string_view p : parts) s += p;
+  return crlf(s);
+}
+
+TEST(AircraftFileWriter, OneWingExampleIsTwentySevenExactLines) {
+  const AircraftFileText text = aircraftFileText(oneWingForm(), std::nullopt);
+  EXPECT_EQ(text.bytes, crlf(kOneWingFile));
+  EXPECT_EQ(std::count(text.bytes.begin(), text.bytes.end(), '\n'), 27);
+  EXPECT_EQ(text.replacedCharacters, 0u);
+}
+
+TEST(AircraftFileWriter, FiveWingsWithResultsAndAnUmlaut) {
+  Form f = defaultForm();
+  f.remarks = "Flügel aus Balsa";
+  const AircraftResults r{458230.0, 296.875, 5.5};
+  const std::string expected =
+      joined({kHead5, kWing1, kWing2, kWing3, kWing4, kWing5,
+              " <sb>458230.0</sb>\n <lmue>296.88</lmue>\n <xnp>5.50</xnp>\n \n"}) +
+      " <comment>Fl\xFCgel aus Balsa</comment>\r\n</aircraft>\r\n \r\n";
+  EXPECT_EQ(aircraftFileText(f, r).bytes, expected);
+}
+
+TEST(AircraftFileWriter, ThreeWingsWithoutResultsLeaveOutWingsFourAndFive) {
+  Form f = defaultForm();
+  f.wingsCount = 3;
+  f.remarks = "";
+  const std::string expected =
+      joined({kHead3, kWing1, kWing2, kWing3, " <comment></comment>\n</aircraft>\n \n"});
+  EXPECT_EQ(aircraftFileText(f, std::nullopt).bytes, expected);
+}
+
+struct ResultLines {
+  AircraftResults results;
+  std::string_view lines;
+};
+
+class AircraftFileResults : public ::testing::TestWithParam<ResultLines> {};
+
+TEST_P(AircraftFileResults, RealsAreFixedPointRightJustifiedInFour) {
+  Form f = oneWingForm();
+  const std::string bytes = aircraftFileText(f, GetParam().results).bytes;
+  EXPECT_NE(bytes.find(crlf(GetParam().lines)), std::string::npos) << bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reals, AircraftFileResults,
+    ::testing::Values(ResultLines{{3.5, 0, 0}, " <sb> 3.5</sb>\n <lmue>0.00</lmue>\n <xnp>0.00</xnp>\n \n <comment>"},
+                      ResultLines{{123.45, 1.005, -12.345}, " <sb>123.5</sb>\n <lmue>1.01</lmue>\n <xnp>-12.35</xnp>\n"},
+                      ResultLines{{0.04, 99.994, -0.001}, " <sb> 0.0</sb>\n <lmue>99.99</lmue>\n <xnp>0.00</xnp>\n"}));
+
+TEST(AircraftFileWriter, CommentLinesLessThanAndUnencodableCharacters) {
+  Form f = oneWingForm();
+  f.remarks = "a < b\nα and ♥\n";
+  const AircraftFileText text = aircraftFileText(f, std::nullopt);
+  EXPECT_NE(text.bytes.find(" <comment>a &lt; b\r\n? and ?\r\n</comment>\r\n</aircraft>\r\n \r\n"), std::string::npos);
+  EXPECT_EQ(text.replacedCharacters, 2u);
+}
+
+// ---- Round trips ----
+
+class AircraftRoundTrip : public ::testing::TestWithParam<std::string_view> {};
+
+TEST_P(AircraftRoundTrip, SaveLoadSaveGivesTheSameBytesAndTheSameForm) {
+  TempDir dir;
+  const std::string path = dir.file("plane.vn4");
+  Form f = defaultForm();
+  f.remarks = std::string(GetParam());
+  const AircraftResults results{458230.0, 296.88, 5.5};
+
+  ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, f, results)));
+  const std::string first = testing::readBytes(path);
+  const AircraftLoad once = Load2(path, defaultForm(), {});
+  ASSERT_TRUE(std::holds_alternative<LoadedAircraft>(once));
+  const LoadedAircraft& a = std::get<LoadedAircraft>(once);
+  EXPECT_EQ(a.form.remarks, GetParam());
+  EXPECT_EQ(a.results.sb, 458230.0);
+  EXPECT_EQ(a.results.lmue, 296.88);
+  EXPECT_EQ(a.results.xnp, 5.5);
+
+  ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, a.form, a.results)));
+  EXPECT_EQ(testing::readBytes(path), first);
+  const AircraftLoad twice = Load2(path, defaultForm(), {});
+  ASSERT_TRUE(std::holds_alternative<LoadedAircraft>(twice));
+  EXPECT_EQ(std::get<LoadedAircraft>(twice).form, a.form);
+}
+
+INSTANTIATE_TEST_SUITE_P(Remarks, AircraftRoundTrip,
+                         ::testing::Values("", "one line", "Flügel äöü ÄÖÜ ß € „Zitat“ – ok", "CG < 50 mm, x<y>z",
+                                           "first\nsecond\n\nfourth", "ends with a break\n", "\n", "\n\n",
+                                           "&lt; written literally, &amp; too, & alone",
+                                           "</comment> and <comment> inside", " leading and trailing blanks ",
+                                           "tab\there"));
+
+TEST(AircraftRoundTrip, RemarkLineBreaksOfAnyKindReadBackAsNewlines) {
+  TempDir dir;
+  const std::string path = dir.file("plane.vn4");
+  Form f = oneWingForm();
+  f.remarks = "a\r\nb\rc\nd";
+  ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, f, std::nullopt)));
+  const AircraftLoad load = Load2(path, defaultForm(), {});
+  ASSERT_TRUE(std::holds_alternative<LoadedAircraft>(load));
+  EXPECT_EQ(std::get<LoadedAircraft>(load).form.remarks, "a\nb\nc\nd");
+}
+
+TEST(AircraftRoundTrip, LoadedFieldsAreRightJustifiedInFour) {
+  const AircraftLoad load = readAircraftText(crlf(kOneWingFile), "one.vn4", defaultForm(), {});
+  ASSERT_TRUE(std::holds_alternative<LoadedAircraft>(load));
+  const Form& f = std::get<LoadedAircraft>(load).form;
+  EXPECT_EQ(f.wingsCount, 1);
+  const WingFields& w = f.wing(1);
+  EXPECT_EQ(w.checkedTrapezia, 1);
+  EXPECT_EQ(w.gap, "   0");
+  EXPECT_EQ(w.chords, (std::array<std::string, 5>{" 250", " 130", "  10", "  10", "  10"}));
+  EXPECT_EQ(w.widths, (std::array<std::string, 4>{" 750", "  10", "  10", "  10"}));
+  EXPECT_EQ(w.offsets, (std::array<std::string, 4>{" 120", "  10", "  10", "  10"}));
+  EXPECT_EQ(w.positionX, " -35");
+  EXPECT_EQ(w.positionZ, "  12");
+  EXPECT_EQ(f.remarks, "Glider, one piece");
+}
+
+// ---- Reader ----
+
+LoadedAircraft loaded(const AircraftLoad& load) {
+  if (const auto* e = std::get_if<FileError>(&load)) {
+    ADD_FAILURE() << renderFileError(*e, Language::English);
+    return {};
+  }
+  return std::get<LoadedAircraft>(load);
+}
+
+TEST(AircraftFileReader, ReorderedLinesAreReadTagByTag) {
+  const std::string file = crlf(R"(<aircraft>
+ <wing>
+  <wing_id>2</wing_id>
+  <wing_position>
+   <z>-20</z>
+   <x>900</x>
+  </wing_position>
+  <section>
+   <section_id>2</section_id>
+   <chord>90</chord>
+   <y>300</y>
+   <x>25</x>
+  </section>
+  <section>
+   <section_id>1</section_id>
+   <chord>150</chord>
+   <y>5</y>
+   <x>999</x>
+  </section>
+  <wingsections>2</wingsections>
+ </wing>
+ <wing>
+  <wing_id>1</wing_id>
+  <wingsections>3</wingsections>
+  <wing_position><x>7</x><z>8</z></wing_position>
+ </wing>
+ <wings_count>2</wings_count>
+</aircraft>
+)");
+  const Form f = loaded(readAircraftText(file, "re.vn4", defaultForm(), {})).form;
+  EXPECT_EQ(f.wingsCount, 2);
+  const WingFields& w2 = f.wing(2);
+  EXPECT_EQ(w2.checkedTrapezia, 1);
+  EXPECT_EQ(w2.positionX, " 900");
+  EXPECT_EQ(w2.positionZ, " -20");
+  EXPECT_EQ(w2.gap, "   5");
+  EXPECT_EQ(w2.chords, (std::array<std::string, 5>{" 150", "  90", "  10", "  10", "  10"}));
+  EXPECT_EQ(w2.widths, (std::array<std::string, 4>{" 300", "  10", "  10", "  10"}));
+  EXPECT_EQ(w2.offsets, (std::array<std::string, 4>{"  25", "  10", "  10", "  10"}));  // section 1's x is not read
+  // A line is read by its first tag only: the position values on the wing_position line are lost.
+  const WingFields& w1 = f.wing(1);
+  EXPECT_EQ(w1.checkedTrapezia, 2);
+  EXPECT_EQ(w1.positionX, "  10");
+  EXPECT_EQ(w1.positionZ, "  10");
+}
+
+TEST(AircraftFileReader, PositionBlockAfterTheSectionsAlsoSetsTheLastSectionsX) {
+  const std::string file = crlf(R"(<aircraft>
+ <wings_count>1</wings_count>
+ <wing>
+  <wing_id>1</wing_id>
+  <wingsections>3</wingsections>
+  <section>
+   <section_id>3</section_id>
+   <x>40</x>
+  </section>
+  <wing_position>
+   <x>-60</x>
+   <z>15</z>
+  </wing_position>
+ </wing>
+</aircraft>
+)");
+  const WingFields w = loaded(readAircraftText(file, "late.vn4", defaultForm(), {})).form.wing(1);
+  EXPECT_EQ(w.positionX, " -60");
+  EXPECT_EQ(w.positionZ, "  15");
+  EXPECT_EQ(w.offsets[1], " -60");
+}
+
+TEST(AircraftFileReader, TwoWingFileSetsWingsThreeToFiveToTenAndKeepsTheirButtons) {
+  Form start = defaultForm();
+  start.wingsCount = 2;
+  const std::string file = aircraftFileText(start, std::nullopt).bytes;
+  const Form f = loaded(readAircraftText(file, "two.vn4", defaultForm(), {})).form;
+  EXPECT_EQ(f.wingsCount, 2);
+  for (int w = 3; w <= 5; ++w) {
+    const WingFields& wf = f.wing(w);
+    EXPECT_EQ(wf.checkedTrapezia, defaultForm().wing(w).checkedTrapezia) << w;
+    EXPECT_EQ(wf.gap, "  10");
+    EXPECT_EQ(wf.positionX, "  10");
+    EXPECT_EQ(wf.positionZ, "  10");
+    for (const std::string& t : wf.chords) EXPECT_EQ(t, "  10");
+    for (const std::string& t : wf.widths) EXPECT_EQ(t, "  10");
+    for (const std::string& t : wf.offsets) EXPECT_EQ(t, "  10");
+  }
+  EXPECT_EQ(f.wing(2).positionX, "1167");  // four characters or more are not padded
+}
+
+TEST(AircraftFileReader, LineEndsOfAnyKindReadAlike) {
+  std::string cr(kOneWingFile);
+  std::replace(cr.begin(), cr.end(), '\n', '\r');
+  const Form withCrlf = loaded(readAircraftText(crlf(kOneWingFile), "a.vn4", defaultForm(), {})).form;
+  EXPECT_EQ(loaded(readAircraftText(kOneWingFile, "a.vn4", defaultForm(), {})).form, withCrlf);
+  EXPECT_EQ(loaded(readAircraftText(cr, "a.vn4", defaultForm(), {})).form, withCrlf);
+}
+
+TEST(AircraftFileReader, ValuesAreReadAsFieldsAndReals) {
+  const std::string file = crlf(R"(<wings_count> 1 </wings_count>
+<wing_id>1</wing_id>
+<section_id>1</section_id>
+<chord>0x1F</chord>
+<y>-12a</y>
+<section_id>2</section_id>
+<chord></chord>
+<y>+7</y>
+<sb>  1234.5</sb>
+<xnp>-3.25e1</xnp>
+)");
+  const LoadedAircraft a = loaded(readAircraftText(file, "v.vn4", defaultForm(), {9, 8, 7}));
+  EXPECT_EQ(a.form.wing(1).chords[0], "  31");
+  EXPECT_EQ(a.form.wing(1).gap, "  12");  // the sign is not applied when reading stops early
+  EXPECT_EQ(a.form.wing(1).chords[1], "   0");
+  EXPECT_EQ(a.form.wing(1).widths[0], "   7");
+  EXPECT_EQ(a.results.sb, 1234.5);
+  EXPECT_EQ(a.results.lmue, 8);  // not in the file: kept
+  EXPECT_EQ(a.results.xnp, -32.5);
+}
+
+TEST(AircraftFileReader, WingAndSectionNumbersOutsideTheirRangeAreSkipped) {
+  const std::string file = crlf(R"(<wings_count>1</wings_count>
+<wing_id>6</wing_id>
+<wingsections>3</wingsections>
+<z>99</z>
+<wing_id>1</wing_id>
+<section_id>6</section_id>
+<chord>99</chord>
+<section_id>0</section_id>
+<y>99</y>
+)");
+  const Form f = loaded(readAircraftText(file, "o.vn4", defaultForm(), {})).form;
+  for (int w = 1; w <= 5; ++w) {
+    EXPECT_EQ(f.wing(w).positionZ, "  10");
+    EXPECT_EQ(f.wing(w).gap, "  10");
+    EXPECT_EQ(f.wing(w).chords[4], "  10");
+  }
+}
+
+struct CommentCase {
+  std::string_view name;
+  std::string_view body;
+  std::string_view remarks;
+};
+
+class AircraftFileComment : public ::testing::TestWithParam<CommentCase> {};
+
+TEST_P(AircraftFileComment, RunsToItsClosingTag) {
+  Form start = defaultForm();
+  start.remarks = "kept";
+  const std::string file = crlf("<wings_count>1</wings_count>\n" + std::string(GetParam().body));
+  EXPECT_EQ(loaded(readAircraftText(file, "c.vn4", start, {})).form.remarks, GetParam().remarks) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, AircraftFileComment,
+    ::testing::Values(
+        CommentCase{"older file: raw < kept, no lines added", " <comment>CG < 50 mm\nsecond</comment>\n</aircraft>\n \n",
+                    "CG < 50 mm\nsecond"},
+        CommentCase{"escapes", " <comment>&lt;b&gt; &amp;lt; &amp &lt</comment>\n", "<b&gt; &lt; &amp &lt"},
+        CommentCase{"no closing tag: to the end", " <comment>abc\nmore\n", "abc\nmore"},
+        CommentCase{"no comment: remarks kept", "<sb>1</sb>\n", "kept"}));
+
+// ---- Refusals ----
+
+struct Refusal {
+  std::string_view name;
+  std::string_view body;
+  FileError expected;
+};
+
+class AircraftFileRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(AircraftFileRefusal, ChangesNothingAndNamesTheReason) {
+  const AircraftLoad load = readAircraftText(crlf(GetParam().body), std::string(GetParam().name), defaultForm(), {});
+  ASSERT_TRUE(std::holds_alternative<FileError>(load));
+  EXPECT_EQ(std::get<FileError>(load), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, AircraftFileRefusal,
+    ::testing::Values(Refusal{"e.vn4", "", FileError::wingCountMissing("e.vn4")},
+                      Refusal{"e.vn4", "<wing_id>1</wing_id>\n<wingsections>3</wingsections>\n",
+                              FileError::wingCountMissing("e.vn4")},
+                      Refusal{"z.vn4", "<wings_count>0</wings_count>\n", FileError::wingCountRange("z.vn4", 0)},
+                      Refusal{"s.vn4", "<wings_count>6</wings_count>\n", FileError::wingCountRange("s.vn4", 6)},
+                      Refusal{"j.vn4", "<wings_count>five</wings_count>\n", FileError::wingCountRange("j.vn4", 0)},
+                      Refusal{"t.vn4", "<wings_count>2</wings_count>\n<wing_id>2</wing_id>\n<wingsections>6</wingsections>\n",
+                              FileError::sectionCount("t.vn4", 2, 6)},
+                      Refusal{"o.vn4", "<wings_count>1</wings_count>\n<wing_id>1</wing_id>\n<wingsections>1</wingsections>\n",
+                              FileError::sectionCount("o.vn4", 1, 1)}));
+
+TEST(AircraftFileRefusal, NulByteMakesAFileNotText) {
+  const std::string bytes("<wings_count>1</wings_count>\r\n\0\r\n", 33);
+  EXPECT_EQ(std::get<FileError>(readAircraftText(bytes, "b.vn4", defaultForm(), {})), FileError::notText("b.vn4"));
+}
+
+TEST(AircraftFileReader, TagsAfterTheCommentAreStillRead) {
+  const std::string file = crlf(" <comment>first</comment>\n <wings_count>3</wings_count>\n");
+  const Form f = loaded(readAircraftText(file, "c.vn4", defaultForm(), {})).form;
+  EXPECT_EQ(f.remarks, "first");
+  EXPECT_EQ(f.wingsCount, 3);
+}
+
+TEST(AircraftFileReader, BadCountsOfWingsNotInUseAndMissingCountsAreNotRefused) {
+  const std::string file = crlf(R"(<wings_count>2</wings_count>
+<wing_id>2</wing_id>
+<chord>1</chord>
+<wing_id>3</wing_id>
+<wingsections>9</wingsections>
+)");
+  const Form f = loaded(readAircraftText(file, "u.vn4", defaultForm(), {})).form;
+  EXPECT_EQ(f.wing(2).checkedTrapezia, 4);  // no count given: the button stays
+  EXPECT_EQ(f.wing(3).checkedTrapezia, 4);  // not in use: no button for 8 trapezia
+}
+
+TEST(AircraftFileRefusal, FilesThatCannotBeReadAreNamed) {
+  TempDir dir;
+  const std::string missing = dir.file("missing.vn4");
+  const std::string pattern = dir.file("*.vn4");
+  testing::writeBytes(pattern, crlf(kOneWingFile));
+
+  const auto error = [](const std::string& path) {
+    const AircraftLoad load = Load2(path, defaultForm(), {});
+    return std::holds_alternative<FileError>(load) ? std::get<FileError>(load) : FileError{};
+  };
+  EXPECT_EQ(error(missing), FileError::cannotOpen(missing, ENOENT));
+  EXPECT_EQ(error(pattern), FileError::filterPattern(pattern));
+  EXPECT_EQ(renderFileError(error(missing), Language::English),
+            "The file \"" + missing + "\" cannot be opened: no such file or folder.");
+}
+
+// ---- Open command ----
+
+TEST(OpenAircraft, CancelledDialogOnlyClearsTheReferenceArea) {
+  const Form f = defaultForm();
+  const OpenedAircraft o = openAircraft("Unknown.da4", std::nullopt, f, {5, 6, 7});
+  EXPECT_EQ(o.fileName, "Unknown.da4");
+  EXPECT_EQ(o.form, f);
+  EXPECT_EQ(o.results.sb, 0);
+  EXPECT_EQ(o.results.lmue, 6);
+  EXPECT_FALSE(o.results_valid);
+  EXPECT_FALSE(o.error);
+}
+
+TEST(OpenAircraft, ResultsAreValidExactlyWhenTheFileCarriesAPositiveArea) {
+  TempDir dir;
+  const std::string with = dir.file("with.vn4"), without = dir.file("without.vn4");
+  testing::writeBytes(with, aircraftFileText(oneWingForm(), AircraftResults{1000, 90, 40}).bytes);
+  testing::writeBytes(without, aircraftFileText(oneWingForm(), std::nullopt).bytes);
+
+  const OpenedAircraft a = openAircraft("Unknown.da4", with, defaultForm(), {5, 6, 7});
+  EXPECT_TRUE(a.results_valid);
+  EXPECT_EQ(a.fileName, with);
+  EXPECT_EQ(a.results.sb, 1000);
+  EXPECT_EQ(a.results.xnp, 40);
+
+  const OpenedAircraft b = openAircraft(with, without, a.form, a.results);
+  EXPECT_FALSE(b.results_valid);
+  EXPECT_EQ(b.fileName, without);
+  EXPECT_EQ(b.results.sb, 0);
+  EXPECT_EQ(b.results.lmue, 90);  // not in the file: the previous value stays
+  EXPECT_EQ(b.form.wing(1).positionX, " -35");
+}
+
+TEST(OpenAircraft, RefusedFileKeepsFormAndFileNameAndReportsTheReason) {
+  TempDir dir;
+  const std::string bad = dir.file("bad.vn4");
+  testing::writeBytes(bad, crlf("<wings_count>7</wings_count>\n"));
+  Form f = defaultForm();
+  f.remarks = "mine";
+  const OpenedAircraft o = openAircraft("/work/plane.vn4", bad, f, {5, 6, 7});
+  EXPECT_EQ(o.form, f);
+  EXPECT_EQ(o.fileName, "/work/plane.vn4");
+  EXPECT_EQ(o.results.sb, 0);
+  EXPECT_FALSE(o.results_valid);
+  ASSERT_TRUE(o.error);
+  EXPECT_EQ(*o.error, FileError::wingCountRange(bad, 7));
+  EXPECT_EQ(renderFileError(*o.error, Language::German),
+            "Die Datei \"" + bad + "\" wird abgelehnt: ihre Flügelanzahl 7 liegt nicht zwischen 1 und 5.");
+}
+
+TEST(SaveAircraft, AdjustedNameOfALegacyFileWritesBesideIt) {
+  TempDir dir;
+  const std::string legacy = dir.file("old.da4");
+  testing::writeBytes(legacy, "legacy bytes");
+  const std::string target = adjustFileName(legacy);
+  EXPECT_EQ(target, dir.file("old.vn4"));
+  ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(target, oneWingForm(), std::nullopt)));
+  EXPECT_EQ(testing::readBytes(legacy), "legacy bytes");
+  EXPECT_EQ(testing::readBytes(target), crlf(kOneWingFile));
+}
+
+TEST(SaveAircraft, FailureLeavesTheOldFileAndNoTemporaryFile) {
+  TempDir dir;
+  const std::string folder = dir.file("plane.vn4");
+  std::filesystem::create_directory(folder);  // a folder where the file should go
+  const auto result = saveAircraft(folder, oneWingForm(), std::nullopt);
+  ASSERT_TRUE(std::holds_alternative<FileError>(result));
+  EXPECT_EQ(std::get<FileError>(result).kind, FileErrorKind::CannotWrite);
+  EXPECT_EQ(std::get<FileError>(result).reason, SystemReason::IsFolder);
+  EXPECT_EQ(dir.entries(), 1u);
+}
+
+}  // namespace
+}  // namespace volantis4

@@ -1,0 +1,61 @@
+#include "files/defaults_file.h"
+
+#include <gtest/gtest.h>
+
+#include "file_test_support.h"
+
+namespace volantis4 {
+namespace {
+
+using testing::crlf;
+
+struct DefaultsCase {
+  std::string_view name;
+  std::string_view text;
+  Defaults expected;
+};
+
+class DefaultsReading : public ::testing::TestWithParam<DefaultsCase> {};
+
+TEST_P(DefaultsReading, LanguageAndBoundsFollowTheRangeRules) {
+  EXPECT_EQ(readDefaultsText(crlf(GetParam().text)), GetParam().expected) << GetParam().name;
+}
+
+constexpr Language kEn = Language::English;
+constexpr Language kDe = Language::German;
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DefaultsReading,
+    ::testing::Values(
+        DefaultsCase{"all in range", "e\n830\n777\n542\n172\n", {kEn, 830, 777, 542, 172}},
+        DefaultsCase{"german", "d\n830\n777\n542\n172\n", {kDe, 830, 777, 542, 172}},
+        DefaultsCase{"lower e then anything", "english please\n", {kEn, {}, {}, {}, {}}},
+        DefaultsCase{"capital E is German", "E\n", {kDe, {}, {}, {}, {}}},
+        DefaultsCase{"empty file is German", "", {kDe, {}, {}, {}, {}}},
+        DefaultsCase{"empty first line is German", "\n100\n", {kDe, 100, {}, {}, {}}},
+        DefaultsCase{"largest width and height", "e\n2999\n1999\n999\n999\n", {kEn, 2999, 1999, 999, 999}},
+        DefaultsCase{"too wide and too high are ignored", "e\n3000\n2000\n0\n0\n", {kEn, {}, {}, 0, 0}},
+        DefaultsCase{"zero and negative sizes are ignored", "e\n0\n-5\n", {kEn, {}, {}, {}, {}}},
+        DefaultsCase{"edges out of range become 0", "e\n800\n600\n1000\n-20\n", {kEn, 800, 600, 0, 0}},
+        DefaultsCase{"empty edge lines give 0", "e\n800\n600\n\n\n", {kEn, 800, 600, 0, 0}},
+        DefaultsCase{"digits before junk count", "e\n800px\n600\n", {kEn, 800, 600, {}, {}}}));
+
+TEST(DefaultsFile, WrittenAsFiveLinesAndReadBack) {
+  testing::TempDir dir;
+  const std::string path = dir.file(std::string(kDefaultsFileName));
+  ASSERT_FALSE(writeDefaults(path, Language::German, {830, 777, -8, 1200}));
+  EXPECT_EQ(testing::readBytes(path), "d\r\n830\r\n777\r\n-8\r\n1200\r\n");
+  const auto read = readDefaults(path);
+  ASSERT_TRUE(std::holds_alternative<Defaults>(read));
+  EXPECT_EQ(std::get<Defaults>(read), (Defaults{kDe, 830, 777, 0, 0}));
+}
+
+TEST(DefaultsFile, MissingFileIsAnErrorTheCallerMayIgnore) {
+  testing::TempDir dir;
+  const auto read = readDefaults(dir.file("Default.pa4"));
+  ASSERT_TRUE(std::holds_alternative<FileError>(read));
+  EXPECT_EQ(std::get<FileError>(read).reason, SystemReason::NotFound);
+}
+
+}  // namespace
+}  // namespace volantis4

@@ -1,0 +1,95 @@
+#include "files/text_file.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "file_test_support.h"
+
+namespace volantis4 {
+namespace {
+
+using Lines = std::vector<std::string_view>;
+
+struct SplitCase {
+  std::string_view text;
+  Lines lines;
+};
+
+class SplitLines : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitLines, LineEndsOfEveryKind) { EXPECT_EQ(splitLines(GetParam().text), GetParam().lines); }
+
+INSTANTIATE_TEST_SUITE_P(Texts, SplitLines,
+                         ::testing::Values(SplitCase{"", {""}}, SplitCase{"\r\n", {""}}, SplitCase{"a", {"a"}},
+                                           SplitCase{"a\r\nb\r\n", {"a", "b"}}, SplitCase{"a\r\n\r\n", {"a", ""}},
+                                           SplitCase{"a\nb\rc\r\n d", {"a", "b", "c", " d"}},
+                                           SplitCase{"\r\r\n", {"", ""}}, SplitCase{"a\n\rb", {"a", "", "b"}}));
+
+struct RealCase {
+  std::string_view text;
+  double value;
+};
+
+class ReadReal : public ::testing::TestWithParam<RealCase> {};
+
+TEST_P(ReadReal, DecimalNumbersAndTheirEdges) { EXPECT_EQ(readReal(GetParam().text), GetParam().value) << GetParam().text; }
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReadReal,
+                         ::testing::Values(RealCase{"1234.5", 1234.5}, RealCase{"  -3.25", -3.25}, RealCase{"+7", 7},
+                                           RealCase{" 3.5</sb>", 3.5}, RealCase{".5", 0.5}, RealCase{"5.", 5},
+                                           RealCase{"1.5e3", 1500}, RealCase{"2e", 2}, RealCase{"2e+x", 2},
+                                           RealCase{"3,5", 3}, RealCase{"", 0}, RealCase{"-", 0}, RealCase{"abc", 0},
+                                           RealCase{"nan", 0}, RealCase{"inf", 0}, RealCase{"1e999", 0}));
+
+TEST(ReadTextFile, RefusesWhatIsNoTextFileAndNamesTheReason) {
+  testing::TempDir dir;
+  const std::string ok = dir.file("ok.vn4"), nul = dir.file("nul.vn4"), big = dir.file("big.vn4");
+  const std::string limit = dir.file("limit.vn4"), fifo = dir.file("fifo.vn4");
+  testing::writeBytes(ok, "Fl\xFCgel\r\n");
+  testing::writeBytes(nul, std::string("a\0b", 3));
+  testing::writeBytes(big, "");
+  std::filesystem::resize_file(big, kMaxTextFileBytes + 1);
+  testing::writeBytes(limit, std::string(kMaxTextFileBytes, '\n'));
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+
+  EXPECT_EQ(std::get<std::string>(readTextFile(ok)), "Fl\xFCgel\r\n");
+  EXPECT_EQ(std::get<std::string>(readTextFile(limit)).size(), kMaxTextFileBytes);
+  EXPECT_EQ(std::get<FileError>(readTextFile(nul)), FileError::notText(nul));
+  EXPECT_EQ(std::get<FileError>(readTextFile(big)), FileError::tooLarge(big));
+  EXPECT_EQ(std::get<FileError>(readTextFile(fifo)).reason, SystemReason::NotRegular);
+  EXPECT_EQ(std::get<FileError>(readTextFile(dir.path().string())).reason, SystemReason::IsFolder);
+}
+
+struct Rendering {
+  FileError error;
+  std::string_view english;
+  std::string_view german;
+};
+
+class FileErrorText : public ::testing::TestWithParam<Rendering> {};
+
+TEST_P(FileErrorText, NamesTheFileAndTheReasonInBothLanguages) {
+  EXPECT_EQ(renderFileError(GetParam().error, Language::English), GetParam().english);
+  EXPECT_EQ(renderFileError(GetParam().error, Language::German), GetParam().german);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, FileErrorText,
+    ::testing::Values(
+        Rendering{FileError::sectionCount("a.vn4", 2, 7), "The file \"a.vn4\" is refused: wing 2 has 7 sections, not 2 to 5.",
+                  "Die Datei \"a.vn4\" wird abgelehnt: Flügel 2 hat 7 Profilschnitte statt 2 bis 5."},
+        Rendering{FileError::cannotRead("c.vn4", EIO), "The file \"c.vn4\" cannot be read: system error 5.",
+                  "Die Datei \"c.vn4\" kann nicht gelesen werden: Systemfehler 5."},
+        Rendering{FileError::cannotOpen("Flügel.vn4", EACCES), "The file \"Flügel.vn4\" cannot be opened: permission denied.",
+                  "Die Datei \"Flügel.vn4\" kann nicht geöffnet werden: keine Berechtigung."}));
+
+TEST(FileErrorText, ReplacedCharactersNotice) {
+  EXPECT_EQ(renderReplacedCharacters("p.vn4", 2, Language::English),
+            "The file \"p.vn4\" cannot hold 2 character(s) of the remarks; they were written as \"?\".");
+}
+
+}  // namespace
+}  // namespace volantis4

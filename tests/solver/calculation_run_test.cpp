@@ -1,0 +1,207 @@
+#include "solver/calculation_run.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/numbers.h"
+#include "solver/calculation_output.h"
+
+namespace volantis4 {
+namespace {
+
+// A form with only wing 1 in use: one rectangular trapezium of the given width and chord.
+Document singleRectangle(int width, int chord) {
+  Document doc;
+  WingFields& w = doc.form.wing(1);
+  w.checkedTrapezia = 1;
+  w.gap = "0";
+  w.widths[0] = std::to_string(width);
+  w.offsets[0] = "0";
+  w.chords[0] = std::to_string(chord);
+  w.chords[1] = std::to_string(chord);
+  w.positionX = "0";
+  w.positionZ = "0";
+  chooseWingsCount(doc, 1);
+  return doc;
+}
+
+// Wing 2 made a copy of wing 1's shape, at the given position.
+void copyWingOneToTwo(Document& doc, int x, int z) {
+  WingFields copy = doc.form.wing(1);
+  copy.positionX = std::to_string(x);
+  copy.positionZ = std::to_string(z);
+  doc.form.wing(2) = copy;
+  chooseWingsCount(doc, 2);
+}
+
+TEST(Run, DefaultAircraftCompletesWithQuietPanel) {
+  Document doc;
+  ASSERT_TRUE(Button4Click(doc));
+  EXPECT_TRUE(doc.run.flags.results_valid);
+  EXPECT_TRUE(doc.run.flags.grid_valid);
+  EXPECT_FALSE(doc.run.flags.calc_failed);
+  EXPECT_FALSE(doc.run.panel.visible());
+  EXPECT_EQ(doc.run.panel.lines(), std::vector<std::string>{"Error: "});
+  ASSERT_NE(doc.output, nullptr);
+  EXPECT_EQ(doc.output->counts.n_panels, 1144);
+  EXPECT_EQ(doc.results.sb, doc.output->vortex.sb);
+  for (const std::string& label : doc.output->anpLabels) EXPECT_EQ(label.substr(label.size() - 2), "mm");
+  // Wing 1 sits at x = 0, so its label is its aerodynamic centre.
+  EXPECT_EQ(doc.output->anpLabels[0], formatFixed(doc.output->vortex.wing(1).ac_x, 4, 1) + "mm");
+}
+
+TEST(Run, AGeometryEditAfterwardsClearsResultsUnlessKept) {
+  Document doc;
+  ASSERT_TRUE(Button4Click(doc));
+  doc.run.flags.keep_results = true;
+  setFieldText(doc, {1, FieldKind::Width, 1}, "230");
+  EXPECT_TRUE(doc.run.flags.results_valid);
+  EXPECT_TRUE(doc.run.flags.grid_valid);
+  doc.run.flags.keep_results = false;
+  setFieldText(doc, {1, FieldKind::Width, 1}, "240");
+  EXPECT_FALSE(doc.run.flags.results_valid);
+  setFieldText(doc, {2, FieldKind::PositionX, 1}, "1200");
+  EXPECT_FALSE(doc.run.flags.grid_valid);
+}
+
+TEST(Physics, RectangularWingHasItsCentreNearTheQuarterChord) {
+  Document doc = singleRectangle(600, 200);  // aspect ratio 6
+  ASSERT_TRUE(Button4Click(doc));
+  const WingVortexResult& r = doc.output->vortex.wing(1);
+  EXPECT_NEAR(r.ac_x, 0.25 * 200, 0.03 * 200);
+  // Helmbold's estimate for aspect ratio 6, 2πA / (2 + sqrt(A² + 4)), is made for elliptic loading;
+  // a rectangular wing's lifting-surface value lies a few percent below it.
+  const double A = 6.0;
+  const double helmbold = 2 * M_PI * A / (2 + std::sqrt(A * A + 4));
+  EXPECT_GT(r.lift_slope, 0.9 * helmbold);
+  EXPECT_LT(r.lift_slope, helmbold);
+  EXPECT_NEAR(doc.output->vortex.xnp, r.ac_x, 1e-9);
+  EXPECT_DOUBLE_EQ(doc.output->vortex.sb, 2 * 600 * 200);
+  EXPECT_NEAR(doc.output->vortex.lmue, 200, 1e-9);
+}
+
+TEST(Physics, LowAspectRatioApproachesSlenderWingTheory) {
+  Document doc = singleRectangle(100, 200);  // aspect ratio 1: slender-wing value πA/2
+  ASSERT_TRUE(Button4Click(doc));
+  EXPECT_NEAR(doc.output->vortex.wing(1).lift_slope, M_PI / 2, 0.06 * M_PI / 2);
+}
+
+TEST(Physics, TranslatingTheAircraftMovesEveryCentreAlike) {
+  Document a;
+  ASSERT_TRUE(Button4Click(a));
+  Document b;
+  for (int w = 1; w <= 5; ++w)
+    b.form.wing(w).positionX = std::to_string(a.geometry.position(w).x + 1000);
+  Calc(b, Sender::Other);
+  ASSERT_TRUE(Button4Click(b));
+  EXPECT_NEAR(b.output->vortex.xnp, a.output->vortex.xnp + 1000, 1e-7);
+  for (int w = 1; w <= 5; ++w) {
+    EXPECT_NEAR(b.output->vortex.wing(w).ac_x, a.output->vortex.wing(w).ac_x + 1000, 1e-6) << w;
+    EXPECT_NEAR(b.output->vortex.wing(w).lift_slope, a.output->vortex.wing(w).lift_slope, 1e-9) << w;
+    EXPECT_EQ(b.output->anpLabels, a.output->anpLabels);
+  }
+}
+
+TEST(Physics, ScalingTheAircraftScalesLengthsAndKeepsLiftSlopes) {
+  Document a = singleRectangle(500, 150);
+  a.form.wing(1).offsets[0] = "40";  // swept back
+  Calc(a, Sender::Other);
+  ASSERT_TRUE(Button4Click(a));
+  Document b = singleRectangle(1000, 300);
+  b.form.wing(1).offsets[0] = "80";
+  Calc(b, Sender::Other);
+  ASSERT_TRUE(Button4Click(b));
+  EXPECT_EQ(b.output->counts.n_panels, a.output->counts.n_panels);
+  EXPECT_NEAR(b.output->vortex.wing(1).lift_slope, a.output->vortex.wing(1).lift_slope, 1e-9);
+  EXPECT_NEAR(b.output->vortex.xnp, 2 * a.output->vortex.xnp, 1e-8);
+  EXPECT_NEAR(b.output->vortex.lmue, 2 * a.output->vortex.lmue, 1e-9);
+}
+
+TEST(Physics, TwoWingsFarApartBehaveAsSingleWings) {
+  Document single = singleRectangle(600, 200);
+  ASSERT_TRUE(Button4Click(single));
+  Document pair = singleRectangle(600, 200);
+  copyWingOneToTwo(pair, 500000, 500000);
+  ASSERT_TRUE(Button4Click(pair));
+  EXPECT_FALSE(pair.run.flags.wings_moved);
+  const double slope = single.output->vortex.wing(1).lift_slope;
+  EXPECT_NEAR(pair.output->vortex.wing(1).lift_slope, slope, 1e-4 * slope);
+  EXPECT_NEAR(pair.output->vortex.wing(2).lift_slope, slope, 1e-4 * slope);
+  EXPECT_NEAR(pair.output->vortex.wing(2).ac_x - 500000, single.output->vortex.wing(1).ac_x, 1e-2);
+}
+
+TEST(Overlap, LevelWingsAreMovedAndTheNoticeReplacesThePanel) {
+  Document doc = singleRectangle(600, 200);
+  copyWingOneToTwo(doc, 1000, 0);
+  ASSERT_TRUE(Button4Click(doc));
+  EXPECT_TRUE(doc.run.flags.wings_moved);
+  EXPECT_TRUE(doc.run.panel.visible());
+  EXPECT_EQ(doc.run.panel.lines(),
+            (std::vector<std::string>{"Attention:", "Wings are moved automatically in z-direction!"}));
+  // Wing 2 went below wing 1; the lattice uses the height read back from its field.
+  const int z2 = doc.geometry.position(2).z;
+  EXPECT_LT(z2, 0);
+  EXPECT_EQ(doc.form.wing(2).positionZ, std::to_string(z2));
+  EXPECT_DOUBLE_EQ(doc.output->lattice.wing(2).z, z2);
+}
+
+TEST(Refusal, AWingWithoutAreaIsRefusedBeforeAnyLattice) {
+  Document doc = singleRectangle(600, 200);
+  copyWingOneToTwo(doc, 1000, 500);
+  for (auto& c : doc.form.wing(2).chords) c = "0";
+  Calc(doc, Sender::Other);
+  EXPECT_FALSE(Button4Click(doc));
+  EXPECT_TRUE(doc.run.flags.calc_failed);
+  EXPECT_FALSE(doc.run.flags.results_valid);
+  EXPECT_EQ(doc.output, nullptr);
+  const auto lines = doc.run.panel.lines();
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "Error: ");
+  EXPECT_EQ(lines[1], renderMessage({MessageId::WingWithoutArea, 2}, Language::English));
+}
+
+TEST(Refusal, SlenderWingOneGetsTheAspectRatioLines) {
+  Document doc = singleRectangle(20000, 30);
+  EXPECT_FALSE(Button4Click(doc));
+  const auto lines = doc.run.panel.lines();
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[1], "Can not calculate wing-1. ");
+  EXPECT_EQ(lines[2], "Please change this wing (less aspect ratio)!");
+}
+
+TEST(Refusal, SlenderWingFiveIsRefusedToo) {
+  Document doc;
+  WingFields& w5 = doc.form.wing(5);
+  w5.checkedTrapezia = 1;
+  w5.gap = "0";
+  w5.widths[0] = "90000";
+  w5.chords[0] = w5.chords[1] = "20";
+  w5.positionZ = "-5000";
+  Calc(doc, Sender::Other);
+  EXPECT_FALSE(Button4Click(doc));
+  EXPECT_TRUE(doc.run.flags.calc_failed);
+  EXPECT_EQ(doc.output, nullptr);
+}
+
+TEST(Refusal, GridFailureWithAMoveShowsOnlyTheMoveNotice) {
+  Document doc = singleRectangle(20000, 30);
+  copyWingOneToTwo(doc, 1000, 0);
+  EXPECT_FALSE(Button4Click(doc));
+  EXPECT_TRUE(doc.run.flags.calc_failed);
+  EXPECT_EQ(doc.run.panel.lines(),
+            (std::vector<std::string>{"Attention:", "Wings are moved automatically in z-direction!"}));
+}
+
+TEST(Run, GermanPanelAndSolverWingCountFollowTheForm) {
+  Document doc = singleRectangle(20000, 30);
+  doc.language = Language::German;
+  doc.form.wingsCount = 3;  // the solver copy is set at the end of the run
+  EXPECT_FALSE(Button4Click(doc));
+  EXPECT_EQ(doc.run.panel.lines()[0], "Fehler: ");
+  EXPECT_EQ(doc.run.panel.lines()[1], "Kann Flügel-1 nicht berechnen.");
+  EXPECT_EQ(doc.run.solver_wings_count, 3);
+}
+
+}  // namespace
+}  // namespace volantis4

@@ -1,0 +1,49 @@
+#pragma once
+// Aircraft geometries for the solver tests, built through the form as the window would.
+
+#include <vector>
+
+#include "model/aircraft_geometry.h"
+#include "model/form.h"
+#include "model/numbers.h"
+
+namespace volantis4::testing {
+
+/// One wing as typed: gap, widths of its trapezia, x of sections 2…, chords of sections 1…, position.
+struct WingSpec {
+  int gap = 0;
+  std::vector<int> widths;
+  std::vector<int> offsets;
+  std::vector<int> chords;
+  int x = 0;
+  int z = 0;
+};
+
+/// The form of the default aircraft with wings 1 … specs.size() replaced by the given ones.
+inline Form formOf(const std::vector<WingSpec>& specs) {
+  Form form = defaultForm();
+  int w = 0;
+  for (const WingSpec& s : specs) {
+    WingFields& f = form.wing(++w);
+    f = WingFields{};
+    f.checkedTrapezia = static_cast<int>(s.widths.size());
+    f.gap = formatInt(s.gap);
+    for (std::size_t i = 0; i < 4; ++i) {
+      f.widths[i] = formatInt(i < s.widths.size() ? s.widths[i] : 0);
+      f.offsets[i] = formatInt(i < s.offsets.size() ? s.offsets[i] : 0);
+    }
+    for (std::size_t i = 0; i < 5; ++i) f.chords[i] = formatInt(i < s.chords.size() ? s.chords[i] : 0);
+    f.positionX = formatInt(s.x);
+    f.positionZ = formatInt(s.z);
+  }
+  form.wingsCount = w;
+  return form;
+}
+
+/// The geometry of formOf(specs), as Calc leaves it.
+inline AircraftGeometry aircraftOf(const std::vector<WingSpec>& specs) { return geometryOf(formOf(specs)); }
+
+/// A rectangular wing without gap or sweep.
+inline WingSpec rectangle(int chord, int halfSpan, int x = 0, int z = 0) { return {0, {halfSpan}, {0}, {chord, chord}, x, z}; }
+
+}  // namespace volantis4::testing

@@ -1,0 +1,101 @@
+#include "solver/indu.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace volantis4 {
+namespace {
+
+const double kRoot2 = std::sqrt(2.0);
+
+Vec3 minus(const Vec3& p, const Vec3& q) { return {p.x - q.x, p.y - q.y, p.z - q.z}; }
+
+// Horseshoe with its bound segment from (0, −1, 0) to (0, 1, 0), positive circulation along +y:
+// its legs induce downwash between them. Expected values worked by hand from the Biot–Savart law:
+// a segment seen at distance h under end angles gives (cos a1 + cos a2) / h, a semi-infinite leg
+// (1 + cos a) / h, all times 4π.
+struct UnitHorseshoeCase {
+  std::string name;
+  Vec3 point;
+  double expected;
+};
+
+class InduUnitHorseshoe : public ::testing::TestWithParam<UnitHorseshoeCase> {};
+
+TEST_P(InduUnitHorseshoe, MatchesBiotSavartByHand) {
+  const UnitHorseshoeCase& c = GetParam();
+  const Vec3 p1{0, -1, 0};
+  const Vec3 p2{0, 1, 0};
+  const double v = INDU(minus(c.point, p1), minus(c.point, p2));
+  EXPECT_TRUE(std::isfinite(v));
+  EXPECT_NEAR(v, c.expected, 1e-14);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Indu, InduUnitHorseshoe,
+    ::testing::Values(
+        // On the segment: no bound term; each leg at distance 1 from its start gives 1.
+        UnitHorseshoeCase{"segment_centre", {0, 0, 0}, -2.0},
+        // One behind: segment seen under 45° at both ends, legs (1 + cos 45°) each.
+        UnitHorseshoeCase{"behind_centre", {1, 0, 0}, -2.0 - 2.0 * kRoot2},
+        // One ahead: the segment gives upwash, the legs (1 − cos 45°) downwash each.
+        UnitHorseshoeCase{"ahead_of_centre", {-1, 0, 0}, 2.0 * kRoot2 - 2.0},
+        // Straight above: the segment induces no z velocity; each leg 1/√2 at 45° below.
+        UnitHorseshoeCase{"above_centre", {0, 0, 1}, -1.0},
+        // On the segment's line beyond its end (q = 0): legs at 3 and 1, opposite senses.
+        UnitHorseshoeCase{"segment_line_outboard", {0, 2, 0}, 1.0 - 1.0 / 3.0},
+        // On the first leg, 2 downstream: that leg gives nothing, the segment and the other leg do.
+        UnitHorseshoeCase{"on_first_leg", {2, -1, 0}, -kRoot2 / 4.0 - (1.0 + 1.0 / kRoot2) / 2.0},
+        // On the first leg's line, 2 upstream.
+        UnitHorseshoeCase{"first_leg_line_upstream", {-2, -1, 0}, kRoot2 / 4.0 - (1.0 - 1.0 / kRoot2) / 2.0},
+        // On the second leg, 1 downstream: segment seen from its end at distance 1, first leg at 2.
+        UnitHorseshoeCase{"on_second_leg", {1, 1, 0}, -2.0 / std::sqrt(5.0) - (1.0 + 1.0 / std::sqrt(5.0)) / 2.0}),
+    [](const ::testing::TestParamInfo<UnitHorseshoeCase>& p) { return p.param.name; });
+
+// Biot–Savart for a general horseshoe, written from the vector forms: finite segment
+// (r1 × r2)/|r1 × r2|² · r0·(r1/|r1| − r2/|r2|), semi-infinite line from Q along e:
+// (e × r)/|e × r|² · (1 + e·r/|r|).
+double crossZ(const Vec3& a, const Vec3& b) { return a.x * b.y - a.y * b.x; }
+double dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double norm(const Vec3& a) { return std::sqrt(dot(a, a)); }
+Vec3 cross(const Vec3& a, const Vec3& b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+
+double segmentZ(const Vec3& p, const Vec3& from, const Vec3& to) {
+  const Vec3 r1 = minus(p, from);
+  const Vec3 r2 = minus(p, to);
+  const Vec3 r0 = minus(to, from);
+  const Vec3 c = cross(r1, r2);
+  const double k = (dot(r0, r1) / norm(r1) - dot(r0, r2) / norm(r2)) / dot(c, c);
+  return c.z * k;
+}
+
+double legToInfinityZ(const Vec3& p, const Vec3& start) {
+  const Vec3 e{1, 0, 0};
+  const Vec3 r = minus(p, start);
+  const Vec3 c = cross(e, r);
+  return crossZ(e, r) / dot(c, c) * (1.0 + r.x / norm(r));
+}
+
+struct GeneralCase {
+  Vec3 p1, p2, point;
+};
+
+class InduGeneral : public ::testing::TestWithParam<GeneralCase> {};
+
+TEST_P(InduGeneral, MatchesVectorBiotSavart) {
+  const GeneralCase& c = GetParam();
+  const double expected =
+      segmentZ(c.point, c.p1, c.p2) - legToInfinityZ(c.point, c.p1) + legToInfinityZ(c.point, c.p2);
+  EXPECT_NEAR(INDU(minus(c.point, c.p1), minus(c.point, c.p2)), expected, 1e-12 * std::fabs(expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Indu, InduGeneral,
+                         ::testing::Values(GeneralCase{{0, 0, 0}, {0.5, 2, 0}, {0.7, 0.3, -0.4}},
+                                           GeneralCase{{100, 50, 10}, {130, 150, 10}, {180, 75, 10}},
+                                           GeneralCase{{100, 50, 10}, {130, 150, 10}, {20, 400, -190}},
+                                           GeneralCase{{-3, 1, 2}, {-2.5, 4, 2}, {5, -6, 1.5}}));
+
+}  // namespace
+}  // namespace volantis4

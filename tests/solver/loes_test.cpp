@@ -1,0 +1,120 @@
+#include "solver/loes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "hand_lattice.h"
+
+namespace volantis4 {
+namespace {
+
+using handmade::HandWing;
+using handmade::handLattice;
+
+LoesResult solve(const Lattice& lattice, const SolveProgress& progress = {}) {
+  EinflussResult influence = EINFLUSS(lattice);
+  EXPECT_FALSE(influence.report.failed);
+  return LOES(std::move(influence.matrix), progress);
+}
+
+// The wing's lift per unit angle of attack over its area, both halves: 4 Σ Γ Δy / S.
+double liftSlope(const WingLattice& wing, const std::vector<double>& gamma, std::size_t first) {
+  double lift = 0, area = 0;
+  std::size_t i = first;
+  for (const Strip& s : wing.strips) {
+    const double dy = s.outer.y - s.inner.y;
+    for (int k = 0; k < wing.n_chord; ++k) lift += 4.0 * gamma[i++] * dy;
+    area += 2.0 * s.chord * dy;
+  }
+  return lift / area;
+}
+
+// One strip at the root, one row: with its mirror image a single horseshoe from y = −2 to 2 (the
+// two root legs cancel), bound vortex at x = 1, control point (3, 1, 0). By hand: segment seen at
+// distance 2 with end cosines 3/√13 and 1/√5, legs at lateral distances 3 and 1, 2 downstream.
+TEST(Loes, SinglePanelByHand) {
+  const double s13 = std::sqrt(13.0);
+  const double s5 = std::sqrt(5.0);
+  const double m = -((3.0 / s13 + 1.0 / s5) / 2.0 + (1.0 + 2.0 / s13) / 3.0 + (1.0 + 2.0 / s5));
+  const LoesResult r = solve(handLattice({HandWing{0, 2, 0, 0, 4, 4, 1, 1, 0}}));
+  ASSERT_TRUE(r.solved);
+  ASSERT_EQ(r.gamma.size(), 1u);
+  EXPECT_NEAR(r.gamma[0], -1.0 / (0.0795775 * m), 1e-12);
+  EXPECT_TRUE(r.report.messages.empty());
+}
+
+struct WingCase {
+  std::string name;
+  HandWing wing;
+  bool closedRoot;  // no gap: the loading is largest at the centre line
+};
+
+class LoesFlatWing : public ::testing::TestWithParam<WingCase> {};
+
+// Downwash on its own control points makes every circulation of a lone flat wing positive; without
+// a gap the span loading falls from root to tip (a gap is a free edge that unloads the root).
+TEST_P(LoesFlatWing, CirculationsPositiveAndFallingTowardsTheTip) {
+  const Lattice lattice = handLattice({GetParam().wing});
+  const LoesResult r = solve(lattice);
+  ASSERT_TRUE(r.solved);
+  ASSERT_EQ(r.gamma.size(), static_cast<std::size_t>(lattice.n_panels));
+  for (double g : r.gamma) EXPECT_GT(g, 0.0);
+
+  if (!GetParam().closedRoot) return;
+  const WingLattice& wing = lattice.wing(1);
+  double previous = HUGE_VAL;
+  std::size_t i = 0;
+  for (const Strip& s : wing.strips) {
+    double strip = 0;
+    for (int k = 0; k < wing.n_chord; ++k) strip += r.gamma[i++];
+    EXPECT_LT(strip, previous) << "strip at y " << s.controlY;
+    previous = strip;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Loes, LoesFlatWing,
+                         ::testing::Values(WingCase{"rectangular", HandWing{0, 900, 0, 0, 300, 300, 12, 4, 0}, true},
+                                           WingCase{"tapered_swept", HandWing{0, 1200, 0, 200, 280, 140, 14, 4, 0}, true},
+                                           WingCase{"with_gap", HandWing{60, 700, 0, 0, 200, 150, 10, 3, 0}, false}),
+                         [](const ::testing::TestParamInfo<WingCase>& p) { return p.param.name; });
+
+// Rectangular wings of aspect ratio 6 and 12: within 10 % of Helmbold's estimate
+// 2πA / (2 + √(A² + 4)) (4.53 and 5.35 per radian).
+TEST(Loes, LiftSlopeOfRectangularWingsNearHelmbold) {
+  for (double aspect : {6.0, 12.0}) {
+    const double chord = 200;
+    const HandWing w{0, aspect * chord / 2, 0, 0, chord, chord, static_cast<int>(aspect) * 3, 6, 0};
+    const Lattice lattice = handLattice({w});
+    const LoesResult r = solve(lattice);
+    ASSERT_TRUE(r.solved);
+    const double helmbold = 2 * std::numbers::pi * aspect / (2 + std::sqrt(aspect * aspect + 4));
+    EXPECT_NEAR(liftSlope(lattice.wing(1), r.gamma, 0), helmbold, 0.1 * helmbold) << "aspect " << aspect;
+  }
+}
+
+// A wing repeated with the same panels at the same place gives identical rows: singular.
+TEST(Loes, SingularSystemIsReportedAndGammaReturned) {
+  const HandWing w{0, 400, 0, 0, 100, 100, 2, 2, 0};
+  const LoesResult r = solve(handLattice({w, w}));
+  EXPECT_FALSE(r.solved);
+  EXPECT_TRUE(r.report.failed);
+  ASSERT_EQ(r.report.messages.size(), 1u);
+  EXPECT_EQ(r.report.messages[0].id, MessageId::SolveSingular);
+  EXPECT_EQ(r.gamma, std::vector<double>(8, -1.0));
+  EXPECT_EQ(r.workspace.size(), 64u);
+}
+
+TEST(Loes, PassesTheCountdownOn) {
+  std::vector<int> seen;
+  const LoesResult r = solve(handLattice({HandWing{0, 500, 0, 0, 100, 100, 3, 2, 0}}),
+                             [&](int remaining) { seen.push_back(remaining); });
+  ASSERT_TRUE(r.solved);
+  EXPECT_EQ(seen, (std::vector<int>{5, 4, 3, 2, 1, 0}));
+}
+
+}  // namespace
+}  // namespace volantis4

@@ -1,0 +1,302 @@
+#include "solver/simq902.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace volantis4 {
+namespace {
+
+using Matrix = std::vector<double>;  // by rows
+
+// The plain elimination, column by column: pivot on the largest magnitude at or below the diagonal
+// (ties to the later row), swap, normalise the pivot row, reduce the rows below, back-substitute.
+struct Plain {
+  int singularColumn = -1;
+  std::vector<int> pivots;
+  std::vector<double> x;
+};
+
+Plain plainElimination(Matrix a, std::vector<double> b, int n) {
+  const auto N = static_cast<std::size_t>(n);
+  auto at = [&](std::size_t r, std::size_t c) -> double& { return a[r * N + c]; };
+  Plain out;
+  for (std::size_t k = 0; k < N; ++k) {
+    std::size_t pivot = k;
+    double largest = 0;
+    for (std::size_t r = k; r < N; ++r) {
+      if (std::fabs(at(r, k)) >= largest) {
+        largest = std::fabs(at(r, k));
+        pivot = r;
+      }
+    }
+    if (!(largest > 0)) {
+      out.singularColumn = static_cast<int>(k);
+      return out;
+    }
+    out.pivots.push_back(static_cast<int>(pivot));
+    const double q = 1.0 / at(pivot, k);
+    std::swap(b[pivot], b[k]);
+    b[k] *= q;
+    for (std::size_t c = k; c < N; ++c) {
+      std::swap(at(pivot, c), at(k, c));
+      at(k, c) *= q;
+    }
+    for (std::size_t i = k + 1; i < N; ++i) {
+      const double f = at(i, k);
+      for (std::size_t c = k + 1; c < N; ++c) at(i, c) -= f * at(k, c);
+      b[i] -= f * b[k];
+    }
+  }
+  for (std::size_t i = N; i-- > 0;) {
+    for (std::size_t j = i + 1; j < N; ++j) b[i] -= at(i, j) * b[j];
+  }
+  out.x = std::move(b);
+  return out;
+}
+
+Matrix randomMatrix(int n, unsigned seed) {
+  std::mt19937_64 gen(seed);
+  std::uniform_real_distribution<double> d(-1.0, 1.0);
+  Matrix a(static_cast<std::size_t>(n * n));
+  for (double& v : a) v = d(gen);
+  return a;
+}
+
+std::vector<double> multiply(const Matrix& a, const std::vector<double>& x) {
+  const std::size_t n = x.size();
+  std::vector<double> b(n, 0.0);
+  for (std::size_t r = 0; r < n; ++r)
+    for (std::size_t c = 0; c < n; ++c) b[r] += a[r * n + c] * x[c];
+  return b;
+}
+
+// A = P·L·U built from dyadic numbers: L unit lower with entries of magnitude at most 1/2, U upper
+// with power-of-two diagonal, rows shuffled. Elimination then runs exactly in floating point and
+// the pivot of each column is unique. A zero row `zeroRow` of U makes column `zeroRow` the first
+// without a pivot.
+Matrix exactMatrix(int n, unsigned seed, int zeroRow = -1) {
+  std::mt19937 gen(seed);
+  const double lValues[] = {0, 0.5, -0.5, 0.25, -0.25};
+  const double uDiagonal[] = {1, -1, 2, -2, 4};
+  std::uniform_int_distribution<int> pick(0, 4);
+  std::uniform_int_distribution<int> small(-3, 3);
+  const auto N = static_cast<std::size_t>(n);
+  Matrix l(N * N, 0.0), u(N * N, 0.0), a(N * N, 0.0);
+  for (std::size_t r = 0; r < N; ++r) {
+    l[r * N + r] = 1;
+    for (std::size_t c = 0; c < r; ++c) l[r * N + c] = lValues[pick(gen)];
+    u[r * N + r] = uDiagonal[pick(gen)];
+    for (std::size_t c = r + 1; c < N; ++c) u[r * N + c] = small(gen);
+    if (static_cast<int>(r) == zeroRow) std::fill_n(u.begin() + static_cast<long>(r * N), N, 0.0);
+  }
+  std::vector<std::size_t> order(N);
+  for (std::size_t i = 0; i < N; ++i) order[i] = i;
+  std::shuffle(order.begin(), order.end(), gen);
+  for (std::size_t r = 0; r < N; ++r)
+    for (std::size_t c = 0; c < N; ++c)
+      for (std::size_t m = 0; m < N; ++m) a[order[r] * N + c] += l[r * N + m] * u[m * N + c];
+  return a;
+}
+
+std::vector<int> blockedPivots(Matrix a, int n, int width, int* singularColumn = nullptr) {
+  std::vector<int> pivots(static_cast<std::size_t>(n), -1);
+  const int s = detail::factorRows(a.data(), n, pivots.data(), {}, width);
+  if (singularColumn) *singularColumn = s;
+  if (s >= 0) pivots.resize(static_cast<std::size_t>(s));
+  return pivots;
+}
+
+// --- Agreement with the plain elimination on general matrices ---------------------------------------
+
+struct Shape {
+  int n;
+  int width;
+};
+
+class Simq902Blocked : public ::testing::TestWithParam<Shape> {};
+
+TEST_P(Simq902Blocked, SamePivotsAndFactorsReproduceTheRowPermutedMatrix) {
+  const auto [n, width] = GetParam();
+  const auto N = static_cast<std::size_t>(n);
+  const Matrix a = randomMatrix(n, 1000u + static_cast<unsigned>(n));
+  const Plain plain = plainElimination(a, std::vector<double>(N, 1.0), n);
+
+  Matrix f = a;
+  std::vector<int> pivots(N);
+  ASSERT_EQ(detail::factorRows(f.data(), n, pivots.data(), {}, width), -1);
+  EXPECT_EQ(pivots, plain.pivots);
+
+  std::vector<std::size_t> rowOf(N);
+  for (std::size_t i = 0; i < N; ++i) rowOf[i] = i;
+  for (std::size_t k = 0; k < N; ++k) std::swap(rowOf[k], rowOf[static_cast<std::size_t>(pivots[k])]);
+  for (std::size_t r = 0; r < N; ++r) {
+    for (std::size_t c = 0; c < N; ++c) {
+      double lu = 0;
+      for (std::size_t m = 0; m <= std::min(r, c); ++m) lu += (m == r ? 1.0 : f[r * N + m]) * f[m * N + c];
+      ASSERT_NEAR(lu, a[rowOf[r] * N + c], 1e-12 * static_cast<double>(n)) << "row " << r << " column " << c;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Simq902, Simq902Blocked,
+                         ::testing::Values(Shape{1, 4}, Shape{2, 1}, Shape{7, 4}, Shape{33, 8}, Shape{64, 16},
+                                           Shape{100, 32}, Shape{257, 64}, Shape{129, 128}, Shape{150, 7}),
+                         [](const ::testing::TestParamInfo<Shape>& p) {
+                           return "n" + std::to_string(p.param.n) + "_width" + std::to_string(p.param.width);
+                         });
+
+class Simq902Solve : public ::testing::TestWithParam<int> {};
+
+TEST_P(Simq902Solve, AgreesWithThePlainEliminationToRounding) {
+  const int n = GetParam();
+  const auto N = static_cast<std::size_t>(n);
+  const Matrix a = randomMatrix(n, 7u * static_cast<unsigned>(n));
+  std::vector<double> xTrue(N);
+  for (std::size_t i = 0; i < N; ++i) xTrue[i] = 1.0 + static_cast<double>(i % 7) * 0.25;
+  const std::vector<double> b = multiply(a, xTrue);
+
+  const Plain plain = plainElimination(a, b, n);
+  Matrix work = a;
+  std::vector<double> x = b;
+  ASSERT_TRUE(SIMQ902(work, x, n));
+  for (std::size_t i = 0; i < N; ++i) {
+    EXPECT_NEAR(x[i], plain.x[i], 1e-10);
+    EXPECT_NEAR(x[i], xTrue[i], 1e-9);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Simq902, Simq902Solve, ::testing::Values(1, 2, 9, 127, 128, 129, 300, 401));
+
+// --- Ties and exact pivot sequences ----------------------------------------------------------------
+
+struct TieCase {
+  std::string name;
+  int n;
+  Matrix a;
+  std::vector<double> x;     // the solution
+  std::vector<int> pivots;   // worked by hand
+};
+
+class Simq902Ties : public ::testing::TestWithParam<TieCase> {};
+
+TEST_P(Simq902Ties, EqualMagnitudesGoToTheLaterRow) {
+  const TieCase& c = GetParam();
+  const std::vector<double> b = multiply(c.a, c.x);
+  for (int width : {1, 2, 128}) EXPECT_EQ(blockedPivots(c.a, c.n, width), c.pivots) << "width " << width;
+  EXPECT_EQ(plainElimination(c.a, b, c.n).pivots, c.pivots);
+  Matrix work = c.a;
+  std::vector<double> x = b;
+  ASSERT_TRUE(SIMQ902(work, x, c.n));
+  for (std::size_t i = 0; i < c.x.size(); ++i) EXPECT_NEAR(x[i], c.x[i], 1e-14);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Simq902, Simq902Ties,
+    ::testing::Values(
+        // Column 1: 1, −1, 1 → row 3; then rows [0 1 2], [0 1 −1] tie again → row 3; last pivot 3.
+        TieCase{"three_way_ties", 3, {1, 2, 0, -1, 0, 1, 1, 1, 1}, {1, 2, 3}, {2, 2, 2}},
+        // Opposite signs of equal size.
+        TieCase{"opposite_signs", 2, {-2, 1, 2, 1}, {1, 1}, {1, 1}},
+        // A strictly larger first row keeps its place.
+        TieCase{"no_tie_no_swap", 2, {4, 1, 2, 3}, {1, -1}, {0, 1}},
+        // Equal magnitudes below the larger diagonal do not matter.
+        TieCase{"tie_below_a_larger_pivot", 3, {5, 1, 0, 2, 4, 1, -2, 1, 3}, {1, 0, -1}, {0, 1, 2}}),
+    [](const ::testing::TestParamInfo<TieCase>& p) { return p.param.name; });
+
+TEST(Simq902, ExactMatricesGiveTheSamePivotsForEveryWidth) {
+  for (int n : {10, 37}) {
+    const Matrix a = exactMatrix(n, 42u + static_cast<unsigned>(n));
+    const std::vector<int> plain = plainElimination(a, std::vector<double>(static_cast<std::size_t>(n), 0.0), n).pivots;
+    for (int width : {1, 3, 8, 16, 128}) EXPECT_EQ(blockedPivots(a, n, width), plain) << "n " << n << " width " << width;
+  }
+}
+
+// --- Singular matrices -----------------------------------------------------------------------------
+
+struct SingularCase {
+  std::string name;
+  int n;
+  Matrix a;
+  int column;  // first column without a pivot
+};
+
+std::vector<SingularCase> singularCases() {
+  auto zeroColumn = [](int n, int column) {
+    Matrix a = randomMatrix(n, 5u);
+    for (int r = 0; r < n; ++r) a[static_cast<std::size_t>(r * n + column)] = 0.0;
+    return a;
+  };
+  return {{"one_by_one_zero", 1, {0.0}, 0},
+          {"all_zero", 4, Matrix(16, 0.0), 0},
+          {"zero_first_column", 10, zeroColumn(10, 0), 0},
+          {"zero_middle_column", 10, zeroColumn(10, 4), 4},
+          {"zero_last_column", 10, zeroColumn(10, 9), 9},
+          {"rank_deficient_at_2", 10, exactMatrix(10, 11u, 2), 2},
+          {"rank_deficient_at_6", 10, exactMatrix(10, 12u, 6), 6},
+          {"rank_deficient_last", 10, exactMatrix(10, 13u, 9), 9},
+          {"rank_deficient_in_third_panel", 23, exactMatrix(23, 14u, 17), 17}};
+}
+
+class Simq902Singular : public ::testing::TestWithParam<SingularCase> {};
+
+TEST_P(Simq902Singular, StopsAtTheSameColumnAndLeavesBAsGiven) {
+  const SingularCase& c = GetParam();
+  const auto N = static_cast<std::size_t>(c.n);
+  EXPECT_EQ(plainElimination(c.a, std::vector<double>(N, 1.0), c.n).singularColumn, c.column);
+  for (int width : {1, 4, 128}) {
+    int singular = -2;
+    blockedPivots(c.a, c.n, width, &singular);
+    EXPECT_EQ(singular, c.column) << "width " << width;
+  }
+  Matrix work = c.a;
+  std::vector<double> b(N, -1.0);
+  EXPECT_FALSE(SIMQ902(work, b, c.n));
+  EXPECT_EQ(b, std::vector<double>(N, -1.0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Simq902, Simq902Singular, ::testing::ValuesIn(singularCases()),
+                         [](const ::testing::TestParamInfo<SingularCase>& p) { return p.param.name; });
+
+// --- Countdown and small cases -----------------------------------------------------------------------
+
+std::vector<int> countdown(int from, int to) {
+  std::vector<int> v;
+  for (int k = from; k >= to; --k) v.push_back(k);
+  return v;
+}
+
+TEST(Simq902, CountsDownAfterEveryColumn) {
+  for (int n : {1, 5, 130}) {
+    Matrix a = randomMatrix(n, 3u);
+    std::vector<double> b(static_cast<std::size_t>(n), 1.0);
+    std::vector<int> seen;
+    ASSERT_TRUE(SIMQ902(a, b, n, [&](int remaining) { seen.push_back(remaining); }));
+    EXPECT_EQ(seen, countdown(n - 1, 0)) << "n " << n;
+  }
+}
+
+TEST(Simq902, CountdownStopsBeforeTheSingularColumn) {
+  Matrix a = randomMatrix(6, 9u);
+  for (std::size_t r = 0; r < 6; ++r) a[r * 6 + 3] = 0.0;
+  std::vector<double> b(6, 1.0);
+  std::vector<int> seen;
+  EXPECT_FALSE(SIMQ902(a, b, 6, [&](int remaining) { seen.push_back(remaining); }));
+  EXPECT_EQ(seen, (std::vector<int>{5, 4, 3}));
+}
+
+TEST(Simq902, OneUnknownAndNone) {
+  Matrix a{-4.0};
+  std::vector<double> b{2.0};
+  ASSERT_TRUE(SIMQ902(a, b, 1));
+  EXPECT_EQ(b[0], -0.5);
+  EXPECT_TRUE(SIMQ902(std::span<double>{}, std::span<double>{}, 0));
+}
+
+}  // namespace
+}  // namespace volantis4

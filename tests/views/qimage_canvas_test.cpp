@@ -1,0 +1,118 @@
+#include "views/qimage_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include "qt_app.h"
+
+namespace volantis4 {
+namespace {
+
+class QImageCanvasTest : public testing::Test, private testing_support::WithQtApp {
+ protected:
+  static Rgb at(const QImageCanvas& c, int x, int y) {
+    const QRgb p = c.image().pixel(x, y);
+    return {qRed(p), qGreen(p), qBlue(p)};
+  }
+  static int count(const QImageCanvas& c, Rgb colour) {
+    int n = 0;
+    for (int y = 0; y < c.height(); ++y)
+      for (int x = 0; x < c.width(); ++x) n += at(c, x, y) == colour;
+    return n;
+  }
+};
+
+TEST_F(QImageCanvasTest, LinesCoverTheStartPixelButNotTheEndPixelInEveryDirection) {
+  QImageCanvas c(20, 20);
+  c.setPenColour(kRed);
+  c.moveTo(2, 3);
+  c.lineTo(8, 3);   // right
+  c.lineTo(8, 10);  // down
+  c.moveTo(15, 15);
+  c.lineTo(11, 15);  // left
+  c.moveTo(18, 18);
+  c.lineTo(18, 14);  // up
+  for (Point p : {Point{2, 3}, Point{8, 3}, Point{8, 9}, Point{15, 15}, Point{12, 15}, Point{18, 18}})
+    EXPECT_EQ(at(c, p.x, p.y), kRed) << p.x << "," << p.y;
+  for (Point p : {Point{8, 10}, Point{11, 15}, Point{18, 14}}) EXPECT_EQ(at(c, p.x, p.y), kWhite) << p.x << "," << p.y;
+  EXPECT_EQ(count(c, kRed), 6 + 7 + 4 + 4);
+
+  QImageCanvas d(20, 20);
+  d.setPenColour(kBlue);
+  d.moveTo(1, 1);
+  d.lineTo(11, 6);  // one pixel per column
+  d.setPenColour(kRed);
+  d.setPenWidth(2);
+  d.moveTo(4, 12);
+  d.lineTo(7, 12);  // flat-capped: columns 4-6, two rows
+  EXPECT_EQ(count(d, kBlue), 10);
+  EXPECT_EQ(count(d, kRed), 6);
+  EXPECT_EQ(at(d, 7, 12), kWhite);
+}
+
+TEST_F(QImageCanvasTest, FillRectAndPolygonFillWithTheBrushInsideThePen) {
+  QImageCanvas c(10, 8);
+  c.setBrushColour({255, 255, 225});
+  c.setPenColour(kGrey);
+  c.fillRect({0, 0, 10, 8});
+  EXPECT_EQ(count(c, kGrey), 2 * 10 + 2 * 6);
+  EXPECT_EQ(count(c, {255, 255, 225}), 8 * 6);
+
+  c.setPenColour(kBlack);
+  c.setBrushColour(kAqua);
+  c.polygon({{2, 2}, {7, 2}, {7, 5}, {2, 5}});
+  EXPECT_EQ(at(c, 7, 5), kBlack);
+  EXPECT_EQ(count(c, kAqua), 4 * 2);
+}
+
+TEST_F(QImageCanvasTest, TextIsDrawnInTheFontColourOnTheBrushColour) {
+  QImageCanvas c(60, 30);
+  c.setBrushColour(kSilver);
+  c.setFontColour(kRed);
+  c.textOut(5, 4, "xy");
+  EXPECT_EQ(at(c, 5, 4), kSilver);  // top-left corner of the text cell
+  EXPECT_GT(count(c, kRed), 4);
+  EXPECT_EQ(at(c, 4, 4), kWhite);
+  EXPECT_EQ(at(c, 5, 3), kWhite);
+}
+
+TEST_F(QImageCanvasTest, StretchDrawScalesTheSourceImage) {
+  QImageCanvas source(2, 1);
+  source.setPenColour(kRed);
+  source.moveTo(0, 0);
+  source.lineTo(1, 0);  // left pixel red
+  QImageCanvas c(10, 10);
+  c.stretchDraw({2, 2, 6, 4}, source);
+  EXPECT_EQ(at(c, 3, 3), kRed);
+  EXPECT_EQ(at(c, 4, 2), kWhite);
+  EXPECT_EQ(count(c, kRed), 4);
+}
+
+TEST_F(QImageCanvasTest, FarCoordinatesAreClippedNotWrapped) {
+  QImageCanvas c(20, 20);
+  c.setPenColour(kRed);
+  c.moveTo(10, 5);
+  c.lineTo(10, 2'000'000'000);
+  c.moveTo(-2'000'000'000, 12);
+  c.lineTo(2'000'000'000, 12);
+  EXPECT_EQ(count(c, kRed), 15 + 20 - 1);
+  EXPECT_EQ(at(c, 10, 4), kWhite);
+}
+
+TEST_F(QImageCanvasTest, BorrowedImageIsPaintedAndResizedKeepingItsContent) {
+  QImage image(5, 5, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  {
+    QImageCanvas c(&image);
+    c.setBrushColour(kYellow);
+    c.setPenColour(kYellow);
+    c.fillRect({1, 1, 3, 3});
+    c.resize(7, 4);
+  }
+  EXPECT_EQ(image.size(), QSize(7, 4));
+  EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 0));
+  EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(6, 0), qRgb(255, 255, 255));
+}
+
+}  // namespace
+}  // namespace volantis4

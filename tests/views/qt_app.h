@@ -1,0 +1,25 @@
+#pragma once
+// One QApplication for the whole views test program, created on first use and kept to the end.
+
+#include <QApplication>
+#include <QtGlobal>
+
+namespace volantis4::testing_support {
+
+inline QApplication& qtApp() {
+  static QApplication* app = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "views_tests";
+    static char* argv[] = {name, nullptr};
+    return new QApplication(argc, argv);
+  }();
+  return *app;
+}
+
+/// A base that makes the application exist before a fixture's widget members are built.
+struct WithQtApp {
+  WithQtApp() { qtApp(); }
+};
+
+}  // namespace volantis4::testing_support
