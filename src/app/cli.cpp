@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli_calc.h"
+#include "files/document_io.h"
 #include "cli_geometry.h"
 
 namespace volantis4 {
@@ -16,6 +17,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   bool geometryJson = false;
   CLI::App* geometry = app.add_subcommand("geometry", "Print each wing's planform figures and span stations as the wing pages show them");
   geometry->add_flag("--json", geometryJson, "Print one JSON object with full-precision numbers");
+  std::string geometryFile;
+  geometry->add_option("FILE", geometryFile, "Aircraft file (.vn4) or legacy data file (.da4); default: the default aircraft");
 
   CalcOptions calcOptions;
   std::string calcLanguage = "en";
@@ -27,6 +30,11 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   calc->add_option("--margin", calcOptions.marginText, "Manual static margin in percent")
       ->check(CLI::Number)
       ->capture_default_str();
+  std::string calcFile;
+  calc->add_option("FILE", calcFile, "Aircraft file (.vn4) or legacy data file (.da4); default: the default aircraft");
+  std::string saveFile;
+  calc->add_option("--save", saveFile,
+                   "Save the aircraft with the fresh results to OUT, as the Save command does (.da4 becomes .vn4, .vn4 is added when missing)");
 
   try {
     app.parse(argc, argv);
@@ -41,11 +49,37 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     return 2;
   }
 
-  if (geometry->parsed()) return printGeometry(defaultForm(), geometryJson, out);
-  if (calc->parsed()) {
-    calcOptions.language = calcLanguage == "de" ? Language::German : Language::English;
+  const Language language = calcLanguage == "de" ? Language::German : Language::English;
+  // Loads FILE into a fresh document; a refused file is a usage error naming file and reason.
+  auto load = [&](const std::string& file, Document& doc) {
+    if (file.empty()) return true;
+    if (auto error = loadStartFile(doc, file)) {
+      err << renderFileError(*error, language) << "\n";
+      return false;
+    }
+    return true;
+  };
+
+  if (geometry->parsed()) {
     Document doc;
-    return printCalculation(doc, calcOptions, out);
+    if (!load(geometryFile, doc)) return 2;
+    return printGeometry(doc.form, geometryJson, out);
+  }
+  if (calc->parsed()) {
+    calcOptions.language = language;
+    Document doc;
+    if (!load(calcFile, doc)) return 2;
+    const int status = printCalculation(doc, calcOptions, out);
+    if (!saveFile.empty()) {
+      auto saved = saveDocument(doc, saveFile);
+      if (auto* error = std::get_if<FileError>(&saved)) {
+        err << renderFileError(*error, language) << "\n";
+        return 2;
+      }
+      const SavedDocument& done = std::get<SavedDocument>(saved);
+      if (done.replacedCharacters > 0) err << renderReplacedCharacters(done.fileName, done.replacedCharacters, language) << "\n";
+    }
+    return status;
   }
   return 2;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "model/field_reading.h"
 #include "model/numbers.h"
@@ -67,16 +68,15 @@ std::vector<FieldKey> planformHighlight(int w, HitCode hover, bool shiftAlone) {
   return fields;
 }
 
-std::vector<FieldWrite> planformEdit(int w, const Wing& wing, std::string_view gapText, HitCode grabbed,
-                                     double scale, int dX, int dY, bool shiftAlone) {
+std::vector<FieldWrite> planformEdit(int w, const Wing& wing, std::string_view gapText, HitCode grabbed, double scale,
+                                     int dX, int dY, bool shiftAlone) {
   if (grabbed < 1 || grabbed > 20 || !usableScale(scale)) return {};
   const double across = dX / scale;  // mm, positive outward on the right half
   const double along = dY / scale;   // mm, positive aft
   const int j = sectionOf(grabbed);
   const std::size_t s = slot(j);
 
-  if (!isLeadingEdge(grabbed))
-    return {{{w, FieldKind::Chord, j}, fieldValue(wing.chord[s] + along)}};
+  if (!isLeadingEdge(grabbed)) return {{{w, FieldKind::Chord, j}, fieldValue(wing.chord[s] + along)}};
 
   if (j == 1) {
     double gap = isRightHalf(grabbed) ? wing.gap + across : wing.gap - across;
@@ -91,7 +91,8 @@ std::vector<FieldWrite> planformEdit(int w, const Wing& wing, std::string_view g
       {{w, FieldKind::Width, j - 1}, fieldValue(isRightHalf(grabbed) ? width + across : width - across)},
   };
   if (shiftAlone)
-    for (int m = j + 1; m <= kSectionCount; ++m) writes.push_back({offsetKey(w, m), fieldValue(wing.x[slot(m)] + along)});
+    for (int m = j + 1; m <= kSectionCount; ++m)
+      writes.push_back({offsetKey(w, m), fieldValue(wing.x[slot(m)] + along)});
   return writes;
 }
 

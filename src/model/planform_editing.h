@@ -47,7 +47,7 @@ struct FieldWrite {
 /// the release) and `gapText` (the gap field's text); each is rounded half away from zero and
 /// saturates at ±99,999,999 as the field reading does. `shiftAlone` at the release moves the
 /// outboard offsets with a leading edge. Nothing is written for code 0 or an unusable scale.
-std::vector<FieldWrite> planformEdit(int w, const Wing& wing, std::string_view gapText, HitCode grabbed,
-                                     double scale, int dX, int dY, bool shiftAlone);
+std::vector<FieldWrite> planformEdit(int w, const Wing& wing, std::string_view gapText, HitCode grabbed, double scale,
+                                     int dX, int dY, bool shiftAlone);
 
 }  // namespace volantis4

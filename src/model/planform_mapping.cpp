@@ -28,7 +28,8 @@ PlanformMapping planformMapping(const Wing& wing, int width, int height) {
 
 int planformPixel(int origin, double mm, double scale) {
   const std::int64_t sum = static_cast<std::int64_t>(origin) + roundHalfEven(mm * scale);
-  return static_cast<int>(std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+  return static_cast<int>(
+      std::clamp<std::int64_t>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace volantis4

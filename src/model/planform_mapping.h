@@ -9,10 +9,10 @@ namespace volantis4 {
 
 /// Origin and scale of a planform image. The origin is the root leading edge on the centre line.
 struct PlanformMapping {
-  int cx = 0;          // centre column: image width / 2, truncated
-  int cy = 0;          // root row: image height / 3, truncated
-  double scale = 0;    // pixels per mm; 0 when the wing has no extent to draw to scale
-  double spanScale = 1;   // (W / 2.03) / outermost station, 1 when that station is 0
+  int cx = 0;                    // centre column: image width / 2, truncated
+  int cy = 0;                    // root row: image height / 3, truncated
+  double scale = 0;              // pixels per mm; 0 when the wing has no extent to draw to scale
+  double spanScale = 1;          // (W / 2.03) / outermost station, 1 when that station is 0
   std::int32_t chordExtent = 0;  // E (mm)
 
   /// True when the wing can be drawn and edited: outermost station and E both above 0.

@@ -26,6 +26,7 @@ void merge(StageReport& into, const StageReport& from) {
 
 void FCN(int nvar, int neq, std::span<double> F, std::span<const double> x) {
   const int n = nvar - 3;
+  if (neq < 1 || n < 1) return;
   const double dy = x[at(n)];
   const double cIn = x[at(n + 1)];
   const double cOut = x[at(n + 2)];
@@ -118,6 +119,7 @@ TrimResult TRAPEZ_TRIM(int wing, int trapezium, const TrapeziumShape& shape, int
     x[0] = firstWidth;
     x[at(n - 1)] = lastWidth;
     for (int i = 1; i <= n - 2; ++i) x[at(i)] = (shape.dy - firstWidth - lastWidth) / (n - 2);
+    // The result variable is not preset again: a second start that needs no step keeps −itmax.
     NewtonResult second = TRIM9M(wing, trapezium, first.result, x, free, kPasses, n, n + 3);
     merge(out.report, second.report);
     out.report.fail({second.result < 1 ? MessageId::TrimTrapeziumErrorShort : MessageId::TrimTrapeziumError, wing, trapezium});

@@ -10,7 +10,7 @@
 
 namespace volantis4 {
 
-inline constexpr int kInputSketchWidth = 750;   // Image_W … Image_W5
+inline constexpr int kInputSketchWidth = 750;  // Image_W … Image_W5
 inline constexpr int kInputSketchHeight = 200;
 
 /// Horizontal dimension arrow from (x1, y1) to (x2, y2), a filled head at both ends.

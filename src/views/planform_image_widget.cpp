@@ -28,10 +28,18 @@ void PlanformImageWidget::resizeImage(int width, int height) {
 
 void PlanformImageWidget::setPointer(PlanformPointer pointer) {
   switch (pointer) {
-    case PlanformPointer::Crosshair: setCursor(Qt::CrossCursor); break;
-    case PlanformPointer::HorizontalArrows: setCursor(Qt::SizeHorCursor); break;
-    case PlanformPointer::VerticalArrows: setCursor(Qt::SizeVerCursor); break;
-    case PlanformPointer::FourWayArrows: setCursor(Qt::SizeAllCursor); break;
+    case PlanformPointer::Crosshair:
+      setCursor(Qt::CrossCursor);
+      break;
+    case PlanformPointer::HorizontalArrows:
+      setCursor(Qt::SizeHorCursor);
+      break;
+    case PlanformPointer::VerticalArrows:
+      setCursor(Qt::SizeVerCursor);
+      break;
+    case PlanformPointer::FourWayArrows:
+      setCursor(Qt::SizeAllCursor);
+      break;
   }
 }
 

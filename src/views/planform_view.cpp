@@ -65,8 +65,8 @@ void drawOutline(Canvas& canvas, const Wing& wing, const PlanformMapping& m) {
 }  // namespace
 
 PlanformInput planformInput(const AircraftGeometry& geometry, int w, bool resultsValid, double acX) {
-  return {w, geometry.wing(w), geometry.figure(w).r25, geometry.figure(w).lm, resultsValid, acX,
-          geometry.position(w).x};
+  return {w,   geometry.wing(w),      geometry.figure(w).r25, geometry.figure(w).lm, resultsValid,
+          acX, geometry.position(w).x};
 }
 
 PlanformMapping drawPlanform(Canvas& canvas, const PlanformInput& input, const SystemColours& colours) {

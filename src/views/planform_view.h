@@ -11,13 +11,13 @@ namespace volantis4 {
 
 /// What the planform drawing reads besides the canvas.
 struct PlanformInput {
-  int wing = 1;              // 1-5: the outline colour
-  Wing shape;                // the wing as read from its fields (mm)
-  double r25 = 0;            // geometric centre, mm aft of the root leading edge
-  double lm = 0;             // mean aerodynamic chord, mm
-  bool resultsValid = false; // results_valid: mark the aerodynamic centre
-  double acX = 0;            // the wing's own aerodynamic centre, aircraft x (mm, positive aft)
-  int wingX = 0;             // wing_x: the wing's position (mm)
+  int wing = 1;               // 1-5: the outline colour
+  Wing shape;                 // the wing as read from its fields (mm)
+  double r25 = 0;             // geometric centre, mm aft of the root leading edge
+  double lm = 0;              // mean aerodynamic chord, mm
+  bool resultsValid = false;  // results_valid: mark the aerodynamic centre
+  double acX = 0;             // the wing's own aerodynamic centre, aircraft x (mm, positive aft)
+  int wingX = 0;              // wing_x: the wing's position (mm)
 };
 
 /// The input of wing w from the recomputed geometry and the run's results.

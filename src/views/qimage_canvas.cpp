@@ -33,8 +33,10 @@ bool clipFar(Point& from, Point& to) {
       continue;
     }
     const double t = q[i] / p[i];
-    if (p[i] < 0) t0 = std::max(t0, t);
-    else t1 = std::min(t1, t);
+    if (p[i] < 0)
+      t0 = std::max(t0, t);
+    else
+      t1 = std::min(t1, t);
     if (t0 > t1) return false;
   }
   from = {roundHalfEven(x0 + t0 * dx), roundHalfEven(y0 + t0 * dy)};

@@ -55,3 +55,73 @@ TEST(CliUsage, UnknownCommandIsAUsageError) {
 
 }  // namespace
 }  // namespace volantis4
+
+namespace volantis4 {
+namespace {
+
+TEST(CliCalc, PrintsAnpLabelsAndLegendOfTheDefaultAircraft) {
+  const CliResult r = run({"calc"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("Wing 1: anp "), std::string::npos);
+  EXPECT_NE(r.out.find("Reference area (S): 71.82dm^2 \n"), std::string::npos);
+  EXPECT_NE(r.out.find("Reference length (lm): 329.7mm \n"), std::string::npos);
+  EXPECT_NE(r.out.find("x_cg (16%): "), std::string::npos);
+  EXPECT_NE(r.out.find("x_cg (8%): "), std::string::npos);
+  EXPECT_NE(r.out.find("x_cg (7.5%): "), std::string::npos);
+  EXPECT_NE(r.out.find("x_ac: "), std::string::npos);
+  EXPECT_EQ(r.out.find("Error: "), std::string::npos);  // the panel stays hidden
+}
+
+TEST(CliCalc, JsonHoldsTheRunAndTheProposal) {
+  const CliResult r = run({"calc", "--json", "--margin", "10"});
+  ASSERT_EQ(r.status, 0);
+  const auto j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["n_panels"], 1144);
+  EXPECT_EQ(j["wings_count"], 5);
+  EXPECT_EQ(j["calc_failed"], false);
+  EXPECT_EQ(j["messages"], nlohmann::json::array({"Error: "}));
+  EXPECT_EQ(j["messages_shown"], false);
+  EXPECT_EQ(j["margins"], nlohmann::json::array({8.0, 16.0}));
+  const double xnp = j["xnp"], lmue = j["lmue"];
+  EXPECT_NEAR(j["x_cg_manual"].get<double>(), xnp - lmue * 0.10, 1e-9);
+  EXPECT_NEAR(j["x_cg_high"].get<double>(), xnp - lmue * 0.16, 1e-9);
+  ASSERT_EQ(j["wings"].size(), 5u);
+  EXPECT_EQ(j["wing_z"], nlohmann::json::array({-190, 0, 240, -60, -350}));
+  const double wingX[] = {0, 1167, -135, -400, -135};
+  for (const auto& w : j["wings"]) {
+    const double x = wingX[w["wing"].get<std::size_t>() - 1];
+    EXPECT_NEAR(w["ac_rel"].get<double>(), w["ac_x"].get<double>() - x, 1e-9);
+    EXPECT_GT(w["n_chord"].get<int>(), 0);
+  }
+}
+
+TEST(CliCalc, GermanLegend) {
+  const CliResult r = run({"calc", "--lang", "de"});
+  EXPECT_NE(r.out.find("Bezugsfläche (S): 71.82dm^2 \n"), std::string::npos);
+  EXPECT_NE(r.out.find("x_SP (16%): "), std::string::npos);
+}
+
+TEST(CliCalc, FileArgumentsAndSaving) {
+  const std::string dir = ::testing::TempDir();
+  const std::string out = dir + "/cli_saved";
+  ASSERT_EQ(run({"calc", "--save", out.c_str()}).status, 0);
+  const std::string saved = out + ".vn4";  // the Save command's name adjustment
+  const CliResult again = run({"calc", "--json", saved.c_str()});
+  ASSERT_EQ(again.status, 0);
+  EXPECT_EQ(nlohmann::json::parse(again.out)["n_panels"], 1144);
+  // The figures come back; hidden sections are not saved, so their stations read back as 10 mm widths.
+  const auto loaded = nlohmann::json::parse(run({"geometry", "--json", saved.c_str()}).out);
+  const auto original = nlohmann::json::parse(run({"geometry", "--json"}).out);
+  for (std::size_t w = 0; w < 5; ++w)
+    for (const char* key : {"b", "S", "lm", "r25", "lam"}) EXPECT_EQ(loaded["wings"][w][key], original["wings"][w][key]);
+  EXPECT_EQ(loaded["wings"][3]["stations"][4], 110);
+
+  const CliResult missing = run({"calc", (dir + "/no_such_file.vn4").c_str()});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("no_such_file.vn4"), std::string::npos);
+  EXPECT_EQ(run({"calc", "--lang", "fr"}).status, 2);
+  EXPECT_EQ(run({"calc", "--margin", "abc"}).status, 2);
+}
+
+}  // namespace
+}  // namespace volantis4

@@ -42,9 +42,9 @@ struct Corner {
 
 // Every corner of gridWing(): (±y, leading edge) and (±y, leading edge + chord).
 const Corner kGridCorners[] = {
-    {1, 10, 0},     {2, -10, 0},    {3, 10, 50},   {4, -10, 50},  {5, 40, 5},     {6, -40, 5},    {7, 40, 45},
-    {8, -40, 45},   {9, 80, 20},    {10, -80, 20}, {11, 80, 50},  {12, -80, 50},  {13, 120, -10}, {14, -120, -10},
-    {15, 120, 10},  {16, -120, 10}, {17, 160, 30}, {18, -160, 30}, {19, 160, 40}, {20, -160, 40},
+    {1, 10, 0},    {2, -10, 0},    {3, 10, 50},   {4, -10, 50},   {5, 40, 5},    {6, -40, 5},    {7, 40, 45},
+    {8, -40, 45},  {9, 80, 20},    {10, -80, 20}, {11, 80, 50},   {12, -80, 50}, {13, 120, -10}, {14, -120, -10},
+    {15, 120, 10}, {16, -120, 10}, {17, 160, 30}, {18, -160, 30}, {19, 160, 40}, {20, -160, 40},
 };
 
 class HitEveryCorner : public testing::TestWithParam<Corner> {};
@@ -91,7 +91,8 @@ TEST(PlanformHit, HiddenSectionsAreHitToo) {
 TEST(PlanformPointer, ShapeByCornerKind) {
   EXPECT_EQ(planformPointer(0), PlanformPointer::Crosshair);
   for (HitCode c : {1, 2}) EXPECT_EQ(planformPointer(c), PlanformPointer::HorizontalArrows) << c;
-  for (HitCode c : {3, 4, 7, 8, 11, 12, 15, 16, 19, 20}) EXPECT_EQ(planformPointer(c), PlanformPointer::VerticalArrows) << c;
+  for (HitCode c : {3, 4, 7, 8, 11, 12, 15, 16, 19, 20})
+    EXPECT_EQ(planformPointer(c), PlanformPointer::VerticalArrows) << c;
   for (HitCode c : {5, 6, 9, 10, 13, 14, 17, 18}) EXPECT_EQ(planformPointer(c), PlanformPointer::FourWayArrows) << c;
 }
 
@@ -106,10 +107,22 @@ using Names = std::vector<std::string>;
 TEST(PlanformHighlight, FieldsOfEachCornerOfWing1) {
   const std::pair<HitCode, Names> cases[] = {
       {0, {}},
-      {1, {"Edit01"}},           {2, {"Edit01"}},         {3, {"Edit4"}},           {4, {"Edit4"}},
-      {5, {"Edit1", "Edit8"}},   {6, {"Edit1", "Edit8"}}, {7, {"Edit5"}},           {8, {"Edit5"}},
-      {9, {"Edit2", "Edit9"}},   {11, {"Edit6"}},         {13, {"Edit3", "Edit10"}}, {15, {"Edit7"}},
-      {17, {"Edit14y", "Edit14xx"}}, {18, {"Edit14y", "Edit14xx"}}, {19, {"Edit14x"}}, {20, {"Edit14x"}},
+      {1, {"Edit01"}},
+      {2, {"Edit01"}},
+      {3, {"Edit4"}},
+      {4, {"Edit4"}},
+      {5, {"Edit1", "Edit8"}},
+      {6, {"Edit1", "Edit8"}},
+      {7, {"Edit5"}},
+      {8, {"Edit5"}},
+      {9, {"Edit2", "Edit9"}},
+      {11, {"Edit6"}},
+      {13, {"Edit3", "Edit10"}},
+      {15, {"Edit7"}},
+      {17, {"Edit14y", "Edit14xx"}},
+      {18, {"Edit14y", "Edit14xx"}},
+      {19, {"Edit14x"}},
+      {20, {"Edit14x"}},
   };
   for (const auto& [code, expected] : cases) EXPECT_EQ(names(planformHighlight(1, code, false)), expected) << code;
 }
@@ -187,8 +200,8 @@ TEST(PlanformEdit, WrittenValuesRoundHalfAwayFromZero) {
   Wing w = defaultWing1();
   w.chord[0] = 100;
   // At 2 px/mm one pixel is half a millimetre.
-  EXPECT_EQ(writes(planformEdit(1, w, "0", 3, 2.0, 0, 1, false)), (Writes{{"Edit4", "101"}}));  // 100.5
-  EXPECT_EQ(writes(planformEdit(1, w, "0", 3, 2.0, 0, -3, false)), (Writes{{"Edit4", "99"}}));  // 98.5
+  EXPECT_EQ(writes(planformEdit(1, w, "0", 3, 2.0, 0, 1, false)), (Writes{{"Edit4", "101"}}));    // 100.5
+  EXPECT_EQ(writes(planformEdit(1, w, "0", 3, 2.0, 0, -3, false)), (Writes{{"Edit4", "99"}}));    // 98.5
   EXPECT_EQ(writes(planformEdit(1, w, "0", 3, 2.0, 0, -201, false)), (Writes{{"Edit4", "-1"}}));  // -0.5
 }
 

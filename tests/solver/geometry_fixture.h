@@ -7,10 +7,10 @@
 #include "model/form.h"
 #include "model/numbers.h"
 
-namespace volantis4::testing {
+namespace volantis4::fixture {
 
 /// One wing as typed: gap, widths of its trapezia, x of sections 2…, chords of sections 1…, position.
-struct WingSpec {
+struct WingInput {
   int gap = 0;
   std::vector<int> widths;
   std::vector<int> offsets;
@@ -19,11 +19,11 @@ struct WingSpec {
   int z = 0;
 };
 
-/// The form of the default aircraft with wings 1 … specs.size() replaced by the given ones.
-inline Form formOf(const std::vector<WingSpec>& specs) {
+/// The form of the default aircraft with wings 1 … wings.size() replaced by the given ones.
+inline Form formOf(const std::vector<WingInput>& wings) {
   Form form = defaultForm();
   int w = 0;
-  for (const WingSpec& s : specs) {
+  for (const WingInput& s : wings) {
     WingFields& f = form.wing(++w);
     f = WingFields{};
     f.checkedTrapezia = static_cast<int>(s.widths.size());
@@ -40,10 +40,10 @@ inline Form formOf(const std::vector<WingSpec>& specs) {
   return form;
 }
 
-/// The geometry of formOf(specs), as Calc leaves it.
-inline AircraftGeometry aircraftOf(const std::vector<WingSpec>& specs) { return geometryOf(formOf(specs)); }
+/// The geometry of formOf(wings), as Calc leaves it.
+inline AircraftGeometry aircraftOf(const std::vector<WingInput>& wings) { return geometryOf(formOf(wings)); }
 
 /// A rectangular wing without gap or sweep.
-inline WingSpec rectangle(int chord, int halfSpan, int x = 0, int z = 0) { return {0, {halfSpan}, {0}, {chord, chord}, x, z}; }
+inline WingInput rectangle(int chord, int halfSpan, int x = 0, int z = 0) { return {0, {halfSpan}, {0}, {chord, chord}, x, z}; }
 
-}  // namespace volantis4::testing
+}  // namespace volantis4::fixture

