@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev libopenblas-dev
   qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
+  fonts-liberation cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

@@ -7,6 +7,9 @@
 #include "cli_calc.h"
 #include "files/document_io.h"
 #include "cli_geometry.h"
+#ifdef VOLANTIS4_HAVE_QT
+#include "cli_print.h"
+#endif
 
 namespace volantis4 {
 
@@ -35,6 +38,21 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   std::string saveFile;
   calc->add_option("--save", saveFile,
                    "Save the aircraft with the fresh results to OUT, as the Save command does (.da4 becomes .vn4, .vn4 is added when missing)");
+
+#ifdef VOLANTIS4_HAVE_QT
+  PrintOptions printOptions;
+  std::string printLanguage = "en";
+  CLI::App* print = app.add_subcommand("print", "Run the calculation and write the one-page summary as PNG or PDF");
+  print->add_option("FILE", printOptions.file, "Aircraft file (.vn4) or legacy data file (.da4)")->required();
+  print->add_option("--lang", printLanguage, "Language of the page")->check(CLI::IsMember({"en", "de"}))->capture_default_str();
+  print->add_option("--margin", printOptions.marginText, "Manual static margin in percent")
+      ->check(CLI::Number)
+      ->capture_default_str();
+  CLI::Option_group* printOutput = print->add_option_group("output", "Where the page goes (one of them)");
+  printOutput->add_option("--pdf", printOptions.pdf, "Write a one-page A4 PDF");
+  printOutput->add_option("--png", printOptions.png, "Write the 807 x 1620 page image");
+  printOutput->require_option(1);
+#endif
 
   try {
     app.parse(argc, argv);
@@ -81,6 +99,12 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     }
     return status;
   }
+#ifdef VOLANTIS4_HAVE_QT
+  if (print->parsed()) {
+    printOptions.language = printLanguage == "de" ? Language::German : Language::English;
+    return runPrint(printOptions, out, err);
+  }
+#endif
   return 2;
 }
 

@@ -18,7 +18,7 @@ using SolveProgress = std::function<void(int remaining)>;
 namespace detail {
 
 /// Panel width of the blocked factorisation.
-inline constexpr int kSolveBlockWidth = 128;
+inline constexpr int kSolveBlockWidth = 96;
 
 /// The factorisation behind SIMQ902: A = P·L·U in place (L unit lower, U upper, by rows), with
 /// pivots[k] the row swapped with row k at column k. Returns the first column without a pivot

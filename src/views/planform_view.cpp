@@ -36,7 +36,9 @@ struct HalfMapper {
 void moveTo(Canvas& canvas, Point p) { canvas.moveTo(p.x, p.y); }
 void lineTo(Canvas& canvas, Point p) { canvas.lineTo(p.x, p.y); }
 
-void drawOutline(Canvas& canvas, const Wing& wing, const PlanformMapping& m) {
+}  // namespace
+
+void drawWingOutline(Canvas& canvas, const Wing& wing, const PlanformMapping& m) {
   const HalfMapper right{wing, m, 1};
   const HalfMapper left{wing, m, -1};
   const bool gap = wing.gap != 0;
@@ -61,8 +63,6 @@ void drawOutline(Canvas& canvas, const Wing& wing, const PlanformMapping& m) {
     }
   }
 }
-
-}  // namespace
 
 PlanformInput planformInput(const AircraftGeometry& geometry, int w, bool resultsValid, double acX) {
   return {w,   geometry.wing(w),      geometry.figure(w).r25, geometry.figure(w).lm, resultsValid,
@@ -109,7 +109,7 @@ PlanformMapping drawPlanform(Canvas& canvas, const PlanformInput& input, const S
 
     canvas.setPenColour(wingColour(input.wing));
     canvas.setPenWidth(1);
-    drawOutline(canvas, input.shape, m);
+    drawWingOutline(canvas, input.shape, m);
   }
 
   canvas.textOut(cx + 5, H - 20, text(TextId::AxisLabelX, Language::English));

@@ -29,4 +29,9 @@ PlanformInput planformInput(const AircraftGeometry& geometry, int w, bool result
 /// scale 0.
 PlanformMapping drawPlanform(Canvas& canvas, const PlanformInput& input, const SystemColours& colours);
 
+/// The wing's outline, both halves, in the pen in force: the point (y, x) of a half at
+/// (origin.cx ± R(y·scale), origin.cy + R(x·scale)), trailing edges with R((x + c)·scale); the
+/// root chords only with a gap. The top view reuses it with its own origin and scale.
+void drawWingOutline(Canvas& canvas, const Wing& wing, const PlanformMapping& origin);
+
 }  // namespace volantis4

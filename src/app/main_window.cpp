@@ -1,0 +1,23 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+
+#include "print/print_layer.h"
+#include "print/printer_window.h"
+#include "ui/info_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Volantis4"));
+  QStringList arguments = QApplication::arguments();
+  arguments.removeFirst();
+
+  volantis4::QtPrintLayer printers;  // outlives the windows
+  volantis4::MainWindow window(arguments);
+  auto* info = new volantis4::InfoWindow(&window);
+  auto* printer = new volantis4::PrinterDialog(printers, &window);
+  window.setInfoWindow(info);
+  window.setPrinterWindow(printer);
+  window.show();
+  return QApplication::exec();
+}

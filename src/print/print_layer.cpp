@@ -1,0 +1,187 @@
+#include "print/print_layer.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "model/numbers.h"
+#include "print/painter_canvas.h"
+#include "print/summary_page.h"
+
+namespace volantis4 {
+
+Rect pagePlacement(int xDpi, int solverWingsCount) {
+  const double f = xDpi / 600.0 * (solverWingsCount <= 3 ? 4.9 : 3.9);
+  return {roundHalfEven(100 * f), roundHalfEven(100 * f), roundHalfEven(900 * f), roundHalfEven(1800 * f)};
+}
+
+// The open job: the painter on the printer between beginDocument and endDocument.
+struct QtPrintLayer::Job {
+  QPainter painter;
+};
+
+QtPrintLayer::QtPrintLayer() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+  names_ = QPrinterInfo::availablePrinterNames();
+  if (names_.isEmpty()) return;
+  const int preferred = static_cast<int>(names_.indexOf(QPrinterInfo::defaultPrinterName()));
+  current_ = preferred >= 0 ? preferred : 0;
+  load();
+}
+
+QtPrintLayer::~QtPrintLayer() = default;
+
+void QtPrintLayer::refresh() {
+  if (job_) return;
+  const QString currentName = current_ >= 0 ? names_.at(current_) : QString();
+  const QStringList names = QPrinterInfo::availablePrinterNames();
+  if (names == names_) return;
+  names_ = names;
+  const int kept = static_cast<int>(names_.indexOf(currentName));
+  if (names_.isEmpty()) {
+    current_ = -1;
+    resolutions_.clear();
+    colourCount_ = 0;
+    return;
+  }
+  const int preferred = static_cast<int>(names_.indexOf(QPrinterInfo::defaultPrinterName()));
+  current_ = kept >= 0 ? kept : preferred >= 0 ? preferred : 0;
+  if (kept < 0) load();
+}
+
+bool QtPrintLayer::printerAvailable() const { return !names_.isEmpty(); }
+
+QStringList QtPrintLayer::printerNames() const { return names_; }
+
+void QtPrintLayer::selectPrinter(int index) {
+  if (index == current_ || index < 0 || index >= names_.size()) return;
+  current_ = index;
+  load();
+}
+
+// Reads the current printer's resolutions and colour modes and starts from its defaults.
+void QtPrintLayer::load() {
+  const QPrinterInfo info = QPrinterInfo::printerInfo(names_.at(current_));
+  printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  resolutions_.clear();
+  for (int dpi : info.supportedResolutions())
+    if (dpi > 0) resolutions_.push_back(dpi);
+  colourCount_ = info.supportedColorModes().contains(QPrinter::Color) ? 2 : 1;
+  printer_->setColorMode(colourCount_ >= 2 && info.defaultColorMode() == QPrinter::Color ? QPrinter::Color
+                                                                                          : QPrinter::GrayScale);
+}
+
+int QtPrintLayer::xDpi(int index) const {
+  if (index < 0 || index >= resolutionCount()) return 0;
+  return resolutions_[static_cast<std::size_t>(index)];
+}
+
+void QtPrintLayer::setResolutionIndex(int index) {
+  if (!printerAvailable() || index < 0 || index >= resolutionCount()) return;
+  printer_->setResolution(xDpi(index));
+}
+
+bool QtPrintLayer::colour() const { return printer_->colorMode() == QPrinter::Color; }
+
+void QtPrintLayer::setColour(bool colour) {
+  if (colourCount_ < 2) colour = false;
+  printer_->setColorMode(colour ? QPrinter::Color : QPrinter::GrayScale);
+}
+
+bool QtPrintLayer::beginDocument() {
+  if (!printerAvailable() || job_) return false;
+  // Device coordinates from the paper's corner, as the page placement is measured.
+  printer_->setFullPage(true);
+  printer_->setDocName(QStringLiteral("Volantis4"));
+  job_ = std::make_unique<Job>();
+  if (!job_->painter.begin(printer_.get())) {
+    job_.reset();
+    return false;
+  }
+  return true;
+}
+
+void QtPrintLayer::drawPage(Rect target, const PageDrawing& page) {
+  if (!job_) return;
+  QPainter& painter = job_->painter;
+  painter.save();
+  painter.translate(target.left, target.top);
+  painter.scale(static_cast<double>(target.right - target.left) / kSummaryPageWidth,
+                static_cast<double>(target.bottom - target.top) / kSummaryPageHeight);
+  painter.setClipRect(0, 0, kSummaryPageWidth, kSummaryPageHeight);
+  PainterCanvas canvas(painter, kSummaryPageWidth, kSummaryPageHeight);
+  page(canvas);
+  painter.restore();
+}
+
+bool QtPrintLayer::endDocument() {
+  if (!job_) return false;
+  const bool ok = job_->painter.end();
+  job_.reset();
+  return ok;
+}
+
+// ---- stand-in ----
+
+StandInPrintLayer::StandInPrintLayer(std::vector<Printer> printers, int current)
+    : printers_(std::move(printers)), current_(printers_.empty() ? -1 : current) {
+  colour_ = colourCount() >= 2;
+}
+
+const StandInPrintLayer::Printer* StandInPrintLayer::current() const {
+  if (current_ < 0 || current_ >= static_cast<int>(printers_.size())) return nullptr;
+  return &printers_[static_cast<std::size_t>(current_)];
+}
+
+QStringList StandInPrintLayer::printerNames() const {
+  QStringList names;
+  for (const Printer& p : printers_) names << p.name;
+  return names;
+}
+
+void StandInPrintLayer::selectPrinter(int index) {
+  if (index == current_ || index < 0 || index >= static_cast<int>(printers_.size())) return;
+  current_ = index;
+  appliedResolution = -1;
+  colour_ = colourCount() >= 2;
+}
+
+int StandInPrintLayer::resolutionCount() const {
+  return current() ? static_cast<int>(current()->resolutions.size()) : 0;
+}
+
+int StandInPrintLayer::xDpi(int index) const {
+  if (index < 0 || index >= resolutionCount()) return 0;
+  return current()->resolutions[static_cast<std::size_t>(index)].first;
+}
+
+int StandInPrintLayer::yDpi(int index) const {
+  if (index < 0 || index >= resolutionCount()) return 0;
+  return current()->resolutions[static_cast<std::size_t>(index)].second;
+}
+
+int StandInPrintLayer::colourCount() const { return current() ? current()->colourCount : 0; }
+
+void StandInPrintLayer::setResolutionIndex(int index) {
+  if (!printerAvailable() || index < 0 || index >= resolutionCount()) return;
+  appliedResolution = index;
+}
+
+void StandInPrintLayer::setColour(bool colour) {
+  ++colourWrites;
+  colour_ = colour && colourCount() >= 2;
+}
+
+bool StandInPrintLayer::beginDocument() {
+  if (!printerAvailable() || !acceptJobs) return false;
+  ++documentsBegun;
+  return true;
+}
+
+void StandInPrintLayer::drawPage(Rect target, const PageDrawing& /*page*/) { drawnTargets.push_back(target); }
+
+bool StandInPrintLayer::endDocument() {
+  ++documentsEnded;
+  return true;
+}
+
+}  // namespace volantis4

@@ -1,0 +1,61 @@
+#include "ui/dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/widgets.h"
+
+namespace volantis4 {
+
+QString Dialogs::openFileName(QWidget* parent) {
+  QFileDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("OpenDialog1"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(QStringLiteral("*.da4 *.vn4"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+QString Dialogs::saveFileName(QWidget* parent) {
+  QFileDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("SaveDialog1"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setNameFilter(QStringLiteral("*.vn4"));
+  dialog.selectFile(QStringLiteral("*.vn4"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+QString Dialogs::pdfFileName(QWidget* parent, Language language) {
+  const auto q = [language](TextId id) {
+    const std::string_view s = text(id, language);
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+  };
+  return QFileDialog::getSaveFileName(parent, q(TextId::MenuExportPdf), QStringLiteral("Volantis4.pdf"), q(TextId::PdfFilter));
+}
+
+SaveAnswer Dialogs::askSaveChanges(QWidget* parent, const QString& fileName, Language language) {
+  QMessageBox box(parent);
+  box.setIcon(QMessageBox::Question);
+  box.setWindowTitle(qtext(TextId::AppTitle, language));
+  box.setText(qtext(TextId::SaveChangesBefore, language) + fileName + qtext(TextId::SaveChangesAfter, language));
+  QPushButton* save = box.addButton(qtext(TextId::AnswerSave, language), QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton(qtext(TextId::AnswerDiscard, language), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(qtext(TextId::AnswerCancel, language), QMessageBox::RejectRole);
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return SaveAnswer::Save;
+  if (box.clickedButton() == discard) return SaveAnswer::Discard;
+  return SaveAnswer::Cancel;
+}
+
+void Dialogs::showFileError(QWidget* parent, const QString& message) {
+  QMessageBox::warning(parent, QStringLiteral("Volantis4"), message);
+}
+
+}  // namespace volantis4

@@ -1,0 +1,162 @@
+#pragma once
+// The main window (TForm1): owns the one document and every control, routes each event to the
+// core procedure that handles it and then shows what the document holds.
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "files/wing_clipboard.h"
+#include "model/form.h"
+#include "model/planform_mapping.h"
+#include "solver/document.h"
+#include "ui/commands.h"
+#include "ui/dialogs.h"
+#include "views/lattice_display.h"
+#include "views/three_d_view.h"
+#include "views/top_view.h"
+
+class QPlainTextEdit;
+class QTabWidget;
+
+namespace volantis4 {
+
+class AircraftPage;
+class InfoWindow;
+class PrinterDialog;
+class WingPage;
+struct FileError;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  /// Builds the window and runs its start-up (Create1): defaults file, remarks, five wings, the
+  /// file named by `arguments` (program name excluded) when there is exactly one, Calc, and
+  /// German when the defaults say so. `dialogs` answers the file dialogs and questions
+  /// (null: the real dialogs).
+  explicit MainWindow(const QStringList& arguments = {}, std::unique_ptr<Dialogs> dialogs = nullptr);
+  ~MainWindow() override;
+
+  const Document& document() const { return doc_; }
+  /// The information window that Info fills and shows.
+  void setInfoWindow(InfoWindow* info) { info_ = info; }
+  /// The printer window that Print fills and shows.
+  void setPrinterWindow(PrinterDialog* printer) { printer_ = printer; }
+  /// The current file name, as shown in Lab_FName.
+  const std::string& fileName() const { return fileName_; }
+  /// True when the aircraft (fields, buttons, remarks) differs from the one last opened or saved.
+  bool hasUnsavedChanges() const { return !(doc_.form == savedForm_); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  friend class RunProgress;
+
+  // Construction (main_window.cpp).
+  void buildWindow();
+  void connectControls();
+  void Create1(const QStringList& arguments);
+  WingPage* page(int w) const { return wingPages_[static_cast<std::size_t>(w - 1)]; }
+  /// The wing of the active page, 0 on the Aircraft and Remarks pages.
+  int activeWing() const;
+
+  // Edits and what they refresh (main_window_edits.cpp).
+  void fieldEdited(FieldKey key, const QString& text);
+  void trapeziaClicked(int w, int t);
+  void wingsCountClicked(int n);
+  void remarksEdited();
+  void runCalc(Sender sender);
+  void afterWingRecomputation(int w);
+  void afterCalc(Sender sender);
+  void showWing(int w);
+  void drawSketch(int w);
+  void Space1();
+  void showWingsCount(int n);
+  void showForm();
+  void showMessagePanel();
+  void showFieldText(FieldKey key);
+  void showTextOf(FieldKey key, const QString& text);
+  void drawTopView();
+  void drawFlightDirection();
+  void draw3d();
+  void draw3dState();
+  PressureDisplay pressure() const;
+  TopViewInput topViewNow() const;
+
+  // Commands (main_window_commands.cpp).
+  void Button4Click();
+  void STABIL(Sender sender);
+  void stabilityModeClicked(bool manual);
+  void CheckBoxAClick(bool ticked);
+  void marginEdited(const QString& text);
+  void resetZoom();
+  void marginSliderMoved(int position);
+  void PageControl1Change();
+  void showPage(QWidget* sheet);
+  void editWingClick(int w);
+  void aircraft1Click();
+  void BitBtn1Click();
+  void german1Click();
+  void applyLanguage(Language language);
+  void FormResize();
+  void repaintNow();
+
+  // Mouse on the views (main_window_mouse.cpp).
+  void connectViewMouse();
+  void zoomChanged(int zoom);
+  void magnificationChanged(int position);
+  void connectPlanformMouse(int w);
+  int planformHitAt(int w, int x, int y) const;
+  void planformPressed(int w, int x, int y);
+  void planformMoved(int w, int x, int y, bool shiftAlone);
+  void planformReleased(int w, int x, int y, bool shiftAlone);
+
+  // Files (main_window_files.cpp).
+  void Load1Click(Sender sender);
+  void Save1Click(bool saveAs);
+  bool saveTo(const std::string& name);
+  void loadCommandLineFile(const QString& argument);
+  bool maySetAsideChanges();
+  void takeLoaded(const Form& form, const AircraftResults& results);
+  void reportFileError(const FileError& error);
+  void readDefaultsFile();
+  void writeDefaultsFile();
+  void copyWing(int w);
+  void insertCopiedWing(int w);
+  void exchangeWings(int k);
+  void Button6Click();
+  /// The summary page of the document now, pictures drawn: for the printer window and the PDF.
+  std::function<void(Canvas&)> summaryPage();
+  void exportPdfClick();
+  void setInsertEnabled(bool enabled);
+
+  Document doc_;
+  Form savedForm_;                                              // the aircraft as last opened or saved
+  std::string fileName_;                                        // current file name
+  bool screenScale96_ = false;                                  // the screen reports 96 logical pixels per inch
+  CopiedWingFlags copied_;                                      // copied-wing flags of pages 1-5
+  std::array<PlanformMapping, kWingCount> planformMappings_{};  // kept for the mouse editing
+  std::unique_ptr<Dialogs> dialogs_;
+  InfoWindow* info_ = nullptr;
+  PrinterDialog* printer_ = nullptr;
+  TopViewState topView_;
+  ThreeDState threeD_;
+
+  QWidget* toolBar_ = nullptr;
+  QTabWidget* pageControl_ = nullptr;
+  AircraftPage* aircraftPage_ = nullptr;
+  std::array<WingPage*, kWingCount> wingPages_{};
+  QWidget* remarksPage_ = nullptr;
+  QPlainTextEdit* memo2_ = nullptr;
+  Commands commands_;
+  bool resizing_ = false;
+  int grabbed_ = 0;   // planform corner grabbed by the last press (shared by the five images)
+  QPoint pressedAt_;  // where that press was
+};
+
+}  // namespace volantis4

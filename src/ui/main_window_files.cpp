@@ -1,0 +1,262 @@
+// Start-up, closing and the file commands: aircraft files, the wing clipboard, the exchanges
+// and the defaults file. Every failure is shown as a message naming the file and the reason.
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "files/aircraft_file.h"
+#include "files/defaults_file.h"
+#include "files/file_name.h"
+#include "files/wing_clipboard.h"
+#include "files/wing_exchange.h"
+#include "ui/aircraft_page.h"
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+#include "ui/widgets.h"
+#include "ui/wing_page.h"
+#include "views/planform_image_widget.h"
+
+namespace volantis4 {
+namespace {
+
+const std::string kClipboard{kClipboardFileName};
+const std::string kDefaults{kDefaultsFileName};
+
+}  // namespace
+
+void MainWindow::Create1(const QStringList& arguments) {
+  doc_.language = Language::English;
+  screenScale96_ = screen() && screen()->logicalDotsPerInchX() == 96;
+
+  for (int w = 1; w <= 3; ++w) page(w)->insertButton()->setEnabled(false);
+  copied_ = afterClipboardCheck(copied_, clipboardReadable(kClipboard));
+  if (copied_.insertAvailable())
+    for (int w = 1; w <= 3; ++w) page(w)->insertButton()->setEnabled(true);
+
+  readDefaultsFile();
+  doc_.form.remarks = std::string(text(TextId::RemarksStart, doc_.language));
+  chooseWingsCount(doc_, 5);
+  fileName_ = std::string(kUnknownFileName);
+  showForm();
+  showWingsCount(5);
+  commands_.Lab_FName->setText(qs(fileName_));
+
+  if (arguments.size() == 1) {
+    loadCommandLineFile(arguments.constFirst());
+  } else {
+    runCalc(Sender::Other);
+  }
+  for (int w = 1; w <= kWingCount; ++w) {
+    drawSketch(w);
+    showWing(w);
+  }
+  Space1();
+  if (doc_.language == Language::German) applyLanguage(Language::German);
+  savedForm_ = doc_.form;
+}
+
+// The name as given; only when no such file exists, the name with its file part lower-cased.
+void MainWindow::loadCommandLineFile(const QString& argument) {
+  QString name = argument;
+  const qsizetype folderEnd = name.lastIndexOf(QLatin1Char('/')) + 1;
+  const QString lowered = name.left(folderEnd) + name.mid(folderEnd).toLower();
+  if (!QFileInfo::exists(name) && QFileInfo::exists(lowered)) name = lowered;
+  const AircraftLoad loaded = Load2(name.toStdString(), doc_.form, doc_.results);
+  if (const auto* error = std::get_if<FileError>(&loaded)) {
+    reportFileError(*error);
+  } else {
+    fileName_ = name.toStdString();
+    const auto& aircraft = std::get<LoadedAircraft>(loaded);
+    takeLoaded(aircraft.form, aircraft.results);
+  }
+  runCalc(Sender::Other);
+  commands_.setSaveEnabled(true);
+  showPage(aircraftPage_);
+  doc_.run.flags.grid_valid = false;
+  if (doc_.results.sb > 0) {
+    doc_.run.flags.results_valid = true;
+    aircraftPage_->Image2->setCursor(Qt::DragMoveCursor);
+    STABIL(Sender::Other);
+  }
+}
+
+// A read aircraft goes into the form as the buttons and fields would take it; the caller runs Calc.
+void MainWindow::takeLoaded(const Form& form, const AircraftResults& results) {
+  doc_.form = form;
+  doc_.results = results;
+  doc_.run.solver_wings_count = doc_.form.wingsCount;
+  showForm();
+  showWingsCount(doc_.form.wingsCount);
+  for (int w = 1; w <= kWingCount; ++w) drawSketch(w);
+  Space1();
+  commands_.Lab_FName->setText(qs(fileName_));
+}
+
+void MainWindow::Load1Click(Sender sender) {
+  if (!maySetAsideChanges()) return;
+  const QString chosen = dialogs_->openFileName(this);
+  std::optional<std::string> chosenName;
+  if (!chosen.isEmpty()) chosenName = chosen.toStdString();
+  const OpenedAircraft opened = openAircraft(fileName_, chosenName, doc_.form, doc_.results);
+  if (opened.error) reportFileError(*opened.error);
+  fileName_ = opened.fileName;
+  doc_.results = opened.results;
+  const bool read = chosenName && !opened.error;
+  if (read) takeLoaded(opened.form, opened.results);
+  commands_.Lab_FName->setText(qs(fileName_));
+
+  const bool readable = clipboardReadable(kClipboard);
+  copied_ = afterClipboardCheck(copied_, readable);
+  setInsertEnabled(readable);
+
+  runCalc(sender);
+  commands_.setSaveEnabled(true);
+  if (aircraftPage_->RadioButton15->isChecked()) {
+    stabilityModeClicked(false);
+  } else {
+    aircraftPage_->RadioButton15->setChecked(true);  // its handler switches to the automatic choice
+  }
+  showPage(aircraftPage_);
+  if (doc_.results.sb > 0) {
+    doc_.run.flags.results_valid = true;
+    aircraftPage_->Image2->setCursor(Qt::DragMoveCursor);
+  }
+  STABIL(sender);
+  doc_.run.flags.grid_valid = false;
+  if (read) savedForm_ = doc_.form;
+}
+
+void MainWindow::Save1Click(bool saveAs) {
+  doc_.run.solver_wings_count = doc_.form.wingsCount;
+  bool write = !saveAs;
+  if (saveAs) {
+    const QString chosen = dialogs_->saveFileName(this);
+    if (!chosen.isEmpty()) {
+      fileName_ = chosen.toStdString();
+      commands_.setSaveEnabled(true);
+      write = true;
+    }
+  }
+  fileName_ = adjustFileName(fileName_);
+  if (write) saveTo(fileName_);
+}
+
+bool MainWindow::saveTo(const std::string& name) {
+  std::optional<AircraftResults> results;
+  if (doc_.run.flags.results_valid) results = doc_.results;
+  const auto saved = saveAircraft(name, doc_.form, results);
+  if (const auto* error = std::get_if<FileError>(&saved)) {
+    reportFileError(*error);
+    return false;
+  }
+  commands_.Lab_FName->setText(qs(name));
+  savedForm_ = doc_.form;
+  if (const std::size_t replaced = std::get<SavedAircraft>(saved).replacedCharacters; replaced > 0)
+    dialogs_->showFileError(this, qs(renderReplacedCharacters(name, replaced, doc_.language)));
+  return true;
+}
+
+// Asks "Save changes to NAME?" when the aircraft has changed; false when the command must stop.
+bool MainWindow::maySetAsideChanges() {
+  if (!hasUnsavedChanges()) return true;
+  const QString shownName = QFileInfo(qs(fileName_)).fileName();
+  switch (dialogs_->askSaveChanges(this, shownName, doc_.language)) {
+    case SaveAnswer::Discard:
+      return true;
+    case SaveAnswer::Cancel:
+      return false;
+    case SaveAnswer::Save:
+      break;
+  }
+  if (!commands_.Save3->isEnabled()) {
+    // No name chosen yet: saving needs one, and cancelling the dialog keeps everything.
+    const QString chosen = dialogs_->saveFileName(this);
+    if (chosen.isEmpty()) return false;
+    fileName_ = chosen.toStdString();
+    commands_.setSaveEnabled(true);
+  }
+  fileName_ = adjustFileName(fileName_);
+  return saveTo(fileName_);
+}
+
+void MainWindow::reportFileError(const FileError& error) {
+  dialogs_->showFileError(this, qs(renderFileError(error, doc_.language)));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!maySetAsideChanges()) {
+    event->ignore();
+    return;
+  }
+  writeDefaultsFile();
+  for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    if (child->isWindow()) child->close();
+  event->accept();
+}
+
+void MainWindow::readDefaultsFile() {
+  const auto read = readDefaults(kDefaults);
+  const auto* defaults = std::get_if<Defaults>(&read);
+  if (!defaults) return;  // no file yet: English and the designed bounds
+  doc_.language = defaults->language;
+  resize(defaults->width.value_or(width()), defaults->height.value_or(height()));
+  move(defaults->left.value_or(x()), defaults->top.value_or(y()));
+}
+
+// A defaults file that cannot be written is not reported: the next start uses the old one.
+void MainWindow::writeDefaultsFile() {
+  (void)writeDefaults(kDefaults, doc_.language, WindowBounds{width(), height(), x(), y()});
+}
+
+void MainWindow::setInsertEnabled(bool enabled) {
+  for (WingPage* p : wingPages_) p->insertButton()->setEnabled(enabled);
+}
+
+void MainWindow::copyWing(int w) {
+  commands_.setSaveEnabled(true);
+  std::optional<AircraftResults> results;
+  if (doc_.run.flags.results_valid) results = doc_.results;
+  if (const auto error = Save_Wing(kClipboard, doc_.form, w, results)) {
+    reportFileError(*error);
+    return;
+  }
+  copied_ = afterCopy(copied_);
+  setInsertEnabled(true);
+  if (const int active = activeWing(); active >= 1 && active <= 3) commands_.InsertCopiedWing1->setEnabled(true);
+}
+
+void MainWindow::insertCopiedWing(int w) {
+  const auto loaded = Load_Wing(kClipboard, doc_.form, w);
+  if (const auto* error = std::get_if<FileError>(&loaded)) {
+    // Without a clipboard file there is nothing to insert; a file that cannot be read is reported.
+    if (error->kind != FileErrorKind::CannotOpen) reportFileError(*error);
+    return;
+  }
+  doc_.form = std::get<Form>(loaded);
+  recomputeWing(doc_, w);
+  page(w)->showFields(doc_.form.wing(w));
+  drawSketch(w);
+  afterWingRecomputation(w);
+  Space1();
+}
+
+void MainWindow::exchangeWings(int k) {
+  const auto command = static_cast<ExchangeCommand>(k - 1);
+  const WingPair pair = exchangePair(command);
+  doc_.run.flags.results_valid = false;
+  doc_.form = volantis4::exchangeWings(doc_.form, pair.a, pair.b);
+  showForm();
+  drawSketch(pair.a);
+  drawSketch(pair.b);
+  runCalc(Sender::Exchange);
+  Space1();
+}
+
+}  // namespace volantis4

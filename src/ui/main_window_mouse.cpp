@@ -1,0 +1,116 @@
+// The mouse on the views. On a planform image a press grabs a corner, a movement shows the
+// pointer and highlights the fields a drag would change, a release writes them. On the top view
+// a vertical drag magnifies until the release; on the 3-D view a drag turns, tilts or magnifies.
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "model/planform_editing.h"
+#include "ui/aircraft_page.h"
+#include "ui/main_window.h"
+#include "ui/wing_page.h"
+#include "views/planform_image_widget.h"
+
+namespace volantis4 {
+
+void MainWindow::connectPlanformMouse(int w) {
+  PlanformImageWidget* image = page(w)->planform();
+  connect(image, &PlanformImageWidget::pressed, this,
+          [this, w](int x, int y, Qt::MouseButton, bool) { planformPressed(w, x, y); });
+  connect(image, &PlanformImageWidget::moved, this,
+          [this, w](int x, int y, Qt::MouseButtons, bool shiftAlone) { planformMoved(w, x, y, shiftAlone); });
+  connect(image, &PlanformImageWidget::released, this,
+          [this, w](int x, int y, Qt::MouseButton, bool shiftAlone) { planformReleased(w, x, y, shiftAlone); });
+}
+
+int MainWindow::planformHitAt(int w, int x, int y) const {
+  const PlanformImageWidget* image = page(w)->planform();
+  return planformHit(doc_.geometry.wing(w), planformMappings_[static_cast<std::size_t>(w - 1)].scale, image->width(),
+                     image->height(), x, y);
+}
+
+void MainWindow::planformPressed(int w, int x, int y) {
+  grabbed_ = planformHitAt(w, x, y);
+  pressedAt_ = QPoint(x, y);
+  Image3MouseDown(threeD_, {x, y});  // the press position and drag flag are shared with the 3-D view
+}
+
+void MainWindow::planformMoved(int w, int x, int y, bool shiftAlone) {
+  const HitCode hover = planformHitAt(w, x, y);
+  page(w)->planform()->setPointer(planformPointer(hover));
+  const std::vector<FieldKey> lit = planformHighlight(w, hover, shiftAlone);
+  for (const FieldKey key : WingPage::pageFields(w)) {
+    QLineEdit* edit = page(w)->field(key);
+    QPalette palette = edit->palette();
+    const bool yellow = std::find(lit.begin(), lit.end(), key) != lit.end();
+    palette.setColor(QPalette::Base, yellow ? QColor(255, 255, 0) : this->palette().color(QPalette::Base));
+    edit->setPalette(palette);
+  }
+}
+
+// Each written field runs its own change handler, as if typed; later writes use the values read
+// before the first.
+void MainWindow::planformReleased(int w, int x, int y, bool shiftAlone) {
+  const std::vector<FieldWrite> writes = planformEdit(w, doc_.geometry.wing(w), doc_.form.wing(w).gap, grabbed_,
+                                                      planformMappings_[static_cast<std::size_t>(w - 1)].scale,
+                                                      x - pressedAt_.x(), y - pressedAt_.y(), shiftAlone);
+  for (const FieldWrite& write : writes) {
+    QString text = QString::fromStdString(write.text);
+    showTextOf(write.field, text);
+    fieldEdited(write.field, text);
+  }
+  Image3MouseUp(threeD_, {x, y});
+}
+
+void MainWindow::connectViewMouse() {
+  AircraftPage* a = aircraftPage_;
+  PlanformImageWidget* top = a->Image2;
+  connect(top, &PlanformImageWidget::pressed, this, [this, top](int x, int y, Qt::MouseButton, bool) {
+    Image4MouseDown(top->canvas(), topView_, topViewNow(), {x, y});
+    top->update();
+  });
+  connect(top, &PlanformImageWidget::moved, this, [this, top](int x, int y, Qt::MouseButtons buttons, bool) {
+    Image4MouseMove(top->canvas(), topView_, topViewNow(), {x, y}, buttons.testFlag(Qt::LeftButton));
+    const QSignalBlocker blocker(aircraftPage_->ScrollBar3);
+    aircraftPage_->ScrollBar3->setValue(topView_.zoom);
+    top->update();
+  });
+  connect(top, &PlanformImageWidget::released, this, [this, top](int x, int y, Qt::MouseButton, bool) {
+    Image4MouseUp(top->canvas(), topView_, topViewNow(), {x, y});
+    const QSignalBlocker blocker(aircraftPage_->ScrollBar3);
+    aircraftPage_->ScrollBar3->setValue(topView_.zoom);
+    top->update();
+  });
+
+  PlanformImageWidget* view3d = a->Image3;
+  connect(view3d, &PlanformImageWidget::pressed, this, [this](int x, int y, Qt::MouseButton, bool) {
+    Image3MouseDown(threeD_, {x, y});
+  });
+  connect(view3d, &PlanformImageWidget::released, this, [this](int x, int y, Qt::MouseButton, bool) {
+    Image3MouseUp(threeD_, {x, y});
+  });
+  connect(view3d, &PlanformImageWidget::moved, this, [this](int x, int y, Qt::MouseButtons buttons, bool) {
+    draw3dState();
+    if (!Image3MouseMove(threeD_, {x, y}, buttons.testFlag(Qt::LeftButton), buttons.testFlag(Qt::RightButton))) return;
+    // The new positions go through the scroll bars, whose change events redraw.
+    const int tilt = threeD_.tilt, turn = threeD_.turn, magnification = threeD_.magnification;
+    aircraftPage_->ScrollBar1->setValue(tilt);
+    aircraftPage_->ScrollBar2->setValue(turn);
+    aircraftPage_->ScrollBar4->setValue(magnification);
+  });
+}
+
+// ScrollBar3Change: the top view's zoom, redrawn without a new layout.
+void MainWindow::zoomChanged(int zoom) {
+  ScrollBar3Change(aircraftPage_->Image2->canvas(), topView_, topViewNow(), zoom);
+  aircraftPage_->Image2->update();
+}
+
+// ScrollBar4Change: the 3-D view's magnification from the top view's scale.
+void MainWindow::magnificationChanged(int position) {
+  topView_.scale3d = ScrollBar4Scale(position, topView_.scale);
+  draw3d();
+}
+
+}  // namespace volantis4

@@ -1,0 +1,260 @@
+#include "views/top_view.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "model/numbers.h"
+#include "solver/calculation_output.h"
+#include "views/planform_view.h"
+
+namespace volantis4 {
+namespace {
+
+void line(Canvas& canvas, int x1, int y1, int x2, int y2) {
+  canvas.moveTo(x1, y1);
+  canvas.lineTo(x2, y2);
+}
+
+// Row of aircraft x (mm) on the view: R(x·s + y0).
+int rowOf(double x, const TopViewState& state) { return roundHalfEven(x * state.scale + state.y0); }
+
+// The centre column of the marks, R(W / 2).
+int markColumn(const Canvas& canvas) { return roundHalfEven(canvas.width() / 2.0); }
+
+Rgb inkColour(LegendLine::Ink ink) {
+  switch (ink) {
+    case LegendLine::Ink::Blue:
+      return kBlue;
+    case LegendLine::Ink::Red:
+      return kRed;
+    case LegendLine::Ink::Black:
+      break;
+  }
+  return kBlack;
+}
+
+// Extents of one wing for the layout: half span A, rear B and front C (mm, aircraft x).
+struct Extent {
+  std::int64_t span = 1, rear = 1, front = 0;
+};
+
+Extent extentOf(const Wing& wing, const WingPosition& position) {
+  const auto n = static_cast<std::size_t>(std::clamp(wing.wingsections, 2, 5));
+  std::int64_t aft = wing.chord[0];
+  std::int64_t ahead = wing.x[1];
+  for (std::size_t k = 1; k < n; ++k) {
+    aft = std::max(aft, static_cast<std::int64_t>(wing.x[k]) + wing.chord[k]);
+    ahead = std::min(ahead, static_cast<std::int64_t>(wing.x[k]));
+  }
+  return {wing.y[n - 1], position.x + aft, position.x + ahead};
+}
+
+}  // namespace
+
+TopViewInput topViewInput(const Document& doc, const SystemColours& colours, PressureDisplay pressure) {
+  TopViewInput in;
+  in.geometry = &doc.geometry;
+  in.wingsCount = std::clamp(doc.form.wingsCount, 1, 5);
+  in.language = doc.language;
+  in.colours = colours;
+  in.resultsValid = doc.run.flags.results_valid;
+  in.gridValid = doc.run.flags.grid_valid;
+  in.results = doc.results;
+  in.proposal = STABIL(doc.results.xnp, doc.results.lmue, doc.run.solver_wings_count, doc.stability.marginText);
+  in.manualChoice = doc.stability.manual;
+  in.output = doc.output.get();
+  in.pressure = pressure;
+  return in;
+}
+
+std::array<int, 5> drawingOrder(const AircraftGeometry& geometry) {
+  std::array<int, 5> rank{};
+  for (int i = 1; i <= 5; ++i) {
+    int lower = 0;
+    for (int j = 1; j <= 5; ++j)
+      if (geometry.position(j).z < geometry.position(i).z) ++lower;
+    rank[static_cast<std::size_t>(i - 1)] = 1 + lower;
+  }
+  return rank;
+}
+
+void topViewLayout(TopViewState& state, const AircraftGeometry& geometry, int wingsCount, int width, int height) {
+  std::int64_t span = 0, rear = 0, front = 0;
+  for (int w = 1; w <= 5; ++w) {
+    const Extent e = w <= wingsCount ? extentOf(geometry.wing(w), geometry.position(w)) : Extent{};
+    span = w == 1 ? e.span : std::max(span, e.span);
+    rear = w == 1 ? e.rear : std::max(rear, e.rear);
+    front = w == 1 ? e.front : std::min(front, e.front);
+  }
+  front = std::min<std::int64_t>(front, geometry.position(1).x);
+  const double spanScale = span > 0 ? (width / 2.03) / static_cast<double>(span) : 1.0;
+  const double depth = static_cast<double>(rear - front);
+  const double depthScale = depth > 0 ? (height / 1.26) / depth : 1.0;
+  const double s = std::min(spanScale, depthScale);
+  state.baseScale = state.scale = state.scale3d = s;
+  state.cx = roundHalfEven(width / 2.0);
+  state.y0 = front < 0 ? roundHalfEven(height / 7.0 - static_cast<double>(front) * s) : roundHalfEven(height / 7.0);
+}
+
+void clearView(Canvas& canvas, const SystemColours& colours) {
+  canvas.setBrushColour(colours.infoBackground);
+  canvas.setPenColour(kGrey);
+  canvas.fillRect({0, 0, canvas.width(), canvas.height()});
+}
+
+void d_1d(Canvas& canvas, TopViewState& state, const TopViewInput& input, bool layout) {
+  const int W = canvas.width();
+  const int H = canvas.height();
+  if (layout) topViewLayout(state, *input.geometry, input.wingsCount, W, H);
+  const int cx = state.cx;
+  const int y0 = state.y0;
+
+  canvas.setPenColour(kBlack);
+  line(canvas, W, y0, 0, y0);
+  line(canvas, cx, 0, cx, H);
+  canvas.lineTo(cx + 2, H - 10);
+  line(canvas, cx, H, cx - 2, H - 10);
+  line(canvas, W - 10, y0 + 2, W, y0);
+  canvas.lineTo(W - 10, y0 - 2);
+
+  canvas.setPenColour(kRed);
+  line(canvas, cx + 20, 30, cx + 20, 3);
+  canvas.lineTo(cx + 18, 13);
+  line(canvas, cx + 20, 3, cx + 22, 13);
+
+  canvas.setFontColour(kBlack);
+  canvas.textOut(cx + 4, H - 20, text(TextId::AxisLabelX, input.language));
+  canvas.textOut(W - 20, y0 - 16, text(TextId::AxisLabelY, input.language));
+
+  state.rank = drawingOrder(*input.geometry);
+  for (int r = 1; r <= 5; ++r) {
+    for (int w = 1; w <= input.wingsCount; ++w) {
+      if (state.rank[static_cast<std::size_t>(w - 1)] != r) continue;
+      canvas.setPenColour(wingColour(w));
+      canvas.setPenWidth(1);
+      PlanformMapping origin;
+      origin.cx = cx;
+      origin.cy = rowOf(input.geometry->position(w).x, state);
+      origin.scale = state.scale;
+      drawWingOutline(canvas, input.geometry->wing(w), origin);
+    }
+  }
+
+  canvas.setFontColour(kRed);
+  canvas.textOut(cx + 27, 2, text(TextId::TopViewFlightDirection, input.language));
+}
+
+std::string drawResultOverlay(Canvas& canvas, TopViewState& state, const TopViewInput& input, bool layout,
+                              bool fromOpen) {
+  if (!input.resultsValid) return label21Caption(false, 0, input.proposal, input.language);
+  const SystemColours& colours = input.colours;
+  clearView(canvas, colours);
+  // The lattice and reference wing are drawn at the scale d_1d is about to use.
+  if (layout) topViewLayout(state, *input.geometry, input.wingsCount, canvas.width(), canvas.height());
+  state.rank = drawingOrder(*input.geometry);
+  const bool lattice = input.gridValid && !fromOpen && input.output != nullptr;
+  if (lattice) {
+    canvas.setPenWidth(1);
+    canvas.setPenColour(colours.light3D);
+    canvas.setBrushColour(colours.light3D);
+    const RefOutline& outline = input.output->vortex.ref_outline;
+    std::vector<Point> points;
+    const int count = std::clamp(outline.count, 0, static_cast<int>(outline.points.size()));
+    for (int i = 0; i < count; ++i) {
+      const auto& p = outline.points[static_cast<std::size_t>(i)];
+      points.push_back({roundHalfEven(canvas.width() / 2.0 - p[1] * state.scale), rowOf(p[0], state)});
+    }
+    if (!points.empty()) canvas.polygon(points);
+  }
+  canvas.setBrushColour(colours.infoBackground);
+  if (lattice) DrawGrid(canvas, state, *input.output, input.pressure, colours);
+  d_1d(canvas, state, input, false);
+
+  const AircraftResults& r = input.results;
+  for (const LegendLine& legend :
+       legendLines(r.sb, r.lmue, r.xnp, input.proposal, input.manualChoice, input.language)) {
+    const bool onLight = legend.y == 232 && input.gridValid;
+    canvas.setBrushColour(onLight ? colours.light3D : colours.infoBackground);
+    canvas.setFontColour(inkColour(legend.ink));
+    canvas.textOut(9, legend.y, legend.text);
+  }
+  canvas.setBrushColour(colours.infoBackground);
+
+  const int c = markColumn(canvas);
+  canvas.setPenWidth(2);
+  canvas.setPenColour(kRed);
+  const int np = rowOf(r.xnp, state);
+  line(canvas, c - 4, np, c + 4, np);
+  canvas.setPenColour(kBlue);
+  if (input.manualChoice) {
+    const int row = rowOf(input.proposal.x_cg_manual, state);
+    line(canvas, c - 3, row, c + 3, row);
+  } else {
+    const int low = rowOf(input.proposal.x_cg_low, state);
+    const int high = rowOf(input.proposal.x_cg_high, state);
+    line(canvas, c - 3, low, c + 3, low);
+    line(canvas, c, low, c, high);
+    line(canvas, c - 3, high, c + 3, high);
+  }
+  canvas.setPenWidth(1);
+  return label21Caption(true, r.xnp, input.proposal, input.language);
+}
+
+void Zeiger(Canvas& canvas, const TopViewState& state, const TopViewInput& input) {
+  const int end = markColumn(canvas) - 7;
+  canvas.setPenColour(kBlue);
+  if (input.manualChoice) {
+    line(canvas, 162, 290, 176, 290);
+    canvas.lineTo(end, rowOf(input.proposal.x_cg_manual, state));
+  } else {
+    line(canvas, 162, 274, 176, 274);
+    canvas.lineTo(end, rowOf(input.proposal.x_cg_high, state));
+    line(canvas, 162, 290, 176, 290);
+    canvas.lineTo(end, rowOf(input.proposal.x_cg_low, state));
+  }
+  canvas.setPenColour(kRed);
+  line(canvas, 162, 306, 176, 306);
+  canvas.lineTo(end, rowOf(input.results.xnp, state));
+}
+
+double zoomedScale(double baseScale, int zoom) {
+  const double s = baseScale * (1 + 0.04 * (100 - zoom));
+  return s > baseScale ? s : baseScale;
+}
+
+void ScrollBar3Change(Canvas& canvas, TopViewState& state, const TopViewInput& input, int zoom) {
+  state.zoom = zoom;
+  state.scale = zoomedScale(state.baseScale, zoom);
+  clearView(canvas, input.colours);
+  d_1d(canvas, state, input, false);
+  if (input.resultsValid) drawResultOverlay(canvas, state, input, false, false);
+  if (state.scale > state.baseScale && input.resultsValid) Zeiger(canvas, state, input);
+}
+
+void Image4MouseDown(Canvas& canvas, TopViewState& state, const TopViewInput& input, Point at) {
+  state.last = at;
+  state.dragInactive = false;
+  if (input.resultsValid) Zeiger(canvas, state, input);
+}
+
+void Image4MouseMove(Canvas& canvas, TopViewState& state, const TopViewInput& input, Point at, bool leftButton) {
+  if (state.dragInactive || !leftButton) return;
+  const int zoom = std::clamp(state.zoom + (state.last.y - at.y) / 3, 10, 100);
+  if (zoom != state.zoom) ScrollBar3Change(canvas, state, input, zoom);
+  state.last = at;
+}
+
+void Image4MouseUp(Canvas& canvas, TopViewState& state, const TopViewInput& input, Point at) {
+  state.zoom = 100;
+  state.last = at;
+  state.dragInactive = true;
+  clearView(canvas, input.colours);
+  d_1d(canvas, state, input, true);
+  if (input.resultsValid) drawResultOverlay(canvas, state, input, true, false);
+}
+
+std::string ScrollBar5Text(int position) { return formatFixed(30 - position / 2.0, 4, 1); }
+
+}  // namespace volantis4

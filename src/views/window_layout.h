@@ -1,0 +1,59 @@
+#pragma once
+// FormResize's arithmetic: the sizes of the page control, the planform images, the top view,
+// the 3-D view and the two rotation scroll bars for a window size; the window applies them.
+
+#include <array>
+
+#include "solver/document.h"
+#include "views/canvas.h"
+
+namespace volantis4 {
+
+struct Size {
+  int width = 0, height = 0;
+  bool operator==(const Size&) const = default;
+};
+
+/// Design positions the resize keeps (left, top in page pixels) and the scroll bars' fixed extents.
+struct DesignPositions {
+  std::array<Point, 5> planforms{};  // Image1 … Image11111
+  Point image2{224, 0};
+  Point image3{224, 322};
+  int scrollBar2Left = 224;
+  int scrollBar2Height = 17;
+};
+
+/// Where everything goes. Image sizes are at least 1 pixel.
+struct ResizeLayout {
+  std::array<Size, 5> planforms{};
+  Size image2;
+  int image3Top = 0;
+  Size image3;
+  int scrollBar2Top = 0, scrollBar2Width = 0;   // turn
+  int scrollBar1Top = 0, scrollBar1Height = 0;  // tilt
+};
+
+/// Step 2: PageControl1 is the window's outer size less 14 in width and 74 in height.
+Size pageControlSize(Size window);
+
+/// Steps 3, 4, 5 and 7 for a page of the given size (as the toolkit lays it out).
+ResizeLayout resizeLayout(Size page, const DesignPositions& design);
+
+/// Sets keep_results for its lifetime, so that the recomputations of a resize keep the results
+/// on show; clears it at the end.
+class KeepResults {
+ public:
+  explicit KeepResults(Document& doc) : doc_(doc) { doc_.run.flags.keep_results = true; }
+  ~KeepResults() { doc_.run.flags.keep_results = false; }
+  KeepResults(const KeepResults&) = delete;
+  KeepResults& operator=(const KeepResults&) = delete;
+
+ private:
+  Document& doc_;
+};
+
+/// The recomputations of a resize under KeepResults: the five wings, and `Calc` when
+/// results_valid is clear.
+void resizeRecomputations(Document& doc);
+
+}  // namespace volantis4

@@ -1,0 +1,370 @@
+// The window's binding and commands: labels, trapezia, wing count, Calculate, stability,
+// language, pages, and random text in every field.
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTabWidget>
+#include <QToolButton>
+#include <cmath>
+
+#include "model/field_names.h"
+#include "print/print_layer.h"
+#include "print/printer_window.h"
+#include "ui_test_support.h"
+
+namespace volantis4 {
+namespace {
+
+using testing_support::WindowTest;
+
+// Result labels (span, area, mean chord, geometric centre, aspect ratio) and station captions of
+// the default aircraft, worked by hand from its widths, offsets and chords.
+struct WingLabels {
+  int wing;
+  std::array<const char*, 5> results;
+  std::array<const char*, 5> stations;
+};
+
+void PrintTo(const WingLabels& labels, std::ostream* os) { *os << "wing " << labels.wing; }
+
+class DefaultLabels : public WindowTest, public ::testing::WithParamInterface<WingLabels> {};
+
+TEST_P(DefaultLabels, EveryWingPageShowsItsFiguresAtStart) {
+  open();
+  const WingLabels& expected = GetParam();
+  const WingControlNames& names = wingControlNames(expected.wing);
+  const std::array<std::string_view, 5> labels{names.labelSpan, names.labelArea, names.labelMeanChord,
+                                               names.labelGeometricCentre, names.labelAspectRatio};
+  for (std::size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(label(labels[i].data()), QString::fromLatin1(expected.results[i])) << labels[i];
+    EXPECT_EQ(label(names.stationCaptions[i].data()), QString::fromLatin1(expected.stations[i]));
+  }
+  EXPECT_FALSE(shown(names.labelAerodynamicCentre.data()));
+  EXPECT_FALSE(find<QLabel>(names.captionAerodynamicCentre.data())->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, DefaultLabels,
+    ::testing::Values(
+        WingLabels{1, {"2200mm", "71.82dm^2", "329.7mm", "141.6mm", " 6.7"}, {"0", "220", "984", "1034", "1100"}},
+        WingLabels{2, {" 816mm", "20.10dm^2", "256.5mm", "69.5mm", " 3.3"}, {"0", "105", "315", "390", "408"}},
+        WingLabels{3, {"2200mm", "71.82dm^2", "329.7mm", "141.6mm", " 6.7"}, {"0", "220", "984", "1034", "1100"}},
+        WingLabels{4, {" 200mm", "26.25dm^2", "1384.0mm", "352.5mm", "0.2"}, {"0", "25", "75", "100", "115"}},
+        WingLabels{5, {" 752mm", "9.73dm^2", "640.8mm", "119.4mm", "  5.8"}, {"300", "338", "376", "384", "389"}}),
+    [](const ::testing::TestParamInfo<WingLabels>& param) { return "Wing" + std::to_string(param.param.wing); });
+
+TEST_F(WindowTest, TypingAWidthRecomputesTheWingAtOnce) {
+  open();
+  type("Edit1", "320");
+  EXPECT_EQ(label("Label_b1"), "2400mm");
+  EXPECT_EQ(label("L_1_2"), "320");
+  EXPECT_EQ(label("L_1_5"), "1200");
+  type("Edit1", "-320");  // widths are taken as their absolute value
+  EXPECT_EQ(label("Label_b1"), "2400mm");
+  EXPECT_EQ(edit("Edit1")->text(), "-320");
+}
+
+TEST_F(WindowTest, AWingEditAfterARunClearsTheResultsButKeepsPrint) {
+  open();
+  find<QPushButton>("Button4")->click();
+  ASSERT_TRUE(window->document().run.flags.results_valid);
+  type("Edit1", "300");
+  EXPECT_FALSE(window->document().run.flags.results_valid);
+  EXPECT_FALSE(shown("Label_anp1"));
+  EXPECT_FALSE(find<QLabel>("Label25")->isEnabled());
+  EXPECT_TRUE(find<QToolButton>("SpeedButton4")->isEnabled());
+  EXPECT_TRUE(action("Print1")->isEnabled());
+}
+
+TEST_F(WindowTest, APositionEditAfterARunWithdrawsResultsAndPrinting) {
+  open();
+  find<QPushButton>("Button4")->click();
+  type("Edit_x2", "1200");
+  EXPECT_FALSE(window->document().run.flags.results_valid);
+  EXPECT_FALSE(window->document().run.flags.grid_valid);
+  EXPECT_EQ(label("Label21"), "%");
+  EXPECT_FALSE(action("Print1")->isEnabled());
+  EXPECT_FALSE(find<QToolButton>("SpeedButton5")->isEnabled());
+  EXPECT_TRUE(find<QPushButton>("Button4")->isEnabled());
+  for (const char* anp : {"Label_anp1", "Label_anp2", "Label_anp3", "Label_anp4", "Label_anp5"})
+    EXPECT_FALSE(shown(anp)) << anp;
+}
+
+TEST_F(WindowTest, TrapeziumButtonsShowTheirFieldsAndKeepHiddenValues) {
+  open();
+  find<QRadioButton>("RadioButton4")->click();  // wing 1: one trapezium
+  EXPECT_EQ(label("Label_b1"), " 440mm");
+  for (const char* hidden : {"Edit2", "Edit9", "Edit6", "Edit14y", "Edit14xx", "Edit14x"})
+    EXPECT_FALSE(shown(hidden)) << hidden;
+  for (const char* field : {"Edit01", "Edit4", "Edit1", "Edit8", "Edit5"}) EXPECT_TRUE(shown(field)) << field;
+  EXPECT_TRUE(shown("L_1_2"));
+  EXPECT_FALSE(shown("L_1_3"));
+  find<QRadioButton>("RadioButton41t")->click();
+  EXPECT_EQ(label("Label_b1"), "2200mm");
+  EXPECT_EQ(edit("Edit14x")->text(), "120");
+  EXPECT_TRUE(shown("L_1_5"));
+}
+
+TEST_F(WindowTest, TwoWingsHideThePagesFieldsAndMenuItemsOfTheOthers) {
+  open();
+  auto* tabs = find<QTabWidget>("PageControl1");
+  find<QRadioButton>("RadioButton2")->click();
+  EXPECT_EQ(window->document().form.wingsCount, 2);
+  for (const char* sheet : {"TabSheet3", "TabSheet6", "TabSheet7"})
+    EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(find<QWidget>(sheet)))) << sheet;
+  for (const char* sheet : {"TabSheet5", "TabSheet1", "TabSheet2", "TabSheet4"})
+    EXPECT_TRUE(tabs->isTabVisible(tabs->indexOf(find<QWidget>(sheet)))) << sheet;
+  EXPECT_TRUE(action("wing21")->isEnabled());
+  EXPECT_FALSE(action("wing31")->isEnabled());
+  EXPECT_TRUE(action("chng1")->isEnabled());
+  for (const char* off : {"chng2", "chng3", "chng4", "chng5"}) EXPECT_FALSE(action(off)->isEnabled()) << off;
+  EXPECT_FALSE(edit("Edit_x3")->isVisible());
+  EXPECT_FALSE(find<QWidget>("Image555")->isVisible());
+  EXPECT_TRUE(edit("Edit_z2")->isVisible());
+
+  find<QRadioButton>("RB_W5")->click();
+  EXPECT_TRUE(tabs->isTabVisible(tabs->indexOf(find<QWidget>("TabSheet7"))));
+  EXPECT_TRUE(action("chng5")->isEnabled());
+  EXPECT_TRUE(action("wing31")->isEnabled());
+  EXPECT_EQ(edit("Edit21")->text(), "220");
+}
+
+TEST_F(WindowTest, GapNoticeFollowsTheGapAndTheLanguage) {
+  open();
+  EXPECT_EQ(label("Label_SP9"), "Are you sure this wing shall ");  // wing 5 has a gap
+  EXPECT_EQ(label("Label_sp3"), "");
+  type("Edit02", "300");
+  EXPECT_EQ(label("Label_sp3"), "Are you sure this wing shall ");
+  EXPECT_EQ(label("Label_sp4"), "have a gap in the middle?");
+  action("german1")->trigger();
+  EXPECT_EQ(label("Label_sp4"), QString::fromUtf8("der Mitte eine Lücke haben soll?"));
+  type("Edit02", "0");
+  EXPECT_EQ(label("Label_sp3"), "");
+  EXPECT_EQ(label("Label_sp4"), "");
+}
+
+TEST_F(WindowTest, CalculateShowsResultsEnablesPrintAndDisablesCalculate) {
+  open();
+  find<QPushButton>("Button4")->click();
+  const Document& doc = window->document();
+  ASSERT_TRUE(doc.run.flags.results_valid);
+  for (int w = 1; w <= 5; ++w) {
+    const WingControlNames& n = wingControlNames(w);
+    QLabel* anp = find<QLabel>(n.labelAerodynamicCentre.data());
+    EXPECT_TRUE(shown(n.labelAerodynamicCentre.data())) << w;
+    EXPECT_TRUE(anp->text().endsWith("mm")) << anp->text().toStdString();
+    EXPECT_TRUE(find<QLabel>(n.captionAerodynamicCentre.data())->isEnabled());
+  }
+  EXPECT_TRUE(action("Print1")->isEnabled());
+  EXPECT_TRUE(find<QToolButton>("SpeedButton5")->isEnabled());
+  EXPECT_TRUE(find<QPushButton>("Button4")->isVisible());
+  EXPECT_FALSE(find<QPushButton>("Button4")->isEnabled());
+  EXPECT_FALSE(find<QToolButton>("SpeedButton4")->isEnabled());
+  EXPECT_FALSE(find<QLabel>("Label_w")->isVisible());
+  EXPECT_FALSE(find<QLabel>("Label24")->isVisible());
+  EXPECT_TRUE(find<QCheckBox>("CheckBoxA")->isVisible());
+  EXPECT_FALSE(find<QPlainTextEdit>("Memo1")->isVisible());
+}
+
+TEST_F(WindowTest, WingsInOnePlaneAreMovedAndThePanelSaysSo) {
+  open();
+  find<QRadioButton>("RadioButton2")->click();
+  type("Edit_z2", "-190");  // the height of wing 1, whose span wing 2 overlaps
+  find<QPushButton>("Button4")->click();
+  auto* memo = find<QPlainTextEdit>("Memo1");
+  EXPECT_TRUE(memo->isVisible());
+  EXPECT_EQ(memo->toPlainText(), "Attention:\nWings are moved automatically in z-direction!");
+  const std::string& moved = window->document().form.wing(2).positionZ;
+  EXPECT_NE(moved, "-190");
+  EXPECT_EQ(edit("Edit_z2")->text().toStdString(), moved);
+}
+
+TEST_F(WindowTest, ManualStabilityShowsItsControlsAndTheDistance) {
+  open();
+  find<QPushButton>("Button4")->click();
+  find<QRadioButton>("RadioButton16")->click();
+  for (const char* control : {"Label21", "Label22", "Label28", "Label29", "Edit_Mstab", "ScrollBar5"})
+    EXPECT_TRUE(find<QWidget>(control)->isVisible()) << control;
+  EXPECT_FALSE(find<QWidget>("Label30")->isVisible());  // five wings: the marks of 8 %
+  EXPECT_TRUE(find<QRadioButton>("RB_W5")->isChecked()) << "the stability buttons are a group of their own";
+  type("Edit_Mstab", "0");
+  EXPECT_EQ(label("Label21"), "%  AC-CG= 0.0mm");
+  find<QRadioButton>("RadioButton15")->click();
+  EXPECT_FALSE(find<QWidget>("Edit_Mstab")->isVisible());
+}
+
+TEST_F(WindowTest, PrintKeepsTheResultsAndOpensThePrinterWindow) {
+  StandInPrintLayer printers({});
+  open();
+  auto* printer = new PrinterDialog(printers, window.get());
+  window->setPrinterWindow(printer);
+  find<QPushButton>("Button4")->click();
+  action("Print1")->trigger();
+  EXPECT_TRUE(printer->isVisible());
+  EXPECT_TRUE(window->document().run.flags.results_valid);
+  EXPECT_TRUE(window->document().run.flags.grid_valid);
+  EXPECT_TRUE(action("Print1")->isEnabled());
+  EXPECT_TRUE(shown("Label_anp1"));
+  EXPECT_FALSE(find<QToolButton>("SpeedButton4")->isEnabled());
+  window.reset();  // the printer window goes before its print layer
+}
+
+// The captions of the English set, as the language table lists them.
+QStringList englishCaptions(const MainWindow& w) {
+  QStringList c;
+  auto* tabs = w.findChild<QTabWidget*>("PageControl1");
+  for (int i = 0; i < tabs->count(); ++i) c << tabs->tabText(i);
+  for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label25", "Label22", "Label23", "Label_w",
+                           "Label_Press", "Label47", "Label48"})
+    c << w.findChild<QLabel*>(name)->text();
+  for (const char* name :
+       {"RadioButton4", "RadioButton41t", "RadioButton1", "RB_W5", "RadioButton15", "RadioButton16", "CheckBoxA"})
+    c << w.findChild<QAbstractButton*>(name)->text();
+  for (const char* name : {"Button4", "Button_C1", "Button_C5", "Button_P3"})
+    c << w.findChild<QPushButton*>(name)->text();
+  for (const char* name : {"Open2", "Save2", "Save3", "Print1", "Exit1", "wing11", "wing21", "wing31", "aircraft1",
+                           "CopyWing1", "InsertCopiedWing1", "chng1", "chng4", "german1"})
+    c << w.findChild<QAction*>(name)->text();
+  return c;
+}
+
+TEST_F(WindowTest, SwitchingLanguageTwiceGivesTheEnglishSet) {
+  open();
+  EXPECT_EQ(find<QTabWidget>("PageControl1")->tabText(1), " Wing 1 ");  // built-in until the first switch
+  EXPECT_EQ(find<QPushButton>("Button_C1")->text(), "copy wing 1");
+  action("german1")->trigger();
+  EXPECT_EQ(find<QTabWidget>("PageControl1")->tabText(0), " Flugzeug ");
+  EXPECT_EQ(label("Label4"), "Geometr. Neutralpunkt (r25):");
+  EXPECT_EQ(action("german1")->text(), "english");
+  action("german1")->trigger();
+  const QStringList expected{"  Aircraft  ",
+                             "  Wing 1 ",
+                             "  Wing 2 ",
+                             "  Wing 3 ",
+                             "  Wing 4 ",
+                             "  Wing 5 ",
+                             " Remarks ",
+                             "wing span (b):",
+                             "wing area (S):",
+                             "mean aerod. chord (lm):",
+                             "geometric center (r25):",
+                             "aspect ratio (lam):",
+                             "aerodynamic center (anp):",
+                             "Desired Static Stability:",
+                             "Positioning",
+                             "- calculation is running -",
+                             "(angle of attack influence only)",
+                             "geometric center (r25):",
+                             "aerodynamic center (anp):",
+                             "1 trapezium",
+                             "4 trapeziums",
+                             "1 Wing",
+                             "5 Wings",
+                             "Automatic choice of stability",
+                             "Manual choice of stability",
+                             "show pressure distribution:",
+                             "Calculate Aerodynamic Center",
+                             " copy wing 1 ",
+                             " copy wing 5 ",
+                             "insert copied wing",
+                             "Open",
+                             "Save as",
+                             "Save",
+                             "Print",
+                             "Exit",
+                             "Wing 1",
+                             "Wing 2",
+                             "Wing 3",
+                             "Aircraft",
+                             "Copy Wing",
+                             "Insert Copied Wing",
+                             "Exchange Wing 1<->2",
+                             "Exchange Wing 3<->4",
+                             "deutsch"};
+  EXPECT_EQ(englishCaptions(*window), expected);
+  EXPECT_EQ(window->windowTitle(), " Volantis4  V3.3 ");
+}
+
+TEST_F(WindowTest, PagesOfferCopyAndInsertOnlyForWingsOneToThree) {
+  open();
+  EXPECT_FALSE(action("CopyWing1")->isEnabled());
+  auto* tabs = find<QTabWidget>("PageControl1");
+  tabs->setCurrentWidget(find<QWidget>("TabSheet2"));
+  EXPECT_TRUE(action("CopyWing1")->isEnabled());
+  EXPECT_FALSE(action("InsertCopiedWing1")->isEnabled());  // nothing copied yet
+  tabs->setCurrentWidget(find<QWidget>("TabSheet6"));      // wing 4 leaves them as they were
+  EXPECT_TRUE(action("CopyWing1")->isEnabled());
+  action("aircraft1")->trigger();
+  EXPECT_EQ(tabs->currentWidget(), find<QWidget>("TabSheet5"));
+  EXPECT_FALSE(action("CopyWing1")->isEnabled());
+  action("wing11")->trigger();
+  EXPECT_EQ(tabs->currentWidget(), find<QWidget>("TabSheet1"));
+  EXPECT_TRUE(action("CopyWing1")->isEnabled());
+}
+
+TEST_F(WindowTest, ExchangeSwapsTwoWingsAndRecomputes) {
+  open();
+  find<QPushButton>("Button4")->click();
+  action("chng1")->trigger();
+  EXPECT_EQ(edit("Edit1")->text(), "105");
+  EXPECT_EQ(edit("Edit11")->text(), "220");
+  EXPECT_EQ(edit("Edit_x1")->text(), "1167");
+  EXPECT_EQ(label("Label_b1"), " 816mm");
+  EXPECT_EQ(label("Label_b2"), "2200mm");
+  EXPECT_FALSE(window->document().run.flags.results_valid);
+}
+
+// Wing 1 (gap 0, half span 1100 mm, chord extent 131 + 335 = 466 mm) drawn at the image's scale.
+TEST_F(WindowTest, DraggingPlanformCornersWritesTheirFields) {
+  open();
+  find<QTabWidget>("PageControl1")->setCurrentWidget(find<QWidget>("TabSheet1"));
+  QWidget* image = find<QWidget>("Image1");
+  const int cx = image->width() / 2;
+  const int cy = image->height() / 3;
+  const double k = std::min(image->width() / 2.03 / 1100, image->height() / 1.6 / 466);
+
+  // The root leading edge (the left-half corner wins at gap 0) dragged right opens the gap.
+  QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(cx, cy));
+  QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, QPoint(cx + 20, cy));
+  EXPECT_EQ(edit("Edit01")->text(), QString::number(std::lround(20 / k)));
+  EXPECT_EQ(label("Label_sp1"), "Are you sure this wing shall ");
+
+  // The tip trailing edge on the right half dragged down lengthens the tip chord.
+  type("Edit01", "0");
+  const int tipX = cx + static_cast<int>(std::lround(1100 * k));
+  const int tipY = cy + static_cast<int>(std::lround((215 + 120) * k));
+  QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, QPoint(tipX, tipY));
+  QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, QPoint(tipX, tipY + 10));
+  EXPECT_EQ(edit("Edit14x")->text(), QString::number(120 + std::lround(10 / k)));
+}
+
+// Text of every kind typed into every field, then a run: the window never fails.
+TEST_F(WindowTest, RandomTextInEveryFieldThenCalculateKeepsTheWindowWhole) {
+  open();
+  const QStringList pieces{"0",           "7",           "-",    "+",   "12a", "x", " ",  "$1F", "0x10",
+                           "99999999999", "-2147483648", "3000", "1e5", "#",   "",  "00", "-0"};
+  QRandomGenerator random(20240611);
+  for (int w = 1; w <= kWingCount; ++w) {
+    for (std::string_view name :
+         {wingControlNames(w).gap, wingControlNames(w).positionX, wingControlNames(w).positionZ}) {
+      type(name.data(), pieces[random.bounded(pieces.size())] + pieces[random.bounded(pieces.size())]);
+    }
+    const WingControlNames& n = wingControlNames(w);
+    for (std::size_t i = 0; i < 4; ++i) {
+      type(n.widths[i].data(), pieces[random.bounded(pieces.size())] + pieces[random.bounded(pieces.size())]);
+      type(n.offsets[i].data(), pieces[random.bounded(pieces.size())]);
+    }
+    for (std::size_t i = 0; i < 5; ++i) type(n.chords[i].data(), pieces[random.bounded(pieces.size())]);
+  }
+  find<QPushButton>("Button4")->click();
+  EXPECT_TRUE(find<QPushButton>("Button4")->isVisible());
+  EXPECT_FALSE(find<QLabel>("Label_w")->isVisible());
+  type("Edit1", "220");  // the window still reacts: the recomputation enables Calc again
+  EXPECT_TRUE(find<QToolButton>("SpeedButton4")->isEnabled());
+}
+
+}  // namespace
+}  // namespace volantis4

@@ -1,0 +1,213 @@
+// The window's files: the defaults file, Open and Save through the menu, the unsaved-changes
+// question, the wing clipboard and the command-line file.
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "ui_test_support.h"
+
+namespace volantis4 {
+namespace {
+
+using testing_support::WindowTest;
+
+QByteArray contents(const QString& name) {
+  QFile f(name);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+void write(const QString& name, const QByteArray& bytes) {
+  QFile f(name);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes);
+}
+
+const char* const kGermanRemarks = "Bemerkungen können in diesem Feld eingegeben werden:";
+
+struct DefaultsCase {
+  const char* name;
+  QByteArray file;
+  bool german;
+  int width, height, left, top;  // -1: the designed value stays
+};
+
+void PrintTo(const DefaultsCase& c, std::ostream* os) { *os << c.name; }
+
+class DefaultsAtStart : public WindowTest, public ::testing::WithParamInterface<DefaultsCase> {};
+
+TEST_P(DefaultsAtStart, LanguageAndBoundsFollowTheRangeRules) {
+  const DefaultsCase& c = GetParam();
+  write("Default.pa4", c.file);
+  open();
+  const MainWindow& designed = *window;
+  EXPECT_EQ(window->document().language, c.german ? Language::German : Language::English);
+  if (c.width >= 0) {
+    EXPECT_EQ(designed.width(), c.width);
+  }
+  if (c.height >= 0) {
+    EXPECT_EQ(designed.height(), c.height);
+  }
+  if (c.left >= 0) {
+    EXPECT_EQ(designed.x(), c.left);
+  }
+  if (c.top >= 0) {
+    EXPECT_EQ(designed.y(), c.top);
+  }
+  const QString remarks = find<QPlainTextEdit>("Memo2")->toPlainText();
+  EXPECT_EQ(remarks, c.german ? QString::fromUtf8(kGermanRemarks) : QString("insert your remarks her:"));
+  EXPECT_EQ(find<QTabWidget>("PageControl1")->tabText(0), c.german ? " Flugzeug " : "     Aircraft    ");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, DefaultsAtStart,
+    ::testing::Values(DefaultsCase{"InRange", "e\r\n900\r\n850\r\n10\r\n20\r\n", false, 900, 850, 10, 20},
+                      DefaultsCase{"GermanOutOfRange", "d\r\n3000\r\n2000\r\n-5\r\n1000\r\n", true, -1, -1, 0, 0},
+                      DefaultsCase{"CapitalEIsGerman", "E\r\n", true, -1, -1, -1, -1},
+                      DefaultsCase{"EmptyFileIsGerman", "", true, -1, -1, -1, -1}),
+    [](const ::testing::TestParamInfo<DefaultsCase>& param) { return std::string(param.param.name); });
+
+TEST_F(WindowTest, ClosingWritesTheLanguageAndBounds) {
+  open();
+  action("german1")->trigger();
+  window->resize(1000, 900);
+  window->move(30, 40);
+  ASSERT_TRUE(window->close());
+  EXPECT_EQ(contents("Default.pa4"), QByteArray("d\r\n1000\r\n900\r\n30\r\n40\r\n"));
+}
+
+TEST_F(WindowTest, SaveAsThenOpenGoesThroughTheMenu) {
+  open();
+  find<QPushButton>("Button4")->click();
+  script->saveAnswer = path("plane");
+  action("Save2")->trigger();
+  EXPECT_EQ(window->fileName(), path("plane.vn4").toStdString());
+  EXPECT_EQ(label("Lab_FName"), path("plane.vn4"));
+  EXPECT_TRUE(action("Save3")->isEnabled());
+  EXPECT_TRUE(contents("plane.vn4").contains("<sb>"));
+  EXPECT_FALSE(window->hasUnsavedChanges());
+
+  type("Edit1", "500");
+  script->changesAnswer = SaveAnswer::Discard;
+  script->openAnswer = path("plane.vn4");
+  find<QToolButton>("SpeedButton1")->click();
+  EXPECT_EQ(script->questions, QStringList{"plane.vn4"});
+  EXPECT_EQ(edit("Edit1")->text(), " 220");  // loaded values are right-justified in four characters
+  EXPECT_EQ(label("Label_b1"), "2200mm");
+  EXPECT_TRUE(window->document().run.flags.results_valid);  // the file carried its results
+  EXPECT_FALSE(window->document().run.flags.grid_valid);
+  EXPECT_NE(label("Label21"), "%");
+  EXPECT_FALSE(window->hasUnsavedChanges());
+}
+
+TEST_F(WindowTest, CancelledQuestionKeepsEverything) {
+  open();
+  type("Edit5", "400");
+  script->changesAnswer = SaveAnswer::Cancel;
+  action("Open2")->trigger();
+  EXPECT_EQ(script->questions, QStringList{"Unknown.da4"});
+  EXPECT_EQ(script->openAsked, 0);
+  EXPECT_EQ(edit("Edit5")->text(), "400");
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(QFile::exists("Default.pa4"));
+}
+
+TEST_F(WindowTest, QuestionIsAskedInTheCurrentLanguageOnlyWhenSomethingChanged) {
+  open();
+  action("german1")->trigger();
+  EXPECT_TRUE(window->close());  // nothing changed: no question
+  EXPECT_TRUE(script->questions.isEmpty());
+
+  open();
+  find<QPlainTextEdit>("Memo2")->appendPlainText("wing tips from balsa");
+  script->changesAnswer = SaveAnswer::Discard;
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(script->questions.size(), 1);
+  EXPECT_EQ(script->questionLanguage, Language::German);  // the defaults file of the first window
+}
+
+TEST_F(WindowTest, SavingAnUnnamedAircraftOnCloseAsksForAName) {
+  open();
+  type("Edit_z1", "-100");
+  script->changesAnswer = SaveAnswer::Save;
+  script->saveAnswer = "";  // the dialog is cancelled: the window stays
+  EXPECT_FALSE(window->close());
+  EXPECT_EQ(script->saveAsked, 1);
+  script->saveAnswer = path("kept");
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(contents("kept.vn4").contains("<z>-100</z>"));
+}
+
+TEST_F(WindowTest, FailedOpenNamesTheFileAndChangesNothing) {
+  open();
+  script->openAnswer = path("missing.vn4");
+  action("Open2")->trigger();
+  ASSERT_EQ(script->errors.size(), 1);
+  EXPECT_TRUE(script->errors.front().contains("missing.vn4")) << script->errors.front().toStdString();
+  EXPECT_EQ(edit("Edit1")->text(), "220");
+  EXPECT_EQ(window->fileName(), "Unknown.da4");
+  EXPECT_TRUE(action("Save3")->isEnabled());  // Open enables Save whatever the dialog gave
+}
+
+TEST_F(WindowTest, FailedSaveIsReportedAndTheNameLabelKept) {
+  open();
+  script->saveAnswer = path("no-such-folder/plane.vn4");
+  action("Save2")->trigger();
+  ASSERT_EQ(script->errors.size(), 1);
+  EXPECT_TRUE(script->errors.front().contains("plane.vn4"));
+  EXPECT_EQ(label("Lab_FName"), "Unknown.da4");
+  EXPECT_TRUE(window->hasUnsavedChanges() == false);  // nothing was changed, only not saved
+}
+
+TEST_F(WindowTest, CopyOnWingTwoInsertOnWingFourKeepsThePosition) {
+  open();
+  find<QPushButton>("Button_C2")->click();
+  EXPECT_TRUE(QFile::exists("wingcopy.fl4"));
+  EXPECT_TRUE(action("Save3")->isEnabled());
+  EXPECT_TRUE(find<QPushButton>("Button_P1")->isEnabled());
+  find<QTabWidget>("PageControl1")->setCurrentWidget(find<QWidget>("TabSheet6"));
+  find<QPushButton>("Button_P4")->click();
+  EXPECT_EQ(edit("Edit34")->text(), " 135");
+  EXPECT_EQ(edit("Edit31")->text(), " 105");
+  EXPECT_TRUE(find<QRadioButton>("RadioButton_4t4")->isChecked());
+  EXPECT_TRUE(edit("Edit44y")->isVisible());
+  EXPECT_EQ(edit("Edit_x4")->text(), "-400");
+  EXPECT_EQ(label("Label_b4"), " 816mm");
+}
+
+TEST_F(WindowTest, ClipboardFromAnEarlierRunEnablesInsertAtStart) {
+  open();
+  find<QPushButton>("Button_C1")->click();
+  window.reset();
+  open();
+  for (const char* insert : {"Button_P1", "Button_P2", "Button_P3"})
+    EXPECT_TRUE(find<QPushButton>(insert)->isEnabled());
+}
+
+TEST_F(WindowTest, CommandLineFileIsLoadedAsGivenElseLowerCased) {
+  open();
+  script->saveAnswer = path("plane");
+  action("Save2")->trigger();
+  type("Edit1", "300");
+  script->changesAnswer = SaveAnswer::Discard;
+  window.reset();
+
+  open({path("PLANE.VN4")});  // no such file: its lower-cased name exists
+  EXPECT_EQ(window->fileName(), path("plane.vn4").toStdString());
+  EXPECT_EQ(edit("Edit1")->text(), " 220");
+  EXPECT_TRUE(action("Save3")->isEnabled());
+  EXPECT_EQ(find<QTabWidget>("PageControl1")->currentWidget(), find<QWidget>("TabSheet5"));
+
+  window.reset();
+  open({path("plane.vn4"), "second"});  // two arguments are ignored
+  EXPECT_EQ(window->fileName(), "Unknown.da4");
+  EXPECT_FALSE(action("Save3")->isEnabled());
+}
+
+}  // namespace
+}  // namespace volantis4

@@ -1,0 +1,123 @@
+#pragma once
+// The real window driven offscreen: one QApplication, a fresh working folder per test (the
+// defaults and clipboard files live there) and dialogs answered by a script.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+
+namespace volantis4::testing_support {
+
+inline QApplication& qtApp() {
+  static QApplication* app = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    return new QApplication(argc, argv);
+  }();
+  return *app;
+}
+
+/// The answers the dialogs give, and what they were asked.
+struct DialogScript {
+  QString openAnswer;  // the name chosen in the open dialog; empty: cancelled
+  QString saveAnswer;  // the name chosen in the save dialog; empty: cancelled
+  SaveAnswer changesAnswer = SaveAnswer::Cancel;
+  int openAsked = 0;
+  int saveAsked = 0;
+  QStringList questions;  // the file names the unsaved-changes question named
+  Language questionLanguage = Language::English;
+  QStringList errors;  // messages of failed file operations
+};
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  explicit ScriptedDialogs(std::shared_ptr<DialogScript> script) : script_(std::move(script)) {}
+  QString openFileName(QWidget*) override {
+    ++script_->openAsked;
+    return script_->openAnswer;
+  }
+  QString saveFileName(QWidget*) override {
+    ++script_->saveAsked;
+    return script_->saveAnswer;
+  }
+  SaveAnswer askSaveChanges(QWidget*, const QString& fileName, Language language) override {
+    script_->questions << fileName;
+    script_->questionLanguage = language;
+    return script_->changesAnswer;
+  }
+  void showFileError(QWidget*, const QString& message) override { script_->errors << message; }
+
+ private:
+  std::shared_ptr<DialogScript> script_;
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest() : previous_(QDir::currentPath()) {
+    qtApp();
+    QDir::setCurrent(folder_.path());
+  }
+  ~WindowTest() override {
+    window.reset();
+    QDir::setCurrent(previous_);
+  }
+
+  /// Builds the window as the program does, with `arguments` after the program name.
+  MainWindow& open(const QStringList& arguments = {}) {
+    window = std::make_unique<MainWindow>(arguments, std::make_unique<ScriptedDialogs>(script));
+    window->show();
+    return *window;
+  }
+
+  template <typename T>
+  T* find(const char* name) const {
+    T* child = window->findChild<T*>(QString::fromLatin1(name));
+    if (!child) ADD_FAILURE() << "no control " << name;
+    return child;
+  }
+  QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
+  QAction* action(const char* name) const { return find<QAction>(name); }
+  /// Not hidden: shown whenever its page is the active one.
+  bool shown(const char* name) const {
+    const QWidget* w = find<QWidget>(name);
+    return w && !w->isHidden();
+  }
+  QString label(const char* name) const {
+    const QLabel* l = find<QLabel>(name);
+    return l ? l->text() : QString();
+  }
+
+  /// Replaces a field's text by typing, as the user does.
+  void type(const char* name, const QString& text) const {
+    QLineEdit* e = edit(name);
+    e->selectAll();
+    if (text.isEmpty()) {
+      QTest::keyClick(e, Qt::Key_Delete);
+    } else {
+      QTest::keyClicks(e, text);
+    }
+  }
+
+  QString path(const QString& name) const { return folder_.filePath(name); }
+
+  std::shared_ptr<DialogScript> script = std::make_shared<DialogScript>();
+  std::unique_ptr<MainWindow> window;
+
+ private:
+  QTemporaryDir folder_;
+  QString previous_;
+};
+
+}  // namespace volantis4::testing_support

@@ -1,0 +1,47 @@
+#include "views/window_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "solver/calculation_run.h"
+
+namespace volantis4 {
+namespace {
+
+// Page 816 x 703: 0.6 · 703 = 421.8 -> 421.
+TEST(WindowLayout, ImagesAndScrollBars) {
+  DesignPositions design;
+  design.planforms.fill({10, 250});
+  const ResizeLayout l = resizeLayout({816, 703}, design);
+  EXPECT_EQ(l.planforms[0], (Size{816 - 10 - 2, 703 - 250 - 6}));
+  EXPECT_EQ(l.image2, (Size{816 - 224 - 1, 421 - 2}));
+  EXPECT_EQ(l.image3Top, 420);
+  EXPECT_EQ(l.image3, (Size{816 - 224 - 1, 703 - 419 - 21}));
+  EXPECT_EQ(l.image3Top + l.image3.height, 703 - 20);  // room for the turn scroll bar
+  EXPECT_EQ(l.scrollBar2Top, 703 - 17 - 4);
+  EXPECT_EQ(l.scrollBar2Width, 816 - 224);
+  EXPECT_EQ(l.scrollBar1Top, 420);
+  EXPECT_EQ(l.scrollBar1Height, 703 - 420 - 4);
+}
+
+TEST(WindowLayout, TinyPageKeepsImagesOnePixel) {
+  const ResizeLayout l = resizeLayout({10, 3}, DesignPositions{});
+  EXPECT_EQ(l.image2, (Size{1, 1}));
+  EXPECT_EQ(l.image3, (Size{1, 1}));
+}
+
+TEST(WindowLayout, RecomputationsKeepResultsAndClearTheFlag) {
+  Document doc;
+  ASSERT_TRUE(Button4Click(doc));
+  resizeRecomputations(doc);
+  EXPECT_TRUE(doc.run.flags.results_valid);
+  EXPECT_TRUE(doc.run.flags.grid_valid);
+  EXPECT_FALSE(doc.run.flags.keep_results);
+  // Without results, Calc runs and nothing becomes valid.
+  Document fresh;
+  resizeRecomputations(fresh);
+  EXPECT_FALSE(fresh.run.flags.results_valid);
+  EXPECT_FALSE(fresh.run.flags.keep_results);
+}
+
+}  // namespace
+}  // namespace volantis4
