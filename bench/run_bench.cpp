@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "bench_aircraft.h"
 #include "solver/calculation_output.h"
 #include "solver/calculation_run.h"
 
@@ -14,23 +15,6 @@ using namespace volantis4;
 
 // The default aircraft (1144 panels).
 Document defaultAircraft() { return Document{}; }
-
-// The default aircraft with wings 4 and 5 made large rectangles below the others: 2972 panels.
-Document largeAircraft() {
-  Document doc;
-  for (int w : {4, 5}) {
-    WingFields& f = doc.form.wing(w);
-    f.checkedTrapezia = 1;
-    f.gap = "0";
-    f.widths[0] = "1000";
-    f.offsets[0] = "0";
-    f.chords[0] = f.chords[1] = "940";
-  }
-  doc.form.wing(4).positionZ = "-1000";
-  doc.form.wing(5).positionZ = "-2000";
-  Calc(doc, Sender::Other);
-  return doc;
-}
 
 void runOn(benchmark::State& state, Document (*make)()) {
   int panels = 0;
@@ -51,4 +35,4 @@ void runOn(benchmark::State& state, Document (*make)()) {
 }  // namespace
 
 BENCHMARK_CAPTURE(runOn, default, defaultAircraft)->Name("BM_Run/1144")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(runOn, large, largeAircraft)->Name("BM_Run/2972")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(runOn, large, volantis4::bench::largeAircraftDocument)->Name("BM_Run/2972")->Unit(benchmark::kMillisecond)->UseRealTime();

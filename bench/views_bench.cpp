@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <memory>
 
+#include "bench_aircraft.h"
 #include "solver/calculation_output.h"
 #include "solver/calculation_run.h"
 #include "views/qimage_canvas.h"
@@ -29,18 +30,7 @@ void ensureApplication() {
 // The default aircraft with wings 4 and 5 made large rectangles below the others: 2972 panels.
 const Document& largeAircraft() {
   static const Document doc = [] {
-    Document d;
-    for (int w : {4, 5}) {
-      WingFields& f = d.form.wing(w);
-      f.checkedTrapezia = 1;
-      f.gap = "0";
-      f.widths[0] = "1000";
-      f.offsets[0] = "0";
-      f.chords[0] = f.chords[1] = "940";
-    }
-    d.form.wing(4).positionZ = "-1000";
-    d.form.wing(5).positionZ = "-2000";
-    Calc(d, Sender::Other);
+    Document d = bench::largeAircraftDocument();
     Button4Click(d);
     return d;
   }();

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "model/numbers.h"
+#include "views/qt_font.h"
 #include "views/qimage_canvas.h"
 
 namespace volantis4 {
@@ -44,11 +45,7 @@ void PainterCanvas::polygon(const std::vector<Point>& points) {
 void PainterCanvas::textOut(int x, int y, std::string_view text) {
   if (text.empty()) return;
   const Font& f = font();
-  QFont qfont(QString::fromStdString(f.name));
-  qfont.setPixelSize(std::max(1, roundHalfEven(f.size * 96.0 / 72.0)));
-  qfont.setBold(f.bold);
-  qfont.setItalic(f.italic);
-  qfont.setUnderline(f.underline);
+  QFont qfont = qtFontFor(f);
   const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   const QFontMetricsF metrics(qfont);
   painter_.save();

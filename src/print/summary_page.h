@@ -24,10 +24,9 @@ inline constexpr int kThreeDBufferHeight = 200;
 inline constexpr Rect kTopViewOnPage{0, 42, 616, 354};
 inline constexpr Rect kThreeDOnPage{0, 357, 616, 548};
 
-/// Font family of the page; its 0.6-em advance at 15 pixels gives the 9-pixel character cell
-/// the page's columns (x = 320, 420, 510) are laid out for.
-inline constexpr const char* kSummaryFontFamily = "Liberation Mono";
-inline constexpr int kSummaryFontSize = 11;  // points at 96 dpi: 15 pixels
+/// Font of the page: its columns (x = 320, 420, 510) are laid out for Courier's 9-pixel cell.
+inline constexpr const char* kSummaryFontFamily = "Courier";
+inline constexpr int kSummaryFontSize = 12;  // points
 
 /// Top y of wing w's block (w = 1..5).
 inline constexpr int wingBlockTop(int w) { return 683 + 180 * (w - 1); }

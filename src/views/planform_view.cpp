@@ -38,6 +38,21 @@ void lineTo(Canvas& canvas, Point p) { canvas.lineTo(p.x, p.y); }
 
 }  // namespace
 
+void drawAxesAndFlightArrow(Canvas& canvas, int W, int H, int cx, int row) {
+  canvas.setPenColour(kBlack);
+  line(canvas, W, row, 0, row);
+  line(canvas, cx, 0, cx, H);
+  canvas.lineTo(cx + 2, H - 10);
+  line(canvas, cx, H, cx - 2, H - 10);
+  line(canvas, W - 10, row + 2, W, row);
+  canvas.lineTo(W - 10, row - 2);
+
+  canvas.setPenColour(kRed);
+  line(canvas, cx + 20, 30, cx + 20, 3);
+  canvas.lineTo(cx + 18, 13);
+  line(canvas, cx + 20, 3, cx + 22, 13);
+}
+
 void drawWingOutline(Canvas& canvas, const Wing& wing, const PlanformMapping& m) {
   const HalfMapper right{wing, m, 1};
   const HalfMapper left{wing, m, -1};
@@ -79,18 +94,7 @@ PlanformMapping drawPlanform(Canvas& canvas, const PlanformInput& input, const S
   canvas.setBrushColour(colours.infoBackground);
   canvas.fillRect({0, 0, W, H});
 
-  canvas.setPenColour(kBlack);
-  line(canvas, W, cy, 0, cy);
-  line(canvas, cx, 0, cx, H);
-  canvas.lineTo(cx + 2, H - 10);
-  line(canvas, cx, H, cx - 2, H - 10);
-  line(canvas, W - 10, cy + 2, W, cy);
-  canvas.lineTo(W - 10, cy - 2);
-
-  canvas.setPenColour(kRed);
-  line(canvas, cx + 20, 30, cx + 20, 3);
-  canvas.lineTo(cx + 18, 13);
-  line(canvas, cx + 20, 3, cx + 22, 13);
+  drawAxesAndFlightArrow(canvas, W, H, cx, cy);
 
   if (m.drawable()) {
     canvas.setPenWidth(2);

@@ -34,4 +34,8 @@ PlanformMapping drawPlanform(Canvas& canvas, const PlanformInput& input, const S
 /// root chords only with a gap. The top view reuses it with its own origin and scale.
 void drawWingOutline(Canvas& canvas, const Wing& wing, const PlanformMapping& origin);
 
+/// The axes of a view of W × H pixels crossing at column cx and row `row` (black, with arrowheads
+/// at the bottom and the right) and the red flight-direction arrow above them.
+void drawAxesAndFlightArrow(Canvas& canvas, int W, int H, int cx, int row);
+
 }  // namespace volantis4

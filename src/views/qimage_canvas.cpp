@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "model/numbers.h"
+#include "views/qt_font.h"
 
 namespace volantis4 {
 namespace {
@@ -140,11 +141,7 @@ void QImageCanvas::polygon(const std::vector<Point>& points) {
 void QImageCanvas::textOut(int x, int y, std::string_view text) {
   if (image_->isNull() || text.empty()) return;
   const Font& f = font();
-  QFont qfont(QString::fromStdString(f.name));
-  qfont.setPixelSize(std::max(1, roundHalfEven(f.size * 96.0 / 72.0)));
-  qfont.setBold(f.bold);
-  qfont.setItalic(f.italic);
-  qfont.setUnderline(f.underline);
+  QFont qfont = qtFontFor(f);
   qfont.setStyleStrategy(QFont::NoAntialias);
   const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 

@@ -111,18 +111,7 @@ void d_1d(Canvas& canvas, TopViewState& state, const TopViewInput& input, bool l
   const int cx = state.cx;
   const int y0 = state.y0;
 
-  canvas.setPenColour(kBlack);
-  line(canvas, W, y0, 0, y0);
-  line(canvas, cx, 0, cx, H);
-  canvas.lineTo(cx + 2, H - 10);
-  line(canvas, cx, H, cx - 2, H - 10);
-  line(canvas, W - 10, y0 + 2, W, y0);
-  canvas.lineTo(W - 10, y0 - 2);
-
-  canvas.setPenColour(kRed);
-  line(canvas, cx + 20, 30, cx + 20, 3);
-  canvas.lineTo(cx + 18, 13);
-  line(canvas, cx + 20, 3, cx + 22, 13);
+  drawAxesAndFlightArrow(canvas, W, H, cx, y0);
 
   canvas.setFontColour(kBlack);
   canvas.textOut(cx + 4, H - 20, text(TextId::AxisLabelX, input.language));

@@ -170,7 +170,8 @@ TEST(SummaryPage, PageIsWhiteWithFixedWidthTextAndBothPicturesStretched) {
 
   for (const DrawCall& c : d.calls)
     if (c.kind == DrawCall::Kind::Text) {
-      EXPECT_EQ(c.font.name, kSummaryFontFamily);
+      EXPECT_EQ(c.font.name, "Courier");
+      EXPECT_EQ(c.font.size, 12);
       EXPECT_EQ(c.font.colour, kBlack);
       EXPECT_EQ(c.brushColour, kWhite);
     }

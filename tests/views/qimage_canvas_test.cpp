@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+
 #include "qt_app.h"
+#include "views/qt_font.h"
 
 namespace volantis4 {
 namespace {
@@ -112,6 +115,23 @@ TEST_F(QImageCanvasTest, BorrowedImageIsPaintedAndResizedKeepingItsContent) {
   EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 0));
   EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
   EXPECT_EQ(image.pixel(6, 0), qRgb(255, 255, 255));
+}
+
+}  // namespace
+}  // namespace volantis4
+
+namespace volantis4 {
+namespace {
+
+TEST(QtFont, CourierResolvesToAFixedWidthFaceWithANinePixelCell) {
+  testing_support::qtApp();
+  Font courier;
+  courier.name = "Courier";
+  courier.size = 12;
+  const QFontMetrics metrics(qtFontFor(courier));
+  EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("M")), 9);
+  EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("i")), 9);
+  EXPECT_EQ(metrics.horizontalAdvance(QString(46, QLatin1Char('x'))), 46 * 9);
 }
 
 }  // namespace

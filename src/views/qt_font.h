@@ -1,0 +1,14 @@
+#pragma once
+// The Qt font that draws a canvas font.
+
+#include <QFont>
+
+#include "views/canvas.h"
+
+namespace volantis4 {
+
+/// The QFont for `font` at 96 dpi. "Courier" resolves to an installed fixed-width face sized to
+/// Courier's 9-pixel character cell at 12 points, so that columns laid out for it line up.
+QFont qtFontFor(const Font& font);
+
+}  // namespace volantis4
