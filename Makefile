@@ -25,6 +25,7 @@ run: build
 
 bench: build
 	@$(BUILD_DIR)/bench/volantis4-bench
+	@if [ -x $(BUILD_DIR)/bench/volantis4-views-bench ]; then $(BUILD_DIR)/bench/volantis4-views-bench; fi
 
 # Builds the file readers' fuzz targets with clang in $(FUZZ_DIR) and runs each for FUZZ_SECONDS.
 fuzz: setup
