@@ -25,7 +25,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
   CalcOptions calcOptions;
   std::string calcLanguage = "en";
-  CLI::App* calc = app.add_subcommand("calc", "Run the calculation on the default aircraft and print its results");
+  CLI::App* calc = app.add_subcommand("calc", "Run the calculation on an aircraft (without FILE, the default aircraft) and print its results");
   calc->add_flag("--json", calcOptions.json, "Print one JSON object with full-precision numbers");
   calc->add_option("--lang", calcLanguage, "Language of the messages and legend lines")
       ->check(CLI::IsMember({"en", "de"}))
