@@ -13,21 +13,11 @@
 #include <QTest>
 #include <memory>
 
+#include "../views/qt_app.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
 namespace volantis4::testing_support {
-
-inline QApplication& qtApp() {
-  static QApplication* app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
 
 /// The answers the dialogs give, and what they were asked.
 struct DialogScript {
