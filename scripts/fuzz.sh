@@ -10,16 +10,7 @@ jobs=${3:-$(nproc)}
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-missing=()
-for p in clang libclang-rt-14-dev; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed'; then missing+=("$p"); fi
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/setup.sh clang libclang-rt-14-dev
 
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DVOLANTIS4_FUZZ=ON >/dev/null
 cmake --build "$build_dir" -j "$jobs" --target volantis4_fuzzers

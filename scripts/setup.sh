@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the window need; a second run installs nothing.
+# Installs the Debian packages the build, the tests and the window need (or the ones given as
+# arguments); a second run installs nothing.
 set -euo pipefail
 
-packages=(
-  cmake g++ make pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  libcli11-dev nlohmann-json3-dev libopenblas-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
-  fonts-liberation cups printer-driver-cups-pdf poppler-utils
-)
+# With arguments, installs just those packages (the fuzz build asks for clang this way).
+if (($#)); then
+  packages=("$@")
+else
+  packages=(
+    cmake g++ make pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libcli11-dev nlohmann-json3-dev libopenblas-dev
+    qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
+    fonts-liberation cups printer-driver-cups-pdf poppler-utils
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -241,21 +241,15 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
   StagingRecord record;
   std::optional<std::string> remarks;
   std::optional<double> sb, lmue, xnp;
-  if (legacy) {
-    LegacyContent c = readLegacyLayout(bytes);
-    record = c.record;
-    remarks = std::move(c.remarks);
-    sb = c.sb;
-    lmue = c.lmue;
-    xnp = c.xnp;
-  } else {
-    TagContent c = readTags(bytes);
-    record = c.record;
-    remarks = std::move(c.remarks);
-    sb = c.sb;
-    lmue = c.lmue;
-    xnp = c.xnp;
-  }
+  auto take = [&](auto content) {
+    record = content.record;
+    remarks = std::move(content.remarks);
+    sb = content.sb;
+    lmue = content.lmue;
+    xnp = content.xnp;
+  };
+  if (legacy) take(readLegacyLayout(bytes));
+  else take(readTags(bytes));
   if (auto refusal = checkStagingRecord(record, name, legacy)) return *refusal;
 
   LoadedAircraft loaded{form, results};

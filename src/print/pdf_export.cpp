@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "print/painter_canvas.h"
+#include "print/print_layer.h"
 #include "print/summary_page.h"
 
 namespace volantis4 {
@@ -21,13 +21,7 @@ bool exportSummaryPdf(const PageDrawing& page, int solverWingsCount, const QStri
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&writer)) return false;
-    const Rect target = pagePlacement(kDpi, solverWingsCount);
-    painter.translate(target.left, target.top);
-    painter.scale(static_cast<double>(target.right - target.left) / kSummaryPageWidth,
-                  static_cast<double>(target.bottom - target.top) / kSummaryPageHeight);
-    painter.setClipRect(0, 0, kSummaryPageWidth, kSummaryPageHeight);
-    PainterCanvas canvas(painter, kSummaryPageWidth, kSummaryPageHeight);
-    page(canvas);
+    drawPageOnPainter(painter, pagePlacement(kDpi, solverWingsCount), page);
     if (!painter.end()) return false;
   }
   // QPdfWriter reports an unwritable file only through an empty result.

@@ -102,7 +102,10 @@ bool QtPrintLayer::beginDocument() {
 
 void QtPrintLayer::drawPage(Rect target, const PageDrawing& page) {
   if (!job_) return;
-  QPainter& painter = job_->painter;
+  drawPageOnPainter(job_->painter, target, page);
+}
+
+void drawPageOnPainter(QPainter& painter, Rect target, const PageDrawing& page) {
   painter.save();
   painter.translate(target.left, target.top);
   painter.scale(static_cast<double>(target.right - target.left) / kSummaryPageWidth,
