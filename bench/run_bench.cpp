@@ -35,4 +35,7 @@ void runOn(benchmark::State& state, Document (*make)()) {
 }  // namespace
 
 BENCHMARK_CAPTURE(runOn, default, defaultAircraft)->Name("BM_Run/1144")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(runOn, large, volantis4::bench::largeAircraftDocument)->Name("BM_Run/2972")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(runOn, large, volantis4::bench::largeAircraftDocument)
+    ->Name("BM_Run/2972")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

@@ -32,7 +32,8 @@ inline void checkLoadedAircraft(const LoadedAircraft& loaded) {
   require(reloaded != nullptr, "a written file is read back");
   require(reloaded->form.remarks == form.remarks, "remarks survive a save and load");
   require(reloaded->form.wingsCount == form.wingsCount, "wing count survives");
-  const std::optional<AircraftResults> results2 = results ? std::optional<AircraftResults>(reloaded->results) : std::nullopt;
+  const std::optional<AircraftResults> results2 =
+      results ? std::optional<AircraftResults>(reloaded->results) : std::nullopt;
   require(aircraftFileText(reloaded->form, results2).bytes == first.bytes, "save, load, save gives the same bytes");
 }
 

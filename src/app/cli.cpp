@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "cli_calc.h"
-#include "files/document_io.h"
 #include "cli_geometry.h"
+#include "files/document_io.h"
 #ifdef VOLANTIS4_HAVE_QT
 #include "cli_print.h"
 #endif
@@ -18,14 +18,17 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   app.require_subcommand(1);
 
   bool geometryJson = false;
-  CLI::App* geometry = app.add_subcommand("geometry", "Print each wing's planform figures and span stations as the wing pages show them");
+  CLI::App* geometry = app.add_subcommand(
+      "geometry", "Print each wing's planform figures and span stations as the wing pages show them");
   geometry->add_flag("--json", geometryJson, "Print one JSON object with full-precision numbers");
   std::string geometryFile;
-  geometry->add_option("FILE", geometryFile, "Aircraft file (.vn4) or legacy data file (.da4); default: the default aircraft");
+  geometry->add_option("FILE", geometryFile,
+                       "Aircraft file (.vn4) or legacy data file (.da4); default: the default aircraft");
 
   CalcOptions calcOptions;
   std::string calcLanguage = "en";
-  CLI::App* calc = app.add_subcommand("calc", "Run the calculation on an aircraft (without FILE, the default aircraft) and print its results");
+  CLI::App* calc = app.add_subcommand(
+      "calc", "Run the calculation on an aircraft (without FILE, the default aircraft) and print its results");
   calc->add_flag("--json", calcOptions.json, "Print one JSON object with full-precision numbers");
   calc->add_option("--lang", calcLanguage, "Language of the messages and legend lines")
       ->check(CLI::IsMember({"en", "de"}))
@@ -37,14 +40,17 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   calc->add_option("FILE", calcFile, "Aircraft file (.vn4) or legacy data file (.da4); default: the default aircraft");
   std::string saveFile;
   calc->add_option("--save", saveFile,
-                   "Save the aircraft with the fresh results to OUT, as the Save command does (.da4 becomes .vn4, .vn4 is added when missing)");
+                   "Save the aircraft with the fresh results to OUT, as the Save command does (.da4 becomes .vn4, .vn4 "
+                   "is added when missing)");
 
 #ifdef VOLANTIS4_HAVE_QT
   PrintOptions printOptions;
   std::string printLanguage = "en";
   CLI::App* print = app.add_subcommand("print", "Run the calculation and write the one-page summary as PNG or PDF");
   print->add_option("FILE", printOptions.file, "Aircraft file (.vn4) or legacy data file (.da4)")->required();
-  print->add_option("--lang", printLanguage, "Language of the page")->check(CLI::IsMember({"en", "de"}))->capture_default_str();
+  print->add_option("--lang", printLanguage, "Language of the page")
+      ->check(CLI::IsMember({"en", "de"}))
+      ->capture_default_str();
   print->add_option("--margin", printOptions.marginText, "Manual static margin in percent")
       ->check(CLI::Number)
       ->capture_default_str();
@@ -63,7 +69,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     out << app.help("", CLI::AppFormatMode::All);
     return 0;
   } catch (const CLI::ParseError& e) {
-    err << e.what() << "\n" << "Run with --help for the commands and options.\n";
+    err << e.what() << "\n"
+        << "Run with --help for the commands and options.\n";
     return 2;
   }
 
@@ -95,7 +102,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         return 2;
       }
       const SavedDocument& done = std::get<SavedDocument>(saved);
-      if (done.replacedCharacters > 0) err << renderReplacedCharacters(done.fileName, done.replacedCharacters, language) << "\n";
+      if (done.replacedCharacters > 0)
+        err << renderReplacedCharacters(done.fileName, done.replacedCharacters, language) << "\n";
     }
     return status;
   }

@@ -41,7 +41,8 @@ nlohmann::json jsonOf(const Document& doc, bool complete) {
   for (int w = 1; w <= kWingCount; ++w) heights.push_back(doc.geometry.position(w).z);
   j["wing_z"] = heights;
   if (!out) {
-    for (const char* key : {"n_panels", "xnp", "sb", "lmue", "ref_wing", "margins", "x_cg_low", "x_cg_high", "x_cg_manual"})
+    for (const char* key :
+         {"n_panels", "xnp", "sb", "lmue", "ref_wing", "margins", "x_cg_low", "x_cg_high", "x_cg_manual"})
       j[key] = nullptr;
     j["wings"] = nlohmann::json::array();
     return j;

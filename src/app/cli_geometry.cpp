@@ -16,7 +16,12 @@ int printGeometry(const Form& form, bool json, std::ostream& out) {
     for (int w = 1; w <= form.wingsCount; ++w) {
       const PlanformFigures& f = geometry.figure(w);
       const Wing& wing = geometry.wing(w);
-      doc["wings"].push_back({{"wing", w}, {"b", f.b}, {"S", f.S}, {"lm", f.lm}, {"r25", f.r25}, {"lam", f.lam},
+      doc["wings"].push_back({{"wing", w},
+                              {"b", f.b},
+                              {"S", f.S},
+                              {"lm", f.lm},
+                              {"r25", f.r25},
+                              {"lam", f.lam},
                               {"stations", std::vector<int>(wing.y.begin(), wing.y.end())}});
     }
     out << doc.dump() << "\n";

@@ -9,7 +9,7 @@
 namespace volantis4 {
 
 struct PrintOptions {
-  std::string file;                // aircraft or legacy data file to load
+  std::string file;  // aircraft or legacy data file to load
   Language language = Language::English;
   std::string marginText = "7.5";  // manual margin, as typed into the margin field
   std::string pdf;                 // write a one-page A4 PDF here, or

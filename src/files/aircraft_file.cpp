@@ -169,8 +169,10 @@ TagContent readTags(std::string_view bytes) {
         r->offsets[static_cast<std::size_t>(section - 2)] = readField(t.value);
     } else if (tag == "y") {
       if (section >= 1 && section <= kSectionCount && r != nullptr) {
-        if (section == 1) r->gap = readField(t.value);
-        else r->widths[static_cast<std::size_t>(section - 2)] = readField(t.value);
+        if (section == 1)
+          r->gap = readField(t.value);
+        else
+          r->widths[static_cast<std::size_t>(section - 2)] = readField(t.value);
       }
     } else if (tag == "z") {
       if (r != nullptr) r->wingZ = readField(t.value);
@@ -248,8 +250,10 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
     lmue = content.lmue;
     xnp = content.xnp;
   };
-  if (legacy) take(readLegacyLayout(bytes));
-  else take(readTags(bytes));
+  if (legacy)
+    take(readLegacyLayout(bytes));
+  else
+    take(readTags(bytes));
   if (auto refusal = checkStagingRecord(record, name, legacy)) return *refusal;
 
   LoadedAircraft loaded{form, results};

@@ -54,10 +54,10 @@ AircraftLoad Load2(const std::string& name, const Form& form, const AircraftResu
 
 /// What the Open command leaves behind on the model side.
 struct OpenedAircraft {
-  std::string fileName;          // the new current file name: the chosen one, unless the read failed
-  Form form;                     // unchanged when nothing was read
-  AircraftResults results;       // sb is 0 unless the file gave it
-  bool results_valid = false;    // the file carried sb > 0
+  std::string fileName;            // the new current file name: the chosen one, unless the read failed
+  Form form;                       // unchanged when nothing was read
+  AircraftResults results;         // sb is 0 unless the file gave it
+  bool results_valid = false;      // the file carried sb > 0
   std::optional<FileError> error;  // the chosen file could not be read or was refused
 };
 

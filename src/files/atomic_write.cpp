@@ -61,8 +61,7 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
-std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes,
-                                             const WriteStep& write) {
+std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes, const WriteStep& write) {
   const fs::path target = resolvedTarget(path);
   fs::path temporary;
   const int fd = createTemporary(target, temporary);

@@ -24,7 +24,8 @@ FileError withSystemReason(FileErrorKind kind, std::string path, int errorNumber
 }
 
 // Replaces "%1", "%2", "%3" in a template of the language table.
-std::string fill(std::string_view pattern, const std::string& a1, const std::string& a2 = {}, const std::string& a3 = {}) {
+std::string fill(std::string_view pattern, const std::string& a1, const std::string& a2 = {},
+                 const std::string& a3 = {}) {
   std::string out;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '3') {
@@ -39,14 +40,21 @@ std::string fill(std::string_view pattern, const std::string& a1, const std::str
 
 std::string reasonText(const FileError& e, Language language) {
   switch (e.reason) {
-    case SystemReason::NotFound: return std::string(text(TextId::ReasonNotFound, language));
-    case SystemReason::NoPermission: return std::string(text(TextId::ReasonNoPermission, language));
-    case SystemReason::IsFolder: return std::string(text(TextId::ReasonIsFolder, language));
-    case SystemReason::NotRegular: return std::string(text(TextId::ReasonNotRegular, language));
-    case SystemReason::DiskFull: return std::string(text(TextId::ReasonDiskFull, language));
-    case SystemReason::ReadOnly: return std::string(text(TextId::ReasonReadOnly, language));
+    case SystemReason::NotFound:
+      return std::string(text(TextId::ReasonNotFound, language));
+    case SystemReason::NoPermission:
+      return std::string(text(TextId::ReasonNoPermission, language));
+    case SystemReason::IsFolder:
+      return std::string(text(TextId::ReasonIsFolder, language));
+    case SystemReason::NotRegular:
+      return std::string(text(TextId::ReasonNotRegular, language));
+    case SystemReason::DiskFull:
+      return std::string(text(TextId::ReasonDiskFull, language));
+    case SystemReason::ReadOnly:
+      return std::string(text(TextId::ReasonReadOnly, language));
     case SystemReason::None:
-    case SystemReason::Other: break;
+    case SystemReason::Other:
+      break;
   }
   return fill(text(TextId::ReasonSystemError, language), {}, formatInt(e.errorNumber));
 }
@@ -65,7 +73,9 @@ FileError FileError::cannotWrite(std::string path, int errorNumber) {
 FileError FileError::tooLarge(std::string path) { return make(FileErrorKind::TooLarge, std::move(path)); }
 FileError FileError::notText(std::string path) { return make(FileErrorKind::NotText, std::move(path)); }
 FileError FileError::filterPattern(std::string path) { return make(FileErrorKind::FilterPattern, std::move(path)); }
-FileError FileError::wingCountMissing(std::string path) { return make(FileErrorKind::WingCountMissing, std::move(path)); }
+FileError FileError::wingCountMissing(std::string path) {
+  return make(FileErrorKind::WingCountMissing, std::move(path));
+}
 FileError FileError::wingCountRange(std::string path, long long count) {
   FileError e = make(FileErrorKind::WingCountRange, std::move(path));
   e.value = count;
@@ -85,33 +95,49 @@ FileError FileError::legacyWingCount(std::string path, long long count) {
 
 SystemReason systemReasonOf(int errorNumber) {
   switch (errorNumber) {
-    case 0: return SystemReason::None;
+    case 0:
+      return SystemReason::None;
     case ENOENT:
-    case ENOTDIR: return SystemReason::NotFound;
+    case ENOTDIR:
+      return SystemReason::NotFound;
     case EACCES:
-    case EPERM: return SystemReason::NoPermission;
-    case EISDIR: return SystemReason::IsFolder;
+    case EPERM:
+      return SystemReason::NoPermission;
+    case EISDIR:
+      return SystemReason::IsFolder;
     case ENOSPC:
-    case EDQUOT: return SystemReason::DiskFull;
-    case EROFS: return SystemReason::ReadOnly;
-    default: return SystemReason::Other;
+    case EDQUOT:
+      return SystemReason::DiskFull;
+    case EROFS:
+      return SystemReason::ReadOnly;
+    default:
+      return SystemReason::Other;
   }
 }
 
 std::string renderFileError(const FileError& e, Language language) {
   const auto t = [language](TextId id) { return text(id, language); };
   switch (e.kind) {
-    case FileErrorKind::CannotOpen: return fill(t(TextId::FileCannotOpen), e.path, reasonText(e, language));
-    case FileErrorKind::CannotRead: return fill(t(TextId::FileCannotRead), e.path, reasonText(e, language));
-    case FileErrorKind::CannotWrite: return fill(t(TextId::FileCannotWrite), e.path, reasonText(e, language));
-    case FileErrorKind::TooLarge: return fill(t(TextId::FileTooLarge), e.path);
-    case FileErrorKind::NotText: return fill(t(TextId::FileNotText), e.path);
-    case FileErrorKind::FilterPattern: return fill(t(TextId::FileFilterPattern), e.path);
-    case FileErrorKind::WingCountMissing: return fill(t(TextId::FileWingCountMissing), e.path);
-    case FileErrorKind::WingCountRange: return fill(t(TextId::FileWingCountRange), e.path, formatInt(e.value));
+    case FileErrorKind::CannotOpen:
+      return fill(t(TextId::FileCannotOpen), e.path, reasonText(e, language));
+    case FileErrorKind::CannotRead:
+      return fill(t(TextId::FileCannotRead), e.path, reasonText(e, language));
+    case FileErrorKind::CannotWrite:
+      return fill(t(TextId::FileCannotWrite), e.path, reasonText(e, language));
+    case FileErrorKind::TooLarge:
+      return fill(t(TextId::FileTooLarge), e.path);
+    case FileErrorKind::NotText:
+      return fill(t(TextId::FileNotText), e.path);
+    case FileErrorKind::FilterPattern:
+      return fill(t(TextId::FileFilterPattern), e.path);
+    case FileErrorKind::WingCountMissing:
+      return fill(t(TextId::FileWingCountMissing), e.path);
+    case FileErrorKind::WingCountRange:
+      return fill(t(TextId::FileWingCountRange), e.path, formatInt(e.value));
     case FileErrorKind::SectionCount:
       return fill(t(TextId::FileSectionCount), e.path, formatInt(e.wing), formatInt(e.value));
-    case FileErrorKind::LegacyWingCount: return fill(t(TextId::FileLegacyWingCount), e.path, formatInt(e.value));
+    case FileErrorKind::LegacyWingCount:
+      return fill(t(TextId::FileLegacyWingCount), e.path, formatInt(e.value));
   }
   return {};
 }

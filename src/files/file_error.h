@@ -27,11 +27,11 @@ enum class SystemReason { None, NotFound, NoPermission, IsFolder, NotRegular, Di
 
 struct FileError {
   FileErrorKind kind = FileErrorKind::CannotOpen;
-  std::string path;                         // the name as the user gave it (UTF-8)
+  std::string path;  // the name as the user gave it (UTF-8)
   SystemReason reason = SystemReason::None;
-  int errorNumber = 0;                      // errno for SystemReason::Other
-  long long value = 0;                      // the offending count
-  int wing = 0;                             // the wing, for SectionCount
+  int errorNumber = 0;  // errno for SystemReason::Other
+  long long value = 0;  // the offending count
+  int wing = 0;         // the wing, for SectionCount
 
   bool operator==(const FileError&) const = default;
 

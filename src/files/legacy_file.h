@@ -11,9 +11,9 @@ namespace volantis4 {
 
 /// What the legacy layout gives.
 struct LegacyContent {
-  StagingRecord record;         // wing count and wings 1-3; wings 4 and 5 keep the preset
-  std::string remarks;          // UTF-8, lines separated by "\n"; " " when the file ends before line 59
-  std::optional<double> sb;     // lines 55-57, when the file reaches them
+  StagingRecord record;      // wing count and wings 1-3; wings 4 and 5 keep the preset
+  std::string remarks;       // UTF-8, lines separated by "\n"; " " when the file ends before line 59
+  std::optional<double> sb;  // lines 55-57, when the file reaches them
   std::optional<double> lmue;
   std::optional<double> xnp;
 };

@@ -13,9 +13,8 @@ std::string field(std::int32_t v) { return formatInt(v, 4); }
 }  // namespace
 
 std::array<std::int32_t*, 17> WingRecord::inRecordOrder() {
-  return {&trapezia,   &chords[0],  &chords[1],  &chords[2],  &chords[3],  &chords[4],
-          &gap,        &widths[0],  &widths[1],  &widths[2],  &widths[3],  &offsets[0],
-          &offsets[1], &offsets[2], &offsets[3], &wingX,      &wingZ};
+  return {&trapezia,  &chords[0], &chords[1],  &chords[2],  &chords[3],  &chords[4],  &gap,   &widths[0], &widths[1],
+          &widths[2], &widths[3], &offsets[0], &offsets[1], &offsets[2], &offsets[3], &wingX, &wingZ};
 }
 
 std::array<std::int32_t, 17> WingRecord::valuesInRecordOrder() const {

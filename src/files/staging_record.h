@@ -18,10 +18,12 @@ inline constexpr std::int32_t kStagedPreset = 10;
 /// One wing's seventeen integers (mm), in the order of the legacy wing record and the clipboard.
 struct WingRecord {
   std::int32_t trapezia = kStagedPreset;  // trapezium count (1-4 when valid)
-  std::array<std::int32_t, kSectionCount> chords{kStagedPreset, kStagedPreset, kStagedPreset, kStagedPreset, kStagedPreset};
+  std::array<std::int32_t, kSectionCount> chords{kStagedPreset, kStagedPreset, kStagedPreset, kStagedPreset,
+                                                 kStagedPreset};
   std::int32_t gap = kStagedPreset;
   std::array<std::int32_t, kTrapeziumCount> widths{kStagedPreset, kStagedPreset, kStagedPreset, kStagedPreset};
-  std::array<std::int32_t, kTrapeziumCount> offsets{kStagedPreset, kStagedPreset, kStagedPreset, kStagedPreset};  // x of sections 2-5
+  std::array<std::int32_t, kTrapeziumCount> offsets{kStagedPreset, kStagedPreset, kStagedPreset,
+                                                    kStagedPreset};  // x of sections 2-5
   std::int32_t wingX = kStagedPreset;
   std::int32_t wingZ = kStagedPreset;
 

@@ -7,11 +7,16 @@ namespace volantis4 {
 
 WingPair exchangePair(ExchangeCommand command) {
   switch (command) {
-    case ExchangeCommand::chng1: return {1, 2};
-    case ExchangeCommand::chng2: return {1, 3};
-    case ExchangeCommand::chng3: return {2, 3};
-    case ExchangeCommand::chng4: return {4, 3};
-    case ExchangeCommand::chng5: return {4, 5};
+    case ExchangeCommand::chng1:
+      return {1, 2};
+    case ExchangeCommand::chng2:
+      return {1, 3};
+    case ExchangeCommand::chng3:
+      return {2, 3};
+    case ExchangeCommand::chng4:
+      return {4, 3};
+    case ExchangeCommand::chng5:
+      return {4, 5};
   }
   return {1, 2};
 }

@@ -30,19 +30,23 @@ constexpr std::array<DefaultWing, kWingCount> kDefaultAircraft{{
 std::string& fieldText(Form& form, FieldKey key) {
   WingFields& w = form.wing(key.wing);
   switch (key.kind) {
-    case FieldKind::Gap: return w.gap;
-    case FieldKind::Width: return w.widths[slot(key.index)];
-    case FieldKind::Offset: return w.offsets[slot(key.index - 1)];
-    case FieldKind::Chord: return w.chords[slot(key.index)];
-    case FieldKind::PositionX: return w.positionX;
-    case FieldKind::PositionZ: return w.positionZ;
+    case FieldKind::Gap:
+      return w.gap;
+    case FieldKind::Width:
+      return w.widths[slot(key.index)];
+    case FieldKind::Offset:
+      return w.offsets[slot(key.index - 1)];
+    case FieldKind::Chord:
+      return w.chords[slot(key.index)];
+    case FieldKind::PositionX:
+      return w.positionX;
+    case FieldKind::PositionZ:
+      return w.positionZ;
   }
   return w.gap;
 }
 
-const std::string& fieldText(const Form& form, FieldKey key) {
-  return fieldText(const_cast<Form&>(form), key);
-}
+const std::string& fieldText(const Form& form, FieldKey key) { return fieldText(const_cast<Form&>(form), key); }
 
 Form defaultForm(Language language) {
   Form form;

@@ -15,13 +15,13 @@ inline constexpr int kTrapeziumCount = 4;
 /// The fields of one wing: its page (gap, widths, offsets, chords, trapezium buttons) and its
 /// two position fields on the Aircraft page. Texts are kept exactly as typed.
 struct WingFields {
-  std::string gap;                                    // Edit01 …
-  std::array<std::string, kTrapeziumCount> widths;    // widths of trapezia 1-4
-  std::array<std::string, kTrapeziumCount> offsets;   // x of sections 2-5 (leading-edge offset)
-  std::array<std::string, kSectionCount> chords;      // chords of sections 1-5
-  int checkedTrapezia = 4;                            // checked trapezium button 1-4; 0 when none is checked
-  std::string positionX;                              // Edit_x1 … (wing_x)
-  std::string positionZ;                              // Edit_z1 … (wing_z)
+  std::string gap;                                   // Edit01 …
+  std::array<std::string, kTrapeziumCount> widths;   // widths of trapezia 1-4
+  std::array<std::string, kTrapeziumCount> offsets;  // x of sections 2-5 (leading-edge offset)
+  std::array<std::string, kSectionCount> chords;     // chords of sections 1-5
+  int checkedTrapezia = 4;                           // checked trapezium button 1-4; 0 when none is checked
+  std::string positionX;                             // Edit_x1 … (wing_x)
+  std::string positionZ;                             // Edit_z1 … (wing_z)
 
   bool operator==(const WingFields&) const = default;
 };

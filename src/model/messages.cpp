@@ -9,10 +9,13 @@ std::string renderMessage(const Message& m, Language language) {
   const std::string a = formatInt(m.a);
   const std::string b = formatInt(m.b);
   switch (m.id) {
-    case MessageId::ErrorHeading: return en ? "Error: " : "Fehler: ";
-    case MessageId::Attention: return en ? "Attention:" : "Achtung:";
+    case MessageId::ErrorHeading:
+      return en ? "Error: " : "Fehler: ";
+    case MessageId::Attention:
+      return en ? "Attention:" : "Achtung:";
     case MessageId::WingsMoved:
-      return en ? "Wings are moved automatically in z-direction!" : "Flügel wurden automatisch in z-Richtung verschoben!";
+      return en ? "Wings are moved automatically in z-direction!"
+                : "Flügel wurden automatisch in z-Richtung verschoben!";
     case MessageId::WingTooSlender:
       return en ? "Can not calculate wing-" + a + ". " : "Kann Flügel-" + a + " nicht berechnen.";
     case MessageId::WingTooSlenderAdvice:
@@ -23,31 +26,39 @@ std::string renderMessage(const Message& m, Language language) {
       return en ? "Error Wing" + a + " Trapezium" + b : "Fehler: Flügel" + a + " Trapez" + b;
     case MessageId::TrimTrapeziumError:
       return en ? "Error: Wing" + a + " Trapezium" + b : "Fehler: Flügel" + a + " Trapez" + b;
-    case MessageId::NewtonSingular: return " TRIM9M: Das Gleichungssystem ist nicht loesbar //";
+    case MessageId::NewtonSingular:
+      return " TRIM9M: Das Gleichungssystem ist nicht loesbar //";
     case MessageId::NewtonNoConvergence:
       return en ? "Can not calculate Wing " + formatInt(m.a, 2) + " / Trapezium" + formatInt(m.b, 2) + "."
                 : "Kann Flügel " + formatInt(m.a, 2) + " / Trapez " + formatInt(m.b, 2) + " nicht berechnen.";
     case MessageId::NewtonNoConvergenceAdvice:
       return en ? "Please change this trapezium (more chord length at tip)!"
                 : "Bitte dieses Trapez verändern (Außentiefe größer)!";
-    case MessageId::InfluenceCountMismatch: return "EINFLUSS: Irgend ein Kuddel-Muddel";
-    case MessageId::SolveSingular: return "LOES: Fehler beim Loesen des Gleichungssystems ";
-    case MessageId::SolveFailed: return "LOES: Fehler...";
+    case MessageId::InfluenceCountMismatch:
+      return "EINFLUSS: Irgend ein Kuddel-Muddel";
+    case MessageId::SolveSingular:
+      return "LOES: Fehler beim Loesen des Gleichungssystems ";
+    case MessageId::SolveFailed:
+      return "LOES: Fehler...";
     case MessageId::TooManyRows:
-      return en ? "Can not calculate wing-" + a + ": too many panel rows. " : "Kann Flügel-" + a + " nicht berechnen: zu viele Panelreihen.";
+      return en ? "Can not calculate wing-" + a + ": too many panel rows. "
+                : "Kann Flügel-" + a + " nicht berechnen: zu viele Panelreihen.";
     case MessageId::TooManyRowsAdvice:
       return en ? "Please change this wing (less area compared to the other wings)!"
                 : "Bitte Flügel verändern (kleinere Fläche im Vergleich zu den anderen Flügeln)!";
     case MessageId::TooManyPanels:
-      return en ? "Can not calculate: " + a + " panels, at most 3000. " : "Kann nicht berechnen: " + a + " Panels, höchstens 3000.";
+      return en ? "Can not calculate: " + a + " panels, at most 3000. "
+                : "Kann nicht berechnen: " + a + " Panels, höchstens 3000.";
     case MessageId::TooManyPanelsAdvice:
       return en ? "Please change the wings (less aspect ratio)!" : "Bitte Flügel verändern (Streckung verkleinern)!";
     case MessageId::WingWithoutArea:
-      return en ? "Can not calculate wing-" + a + ": no span or no area. " : "Kann Flügel-" + a + " nicht berechnen: keine Spannweite oder Fläche.";
+      return en ? "Can not calculate wing-" + a + ": no span or no area. "
+                : "Kann Flügel-" + a + " nicht berechnen: keine Spannweite oder Fläche.";
     case MessageId::WingWithoutAreaAdvice:
       return en ? "Please enter widths and chords for this wing!" : "Bitte Breiten und Tiefen dieses Flügels eingeben!";
     case MessageId::ResultNotFinite:
-      return en ? "Can not calculate: the results are not finite numbers. " : "Kann nicht berechnen: die Ergebnisse sind keine endlichen Zahlen.";
+      return en ? "Can not calculate: the results are not finite numbers. "
+                : "Kann nicht berechnen: die Ergebnisse sind keine endlichen Zahlen.";
   }
   return {};
 }

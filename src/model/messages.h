@@ -8,28 +8,28 @@
 namespace volantis4 {
 
 enum class MessageId {
-  ErrorHeading,             // "Error: "
-  Attention,                // "Attention:"
-  WingsMoved,               // moved-wings notice
-  WingTooSlender,           // strip limit, line 1 (wing)
-  WingTooSlenderAdvice,     // strip limit, line 2
-  TrimFirstStartFailed,     // TRAPEZ_TRIM second start notice
-  TrimTrapeziumErrorShort,  // "Error Wing<w> Trapezium<t>" (second result below 1)
-  TrimTrapeziumError,       // "Error: Wing<w> Trapezium<t>"
-  NewtonSingular,           // TRIM9M singular Newton system
-  NewtonNoConvergence,      // TRIM9M, line 1 (wing, trapezium, width 2)
-  NewtonNoConvergenceAdvice,// TRIM9M, line 2
-  InfluenceCountMismatch,   // EINFLUSS consistency check
-  SolveSingular,            // LOES singular
-  SolveFailed,              // the run's "LOES: Fehler..."
+  ErrorHeading,               // "Error: "
+  Attention,                  // "Attention:"
+  WingsMoved,                 // moved-wings notice
+  WingTooSlender,             // strip limit, line 1 (wing)
+  WingTooSlenderAdvice,       // strip limit, line 2
+  TrimFirstStartFailed,       // TRAPEZ_TRIM second start notice
+  TrimTrapeziumErrorShort,    // "Error Wing<w> Trapezium<t>" (second result below 1)
+  TrimTrapeziumError,         // "Error: Wing<w> Trapezium<t>"
+  NewtonSingular,             // TRIM9M singular Newton system
+  NewtonNoConvergence,        // TRIM9M, line 1 (wing, trapezium, width 2)
+  NewtonNoConvergenceAdvice,  // TRIM9M, line 2
+  InfluenceCountMismatch,     // EINFLUSS consistency check
+  SolveSingular,              // LOES singular
+  SolveFailed,                // the run's "LOES: Fehler..."
   // Refusals before the lattice is written.
-  TooManyRows,              // n_chord above capacity (wing)
+  TooManyRows,  // n_chord above capacity (wing)
   TooManyRowsAdvice,
-  TooManyPanels,            // N above capacity (count)
+  TooManyPanels,  // N above capacity (count)
   TooManyPanelsAdvice,
-  WingWithoutArea,          // a wing in use has no span or no area (wing)
+  WingWithoutArea,  // a wing in use has no span or no area (wing)
   WingWithoutAreaAdvice,
-  ResultNotFinite,          // a result came out not finite
+  ResultNotFinite,  // a result came out not finite
 };
 
 /// One panel line: what happened, with the numbers it names.

@@ -19,7 +19,8 @@ std::int32_t saturateToInt32(double v) {
 }
 
 std::string padLeft(std::string s, int width) {
-  if (width > 0 && s.size() < static_cast<std::size_t>(width)) s.insert(0, static_cast<std::size_t>(width) - s.size(), ' ');
+  if (width > 0 && s.size() < static_cast<std::size_t>(width))
+    s.insert(0, static_cast<std::size_t>(width) - s.size(), ' ');
   return s;
 }
 
@@ -82,11 +83,14 @@ std::string formatFixed(double v, int width, int decimals) {
     if (roundUp) {
       int i = static_cast<int>(kept.size()) - 1;
       while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') kept[static_cast<std::size_t>(i--)] = '0';
-      if (i >= 0) ++kept[static_cast<std::size_t>(i)];
-      else kept.insert(0, 1, '1');
+      if (i >= 0)
+        ++kept[static_cast<std::size_t>(i)];
+      else
+        kept.insert(0, 1, '1');
     }
     // kept now holds the value * 10^decimals as an integer digit string.
-    if (kept.size() < static_cast<std::size_t>(decimals) + 1) kept.insert(0, static_cast<std::size_t>(decimals) + 1 - kept.size(), '0');
+    if (kept.size() < static_cast<std::size_t>(decimals) + 1)
+      kept.insert(0, static_cast<std::size_t>(decimals) + 1 - kept.size(), '0');
     intPart = kept.substr(0, kept.size() - static_cast<std::size_t>(decimals));
     fracPart = kept.substr(kept.size() - static_cast<std::size_t>(decimals));
     const auto firstNonZero = intPart.find_first_not_of('0');

@@ -42,10 +42,8 @@ std::array<std::string, 5> resultLabels(const PlanformFigures& f, int w) {
   const int chordWidth = w <= 3 ? 4 : 3;
   const int lamWidth = w <= 3 ? 4 : (w == 4 ? 3 : 5);
   return {
-      formatFixed(f.b, 4, 0) + "mm",
-      formatFixed(f.S / 10000, 4, 2) + "dm^2",
-      formatFixed(f.lm, chordWidth, 1) + "mm",
-      formatFixed(f.r25, chordWidth, 1) + "mm",
+      formatFixed(f.b, 4, 0) + "mm",           formatFixed(f.S / 10000, 4, 2) + "dm^2",
+      formatFixed(f.lm, chordWidth, 1) + "mm", formatFixed(f.r25, chordWidth, 1) + "mm",
       formatFixed(f.lam, lamWidth, 1),
   };
 }

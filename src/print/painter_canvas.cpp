@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "model/numbers.h"
-#include "views/qt_font.h"
 #include "views/qimage_canvas.h"
+#include "views/qt_font.h"
 
 namespace volantis4 {
 namespace {

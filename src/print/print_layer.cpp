@@ -67,7 +67,7 @@ void QtPrintLayer::load() {
     if (dpi > 0) resolutions_.push_back(dpi);
   colourCount_ = info.supportedColorModes().contains(QPrinter::Color) ? 2 : 1;
   printer_->setColorMode(colourCount_ >= 2 && info.defaultColorMode() == QPrinter::Color ? QPrinter::Color
-                                                                                          : QPrinter::GrayScale);
+                                                                                         : QPrinter::GrayScale);
 }
 
 int QtPrintLayer::xDpi(int index) const {

@@ -112,7 +112,8 @@ void PrinterDialog::FormCreate() {
   const int width = StringGrid2->width();
   StringGrid2->setColumnWidth(0, width / 4 - 10);
   StringGrid2->setColumnWidth(1, width * 3 / 4 - 10);
-  StringGrid2->setHorizontalHeaderLabels({q(TextId::PrinterGridIndex, language_), q(TextId::PrinterGridResolution, language_)});
+  StringGrid2->setHorizontalHeaderLabels(
+      {q(TextId::PrinterGridIndex, language_), q(TextId::PrinterGridResolution, language_)});
   fillResolutions();
   fillColourBox();
 }
@@ -124,7 +125,8 @@ void PrinterDialog::fillResolutions() {
   StringGrid2->setRowCount(count);
   for (int i = 0; i < count; ++i) {
     StringGrid2->setItem(i, 0, new QTableWidgetItem(qs(formatInt(i))));
-    StringGrid2->setItem(i, 1, new QTableWidgetItem(qs(formatInt(layer_.xDpi(i)) + "x" + formatInt(layer_.yDpi(i)) + "dpi²")));
+    StringGrid2->setItem(
+        i, 1, new QTableWidgetItem(qs(formatInt(layer_.xDpi(i)) + "x" + formatInt(layer_.yDpi(i)) + "dpi²")));
   }
   if (count > 0) StringGrid2->setCurrentCell(previous >= 0 && previous < count ? previous : 0, 0);
   updating_ = false;
@@ -187,8 +189,8 @@ bool PrinterDialog::saveAsPdf(const QString& path) {
 }
 
 void PrinterDialog::chooseAndSavePdf() {
-  const QString path = QFileDialog::getSaveFileName(this, q(TextId::PrinterSaveAsPdf, language_), QStringLiteral("Volantis4.pdf"),
-                                                    q(TextId::PdfFilter, language_));
+  const QString path = QFileDialog::getSaveFileName(this, q(TextId::PrinterSaveAsPdf, language_),
+                                                    QStringLiteral("Volantis4.pdf"), q(TextId::PdfFilter, language_));
   if (!path.isEmpty() && saveAsPdf(path)) close();
 }
 

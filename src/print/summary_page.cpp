@@ -81,9 +81,15 @@ std::string sectionLine(const Document& doc, int w, char kind) {
     if (s > sections) continue;  // an empty field; the separators stay
     double v = 0;
     switch (kind) {
-      case 'x': v = table.x(s, w) - doc.geometry.position(w).x; break;
-      case 'l': v = table.c(s, w); break;
-      default: v = table.y(s, w); break;
+      case 'x':
+        v = table.x(s, w) - doc.geometry.position(w).x;
+        break;
+      case 'l':
+        v = table.c(s, w);
+        break;
+      default:
+        v = table.y(s, w);
+        break;
     }
     line += formatFixed(v, 5, 0);
   }

@@ -13,8 +13,8 @@ namespace volantis4 {
 struct CalculationOutput {
   LatticeCounts counts;
   Lattice lattice;
-  std::vector<double> gamma;  // circulations in panel order
-  VortexResults vortex;       // per-wing results, xnp, ref_wing, sb, lmue, ref_outline, panel_dcp
+  std::vector<double> gamma;                      // circulations in panel order
+  VortexResults vortex;                           // per-wing results, xnp, ref_wing, sb, lmue, ref_outline, panel_dcp
   std::array<std::string, kWingCount> anpLabels;  // Label_anp1 … Label_anp5: ac_x − wing_x, e.g. "62.3mm"
 };
 

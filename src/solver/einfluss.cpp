@@ -16,7 +16,7 @@ namespace {
 // vortices reads contiguous memory.
 struct FlatPanels {
   std::vector<double> x1, y1, x2, y2, z;  // bound-vortex ends: inner (1) and outer (2); wing plane z
-  std::vector<double> cx, cy;              // control point (its z is the panel's z)
+  std::vector<double> cx, cy;             // control point (its z is the panel's z)
 };
 
 // True when every strip of every wing in use holds the rows its wing's n_chord asks for.

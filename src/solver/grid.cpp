@@ -19,9 +19,7 @@ std::size_t slot(int w) { return static_cast<std::size_t>(w - 1); }
 int sectionsOf(const AircraftGeometry& g, int w) { return std::clamp(g.wing(w).wingsections, 1, kSectionCount); }
 
 // Span of the half wing without the gap, both halves: 2·(y of the last section − y of section 1).
-double latticeSpan(const AircraftGeometry& g, int w) {
-  return 2 * (g.table.y(sectionsOf(g, w), w) - g.table.y(1, w));
-}
+double latticeSpan(const AircraftGeometry& g, int w) { return 2 * (g.table.y(sectionsOf(g, w), w) - g.table.y(1, w)); }
 
 bool hasSpanAndArea(const AircraftGeometry& g, int w) { return g.figure(w).S > 0 && latticeSpan(g, w) > 0; }
 

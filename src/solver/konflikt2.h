@@ -17,10 +17,10 @@ bool UEBERSCHNEID(double a1, double a2, double b1, double b2);
 /// One height change, in the order made: the run writes `text` into the wing's z field
 /// (Edit_z2 … Edit_z5) and reads the height back from it.
 struct WingMove {
-  int wing = 0;               // 2-5
-  double zf = 0;              // new working height, mm, positive up
-  std::int32_t wing_z = 0;    // R(zf)
-  std::string text;           // zf with no decimals, as the field gets it
+  int wing = 0;             // 2-5
+  double zf = 0;            // new working height, mm, positive up
+  std::int32_t wing_z = 0;  // R(zf)
+  std::string text;         // zf with no decimals, as the field gets it
 };
 
 /// What KONFLIKT2 leaves.

@@ -35,9 +35,10 @@ struct StripEdge {
 struct Strip {
   StripEdge inner;
   StripEdge outer;
-  double controlY = 0;           // mean of the two edge y
-  std::vector<double> centreX;   // index 0: mean leading-edge x; 1 … n_chord: control points; n_chord+1: mean trailing-edge x
-  double chord = 0;              // mean trailing-edge x − mean leading-edge x
+  double controlY = 0;  // mean of the two edge y
+  std::vector<double>
+      centreX;       // index 0: mean leading-edge x; 1 … n_chord: control points; n_chord+1: mean trailing-edge x
+  double chord = 0;  // mean trailing-edge x − mean leading-edge x
 };
 
 /// The lattice of one wing (right half).

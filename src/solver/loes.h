@@ -11,8 +11,8 @@ namespace volantis4 {
 
 /// What LOES produces.
 struct LoesResult {
-  std::vector<double> gamma;      // circulation per panel in panel order (also after a failure)
-  bool solved = false;            // false: singular system (SolveSingular reported)
+  std::vector<double> gamma;  // circulation per panel in panel order (also after a failure)
+  bool solved = false;        // false: singular system (SolveSingular reported)
   StageReport report;
   std::vector<double> workspace;  // the matrix's buffer, now factored: hand it to the next EINFLUSS
 };

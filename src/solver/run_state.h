@@ -1,8 +1,8 @@
 #pragma once
 // The run flags and the message panel that the recomputations, the calculation and the files share.
 
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "model/language.h"
 #include "model/messages.h"

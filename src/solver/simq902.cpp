@@ -26,12 +26,12 @@ constexpr int kPieceWidth = 256;
 // The panel being factorised, copied out by columns so that the pivot searches and the column
 // updates run through contiguous memory.
 struct Panel {
-  double* w;         // m × width, by columns
-  int m;             // rows: from the panel's diagonal to the last row of the matrix
-  int width;         // columns
-  int* pivots;       // pivot row of each panel column, relative to the panel
-  int n;             // order of the whole system, for the countdown
-  int firstColumn;   // the panel's first column in the whole matrix
+  double* w;        // m × width, by columns
+  int m;            // rows: from the panel's diagonal to the last row of the matrix
+  int width;        // columns
+  int* pivots;      // pivot row of each panel column, relative to the panel
+  int n;            // order of the whole system, for the countdown
+  int firstColumn;  // the panel's first column in the whole matrix
   const SolveProgress* progress;
 
   double* column(int c) const { return w + static_cast<std::size_t>(c) * static_cast<std::size_t>(m); }

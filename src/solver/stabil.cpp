@@ -13,9 +13,7 @@ bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; 
 
 }  // namespace
 
-MarginPair marginPair(int solverWingsCount) {
-  return solverWingsCount < 2 ? MarginPair{4, 8} : MarginPair{8, 16};
-}
+MarginPair marginPair(int solverWingsCount) { return solverWingsCount < 2 ? MarginPair{4, 8} : MarginPair{8, 16}; }
 
 double readManualMargin(std::string_view text) {
   std::size_t i = 0;
@@ -24,7 +22,8 @@ double readManualMargin(std::string_view text) {
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   const std::string_view rest = text.substr(i);
   // A number starts with a digit, or with a point followed by a digit; this keeps out "inf" and "nan".
-  const bool startsNumber = !rest.empty() && (isDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && isDigit(rest[1])));
+  const bool startsNumber =
+      !rest.empty() && (isDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && isDigit(rest[1])));
   if (!startsNumber) return 0;
   double value = 0;
   const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
@@ -57,13 +56,18 @@ std::vector<LegendLine> legendLines(double sb, double lmue, double xnp, const St
   const std::string cg = en ? "x_cg (" : "x_SP (";
   using Ink = LegendLine::Ink;
   std::vector<LegendLine> lines;
-  lines.push_back({232, Ink::Black, (en ? "Reference area (S): " : "Bezugsfläche (S): ") + formatFixed(sb / 10000, 0, 2) + "dm^2 "});
-  lines.push_back({249, Ink::Black, (en ? "Reference length (lm): " : "Bezugstiefe (lm): ") + formatFixed(lmue, 0, 1) + "mm "});
+  lines.push_back({232, Ink::Black,
+                   (en ? "Reference area (S): " : "Bezugsfläche (S): ") + formatFixed(sb / 10000, 0, 2) + "dm^2 "});
+  lines.push_back(
+      {249, Ink::Black, (en ? "Reference length (lm): " : "Bezugstiefe (lm): ") + formatFixed(lmue, 0, 1) + "mm "});
   if (manualChoice) {
-    lines.push_back({282, Ink::Blue, cg + formatFixed(p.manual_margin, 0, 1) + "%): " + formatFixed(p.x_cg_manual, 0, 1) + "mm     "});
+    lines.push_back({282, Ink::Blue,
+                     cg + formatFixed(p.manual_margin, 0, 1) + "%): " + formatFixed(p.x_cg_manual, 0, 1) + "mm     "});
   } else {
-    lines.push_back({266, Ink::Blue, cg + formatFixed(p.margins.high, 0, 0) + "%): " + formatFixed(p.x_cg_high, 0, 1) + "mm   "});
-    lines.push_back({282, Ink::Blue, cg + formatFixed(p.margins.low, 0, 0) + "%): " + formatFixed(p.x_cg_low, 0, 1) + "mm   "});
+    lines.push_back(
+        {266, Ink::Blue, cg + formatFixed(p.margins.high, 0, 0) + "%): " + formatFixed(p.x_cg_high, 0, 1) + "mm   "});
+    lines.push_back(
+        {282, Ink::Blue, cg + formatFixed(p.margins.low, 0, 0) + "%): " + formatFixed(p.x_cg_low, 0, 1) + "mm   "});
   }
   lines.push_back({298, Ink::Red, (en ? "x_ac: " : "x_NP: ") + formatFixed(xnp, 0, 1) + "mm    "});
   return lines;

@@ -12,7 +12,7 @@ namespace {
 constexpr double kTolerance = 1e-9;  // on the sum of |F|
 constexpr double kStep = 0.001;      // difference step of the Jacobian, mm
 constexpr double kInverseStep = 1000;
-constexpr int kPreset = 22;          // TRAPEZ_TRIM's preset result: no step needed counts as success
+constexpr int kPreset = 22;  // TRAPEZ_TRIM's preset result: no step needed counts as success
 constexpr int kPasses = 20;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
@@ -122,7 +122,8 @@ TrimResult TRAPEZ_TRIM(int wing, int trapezium, const TrapeziumShape& shape, int
     // The result variable is not preset again: a second start that needs no step keeps −itmax.
     NewtonResult second = TRIM9M(wing, trapezium, first.result, x, free, kPasses, n, n + 3);
     merge(out.report, second.report);
-    out.report.fail({second.result < 1 ? MessageId::TrimTrapeziumErrorShort : MessageId::TrimTrapeziumError, wing, trapezium});
+    out.report.fail(
+        {second.result < 1 ? MessageId::TrimTrapeziumErrorShort : MessageId::TrimTrapeziumError, wing, trapezium});
   }
 
   double widths = 0;

@@ -56,7 +56,8 @@ void finishStrip(Strip& s, int rows) {
   s.centreX.assign(n + 2, 0.0);
   s.centreX[0] = leading;
   for (std::size_t k = 1; k <= n; ++k)
-    s.centreX[k] = 0.125 * (s.inner.cornerX[k - 1] + s.outer.cornerX[k - 1]) + 0.375 * (s.inner.cornerX[k] + s.outer.cornerX[k]);
+    s.centreX[k] =
+        0.125 * (s.inner.cornerX[k - 1] + s.outer.cornerX[k - 1]) + 0.375 * (s.inner.cornerX[k] + s.outer.cornerX[k]);
   s.centreX[n + 1] = trailing;
   s.controlY = (s.inner.y + s.outer.y) * 0.5;
   s.chord = trailing - leading;

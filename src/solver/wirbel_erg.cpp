@@ -9,7 +9,9 @@ namespace volantis4 {
 namespace {
 
 // Integral of c² over a strip whose chord runs linearly from cIn to cOut across dy (exact).
-double chordSquaredIntegral(double cIn, double cOut, double dy) { return (cIn * cIn + cIn * cOut + cOut * cOut) / 3 * dy; }
+double chordSquaredIntegral(double cIn, double cOut, double dy) {
+  return (cIn * cIn + cIn * cOut + cOut * cOut) / 3 * dy;
+}
 
 double edgeChord(const StripEdge& e) { return e.cornerX.back() - e.cornerX.front(); }
 
@@ -99,7 +101,8 @@ VortexResults WIRBEL_ERG(const Lattice& lattice, std::span<const double> gamma, 
   for (int w = 1; w <= wings; ++w) {
     const double h = latticeHalfSpan(lattice.wing(w));
     const double area = out.wing(w).S;
-    if (h > bestHalfSpan || (area > bestArea && roundHalfEvenToDouble(10 * h) == roundHalfEvenToDouble(10 * bestHalfSpan))) {
+    if (h > bestHalfSpan ||
+        (area > bestArea && roundHalfEvenToDouble(10 * h) == roundHalfEvenToDouble(10 * bestHalfSpan))) {
       out.ref_wing = w;
       bestHalfSpan = h;
       bestArea = area;

@@ -14,12 +14,12 @@ namespace volantis4 {
 
 /// Results of one wing, from the lattice (mm, mm², per radian).
 struct WingVortexResult {
-  double S = 0;           // area of both halves, gap excluded
-  double b = 0;           // span, gap included: 2 × outer y of the last strip
-  double lam = 0;         // b² / S
-  double lm = 0;          // mean aerodynamic chord
-  double lift_slope = 0;  // wing lift / S
-  double ac_x = 0;        // aerodynamic centre, aircraft x (positive aft)
+  double S = 0;                   // area of both halves, gap excluded
+  double b = 0;                   // span, gap included: 2 × outer y of the last strip
+  double lam = 0;                 // b² / S
+  double lm = 0;                  // mean aerodynamic chord
+  double lift_slope = 0;          // wing lift / S
+  double ac_x = 0;                // aerodynamic centre, aircraft x (positive aft)
   std::vector<double> panel_dcp;  // 2Γ / panel chord, strip by strip (root to tip), row by row (front to back)
 
   /// Load coefficient of strip j (1-based), row k (1-based) in a wing of n_chord rows.
@@ -31,17 +31,17 @@ struct WingVortexResult {
 /// The reference wing's right half as a closed outline: centre line, leading edge root to tip,
 /// trailing edge tip to root, back to the centre line (aircraft mm, y ≥ 0).
 struct RefOutline {
-  int count = 0;                                 // 2 × sections + 2, at most 12
+  int count = 0;                                   // 2 × sections + 2, at most 12
   std::array<std::array<double, 2>, 12> points{};  // (x, y)
 };
 
 /// What WIRBEL_ERG leaves.
 struct VortexResults {
   std::array<WingVortexResult, kWingCount> wings{};  // wings not in use stay zero
-  double xnp = 0;      // neutral point, aircraft x, mm
-  int ref_wing = 0;    // 1-5; 0 when no wing has span
-  double sb = 0;       // reference area with the gap filled by the root chord, mm²
-  double lmue = 0;     // reference chord with the gap filled, mm
+  double xnp = 0;                                    // neutral point, aircraft x, mm
+  int ref_wing = 0;                                  // 1-5; 0 when no wing has span
+  double sb = 0;                                     // reference area with the gap filled by the root chord, mm²
+  double lmue = 0;                                   // reference chord with the gap filled, mm
   RefOutline ref_outline;
   /// Fails with ResultNotFinite when a division had a zero divisor (a wing without area or lift,
   /// no total lift, a strip without chord: the value is then 0) or a result is not finite.

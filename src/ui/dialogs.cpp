@@ -35,7 +35,8 @@ QString Dialogs::pdfFileName(QWidget* parent, Language language) {
     const std::string_view s = text(id, language);
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
   };
-  return QFileDialog::getSaveFileName(parent, q(TextId::MenuExportPdf), QStringLiteral("Volantis4.pdf"), q(TextId::PdfFilter));
+  return QFileDialog::getSaveFileName(parent, q(TextId::MenuExportPdf), QStringLiteral("Volantis4.pdf"),
+                                      q(TextId::PdfFilter));
 }
 
 SaveAnswer Dialogs::askSaveChanges(QWidget* parent, const QString& fileName, Language language) {

@@ -113,7 +113,8 @@ TEST(CliCalc, FileArgumentsAndSaving) {
   const auto loaded = nlohmann::json::parse(run({"geometry", "--json", saved.c_str()}).out);
   const auto original = nlohmann::json::parse(run({"geometry", "--json"}).out);
   for (std::size_t w = 0; w < 5; ++w)
-    for (const char* key : {"b", "S", "lm", "r25", "lam"}) EXPECT_EQ(loaded["wings"][w][key], original["wings"][w][key]);
+    for (const char* key : {"b", "S", "lm", "r25", "lam"})
+      EXPECT_EQ(loaded["wings"][w][key], original["wings"][w][key]);
   EXPECT_EQ(loaded["wings"][3]["stations"][4], 110);
 
   const CliResult missing = run({"calc", (dir + "/no_such_file.vn4").c_str()});

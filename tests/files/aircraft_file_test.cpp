@@ -269,10 +269,9 @@ TEST(AircraftFileWriter, FiveWingsWithResultsAndAnUmlaut) {
   Form f = defaultForm();
   f.remarks = "Flügel aus Balsa";
   const AircraftResults r{458230.0, 296.875, 5.5};
-  const std::string expected =
-      joined({kHead5, kWing1, kWing2, kWing3, kWing4, kWing5,
-              " <sb>458230.0</sb>\n <lmue>296.88</lmue>\n <xnp>5.50</xnp>\n \n"}) +
-      " <comment>Fl\xFCgel aus Balsa</comment>\r\n</aircraft>\r\n \r\n";
+  const std::string expected = joined({kHead5, kWing1, kWing2, kWing3, kWing4, kWing5,
+                                       " <sb>458230.0</sb>\n <lmue>296.88</lmue>\n <xnp>5.50</xnp>\n \n"}) +
+                               " <comment>Fl\xFCgel aus Balsa</comment>\r\n</aircraft>\r\n \r\n";
   EXPECT_EQ(aircraftFileText(f, r).bytes, expected);
 }
 
@@ -280,8 +279,7 @@ TEST(AircraftFileWriter, ThreeWingsWithoutResultsLeaveOutWingsFourAndFive) {
   Form f = defaultForm();
   f.wingsCount = 3;
   f.remarks = "";
-  const std::string expected =
-      joined({kHead3, kWing1, kWing2, kWing3, " <comment></comment>\n</aircraft>\n \n"});
+  const std::string expected = joined({kHead3, kWing1, kWing2, kWing3, " <comment></comment>\n</aircraft>\n \n"});
   EXPECT_EQ(aircraftFileText(f, std::nullopt).bytes, expected);
 }
 
@@ -301,7 +299,8 @@ TEST_P(AircraftFileResults, RealsAreFixedPointRightJustifiedInFour) {
 INSTANTIATE_TEST_SUITE_P(
     Reals, AircraftFileResults,
     ::testing::Values(ResultLines{{3.5, 0, 0}, " <sb> 3.5</sb>\n <lmue>0.00</lmue>\n <xnp>0.00</xnp>\n \n <comment>"},
-                      ResultLines{{123.45, 1.005, -12.345}, " <sb>123.5</sb>\n <lmue>1.01</lmue>\n <xnp>-12.35</xnp>\n"},
+                      ResultLines{{123.45, 1.005, -12.345},
+                                  " <sb>123.5</sb>\n <lmue>1.01</lmue>\n <xnp>-12.35</xnp>\n"},
                       ResultLines{{0.04, 99.994, -0.001}, " <sb> 0.0</sb>\n <lmue>99.99</lmue>\n <xnp>0.00</xnp>\n"}));
 
 TEST(AircraftFileWriter, CommentLinesLessThanAndUnencodableCharacters) {
@@ -539,12 +538,12 @@ TEST_P(AircraftFileComment, RunsToItsClosingTag) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, AircraftFileComment,
-    ::testing::Values(
-        CommentCase{"older file: raw < kept, no lines added", " <comment>CG < 50 mm\nsecond</comment>\n</aircraft>\n \n",
-                    "CG < 50 mm\nsecond"},
-        CommentCase{"escapes", " <comment>&lt;b&gt; &amp;lt; &amp &lt</comment>\n", "<b&gt; &lt; &amp &lt"},
-        CommentCase{"no closing tag: to the end", " <comment>abc\nmore\n", "abc\nmore"},
-        CommentCase{"no comment: remarks kept", "<sb>1</sb>\n", "kept"}));
+    ::testing::Values(CommentCase{"older file: raw < kept, no lines added",
+                                  " <comment>CG < 50 mm\nsecond</comment>\n</aircraft>\n \n", "CG < 50 mm\nsecond"},
+                      CommentCase{"escapes", " <comment>&lt;b&gt; &amp;lt; &amp &lt</comment>\n",
+                                  "<b&gt; &lt; &amp &lt"},
+                      CommentCase{"no closing tag: to the end", " <comment>abc\nmore\n", "abc\nmore"},
+                      CommentCase{"no comment: remarks kept", "<sb>1</sb>\n", "kept"}));
 
 // ---- Refusals ----
 
@@ -570,9 +569,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"z.vn4", "<wings_count>0</wings_count>\n", FileError::wingCountRange("z.vn4", 0)},
                       Refusal{"s.vn4", "<wings_count>6</wings_count>\n", FileError::wingCountRange("s.vn4", 6)},
                       Refusal{"j.vn4", "<wings_count>five</wings_count>\n", FileError::wingCountRange("j.vn4", 0)},
-                      Refusal{"t.vn4", "<wings_count>2</wings_count>\n<wing_id>2</wing_id>\n<wingsections>6</wingsections>\n",
+                      Refusal{"t.vn4",
+                              "<wings_count>2</wings_count>\n<wing_id>2</wing_id>\n<wingsections>6</wingsections>\n",
                               FileError::sectionCount("t.vn4", 2, 6)},
-                      Refusal{"o.vn4", "<wings_count>1</wings_count>\n<wing_id>1</wing_id>\n<wingsections>1</wingsections>\n",
+                      Refusal{"o.vn4",
+                              "<wings_count>1</wings_count>\n<wing_id>1</wing_id>\n<wingsections>1</wingsections>\n",
                               FileError::sectionCount("o.vn4", 1, 1)}));
 
 TEST(AircraftFileRefusal, NulByteMakesAFileNotText) {

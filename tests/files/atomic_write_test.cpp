@@ -1,10 +1,9 @@
 #include "files/atomic_write.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -73,8 +72,9 @@ TEST_P(FailingWrite, LeavesTheOldFileIntactAndNoTemporaryFile) {
   EXPECT_EQ(error->reason, SystemReason::DiskFull);
   EXPECT_EQ(readBytes(path), "the modeller's aircraft");
   EXPECT_EQ(dir.entries(), 1u);
-  EXPECT_EQ(renderFileError(*error, Language::English),
-            "The file \"" + path + "\" cannot be written: the disk is full. A previous file of that name is unchanged.");
+  EXPECT_EQ(
+      renderFileError(*error, Language::English),
+      "The file \"" + path + "\" cannot be written: the disk is full. A previous file of that name is unchanged.");
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, FailingWrite, ::testing::Values(&halfThenDiskFull, &throughDevFull));

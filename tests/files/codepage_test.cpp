@@ -19,12 +19,12 @@ TEST_P(Windows1252, EncodesAndDecodes) {
   EXPECT_EQ(fromWindows1252(GetParam().bytes), GetParam().utf8);
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, Windows1252,
-                         ::testing::Values(Pair{"plain <ASCII>\r\n", "plain <ASCII>\r\n"},
-                                           Pair{"Flügel Äöüß", "Fl\xFCgel \xC4\xF6\xFC\xDF"}, Pair{"€", "\x80"},
-                                           Pair{"„Höhe“ – ‰ ™ Œ ž Ÿ", "\x84H\xF6he\x93 \x96 \x89 \x99 \x8C \x9E \x9F"},
-                                           Pair{"\xC2\xA0\xC3\xBF", "\xA0\xFF"},
-                                           Pair{"\xC2\x81\xC2\x9D", "\x81\x9D"}));  // unassigned bytes keep their C1 control
+INSTANTIATE_TEST_SUITE_P(
+    Characters, Windows1252,
+    ::testing::Values(Pair{"plain <ASCII>\r\n", "plain <ASCII>\r\n"}, Pair{"Flügel Äöüß", "Fl\xFCgel \xC4\xF6\xFC\xDF"},
+                      Pair{"€", "\x80"}, Pair{"„Höhe“ – ‰ ™ Œ ž Ÿ", "\x84H\xF6he\x93 \x96 \x89 \x99 \x8C \x9E \x9F"},
+                      Pair{"\xC2\xA0\xC3\xBF", "\xA0\xFF"},
+                      Pair{"\xC2\x81\xC2\x9D", "\x81\x9D"}));  // unassigned bytes keep their C1 control
 
 TEST(Windows1252, EveryByteSurvivesARoundTrip) {
   std::string all;
@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Characters, Windows1252Replacement,
                          ::testing::Values(Unencodable{"Ω = 1", "? = 1", 1}, Unencodable{"a😀b", "a?b", 1},
                                            Unencodable{"\xC3", "?", 1}, Unencodable{"\xC3(", "?(", 1},
                                            Unencodable{"\xE0\x80\x80x", "?x", 1},  // overlong form
-                                           Unencodable{"\xED\xA0\x80", "?", 1},     // surrogate
+                                           Unencodable{"\xED\xA0\x80", "?", 1},    // surrogate
                                            Unencodable{"\xFF\xFE", "??", 2},
                                            Unencodable{std::string_view("a\0b", 3), "a?b", 1}));
 

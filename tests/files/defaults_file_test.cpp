@@ -26,19 +26,19 @@ constexpr Language kDe = Language::German;
 
 INSTANTIATE_TEST_SUITE_P(
     Files, DefaultsReading,
-    ::testing::Values(
-        DefaultsCase{"all in range", "e\n830\n777\n542\n172\n", {kEn, 830, 777, 542, 172}},
-        DefaultsCase{"german", "d\n830\n777\n542\n172\n", {kDe, 830, 777, 542, 172}},
-        DefaultsCase{"lower e then anything", "english please\n", {kEn, {}, {}, {}, {}}},
-        DefaultsCase{"capital E is German", "E\n", {kDe, {}, {}, {}, {}}},
-        DefaultsCase{"empty file is German", "", {kDe, {}, {}, {}, {}}},
-        DefaultsCase{"empty first line is German", "\n100\n", {kDe, 100, {}, {}, {}}},
-        DefaultsCase{"largest width and height", "e\n2999\n1999\n999\n999\n", {kEn, 2999, 1999, 999, 999}},
-        DefaultsCase{"too wide and too high are ignored", "e\n3000\n2000\n0\n0\n", {kEn, {}, {}, 0, 0}},
-        DefaultsCase{"zero and negative sizes are ignored", "e\n0\n-5\n", {kEn, {}, {}, {}, {}}},
-        DefaultsCase{"edges out of range become 0", "e\n800\n600\n1000\n-20\n", {kEn, 800, 600, 0, 0}},
-        DefaultsCase{"empty edge lines give 0", "e\n800\n600\n\n\n", {kEn, 800, 600, 0, 0}},
-        DefaultsCase{"digits before junk count", "e\n800px\n600\n", {kEn, 800, 600, {}, {}}}));
+    ::testing::Values(DefaultsCase{"all in range", "e\n830\n777\n542\n172\n", {kEn, 830, 777, 542, 172}},
+                      DefaultsCase{"german", "d\n830\n777\n542\n172\n", {kDe, 830, 777, 542, 172}},
+                      DefaultsCase{"lower e then anything", "english please\n", {kEn, {}, {}, {}, {}}},
+                      DefaultsCase{"capital E is German", "E\n", {kDe, {}, {}, {}, {}}},
+                      DefaultsCase{"empty file is German", "", {kDe, {}, {}, {}, {}}},
+                      DefaultsCase{"empty first line is German", "\n100\n", {kDe, 100, {}, {}, {}}},
+                      DefaultsCase{
+                          "largest width and height", "e\n2999\n1999\n999\n999\n", {kEn, 2999, 1999, 999, 999}},
+                      DefaultsCase{"too wide and too high are ignored", "e\n3000\n2000\n0\n0\n", {kEn, {}, {}, 0, 0}},
+                      DefaultsCase{"zero and negative sizes are ignored", "e\n0\n-5\n", {kEn, {}, {}, {}, {}}},
+                      DefaultsCase{"edges out of range become 0", "e\n800\n600\n1000\n-20\n", {kEn, 800, 600, 0, 0}},
+                      DefaultsCase{"empty edge lines give 0", "e\n800\n600\n\n\n", {kEn, 800, 600, 0, 0}},
+                      DefaultsCase{"digits before junk count", "e\n800px\n600\n", {kEn, 800, 600, {}, {}}}));
 
 TEST(DefaultsFile, WrittenAsFiveLinesAndReadBack) {
   testing::TempDir dir;

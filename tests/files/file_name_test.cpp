@@ -12,7 +12,9 @@ struct Adjustment {
 
 class AdjustFileName : public ::testing::TestWithParam<Adjustment> {};
 
-TEST_P(AdjustFileName, SaveTurnsTheNameIntoAnAircraftFileName) { EXPECT_EQ(adjustFileName(GetParam().before), GetParam().after); }
+TEST_P(AdjustFileName, SaveTurnsTheNameIntoAnAircraftFileName) {
+  EXPECT_EQ(adjustFileName(GetParam().before), GetParam().after);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Names, AdjustFileName,

@@ -18,7 +18,8 @@ constexpr std::string_view kWing3 = " 4\n 1850\n1550\n1100\n700\n20\n 5\n25\n50\
 constexpr std::string_view kTail = "0\n \n123456.7\n210.55\n480.25\n \nOld <glider>\nsecond\n";
 
 std::string legacyFile(std::string_view tail = kTail) {
-  return crlf(std::string(kHeader) + std::string(kWing1) + std::string(kWing2) + std::string(kWing3) + std::string(tail));
+  return crlf(std::string(kHeader) + std::string(kWing1) + std::string(kWing2) + std::string(kWing3) +
+              std::string(tail));
 }
 
 Form startForm() {
@@ -116,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LegacyRefusal{"4\n", FileError::legacyWingCount("r.da4", 4)},
                       LegacyRefusal{"5\n" + std::string(kWing1), FileError::legacyWingCount("r.da4", 5)},
                       LegacyRefusal{"", FileError::wingCountRange("r.da4", 0)},
-                      LegacyRefusal{"<aircraft>\n <wings_count>1</wings_count>\n", FileError::wingCountRange("r.da4", 0)},
+                      LegacyRefusal{"<aircraft>\n <wings_count>1</wings_count>\n",
+                                    FileError::wingCountRange("r.da4", 0)},
                       LegacyRefusal{"2\n" + std::string(kWing1), FileError::sectionCount("r.da4", 2, 1)}));
 
 TEST(LegacyFile, MixedCaseExtensionIsReadByTags) {

@@ -1,8 +1,7 @@
 #include "files/text_file.h"
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -35,7 +34,9 @@ struct RealCase {
 
 class ReadReal : public ::testing::TestWithParam<RealCase> {};
 
-TEST_P(ReadReal, DecimalNumbersAndTheirEdges) { EXPECT_EQ(readReal(GetParam().text), GetParam().value) << GetParam().text; }
+TEST_P(ReadReal, DecimalNumbersAndTheirEdges) {
+  EXPECT_EQ(readReal(GetParam().text), GetParam().value) << GetParam().text;
+}
 
 INSTANTIATE_TEST_SUITE_P(Texts, ReadReal,
                          ::testing::Values(RealCase{"1234.5", 1234.5}, RealCase{"  -3.25", -3.25}, RealCase{"+7", 7},
@@ -78,13 +79,15 @@ TEST_P(FileErrorText, NamesTheFileAndTheReasonInBothLanguages) {
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, FileErrorText,
-    ::testing::Values(
-        Rendering{FileError::sectionCount("a.vn4", 2, 7), "The file \"a.vn4\" is refused: wing 2 has 7 sections, not 2 to 5.",
-                  "Die Datei \"a.vn4\" wird abgelehnt: Flügel 2 hat 7 Profilschnitte statt 2 bis 5."},
-        Rendering{FileError::cannotRead("c.vn4", EIO), "The file \"c.vn4\" cannot be read: system error 5.",
-                  "Die Datei \"c.vn4\" kann nicht gelesen werden: Systemfehler 5."},
-        Rendering{FileError::cannotOpen("Flügel.vn4", EACCES), "The file \"Flügel.vn4\" cannot be opened: permission denied.",
-                  "Die Datei \"Flügel.vn4\" kann nicht geöffnet werden: keine Berechtigung."}));
+    ::testing::Values(Rendering{FileError::sectionCount("a.vn4", 2, 7),
+                                "The file \"a.vn4\" is refused: wing 2 has 7 sections, not 2 to 5.",
+                                "Die Datei \"a.vn4\" wird abgelehnt: Flügel 2 hat 7 Profilschnitte statt 2 bis 5."},
+                      Rendering{FileError::cannotRead("c.vn4", EIO),
+                                "The file \"c.vn4\" cannot be read: system error 5.",
+                                "Die Datei \"c.vn4\" kann nicht gelesen werden: Systemfehler 5."},
+                      Rendering{FileError::cannotOpen("Flügel.vn4", EACCES),
+                                "The file \"Flügel.vn4\" cannot be opened: permission denied.",
+                                "Die Datei \"Flügel.vn4\" kann nicht geöffnet werden: keine Berechtigung."}));
 
 TEST(FileErrorText, ReplacedCharactersNotice) {
   EXPECT_EQ(renderReplacedCharacters("p.vn4", 2, Language::English),

@@ -28,8 +28,9 @@ TEST(WingClipboard, ResultsWhenValidAndModelValuesNotTexts) {
 
 TEST(WingClipboard, AllFiveSectionsAreWrittenWhateverTheCount) {
   const std::string text = wingClipboardText(defaultForm(), 5, std::nullopt);
-  EXPECT_EQ(text, crlf("   0\n   2\n 600\n 680\n 600\n 300\n 100\n 300\n  38\n  38\n   8\n   5\n -80\n   0\n 200\n 300\n"
-                       "-135\n-350\n \n0\n0\n0\n"));
+  EXPECT_EQ(text,
+            crlf("   0\n   2\n 600\n 680\n 600\n 300\n 100\n 300\n  38\n  38\n   8\n   5\n -80\n   0\n 200\n 300\n"
+                 "-135\n-350\n \n0\n0\n0\n"));
 }
 
 TEST(WingClipboard, CopyWingTwoInsertWingFourKeepsWingFoursPosition) {

@@ -66,7 +66,8 @@ class CupsServer {
                                              "</Policy>\n")
                                          .arg(socket_)) &&
         // cups-pdf reads the configuration named after its queue's device URI.
-        writeFile(pdfConf_, QString("Out %1/out\nAnonDirName %1/out\nSpool %1/pdfspool\nLog %1/log\nGrp root\n").arg(d));
+        writeFile(pdfConf_,
+                  QString("Out %1/out\nAnonDirName %1/out\nSpool %1/pdfspool\nLog %1/log\nGrp root\n").arg(d));
     if (!written) return "the server's configuration cannot be written";
 
     cupsd_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -78,9 +79,9 @@ class CupsServer {
       QThread::msleep(200);
     }
     QProcess lpadmin;
-    lpadmin.start("/usr/sbin/lpadmin", {"-h", socket_, "-p", queue_, "-v", "cups-pdf:/" + queue_, "-P",
-                                        "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd", "-o",
-                                        "pdftops-renderer-default=pdftocairo", "-E"});
+    lpadmin.start("/usr/sbin/lpadmin",
+                  {"-h", socket_, "-p", queue_, "-v", "cups-pdf:/" + queue_, "-P",
+                   "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd", "-o", "pdftops-renderer-default=pdftocairo", "-E"});
     if (!lpadmin.waitForFinished(15000) || lpadmin.exitCode() != 0) return "the PDF printer cannot be added";
     qputenv("CUPS_SERVER", socket_.toUtf8());
     return {};
@@ -126,7 +127,8 @@ class CupsServer {
 TEST(RealPrint, SummaryArrivesAsOnePdfPageFromTheVirtualPrinter) {
   testing_support::qtApp();
   CupsServer server;
-  if (const QString why = server.start(); !why.isEmpty()) GTEST_SKIP() << "no private CUPS server: " << why.toStdString();
+  if (const QString why = server.start(); !why.isEmpty())
+    GTEST_SKIP() << "no private CUPS server: " << why.toStdString();
 
   QtPrintLayer layer;
   const int index = static_cast<int>(layer.printerNames().indexOf(server.queue()));

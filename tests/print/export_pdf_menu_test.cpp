@@ -49,7 +49,8 @@ TEST(ExportPdfMenu, EnabledByACalculationAndWritesOnePage) {
   EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
   ASSERT_TRUE(QFile::exists(folder.filePath("out.pdf")));
   if (testing_support::haveTool("pdfinfo")) {
-    EXPECT_TRUE(testing_support::runTool("pdfinfo", {folder.filePath("out.pdf")}).contains(QRegularExpression("Pages:\\s+1\\n")));
+    EXPECT_TRUE(testing_support::runTool("pdfinfo", {folder.filePath("out.pdf")})
+                    .contains(QRegularExpression("Pages:\\s+1\\n")));
   }
 }
 

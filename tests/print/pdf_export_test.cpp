@@ -30,8 +30,8 @@ TEST(PdfExport, WritesOneA4PageWithTheSummaryAsText) {
   // pdftotext spaces the words by their positions: compare with runs of blanks collapsed.
   const QString text = runTool("pdftotext", {"-layout", path, "-"}).simplified();
   for (const char* line : {"Summary:", "aerodynamic center:", "Recommended center of gravity by stab =  16%:",
-                           "recomemnded center of gravity by stab =  8%:", "Center of gravity by stab = 7.5%:", "Wing1:",
-                           "Wing5:", "lift slope:"})
+                           "recomemnded center of gravity by stab =  8%:", "Center of gravity by stab = 7.5%:",
+                           "Wing1:", "Wing5:", "lift slope:"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(line).simplified())) << line;
 }
 

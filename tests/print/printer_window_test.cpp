@@ -21,13 +21,13 @@ TEST(PagePlacement, ScalesWithResolutionAndWingCount) {
     Rect expected;
   };
   const Case cases[] = {
-      {600, 3, {490, 490, 4410, 8820}},   // f = 4.9
+      {600, 3, {490, 490, 4410, 8820}},  // f = 4.9
       {600, 1, {490, 490, 4410, 8820}},
-      {600, 5, {390, 390, 3510, 7020}},   // f = 3.9
+      {600, 5, {390, 390, 3510, 7020}},  // f = 3.9
       {600, 4, {390, 390, 3510, 7020}},
-      {300, 3, {245, 245, 2205, 4410}},   // f = 2.45
-      {1200, 5, {780, 780, 7020, 14040}}, // f = 7.8
-      {0, 3, {0, 0, 0, 0}},               // no resolution: f = 0
+      {300, 3, {245, 245, 2205, 4410}},    // f = 2.45
+      {1200, 5, {780, 780, 7020, 14040}},  // f = 7.8
+      {0, 3, {0, 0, 0, 0}},                // no resolution: f = 0
   };
   for (const Case& c : cases) {
     const Rect r = pagePlacement(c.dpi, c.wings);
@@ -77,7 +77,8 @@ TEST_F(PrinterWindow, PrintPlacesThePageForTheChosenResolution) {
     int row, wings;
     Rect expected;
   };
-  const Case cases[] = {{0, 3, {490, 490, 4410, 8820}}, {0, 5, {390, 390, 3510, 7020}}, {1, 2, {980, 980, 8820, 17640}}};
+  const Case cases[] = {
+      {0, 3, {490, 490, 4410, 8820}}, {0, 5, {390, 390, 3510, 7020}}, {1, 2, {980, 980, 8820, 17640}}};
   for (const Case& c : cases) {
     StandInPrintLayer layer({colourPrinter()});
     PrinterDialog window(layer);

@@ -26,11 +26,11 @@ Document documentWith(int wings, Language language = Language::English) {
   chooseWingsCount(doc, wings);
   recomputeForSummary(doc);
   auto output = std::make_shared<CalculationOutput>();
-  output->vortex.wings[0].ac_x = 131.66;   // wing_x 0: 131.7 mm
+  output->vortex.wings[0].ac_x = 131.66;  // wing_x 0: 131.7 mm
   output->vortex.wings[0].lift_slope = 3.544;
-  output->vortex.wings[2].ac_x = -6.44;    // wing_x -135: 128.6 mm (128.56 rounds up)
+  output->vortex.wings[2].ac_x = -6.44;  // wing_x -135: 128.6 mm (128.56 rounds up)
   output->vortex.wings[2].lift_slope = 4.0;
-  output->vortex.wings[4].ac_x = -487.2;   // wing_x -135: -352.2 mm
+  output->vortex.wings[4].ac_x = -487.2;       // wing_x -135: -352.2 mm
   output->vortex.wings[4].lift_slope = 0.115;  // 0.12: halves away from zero
   doc.output = output;
   doc.results = {71820, 300, 116.54};
@@ -139,8 +139,8 @@ TEST(SummaryPage, GermanPageUsesTheSameLineForBothAutomaticMargins) {
   EXPECT_EQ(d.texts.at({623, 0}), "Empfohlener Schwerpunkt bei Stabilität =  8%: ");
   EXPECT_EQ(d.texts.at({643, 0}), "Schwerpunkt bei Stabilität = 7.5%: ");
   const std::vector<std::pair<int, std::string>> rightLabels = {
-      {20, "Spannweite:          "},     {40, "Flächeninhalt:       "},  {60, "Streckung:           "},
-      {80, "Bezugstiefe:       "},       {100, "Geom. Neutralpunkt:  "}, {120, "Aerod. Neutralpunkt: "},
+      {20, "Spannweite:          "}, {40, "Flächeninhalt:       "},  {60, "Streckung:           "},
+      {80, "Bezugstiefe:       "},   {100, "Geom. Neutralpunkt:  "}, {120, "Aerod. Neutralpunkt: "},
       {140, "Auftriebsanstieg:    "}};
   for (int w = 1; w <= 2; ++w) {
     EXPECT_EQ(d.texts.at({wingBlockTop(w), 0}), "Flügel" + std::to_string(w) + ":");

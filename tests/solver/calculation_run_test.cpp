@@ -91,8 +91,7 @@ TEST(Physics, TranslatingTheAircraftMovesEveryCentreAlike) {
   Document a;
   ASSERT_TRUE(Button4Click(a));
   Document b;
-  for (int w = 1; w <= 5; ++w)
-    b.form.wing(w).positionX = std::to_string(a.geometry.position(w).x + 1000);
+  for (int w = 1; w <= 5; ++w) b.form.wing(w).positionX = std::to_string(a.geometry.position(w).x + 1000);
   Calc(b, Sender::Other);
   ASSERT_TRUE(Button4Click(b));
   EXPECT_NEAR(b.output->vortex.xnp, a.output->vortex.xnp + 1000, 1e-7);

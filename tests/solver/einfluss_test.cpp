@@ -13,8 +13,8 @@
 namespace volantis4 {
 namespace {
 
-using handmade::HandWing;
 using handmade::handLattice;
+using handmade::HandWing;
 
 // The panels of a lattice walked independently: wing, strip, row.
 struct PanelPoints {
@@ -49,8 +49,9 @@ const std::vector<LatticeCase>& latticeCases() {
       {"one_rectangular_wing", {HandWing{0, 1000, 0, 0, 200, 200, 5, 2, 0}}},
       {"swept_wing_and_tail_with_gap",
        {HandWing{40, 900, 0, 150, 260, 120, 8, 5, -190}, HandWing{0, 300, 800, 840, 120, 80, 6, 4, 0}}},
-      {"three_wings_mixed", {HandWing{0, 700, 0, 60, 220, 140, 7, 3, 0}, HandWing{25, 250, 600, 620, 100, 70, 4, 2, 60},
-                             HandWing{0, 200, -300, -280, 90, 60, 3, 3, -40}}},
+      {"three_wings_mixed",
+       {HandWing{0, 700, 0, 60, 220, 140, 7, 3, 0}, HandWing{25, 250, 600, 620, 100, 70, 4, 2, 60},
+        HandWing{0, 200, -300, -280, 90, 60, 3, 3, -40}}},
   };
   return cases;
 }
@@ -95,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Einfluss, EinflussOnLattices, ::testing::ValuesIn(latti
 
 // A tail in the wing's plane whose control point lies on the line of a wing leg (y = 100, z = 0).
 TEST(Einfluss, ControlPointOnATrailingLegStaysFinite) {
-  const Lattice lattice = handLattice({HandWing{0, 200, 0, 0, 100, 100, 2, 1, 0}, HandWing{0, 200, 300, 300, 60, 60, 1, 1, 0}});
+  const Lattice lattice =
+      handLattice({HandWing{0, 200, 0, 0, 100, 100, 2, 1, 0}, HandWing{0, 200, 300, 300, 60, 60, 1, 1, 0}});
   const EinflussResult r = EINFLUSS(lattice);
   ASSERT_EQ(r.matrix.n, 3);
   EXPECT_DOUBLE_EQ(lattice.wing(2).strips[0].controlY, lattice.wing(1).strips[0].outer.y);
@@ -134,7 +136,8 @@ TEST_P(EinflussMalformed, IsRefusedWithoutAMatrix) {
 
 INSTANTIATE_TEST_SUITE_P(
     Einfluss, EinflussMalformed,
-    ::testing::Values(MalformedCase{"bound_row_missing", [](Lattice& l) { l.wing(1).strips[1].outer.boundX.pop_back(); }},
+    ::testing::Values(MalformedCase{"bound_row_missing",
+                                    [](Lattice& l) { l.wing(1).strips[1].outer.boundX.pop_back(); }},
                       MalformedCase{"control_row_missing", [](Lattice& l) { l.wing(1).strips[2].centreX.resize(2); }},
                       MalformedCase{"rows_without_points", [](Lattice& l) { l.wing(1).n_chord = 9; }},
                       MalformedCase{"wing_count_beyond_five", [](Lattice& l) { l.wingsInUse = 6; }}),

@@ -44,6 +44,8 @@ inline Form formOf(const std::vector<WingInput>& wings) {
 inline AircraftGeometry aircraftOf(const std::vector<WingInput>& wings) { return geometryOf(formOf(wings)); }
 
 /// A rectangular wing without gap or sweep.
-inline WingInput rectangle(int chord, int halfSpan, int x = 0, int z = 0) { return {0, {halfSpan}, {0}, {chord, chord}, x, z}; }
+inline WingInput rectangle(int chord, int halfSpan, int x = 0, int z = 0) {
+  return {0, {halfSpan}, {0}, {chord, chord}, x, z};
+}
 
 }  // namespace volantis4::fixture

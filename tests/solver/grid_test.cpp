@@ -55,16 +55,16 @@ TEST_P(PanelBudgetWing, PicksTheLargestOfTheFirstThree) {
   EXPECT_EQ(panelBudgetWing(aircraftOf(wings), c.wings), c.reference);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Areas, PanelBudgetWing,
-    ::testing::Values(BudgetCase{"OneWingIsItsOwnReference", 1, {10, 90, 90, 90, 90}, 1},
-                      BudgetCase{"TwoWingsTieGoesToWingTwo", 2, {50, 50, 90, 90, 90}, 2},
-                      BudgetCase{"TwoWingsLargerFirst", 2, {50, 40, 90, 90, 90}, 1},
-                      BudgetCase{"TieOfTwoAndThreeAboveOneGoesToThree", 3, {40, 50, 50, 10, 10}, 3},
-                      BudgetCase{"TieOfOneAndThreeGoesToOne", 3, {50, 40, 50, 10, 10}, 1},
-                      BudgetCase{"WingTwoLargest", 3, {30, 50, 40, 10, 10}, 2},
-                      BudgetCase{"WingsFourAndFiveNeverTakePart", 5, {30, 40, 50, 90, 95}, 3}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Areas, PanelBudgetWing,
+                         ::testing::Values(BudgetCase{"OneWingIsItsOwnReference", 1, {10, 90, 90, 90, 90}, 1},
+                                           BudgetCase{"TwoWingsTieGoesToWingTwo", 2, {50, 50, 90, 90, 90}, 2},
+                                           BudgetCase{"TwoWingsLargerFirst", 2, {50, 40, 90, 90, 90}, 1},
+                                           BudgetCase{
+                                               "TieOfTwoAndThreeAboveOneGoesToThree", 3, {40, 50, 50, 10, 10}, 3},
+                                           BudgetCase{"TieOfOneAndThreeGoesToOne", 3, {50, 40, 50, 10, 10}, 1},
+                                           BudgetCase{"WingTwoLargest", 3, {30, 50, 40, 10, 10}, 2},
+                                           BudgetCase{"WingsFourAndFiveNeverTakePart", 5, {30, 40, 50, 90, 95}, 3}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(GRID, SlenderWingOneToThreeIsRefusedWithTheAspectRatioLines) {
   // Both S = 100000, so wing 2 (tie of two wings) is the reference and both get 400 panels.
@@ -74,8 +74,10 @@ TEST(GRID, SlenderWingOneToThreeIsRefusedWithTheAspectRatioLines) {
   EXPECT_EQ(r.counts.n_strips, (std::array<int, 5>{45, 500, 0, 0, 0}));
   EXPECT_EQ(r.counts.n_panels, 405 + 500);
   EXPECT_TRUE(r.report.failed);
-  EXPECT_EQ(rendered(r.report), (std::vector<std::string>{"Can not calculate wing-2. ", "Please change this wing (less aspect ratio)!"}));
-  EXPECT_EQ(rendered(r.report, Language::German), (std::vector<std::string>{"Kann Flügel-2 nicht berechnen.", "Bitte Streckung verkleinern!"}));
+  EXPECT_EQ(rendered(r.report),
+            (std::vector<std::string>{"Can not calculate wing-2. ", "Please change this wing (less aspect ratio)!"}));
+  EXPECT_EQ(rendered(r.report, Language::German),
+            (std::vector<std::string>{"Kann Flügel-2 nicht berechnen.", "Bitte Streckung verkleinern!"}));
   // GRID has said it: the capacity check adds nothing for wings 1-3, nor the panel total.
   EXPECT_TRUE(checkLatticeCapacity(r.counts, g, 2).messages.empty());
 }
@@ -117,16 +119,19 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"SlenderWingFour",
                     {kSmall, kSmall, kSmall, rectangle(10, 5000)},
                     {"Can not calculate wing-4. ", "Please change this wing (less aspect ratio)!"}},
-        RefusalCase{"WingWithoutChords",
-                    {kSmall, kSmall, {0, {100, 100}, {0, 0}, {0, 0, 0}, 0, 0}},
-                    {"Can not calculate wing-3: no span or no area. ", "Please enter widths and chords for this wing!"}},
-        RefusalCase{"WingWithoutSpan",
-                    {kSmall, {50, {0}, {0}, {100, 100}, 0, 0}},
-                    {"Can not calculate wing-2: no span or no area. ", "Please enter widths and chords for this wing!"}},
+        RefusalCase{
+            "WingWithoutChords",
+            {kSmall, kSmall, {0, {100, 100}, {0, 0}, {0, 0, 0}, 0, 0}},
+            {"Can not calculate wing-3: no span or no area. ", "Please enter widths and chords for this wing!"}},
+        RefusalCase{
+            "WingWithoutSpan",
+            {kSmall, {50, {0}, {0}, {100, 100}, 0, 0}},
+            {"Can not calculate wing-2: no span or no area. ", "Please enter widths and chords for this wing!"}},
         // The only wing has no area, so there is no panel budget at all.
-        RefusalCase{"NoReferenceArea",
-                    {{0, {100}, {0}, {0, 0}, 0, 0}},
-                    {"Can not calculate wing-1: no span or no area. ", "Please enter widths and chords for this wing!"}},
+        RefusalCase{
+            "NoReferenceArea",
+            {{0, {100}, {0}, {0, 0}, 0, 0}},
+            {"Can not calculate wing-1: no span or no area. ", "Please enter widths and chords for this wing!"}},
         // A trapezium of span 100 with both chords 0 would need endless strips.
         RefusalCase{"ZeroChordTrapeziumOnWingFive",
                     {kSmall, kSmall, kSmall, kSmall, {0, {100, 100}, {0, 0}, {100, 0, 0}, 0, 0}},

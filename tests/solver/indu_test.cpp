@@ -60,7 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
 double crossZ(const Vec3& a, const Vec3& b) { return a.x * b.y - a.y * b.x; }
 double dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 double norm(const Vec3& a) { return std::sqrt(dot(a, a)); }
-Vec3 cross(const Vec3& a, const Vec3& b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+Vec3 cross(const Vec3& a, const Vec3& b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 
 double segmentZ(const Vec3& p, const Vec3& from, const Vec3& to) {
   const Vec3 r1 = minus(p, from);
@@ -86,8 +88,7 @@ class InduGeneral : public ::testing::TestWithParam<GeneralCase> {};
 
 TEST_P(InduGeneral, MatchesVectorBiotSavart) {
   const GeneralCase& c = GetParam();
-  const double expected =
-      segmentZ(c.point, c.p1, c.p2) - legToInfinityZ(c.point, c.p1) + legToInfinityZ(c.point, c.p2);
+  const double expected = segmentZ(c.point, c.p1, c.p2) - legToInfinityZ(c.point, c.p1) + legToInfinityZ(c.point, c.p2);
   EXPECT_NEAR(INDU(minus(c.point, c.p1), minus(c.point, c.p2)), expected, 1e-12 * std::fabs(expected));
 }
 

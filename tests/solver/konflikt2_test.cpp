@@ -72,13 +72,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Pair (2,3): wing 3 (35) lies below wing 2 (40), so it walks down, through wing 1's band.
         OverlapCase{"DirectionStaysFixedByThePairsFirstWing", {level(0), level(40), level(35)}, 3, {{3, -31, "-31"}}},
         // Wing 4 just above wing 2 walks up: past 90 to clear wing 2, past 150 to clear wing 3.
-        OverlapCase{"WingFourClearsEveryEarlierWing", {level(0), level(60), level(120), level(61)}, 4, {{4, 151, "151"}}},
+        OverlapCase{
+            "WingFourClearsEveryEarlierWing", {level(0), level(60), level(120), level(61)}, 4, {{4, 151, "151"}}},
         OverlapCase{"WingsBeyondTheCountStay", {level(0), level(100), level(0)}, 2, {}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(KONFLIKT2, FractionalClearanceKeepsTheWorkingHeightAndRoundsTheText) {
   // 7 strips: clearance 0.6 · 500/7 = 42.857…; wing 3 must get more than that from 0 and from −42.857….
-  const Konflikt2Result r = KONFLIKT2(fixture::aircraftOf({level(0), level(0), level(0)}), stripsOf({7, 7, 7, 0, 0}), 3);
+  const Konflikt2Result r =
+      KONFLIKT2(fixture::aircraftOf({level(0), level(0), level(0)}), stripsOf({7, 7, 7, 0, 0}), 3);
   const double clearance = 0.6 * (500.0 / 7);
   ASSERT_EQ(r.moves.size(), 2u);
   EXPECT_EQ(r.moves[0].zf, -clearance);

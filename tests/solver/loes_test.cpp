@@ -12,8 +12,8 @@
 namespace volantis4 {
 namespace {
 
-using handmade::HandWing;
 using handmade::handLattice;
+using handmade::HandWing;
 
 LoesResult solve(const Lattice& lattice, const SolveProgress& progress = {}) {
   EinflussResult influence = EINFLUSS(lattice);
@@ -78,7 +78,8 @@ TEST_P(LoesFlatWing, CirculationsPositiveAndFallingTowardsTheTip) {
 
 INSTANTIATE_TEST_SUITE_P(Loes, LoesFlatWing,
                          ::testing::Values(WingCase{"rectangular", HandWing{0, 900, 0, 0, 300, 300, 12, 4, 0}, true},
-                                           WingCase{"tapered_swept", HandWing{0, 1200, 0, 200, 280, 140, 14, 4, 0}, true},
+                                           WingCase{"tapered_swept", HandWing{0, 1200, 0, 200, 280, 140, 14, 4, 0},
+                                                    true},
                                            WingCase{"with_gap", HandWing{60, 700, 0, 0, 200, 150, 10, 3, 0}, false}),
                          [](const ::testing::TestParamInfo<WingCase>& p) { return p.param.name; });
 

@@ -19,7 +19,8 @@ TEST(MessagePanel, LinesKeepTheLanguageOfTheirMoment) {
   p.append({MessageId::WingTooSlender, 2}, Language::English);
   p.append({MessageId::WingTooSlender, 3}, Language::German);
   EXPECT_TRUE(p.visible());
-  EXPECT_EQ(p.lines(), (std::vector<std::string>{"Error: ", "Can not calculate wing-2. ", "Kann Flügel-3 nicht berechnen."}));
+  EXPECT_EQ(p.lines(),
+            (std::vector<std::string>{"Error: ", "Can not calculate wing-2. ", "Kann Flügel-3 nicht berechnen."}));
 }
 
 TEST(MessagePanel, ReplaceAllDiscardsEarlierLinesAndShows) {
@@ -35,8 +36,10 @@ TEST(MessagePanel, ReplaceAllDiscardsEarlierLinesAndShows) {
 }
 
 TEST(Messages, NewtonLinesPadNumbersToTwo) {
-  EXPECT_EQ(renderMessage({MessageId::NewtonNoConvergence, 1, 3}, Language::English), "Can not calculate Wing  1 / Trapezium 3.");
-  EXPECT_EQ(renderMessage({MessageId::NewtonNoConvergence, 1, 3}, Language::German), "Kann Flügel  1 / Trapez  3 nicht berechnen.");
+  EXPECT_EQ(renderMessage({MessageId::NewtonNoConvergence, 1, 3}, Language::English),
+            "Can not calculate Wing  1 / Trapezium 3.");
+  EXPECT_EQ(renderMessage({MessageId::NewtonNoConvergence, 1, 3}, Language::German),
+            "Kann Flügel  1 / Trapez  3 nicht berechnen.");
   EXPECT_EQ(renderMessage({MessageId::TrimTrapeziumErrorShort, 2, 4}, Language::English), "Error Wing2 Trapezium4");
 }
 

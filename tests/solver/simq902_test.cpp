@@ -179,8 +179,8 @@ struct TieCase {
   std::string name;
   int n;
   Matrix a;
-  std::vector<double> x;     // the solution
-  std::vector<int> pivots;   // worked by hand
+  std::vector<double> x;    // the solution
+  std::vector<int> pivots;  // worked by hand
 };
 
 class Simq902Ties : public ::testing::TestWithParam<TieCase> {};
@@ -196,24 +196,25 @@ TEST_P(Simq902Ties, EqualMagnitudesGoToTheLaterRow) {
   for (std::size_t i = 0; i < c.x.size(); ++i) EXPECT_NEAR(x[i], c.x[i], 1e-14);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Simq902, Simq902Ties,
-    ::testing::Values(
-        // Column 1: 1, −1, 1 → row 3; then rows [0 1 2], [0 1 −1] tie again → row 3; last pivot 3.
-        TieCase{"three_way_ties", 3, {1, 2, 0, -1, 0, 1, 1, 1, 1}, {1, 2, 3}, {2, 2, 2}},
-        // Opposite signs of equal size.
-        TieCase{"opposite_signs", 2, {-2, 1, 2, 1}, {1, 1}, {1, 1}},
-        // A strictly larger first row keeps its place.
-        TieCase{"no_tie_no_swap", 2, {4, 1, 2, 3}, {1, -1}, {0, 1}},
-        // Equal magnitudes below the larger diagonal do not matter.
-        TieCase{"tie_below_a_larger_pivot", 3, {5, 1, 0, 2, 4, 1, -2, 1, 3}, {1, 0, -1}, {0, 1, 2}}),
-    [](const ::testing::TestParamInfo<TieCase>& p) { return p.param.name; });
+INSTANTIATE_TEST_SUITE_P(Simq902, Simq902Ties,
+                         ::testing::Values(
+                             // Column 1: 1, −1, 1 → row 3; then rows [0 1 2], [0 1 −1] tie again → row 3; last pivot 3.
+                             TieCase{"three_way_ties", 3, {1, 2, 0, -1, 0, 1, 1, 1, 1}, {1, 2, 3}, {2, 2, 2}},
+                             // Opposite signs of equal size.
+                             TieCase{"opposite_signs", 2, {-2, 1, 2, 1}, {1, 1}, {1, 1}},
+                             // A strictly larger first row keeps its place.
+                             TieCase{"no_tie_no_swap", 2, {4, 1, 2, 3}, {1, -1}, {0, 1}},
+                             // Equal magnitudes below the larger diagonal do not matter.
+                             TieCase{
+                                 "tie_below_a_larger_pivot", 3, {5, 1, 0, 2, 4, 1, -2, 1, 3}, {1, 0, -1}, {0, 1, 2}}),
+                         [](const ::testing::TestParamInfo<TieCase>& p) { return p.param.name; });
 
 TEST(Simq902, ExactMatricesGiveTheSamePivotsForEveryWidth) {
   for (int n : {10, 37}) {
     const Matrix a = exactMatrix(n, 42u + static_cast<unsigned>(n));
     const std::vector<int> plain = plainElimination(a, std::vector<double>(static_cast<std::size_t>(n), 0.0), n).pivots;
-    for (int width : {1, 3, 8, 16, 128}) EXPECT_EQ(blockedPivots(a, n, width), plain) << "n " << n << " width " << width;
+    for (int width : {1, 3, 8, 16, 128})
+      EXPECT_EQ(blockedPivots(a, n, width), plain) << "n " << n << " width " << width;
   }
 }
 

@@ -12,15 +12,17 @@ struct MarginText {
 
 class ManualMargin : public ::testing::TestWithParam<MarginText> {};
 
-TEST_P(ManualMargin, ReadsTheLeadingDecimalNumber) { EXPECT_DOUBLE_EQ(readManualMargin(GetParam().text), GetParam().value); }
+TEST_P(ManualMargin, ReadsTheLeadingDecimalNumber) {
+  EXPECT_DOUBLE_EQ(readManualMargin(GetParam().text), GetParam().value);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ManualMargin,
-    ::testing::Values(MarginText{" 7.5", 7.5},  // the slider writes width 4
-                      MarginText{"-2", -2}, MarginText{"+3.25", 3.25}, MarginText{"-.5", -0.5}, MarginText{"12a", 12},
-                      MarginText{"7,5", 7}, MarginText{"1e1", 10}, MarginText{"2.5e", 2.5}, MarginText{"", 0},
-                      MarginText{"abc", 0}, MarginText{"- 5", 0}, MarginText{".", 0}, MarginText{"nan", 0},
-                      MarginText{"inf", 0}, MarginText{"1e999", 0}));
+INSTANTIATE_TEST_SUITE_P(Texts, ManualMargin,
+                         ::testing::Values(MarginText{" 7.5", 7.5},  // the slider writes width 4
+                                           MarginText{"-2", -2}, MarginText{"+3.25", 3.25}, MarginText{"-.5", -0.5},
+                                           MarginText{"12a", 12}, MarginText{"7,5", 7}, MarginText{"1e1", 10},
+                                           MarginText{"2.5e", 2.5}, MarginText{"", 0}, MarginText{"abc", 0},
+                                           MarginText{"- 5", 0}, MarginText{".", 0}, MarginText{"nan", 0},
+                                           MarginText{"inf", 0}, MarginText{"1e999", 0}));
 
 TEST(STABIL, CentresOfGravityLieAheadOfTheNeutralPointByTheMargin) {
   // xnp 300, lmue 200; two wings: 8 % → 284, 16 % → 268, manual 7.5 % → 285. One wing: 4 % and 8 %.

@@ -32,15 +32,14 @@ TEST_P(TrapezTrim, GivesEqualWidthToChordRatios) {
   for (std::size_t i = 0; i < c.eta.size(); ++i) EXPECT_NEAR(r.eta[i], c.eta[i], 1e-9) << "edge " << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Trapezia, TrapezTrim,
-    ::testing::Values(
-        // Chords 100, 200, 400, 800 at stations 0, 100, 300, 700: strips widen outward.
-        TrimCase{"Growing", {700, 100, 800}, {0, 1.0 / 7, 3.0 / 7, 1}},
-        // Chords 800, 400, 200, 100 at stations 0, 400, 600, 700: strips narrow outward.
-        TrimCase{"Tapering", {700, 800, 100}, {0, 4.0 / 7, 6.0 / 7, 1}},
-        TrimCase{"Rectangle", {300, 200, 200}, {0, 0.25, 0.5, 0.75, 1}}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Trapezia, TrapezTrim,
+                         ::testing::Values(
+                             // Chords 100, 200, 400, 800 at stations 0, 100, 300, 700: strips widen outward.
+                             TrimCase{"Growing", {700, 100, 800}, {0, 1.0 / 7, 3.0 / 7, 1}},
+                             // Chords 800, 400, 200, 100 at stations 0, 400, 600, 700: strips narrow outward.
+                             TrimCase{"Tapering", {700, 800, 100}, {0, 4.0 / 7, 6.0 / 7, 1}},
+                             TrimCase{"Rectangle", {300, 200, 200}, {0, 0.25, 0.5, 0.75, 1}}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(TRIM9M, KeepsThePresetWhenNoStepIsNeeded) {
   std::vector<double> x{75, 75, 75, 75, 300, 200, 200};
@@ -58,7 +57,8 @@ TEST(TRIM9M, SingularStepsRepeatEveryPassAndEndWithTheLimitLines) {
   ASSERT_EQ(r.report.messages.size(), 22u);
   EXPECT_EQ(r.report.messages[19].id, MessageId::NewtonSingular);
   EXPECT_EQ(renderMessage(r.report.messages[20], Language::German), "Kann Flügel  2 / Trapez  1 nicht berechnen.");
-  EXPECT_EQ(renderMessage(r.report.messages[21], Language::German), "Bitte dieses Trapez verändern (Außentiefe größer)!");
+  EXPECT_EQ(renderMessage(r.report.messages[21], Language::German),
+            "Bitte dieses Trapez verändern (Außentiefe größer)!");
 }
 
 // A pointed tip (outer chord 0) has no spacing with equal ratios: the outermost strip's mean chord

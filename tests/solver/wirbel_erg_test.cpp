@@ -55,7 +55,8 @@ TEST(WIRBEL_ERG, ConstantCirculationOnARectangle) {
   EXPECT_DOUBLE_EQ(r.sb, 40000);
   EXPECT_DOUBLE_EQ(r.lmue, 100);
   EXPECT_EQ(r.ref_outline.count, 6);
-  const std::array<std::array<double, 2>, 6> outline{{{1000, 0}, {1000, 0}, {1000, 200}, {1100, 200}, {1100, 0}, {1100, 0}}};
+  const std::array<std::array<double, 2>, 6> outline{
+      {{1000, 0}, {1000, 0}, {1000, 200}, {1100, 200}, {1100, 0}, {1100, 0}}};
   for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(r.ref_outline.points[i], outline[i]) << "point " << i;
 }
 
@@ -110,13 +111,12 @@ TEST_P(ReferenceWing, IsTheWidestAndOfEquallyWideTheLarger) {
   EXPECT_EQ(r.ref_wing, c.reference);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Wings, ReferenceWing,
-    ::testing::Values(ReferenceCase{"WiderByFourHundredthsWinsWithLessArea", 200.04, 50, 2},
-                      ReferenceCase{"EquallyWideToATenthLargerAreaWins", 199.96, 120, 2},
-                      ReferenceCase{"SameWidthAndAreaKeepsTheEarlier", 200, 100, 1},
-                      ReferenceCase{"NarrowerByATenthLoses", 199.9, 120, 1}),
-    [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Wings, ReferenceWing,
+                         ::testing::Values(ReferenceCase{"WiderByFourHundredthsWinsWithLessArea", 200.04, 50, 2},
+                                           ReferenceCase{"EquallyWideToATenthLargerAreaWins", 199.96, 120, 2},
+                                           ReferenceCase{"SameWidthAndAreaKeepsTheEarlier", 200, 100, 1},
+                                           ReferenceCase{"NarrowerByATenthLoses", 199.9, 120, 1}),
+                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(WIRBEL_ERG, UntrustworthyCirculationsFailTheReportWithoutNaN) {
   const AircraftGeometry g = aircraftOf({rectangle(100, 200)});
