@@ -19,7 +19,7 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 test: build
-	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD_DIR) && { ctest --output-on-failure -j $(JOBS); status=$$?; $(CURDIR)/scripts/skip-reasons.sh; exit $$status; }
 
 run: build
 	@scripts/run.sh $(BUILD_DIR)
