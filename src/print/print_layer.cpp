@@ -8,6 +8,10 @@
 #include "print/painter_canvas.h"
 #include "print/summary_page.h"
 
+#ifdef VOLANTIS4_HAVE_CUPS
+#include <cups/cups.h>
+#endif
+
 namespace volantis4 {
 
 Rect pagePlacement(int xDpi, int solverWingsCount) {
@@ -118,8 +122,13 @@ void drawPageOnPainter(QPainter& painter, Rect target, const PageDrawing& page) 
 
 bool QtPrintLayer::endDocument() {
   if (!job_) return false;
-  const bool ok = job_->painter.end();
+  bool ok = job_->painter.end();
   job_.reset();
+#ifdef VOLANTIS4_HAVE_CUPS
+  // Qt hands the job to the print service inside end() and drops the service's answer; it stays
+  // behind as the last status of the service library on this thread.
+  if (ok && printer_->outputFormat() == QPrinter::NativeFormat) ok = cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+#endif
   return ok;
 }
 

@@ -62,7 +62,7 @@ class PrintLayer {
   virtual bool beginDocument() = 0;
   /// Stretches the page into `target` (device pixels from the paper's top-left corner).
   virtual void drawPage(Rect target, const PageDrawing& page) = 0;
-  /// Ends the job and sends it; false when it failed.
+  /// Ends the job and sends it; false when it failed or the print service did not accept it.
   virtual bool endDocument() = 0;
 };
 

@@ -52,5 +52,29 @@ TEST(RealPrint, SummaryArrivesAsOnePdfPageFromTheVirtualPrinter) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
 }
 
+TEST(RealPrint, AJobThePrintServiceDoesNotTakeKeepsTheWindowOpenAndSaysSo) {
+  testing_support::qtApp();
+  CupsServer server;
+  if (const QString why = server.start(); !why.isEmpty())
+    GTEST_SKIP() << "no private CUPS server: " << why.toStdString();
+
+  QtPrintLayer layer;
+  const int index = static_cast<int>(layer.printerNames().indexOf(server.queue()));
+  ASSERT_GE(index, 0) << layer.printerNames().join(",").toStdString();
+  PrinterDialog window(layer);
+  window.findChild<QComboBox*>("ComboBox1")->setCurrentIndex(index);
+  window.ComboBox1Change();
+  const Document doc = testing_support::calculatedDocument();
+  window.setPage(testing_support::pageOf(doc), doc.run.solver_wings_count);
+  window.show();
+  ASSERT_GT(window.findChild<QTableWidget*>("StringGrid2")->rowCount(), 0);
+
+  server.stopServer();  // the print service goes away while the window is open
+  window.ButtonCloseClick();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.notice(), "The printer did not accept the page.");
+  EXPECT_EQ(server.pdfCount(), 0);
+}
+
 }  // namespace
 }  // namespace volantis4
