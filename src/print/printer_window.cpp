@@ -101,13 +101,11 @@ void PrinterDialog::FormCreate() {
     const QSignalBlocker block(ComboBox1);
     ComboBox1->clear();
   }
-  ButtonClose->setEnabled(false);
   if (layer_.printerAvailable()) {
     const QSignalBlocker block(ComboBox1);
     ComboBox1->clear();
     ComboBox1->addItems(layer_.printerNames());
     ComboBox1->setCurrentIndex(layer_.currentPrinterIndex());
-    ButtonClose->setEnabled(true);
   }
   const int width = StringGrid2->width();
   StringGrid2->setColumnWidth(0, width / 4 - 10);
@@ -146,6 +144,7 @@ void PrinterDialog::fillColourBox() {
 }
 
 void PrinterDialog::ComboBox1Change() {
+  failure_.clear();  // a failure of the printer chosen before
   layer_.selectPrinter(ComboBox1->currentIndex());
   fillResolutions();
   fillColourBox();
@@ -196,13 +195,14 @@ void PrinterDialog::chooseAndSavePdf() {
 
 QString PrinterDialog::notice() const { return notice_->isHidden() ? QString() : notice_->text(); }
 
-// One line under the buttons: why "Print" cannot print, or why the last attempt failed.
+// "Print" as the current printer allows, and one line under the buttons: why it cannot print, or
+// why the last attempt failed.
 void PrinterDialog::updateNotice() {
   QString line = failure_;
   const bool cannotPrint = !layer_.printerAvailable() || layer_.resolutionCount() == 0;
   if (line.isEmpty() && cannotPrint)
     line = q(layer_.printerAvailable() ? TextId::PrinterNoResolutions : TextId::PrinterNone, language_);
-  if (cannotPrint) ButtonClose->setEnabled(false);
+  ButtonClose->setEnabled(!cannotPrint);
   notice_->setText(line);
   savePdf_->setText(q(TextId::PrinterSaveAsPdf, language_));
   notice_->setVisible(!line.isEmpty());

@@ -159,6 +159,27 @@ TEST_F(PrinterWindow, APrinterWithoutResolutionsIsNotPrintedOn) {
   EXPECT_TRUE(layer.drawnTargets.empty());
 }
 
+TEST_F(PrinterWindow, EveryPrinterChangeDecidesAfreshWhetherPrintIsPossible) {
+  StandInPrintLayer layer({colourPrinter(), {"Odd", {}, 2}, monoPrinter()});
+  PrinterDialog window(layer);
+  window.setPage(anyPage(), 3);
+  window.show();
+  auto* list = child<QComboBox>(window, "ComboBox1");
+  auto* print = child<QPushButton>(window, "ButtonClose");
+  struct Step {
+    int printer;
+    bool printable;
+  };
+  for (const Step step : {Step{1, false}, Step{0, true}, Step{1, false}, Step{2, true}}) {
+    list->setCurrentIndex(step.printer);
+    window.ComboBox1Change();
+    EXPECT_EQ(print->isEnabled(), step.printable) << "printer " << step.printer;
+    EXPECT_EQ(window.notice().isEmpty(), step.printable) << "printer " << step.printer;
+  }
+  window.ButtonCloseClick();
+  EXPECT_EQ(layer.documentsEnded, 1);
+}
+
 TEST_F(PrinterWindow, ARefusedJobKeepsTheWindowOpenAndSaysSo) {
   StandInPrintLayer layer({colourPrinter()});
   layer.acceptJobs = false;
