@@ -7,6 +7,7 @@
 #include "cli_calc.h"
 #include "cli_geometry.h"
 #include "files/document_io.h"
+#include "solver/stabil.h"
 #ifdef VOLANTIS4_HAVE_QT
 #include "cli_print.h"
 #endif
@@ -14,6 +15,13 @@
 namespace volantis4 {
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  // A margin as the window takes it: a decimal number with a point or a comma.
+  const CLI::Validator marginNumber(
+      [](const std::string& text) {
+        return manualMarginNumber(text) ? std::string() : "Value " + text + " is not a number";
+      },
+      "NUMBER");
+
   CLI::App app{"Volantis4: longitudinal stability of model aircraft, from the terminal.", "volantis4-cli"};
   app.require_subcommand(1);
 
@@ -33,8 +41,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   calc->add_option("--lang", calcLanguage, "Language of the messages and legend lines")
       ->check(CLI::IsMember({"en", "de"}))
       ->capture_default_str();
-  calc->add_option("--margin", calcOptions.marginText, "Manual static margin in percent")
-      ->check(CLI::Number)
+  calc->add_option("--margin", calcOptions.marginText, "Manual static margin in percent (12.5 or 12,5)")
+      ->check(marginNumber)
       ->capture_default_str();
   std::string calcFile;
   calc->add_option("FILE", calcFile, "Aircraft file (.vn4) or legacy data file (.da4); default: the default aircraft");
@@ -51,8 +59,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   print->add_option("--lang", printLanguage, "Language of the page")
       ->check(CLI::IsMember({"en", "de"}))
       ->capture_default_str();
-  print->add_option("--margin", printOptions.marginText, "Manual static margin in percent")
-      ->check(CLI::Number)
+  print->add_option("--margin", printOptions.marginText, "Manual static margin in percent (12.5 or 12,5)")
+      ->check(marginNumber)
       ->capture_default_str();
   CLI::Option_group* printOutput = print->add_option_group("output", "Where the page goes (one of them)");
   printOutput->add_option("--pdf", printOptions.pdf, "Write a one-page A4 PDF");

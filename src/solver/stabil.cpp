@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <charconv>
+#include <optional>
+#include <string>
 #include <system_error>
 
 #include "model/numbers.h"
@@ -15,21 +17,48 @@ bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; 
 
 MarginPair marginPair(int solverWingsCount) { return solverWingsCount < 2 ? MarginPair{4, 8} : MarginPair{8, 16}; }
 
-double readManualMargin(std::string_view text) {
+namespace {
+
+// The decimal number at the start of `text` (after blanks and an optional sign), with a point or a
+// comma as decimal separator; `end` is where it stops. No number, or one beyond the double range,
+// gives nullopt.
+struct LeadingNumber {
+  double value = 0;
+  std::size_t end = 0;
+};
+
+std::optional<LeadingNumber> leadingNumber(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  const std::string_view rest = text.substr(i);
+  std::string rest(text.substr(i));
+  std::size_t k = 0;
+  while (k < rest.size() && isDigit(rest[k])) ++k;
+  if (k < rest.size() && rest[k] == ',') rest[k] = '.';  // German users write 12,5
   // A number starts with a digit, or with a point followed by a digit; this keeps out "inf" and "nan".
   const bool startsNumber =
       !rest.empty() && (isDigit(rest[0]) || (rest[0] == '.' && rest.size() > 1 && isDigit(rest[1])));
-  if (!startsNumber) return 0;
+  if (!startsNumber) return std::nullopt;
   double value = 0;
   const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
-  (void)end;
-  if (error != std::errc{}) return 0;
-  return negative ? -value : value;
+  if (error != std::errc{}) return std::nullopt;
+  return LeadingNumber{negative ? -value : value, i + static_cast<std::size_t>(end - rest.data())};
+}
+
+}  // namespace
+
+double readManualMargin(std::string_view text) {
+  const std::optional<LeadingNumber> number = leadingNumber(text);
+  return number ? number->value : 0;
+}
+
+std::optional<double> manualMarginNumber(std::string_view text) {
+  const std::optional<LeadingNumber> number = leadingNumber(text);
+  if (!number) return std::nullopt;
+  for (std::size_t i = number->end; i < text.size(); ++i)
+    if (text[i] != ' ') return std::nullopt;
+  return number->value;
 }
 
 double centreOfGravity(double xnp, double lmue, double sigma) { return xnp - lmue * sigma * 0.01; }

@@ -1,6 +1,7 @@
 #pragma once
 // Stability: the proposed centre of gravity for a static margin, and its texts.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,9 +18,12 @@ struct MarginPair {
 MarginPair marginPair(int solverWingsCount);
 
 /// The manual margin in the text of Edit_Mstab: the leading decimal number (blanks skipped,
-/// optional sign, point as decimal separator, optional exponent); trailing text is ignored.
+/// optional sign, point or comma as decimal separator, optional exponent); trailing text is ignored.
 /// A text that does not start with a number, or a number beyond the double range, gives 0.
 double readManualMargin(std::string_view text);
+
+/// The margin when the whole text (trailing blanks aside) is such a number, for the CLI's --margin.
+std::optional<double> manualMarginNumber(std::string_view text);
 
 /// Centre of gravity for margin sigma (percent): xnp − lmue·sigma·0.01 (mm, positive aft).
 double centreOfGravity(double xnp, double lmue, double sigma);

@@ -95,6 +95,18 @@ TEST(CliCalc, JsonHoldsTheRunAndTheProposal) {
   }
 }
 
+TEST(CliCalc, MarginTakesADecimalComma) {
+  const auto manual = [](const char* margin) {
+    const CliResult r = run({"calc", "--json", "--margin", margin});
+    EXPECT_EQ(r.status, 0) << margin << r.err;
+    const auto j = nlohmann::json::parse(r.out.empty() ? "{}" : r.out);
+    return j.value("xnp", 0.0) - j.value("x_cg_manual", 0.0);  // lmue × margin / 100
+  };
+  EXPECT_DOUBLE_EQ(manual("12,5"), manual("12.5"));
+  EXPECT_NEAR(manual("12,5") / manual("10"), 1.25, 1e-12);
+  EXPECT_EQ(run({"calc", "--margin", "12,5x"}).status, 2);
+}
+
 TEST(CliCalc, GermanLegend) {
   const CliResult r = run({"calc", "--lang", "de"});
   EXPECT_NE(r.out.find("Bezugsfläche (S): 71.82dm^2 \n"), std::string::npos);

@@ -19,10 +19,21 @@ TEST_P(ManualMargin, ReadsTheLeadingDecimalNumber) {
 INSTANTIATE_TEST_SUITE_P(Texts, ManualMargin,
                          ::testing::Values(MarginText{" 7.5", 7.5},  // the slider writes width 4
                                            MarginText{"-2", -2}, MarginText{"+3.25", 3.25}, MarginText{"-.5", -0.5},
-                                           MarginText{"12a", 12}, MarginText{"7,5", 7}, MarginText{"1e1", 10},
-                                           MarginText{"2.5e", 2.5}, MarginText{"", 0}, MarginText{"abc", 0},
-                                           MarginText{"- 5", 0}, MarginText{".", 0}, MarginText{"nan", 0},
-                                           MarginText{"inf", 0}, MarginText{"1e999", 0}));
+                                           MarginText{"12a", 12}, MarginText{"1e1", 10},
+                                           // a comma is a decimal separator too; only the first one
+                                           MarginText{"12,5", 12.5}, MarginText{" -0,25", -0.25}, MarginText{",5", 0.5},
+                                           MarginText{"7,5,3", 7.5}, MarginText{"1.5,2", 1.5}, MarginText{",", 0},
+                                           MarginText{"1,5e1", 15}, MarginText{"2.5e", 2.5}, MarginText{"", 0},
+                                           MarginText{"abc", 0}, MarginText{"- 5", 0}, MarginText{".", 0},
+                                           MarginText{"nan", 0}, MarginText{"inf", 0}, MarginText{"1e999", 0}));
+
+TEST(ManualMargin, CommandLineMarginIsOneWholeNumber) {
+  EXPECT_EQ(manualMarginNumber("12,5"), 12.5);
+  EXPECT_EQ(manualMarginNumber(" 7.5 "), 7.5);
+  EXPECT_EQ(manualMarginNumber("-3"), -3);
+  for (const char* refused : {"12a", "", " ", "abc", "7,5,3", "1e999", "nan"})
+    EXPECT_EQ(manualMarginNumber(refused), std::nullopt) << refused;
+}
 
 TEST(STABIL, CentresOfGravityLieAheadOfTheNeutralPointByTheMargin) {
   // xnp 300, lmue 200; two wings: 8 % → 284, 16 % → 268, manual 7.5 % → 285. One wing: 4 % and 8 %.
