@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "model/numbers.h"
 #include "solver/calculation_output.h"
@@ -91,13 +92,17 @@ bool Button4Click(Document& doc, RunObserver* observer) {
   output->counts = grid.counts;
   notify(observer, RunStage::Grid);
 
-  // The overlap resolution runs even after a refusal; its notice then replaces the refusal's lines.
+  // The overlap resolution runs even after a refusal. Its notice replaces the panel; a refusal's
+  // lines, heading included, follow the notice, so the panel still says why nothing was computed.
   doc.run.flags.wings_moved = false;
+  const std::vector<MessagePanel::Line> refusal =
+      doc.run.flags.calc_failed ? doc.run.panel.entries() : std::vector<MessagePanel::Line>{};
   const Konflikt2Result konflikt = KONFLIKT2(doc.geometry, grid.counts, wingsInUse);
   applyMoves(doc, konflikt, observer);
   if (konflikt.wings_moved) {
     doc.run.flags.wings_moved = true;
     doc.run.panel.replaceAll({{MessageId::Attention}, {MessageId::WingsMoved}}, doc.language);
+    for (const MessagePanel::Line& line : refusal) doc.run.panel.append(line.message, line.language);
   }
   notify(observer, RunStage::Konflikt);
 

@@ -183,13 +183,18 @@ TEST(Refusal, SlenderWingFiveIsRefusedToo) {
   EXPECT_EQ(doc.output, nullptr);
 }
 
-TEST(Refusal, GridFailureWithAMoveShowsOnlyTheMoveNotice) {
+TEST(Refusal, GridFailureWithAMoveShowsTheMoveNoticeAndThenWhy) {
   Document doc = singleRectangle(20000, 30);
   copyWingOneToTwo(doc, 1000, 0);
   EXPECT_FALSE(Button4Click(doc));
   EXPECT_TRUE(doc.run.flags.calc_failed);
+  EXPECT_TRUE(doc.run.flags.wings_moved);
+  EXPECT_EQ(doc.output, nullptr);
+  EXPECT_TRUE(doc.run.panel.visible());
   EXPECT_EQ(doc.run.panel.lines(),
-            (std::vector<std::string>{"Attention:", "Wings are moved automatically in z-direction!"}));
+            (std::vector<std::string>{"Attention:", "Wings are moved automatically in z-direction!", "Error: ",
+                                      "Can not calculate wing-1. ", "Please change this wing (less aspect ratio)!",
+                                      "Can not calculate wing-2. ", "Please change this wing (less aspect ratio)!"}));
 }
 
 TEST(Run, GermanPanelAndSolverWingCountFollowTheForm) {

@@ -182,6 +182,22 @@ TEST_F(WindowTest, WingsInOnePlaneAreMovedAndThePanelSaysSo) {
   EXPECT_EQ(edit("Edit_z2")->text().toStdString(), moved);
 }
 
+TEST_F(WindowTest, ARefusedRunThatMovesWingsStillSaysWhyNothingWasComputed) {
+  open();
+  type("Edit1", "100000");  // wing 1 far too slender for its strips
+  find<QPushButton>("Button4")->click();
+  auto* memo = find<QPlainTextEdit>("Memo1");
+  EXPECT_TRUE(memo->isVisible());
+  const QStringList lines = memo->toPlainText().split('\n');
+  ASSERT_GE(lines.size(), 5);
+  EXPECT_EQ(lines.mid(0, 5),
+            (QStringList{"Attention:", "Wings are moved automatically in z-direction!",
+                         "Error: ", "Can not calculate wing-1. ", "Please change this wing (less aspect ratio)!"}));
+  EXPECT_FALSE(window->document().run.flags.results_valid);
+  EXPECT_FALSE(find<QPushButton>("Button4")->isEnabled());
+  EXPECT_FALSE(find<QToolButton>("SpeedButton4")->isEnabled());
+}
+
 TEST_F(WindowTest, ManualStabilityShowsItsControlsAndTheDistance) {
   open();
   find<QPushButton>("Button4")->click();
