@@ -50,7 +50,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${VOLANTIS4_DOCDIR
         PATTERN "*.vn4")
 
 # The Debian package: dependencies from the binaries' libraries, plus what the window needs at run
-# time that no library link shows (the X11 platform plugin, the fonts of the drawings and the page).
+# time that no library link shows (the X11 platform plugin, the fonts of the drawings and the page;
+# the window's design font prefers the URW sans serif face where it is installed).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME volantis4)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -78,7 +79,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/volantis4/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups-client")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, cups-client")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups, printer-driver-cups-pdf")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
