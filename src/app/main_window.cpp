@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include "print/print_layer.h"
 #include "print/printer_window.h"
@@ -9,6 +10,9 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Volantis4"));
+  // The installed menu entry and icon: the desktop ties the window to them by these names.
+  QApplication::setDesktopFileName(QStringLiteral("volantis4"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("volantis4")));
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
 
