@@ -20,7 +20,8 @@ fi
 
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed'; then
+  # Installed, or installed with its triggers (man-db, mime, icons) still to run: nothing to fetch.
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -qE 'ok (installed|triggers-pending|triggers-awaited)$'; then
     missing+=("$p")
   fi
 done
