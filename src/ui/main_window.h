@@ -103,7 +103,8 @@ class MainWindow : public QMainWindow {
   void BitBtn1Click();
   void german1Click();
   void applyLanguage(Language language);
-  void FormResize();
+  /// The views follow the page size; `sender` is the command the resize runs for (Print keeps printing).
+  void FormResize(Sender sender = Sender::Resize);
   void repaintNow();
 
   // Mouse on the views (main_window_mouse.cpp).

@@ -213,8 +213,8 @@ void MainWindow::applyLanguage(Language language) {
 }
 
 // The views follow the page size; everything else keeps its design place. The recomputations
-// keep the results on show.
-void MainWindow::FormResize() {
+// keep the results on show, and the Calc among them is started by `sender`.
+void MainWindow::FormResize(Sender sender) {
   if (resizing_ || !pageControl_->currentWidget()) return;
   resizing_ = true;
   AircraftPage* a = aircraftPage_;
@@ -236,7 +236,7 @@ void MainWindow::FormResize() {
     a->Image2->resizeImage(layout.image2.width, layout.image2.height);
     a->Image3->move(a->Image3->x(), layout.image3Top);
     a->Image3->resizeImage(layout.image3.width, layout.image3.height);
-    if (calc) afterCalc(Sender::Resize);
+    if (calc) afterCalc(sender);
     drawTopView();
     STABIL(Sender::Resize);
     draw3d();
@@ -246,10 +246,14 @@ void MainWindow::FormResize() {
   resizing_ = false;
 }
 
-// The summary page with the two pictures; the views keep their size.
+// The summary page with the two pictures; the views keep their size. Its Calc is started by
+// printing: it unticks the pressure box as every Calc does, and keeps printing enabled.
 std::function<void(Canvas&)> MainWindow::summaryPage() {
   recomputeForSummary(doc_);
-  showMessagePanel();
+  {
+    const KeepResults keep(doc_);
+    afterCalc(Sender::Print);
+  }
   STABIL(Sender::Print);
   const SystemColours colours = systemColoursFromPalette();
   auto topView = std::make_shared<QImageCanvas>(kTopViewBufferWidth, kTopViewBufferHeight);
@@ -263,7 +267,7 @@ std::function<void(Canvas&)> MainWindow::summaryPage() {
 // File ▸ "Export PDF…": the summary page as a one-page A4 PDF, as a 600-dpi printer would place it.
 void MainWindow::exportPdfClick() {
   const auto page = summaryPage();
-  FormResize();
+  FormResize(Sender::Print);
   const QString path = dialogs_->pdfFileName(this, doc_.language);
   if (path.isEmpty()) return;
   if (!exportSummaryPdf(page, doc_.run.solver_wings_count, path)) {
@@ -282,7 +286,7 @@ void MainWindow::Button6Click() {
     printer_->show();
     printer_->raise();
   }
-  FormResize();
+  FormResize(Sender::Print);
 }
 
 }  // namespace volantis4

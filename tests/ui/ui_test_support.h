@@ -23,6 +23,7 @@ namespace volantis4::testing_support {
 struct DialogScript {
   QString openAnswer;  // the name chosen in the open dialog; empty: cancelled
   QString saveAnswer;  // the name chosen in the save dialog; empty: cancelled
+  QString pdfAnswer;   // the name chosen for "Export PDF…"; empty: cancelled
   SaveAnswer changesAnswer = SaveAnswer::Cancel;
   int openAsked = 0;
   int saveAsked = 0;
@@ -42,6 +43,7 @@ class ScriptedDialogs : public Dialogs {
     ++script_->saveAsked;
     return script_->saveAnswer;
   }
+  QString pdfFileName(QWidget*, Language) override { return script_->pdfAnswer; }
   SaveAnswer askSaveChanges(QWidget*, const QString& fileName, Language language) override {
     script_->questions << fileName;
     script_->questionLanguage = language;
