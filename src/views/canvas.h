@@ -85,7 +85,7 @@ class Canvas {
   virtual void polygon(const std::vector<Point>& points) = 0;
   /// Text (UTF-8) with its top-left corner at (x, y), in the font and its colour, on the brush colour.
   virtual void textOut(int x, int y, std::string_view text) = 0;
-  /// Draws the whole image of `source` scaled into `target`.
+  /// Draws the whole image of `source` scaled into `target`, smoothly (no pixel row or column is dropped).
   virtual void stretchDraw(Rect target, const Canvas& source) = 0;
 
  protected:

@@ -157,10 +157,13 @@ void QImageCanvas::textOut(int x, int y, std::string_view text) {
 void QImageCanvas::stretchDraw(Rect target, const Canvas& source) {
   const auto* other = dynamic_cast<const QImageCanvas*>(&source);
   if (image_->isNull() || other == nullptr || other->image().isNull()) return;
+  const QSize size(target.right - target.left, target.bottom - target.top);
+  if (size.isEmpty()) return;
+  // Smooth scaling: a picture squeezed into fewer rows or columns blends them instead of dropping
+  // whole pixel rows (which cuts letters in half).
+  const QImage scaled = other->image().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   QPainter painter(image_);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(QRect(target.left, target.top, target.right - target.left, target.bottom - target.top),
-                    other->image());
+  painter.drawImage(QPoint(target.left, target.top), scaled);
 }
 
 SystemColours systemColoursFromPalette() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <algorithm>
 
 #include "qt_app.h"
 #include "views/qt_font.h"
@@ -78,16 +79,43 @@ TEST_F(QImageCanvasTest, TextIsDrawnInTheFontColourOnTheBrushColour) {
   EXPECT_EQ(at(c, 5, 3), kWhite);
 }
 
-TEST_F(QImageCanvasTest, StretchDrawScalesTheSourceImage) {
+TEST_F(QImageCanvasTest, StretchDrawFillsTheTargetRectangleOnly) {
   QImageCanvas source(2, 1);
   source.setPenColour(kRed);
   source.moveTo(0, 0);
-  source.lineTo(1, 0);  // left pixel red
+  source.lineTo(1, 0);  // left pixel red, right one white
   QImageCanvas c(10, 10);
   c.stretchDraw({2, 2, 6, 4}, source);
-  EXPECT_EQ(at(c, 3, 3), kRed);
-  EXPECT_EQ(at(c, 4, 2), kWhite);
-  EXPECT_EQ(count(c, kRed), 4);
+  EXPECT_EQ(at(c, 2, 2), kRed);    // the left edge keeps the left pixel's colour
+  EXPECT_EQ(at(c, 5, 3), kWhite);  // the right edge the right one's
+  int outside = 0;
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 10; ++x) outside += (x < 2 || x >= 6 || y < 2 || y >= 4) && at(c, x, y) != kWhite;
+  EXPECT_EQ(outside, 0);
+}
+
+// A picture squeezed into fewer rows (the summary's top view, 330 rows into 312) loses no row. A
+// target row spans H/h source rows; a one-pixel line puts at least half of itself into one target
+// row, which it darkens by at least 0.5·h/H (grey at most 255·(1 − 0.5·h/H)).
+TEST_F(QImageCanvasTest, StretchDrawShrinkingKeepsEveryRow) {
+  struct Case {
+    int sourceWidth, sourceHeight;
+    Rect target;
+  };
+  for (const Case& k : {Case{20, 22, {0, 0, 20, 21}}, Case{20, 330, {0, 42, 21, 354}}}) {
+    for (int row = 0; row < k.sourceHeight; ++row) {
+      QImageCanvas source(k.sourceWidth, k.sourceHeight);
+      source.setPenColour(kBlack);
+      source.moveTo(0, row);
+      source.lineTo(k.sourceWidth, row);
+      QImageCanvas page(k.target.right, k.target.bottom);
+      page.stretchDraw(k.target, source);
+      int darkest = 255;
+      for (int y = k.target.top; y < k.target.bottom; ++y) darkest = std::min(darkest, qGray(page.image().pixel(3, y)));
+      const double h = k.target.bottom - k.target.top;
+      EXPECT_LE(darkest, 255 * (1 - 0.5 * h / k.sourceHeight) + 1) << "source row " << row << " of " << k.sourceHeight;
+    }
+  }
 }
 
 TEST_F(QImageCanvasTest, FarCoordinatesAreClippedNotWrapped) {
