@@ -124,6 +124,13 @@ void MainWindow::connectControls() {
   connectViewMouse();
   connect(memo2_, &QPlainTextEdit::textChanged, this, &MainWindow::remarksEdited);
   connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
+  // A picture moved to a screen of another scale is drawn anew at that scale.
+  for (PlanformImageWidget* image : findChildren<PlanformImageWidget*>())
+    connect(image, &PlanformImageWidget::devicePixelRatioChanged, this, [this] {
+      for (int w = 1; w <= kWingCount; ++w) drawSketch(w);
+      aircraftPage_->drawPositionImages(doc_.language);
+      FormResize();
+    });
 
   const Commands& c = commands_;
   connect(c.Open2, &QAction::triggered, this, [this] { Load1Click(Sender::Open); });

@@ -18,6 +18,7 @@ PlanformImageWidget::PlanformImageWidget(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setCursor(Qt::CrossCursor);
+  canvas_.setDevicePixelRatio(devicePixelRatioF());
 }
 
 void PlanformImageWidget::resizeImage(int width, int height) {
@@ -46,6 +47,11 @@ void PlanformImageWidget::setPointer(PlanformPointer pointer) {
 QSize PlanformImageWidget::sizeHint() const { return {canvas_.width(), canvas_.height()}; }
 
 void PlanformImageWidget::paintEvent(QPaintEvent*) {
+  if (devicePixelRatioF() != canvas_.devicePixelRatio()) {
+    // Moved to a screen of another scale: shown scaled until the owner draws it anew.
+    canvas_.setDevicePixelRatio(devicePixelRatioF());
+    QMetaObject::invokeMethod(this, &PlanformImageWidget::devicePixelRatioChanged, Qt::QueuedConnection);
+  }
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
   painter.drawImage(0, 0, canvas_.image());

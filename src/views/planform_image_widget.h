@@ -15,7 +15,8 @@ class PlanformImageWidget : public QWidget {
  public:
   explicit PlanformImageWidget(QWidget* parent = nullptr);
 
-  /// The persistent canvas this widget shows; call update() after drawing on it.
+  /// The persistent canvas this widget shows, at the screen's device pixel ratio; call update()
+  /// after drawing on it.
   QImageCanvas& canvas() { return canvas_; }
   /// Resizes the widget and its canvas to width x height pixels.
   void resizeImage(int width, int height);
@@ -29,6 +30,8 @@ class PlanformImageWidget : public QWidget {
   void pressed(int x, int y, Qt::MouseButton button, bool shiftAlone);
   void moved(int x, int y, Qt::MouseButtons buttons, bool shiftAlone);
   void released(int x, int y, Qt::MouseButton button, bool shiftAlone);
+  /// The widget is now shown at another device pixel ratio; its picture wants drawing anew.
+  void devicePixelRatioChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -49,21 +49,37 @@ bool isFar(Point p) { return std::abs(static_cast<double>(p.x)) > kFar || std::a
 
 }  // namespace
 
-QImageCanvas::QImageCanvas(int width, int height)
-    : owned_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32), image_(&owned_) {
-  owned_.fill(Qt::white);
+QImageCanvas::QImageCanvas(int width, int height, double devicePixelRatio) : image_(&owned_) {
+  reallocate(width, height, devicePixelRatio);
 }
 
-QImageCanvas::QImageCanvas(QImage* target) : image_(target) {}
+QImageCanvas::QImageCanvas(QImage* target)
+    : image_(target),
+      width_(truncToInt(target->deviceIndependentSize().width() + 0.5)),
+      height_(truncToInt(target->deviceIndependentSize().height() + 0.5)),
+      ratio_(target->devicePixelRatio()) {}
 
-void QImageCanvas::resize(int width, int height) {
-  QImage next(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+// A white image of width x height logical pixels at `ratio`, with the old content drawn at its
+// logical place.
+void QImageCanvas::reallocate(int width, int height, double ratio) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  ratio_ = ratio > 0 ? ratio : 1.0;
+  QImage next(static_cast<int>(std::ceil(width_ * ratio_)), static_cast<int>(std::ceil(height_ * ratio_)),
+              QImage::Format_RGB32);
+  next.setDevicePixelRatio(ratio_);
   next.fill(Qt::white);
   if (!image_->isNull() && !next.isNull()) {
     QPainter painter(&next);
-    painter.drawImage(0, 0, *image_);
+    painter.drawImage(QPointF(0, 0), *image_);
   }
   *image_ = std::move(next);
+}
+
+void QImageCanvas::resize(int width, int height) { reallocate(width, height, ratio_); }
+
+void QImageCanvas::setDevicePixelRatio(double ratio) {
+  if (ratio != ratio_) reallocate(width_, height_, ratio);
 }
 
 void QImageCanvas::preparePen(QPainter& painter) const {
@@ -80,6 +96,10 @@ void QImageCanvas::preparePen(QPainter& painter) const {
 void QImageCanvas::drawLine(Point from, Point to) {
   if (image_->isNull() || from == to) return;
   if ((isFar(from) || isFar(to)) && !clipFar(from, to)) return;
+  if (scaled()) {
+    drawScaledLine(from, to);
+    return;
+  }
   if (penWidth() > 1) {
     QPainter painter(image_);
     preparePen(painter);
@@ -117,10 +137,36 @@ void QImageCanvas::drawLine(Point from, Point to) {
   }
 }
 
+// The same line at the device's resolution, covering what the aliased drawing covers at ratio 1:
+// a 1-pixel line runs through the pixel centres, drawn back by half a pixel along its longer axis
+// so that it covers the start pixel and stops where the end pixel begins; a wider flat-capped
+// stroke runs between its end points, centred on the pixel centres across it when its width is odd.
+void QImageCanvas::drawScaledLine(Point from, Point to) {
+  QPainter painter(image_);
+  preparePen(painter);
+  const double dx = static_cast<double>(to.x) - from.x, dy = static_cast<double>(to.y) - from.y;
+  const bool xMajor = std::abs(dx) >= std::abs(dy);
+  double shiftX = 0, shiftY = 0;
+  if (penWidth() <= 1) {
+    shiftX = xMajor ? (dx < 0 ? 1.0 : 0.0) : 0.5;
+    shiftY = xMajor ? 0.5 : (dy < 0 ? 1.0 : 0.0);
+  } else if (penWidth() % 2 == 1) {
+    (xMajor ? shiftY : shiftX) = 0.5;
+  }
+  painter.drawLine(QPointF(from.x + shiftX, from.y + shiftY), QPointF(to.x + shiftX, to.y + shiftY));
+}
+
 void QImageCanvas::fillRect(Rect rect) {
   if (image_->isNull() || rect.right <= rect.left || rect.bottom <= rect.top) return;
   QPainter painter(image_);
   preparePen(painter);
+  if (scaled()) {
+    const QRectF area(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    painter.fillRect(area, toQColor(brushColour()));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
+    return;
+  }
   const QRect area(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
   painter.fillRect(area, toQColor(brushColour()));
   painter.setBrush(Qt::NoBrush);
@@ -135,6 +181,7 @@ void QImageCanvas::polygon(const std::vector<Point>& points) {
   for (const Point& p : points) shape << QPoint(p.x, p.y);
   QPainter painter(image_);
   preparePen(painter);
+  if (scaled()) painter.translate(0.5, 0.5);  // pixel centres, as the aliased drawing at ratio 1
   painter.drawPolygon(shape);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <cmath>
 
 #include "qt_app.h"
 #include "views/qt_font.h"
@@ -145,11 +146,76 @@ TEST_F(QImageCanvasTest, BorrowedImageIsPaintedAndResizedKeepingItsContent) {
   EXPECT_EQ(image.pixel(6, 0), qRgb(255, 255, 255));
 }
 
+// The same axis-aligned drawing at ratio 1 and 2: every logical pixel becomes a 2 x 2 block of
+// the same colour, so the picture keeps its geometry and only gains resolution.
+TEST_F(QImageCanvasTest, AtRatioTwoEveryLogicalPixelBecomesATwoByTwoBlock) {
+  auto draw = [](QImageCanvas& c) {
+    c.setBrushColour({255, 255, 225});
+    c.setPenColour(kGrey);
+    c.fillRect({0, 0, 20, 16});
+    c.setPenColour(kRed);
+    c.moveTo(2, 3);
+    c.lineTo(8, 3);   // right
+    c.lineTo(8, 10);  // down
+    c.moveTo(15, 14);
+    c.lineTo(11, 14);  // left
+    c.moveTo(18, 13);
+    c.lineTo(18, 9);  // up
+    c.setPenColour(kBlack);
+    c.setBrushColour(kAqua);
+    c.polygon({{10, 2}, {15, 2}, {15, 6}, {10, 6}});
+    c.setPenColour(kBlue);
+    c.setPenWidth(2);
+    c.moveTo(3, 12);
+    c.lineTo(7, 12);
+  };
+  QImageCanvas plain(20, 16);
+  QImageCanvas sharp(20, 16, 2.0);
+  draw(plain);
+  draw(sharp);
+  ASSERT_EQ(sharp.width(), 20);
+  ASSERT_EQ(sharp.height(), 16);
+  ASSERT_EQ(sharp.image().size(), QSize(40, 32));
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 20; ++x)
+      for (int d = 0; d < 4; ++d)
+        ASSERT_EQ(sharp.image().pixel(2 * x + d % 2, 2 * y + d / 2), plain.image().pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(QImageCanvasTest, ANewRatioKeepsTheLogicalSizeAndTheContent) {
+  QImageCanvas c(6, 4);
+  c.setBrushColour(kYellow);
+  c.setPenColour(kYellow);
+  c.fillRect({0, 0, 3, 4});
+  c.setDevicePixelRatio(1.5);
+  EXPECT_EQ(c.width(), 6);
+  EXPECT_EQ(c.image().size(), QSize(9, 6));
+  EXPECT_EQ(c.image().pixel(1, 1), qRgb(255, 255, 0));
+  EXPECT_EQ(c.image().pixel(8, 5), qRgb(255, 255, 255));
+  c.resize(4, 2);
+  EXPECT_EQ(c.image().size(), QSize(6, 3));
+}
+
 }  // namespace
 }  // namespace volantis4
 
 namespace volantis4 {
 namespace {
+
+// Fractional advances snapped glyph by glyph give uneven gaps ("m m"); whole-pixel advances
+// keep the spacing of the picture texts even.
+TEST(QtFont, PictureTextAdvancesByWholePixels) {
+  testing_support::qtApp();
+  for (int size : {8, 10, 12}) {
+    Font sans;
+    sans.size = size;
+    const QFontMetricsF metrics(qtFontFor(sans));
+    for (const char* text : {"m", "mm", "Flugrichtung", "71.82dm^2"}) {
+      const double advance = metrics.horizontalAdvance(QString::fromLatin1(text));
+      EXPECT_EQ(advance, std::round(advance)) << size << " " << text;
+    }
+  }
+}
 
 TEST(QtFont, CourierResolvesToAFixedWidthFaceWithANinePixelCell) {
   testing_support::qtApp();
