@@ -208,7 +208,8 @@ void QImageCanvas::stretchDraw(Rect target, const Canvas& source) {
   if (size.isEmpty()) return;
   // Smooth scaling: a picture squeezed into fewer rows or columns blends them instead of dropping
   // whole pixel rows (which cuts letters in half).
-  const QImage scaled = other->image().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QImage scaled = other->image().scaled(size * ratio_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  scaled.setDevicePixelRatio(ratio_);
   QPainter painter(image_);
   painter.drawImage(QPoint(target.left, target.top), scaled);
 }
