@@ -16,9 +16,13 @@ int digitValue(char c, int base) {
 
 }  // namespace
 
-std::int32_t readField(std::string_view text) {
+std::int32_t readField(std::string_view text) { return explainField(text).value; }
+
+FieldReading explainField(std::string_view text) {
+  FieldReading out;
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  if (i == text.size()) return out;
 
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -41,12 +45,20 @@ std::int32_t readField(std::string_view text) {
     magnitude = magnitude * base + d;
     if (magnitude > kFieldLimit) magnitude = kFieldLimit + 1;  // keeps the accumulator bounded
   }
-  if (!anyDigit) return 0;
-  if (magnitude > kFieldLimit) magnitude = kFieldLimit;
+  if (!anyDigit) {
+    out.noDigit = true;
+    return out;
+  }
+  if (magnitude > kFieldLimit) {
+    magnitude = kFieldLimit;
+    out.clamped = true;
+  }
 
-  const bool stoppedEarly = i < text.size();
+  out.junkIgnored = i < text.size();
+  out.signDropped = negative && out.junkIgnored;
   const auto value = static_cast<std::int32_t>(magnitude);
-  return (negative && !stoppedEarly) ? -value : value;
+  out.value = (negative && !out.junkIgnored) ? -value : value;
+  return out;
 }
 
 }  // namespace volantis4

@@ -15,4 +15,21 @@ inline constexpr std::int32_t kFieldLimit = 99'999'999;
 /// the digits before count but the sign is not applied ("-12a" gives 12); no digit gives 0.
 std::int32_t readField(std::string_view text);
 
+/// How a field's text was read, for the feedback beside the field. A text that is empty or all
+/// blanks reads as 0 and counts as whole.
+struct FieldReading {
+  std::int32_t value = 0;    // what readField gives
+  bool junkIgnored = false;  // reading stopped before the end of the text
+  bool signDropped = false;  // a minus sign was not applied because reading stopped early
+  bool clamped = false;      // the number lay beyond ±kFieldLimit
+  bool noDigit = false;      // something other than blanks, but no digit: read as 0
+
+  /// The text was read whole as the number it shows.
+  bool whole() const { return !junkIgnored && !signDropped && !clamped && !noDigit; }
+  bool operator==(const FieldReading&) const = default;
+};
+
+/// The reading of `text` with how it went; its value is readField(text).
+FieldReading explainField(std::string_view text);
+
 }  // namespace volantis4

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace volantis4 {
 namespace {
 
@@ -31,6 +33,38 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadField,
                                            ReadCase{"-99999999999", -99999999},
                                            ReadCase{"$FFFFFFFFFFFFFFFFFFFF", 99999999},
                                            ReadCase{"123456789012345678901234567890x", 99999999}));
+
+// How each text was read: J junk ignored, S sign dropped, C clamped, N no digit.
+struct ExplainCase {
+  const char* text;
+  int value;
+  const char* how;
+};
+
+class ExplainField : public ::testing::TestWithParam<ExplainCase> {};
+
+TEST_P(ExplainField, SaysHowTheTextWasRead) {
+  const ExplainCase& c = GetParam();
+  const FieldReading r = explainField(c.text);
+  const std::string how = c.how;
+  EXPECT_EQ(r.value, c.value);
+  EXPECT_EQ(r.junkIgnored, how.find('J') != std::string::npos);
+  EXPECT_EQ(r.signDropped, how.find('S') != std::string::npos);
+  EXPECT_EQ(r.clamped, how.find('C') != std::string::npos);
+  EXPECT_EQ(r.noDigit, how.find('N') != std::string::npos);
+  EXPECT_EQ(r.whole(), how.empty());
+  EXPECT_EQ(r.value, readField(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExplainField,
+    ::testing::Values(ExplainCase{"220", 220, ""}, ExplainCase{" -220", -220, ""}, ExplainCase{"+35", 35, ""},
+                      ExplainCase{"$1F", 31, ""}, ExplainCase{"", 0, ""}, ExplainCase{"   ", 0, ""},
+                      ExplainCase{"99999999", 99999999, ""}, ExplainCase{"12a", 12, "J"}, ExplainCase{"3.9", 3, "J"},
+                      ExplainCase{"12 ", 12, "J"}, ExplainCase{"-12a", 12, "JS"}, ExplainCase{"-12 ", 12, "JS"},
+                      ExplainCase{"100000000", 99999999, "C"}, ExplainCase{"-123456789", -99999999, "C"},
+                      ExplainCase{"-123456789x", 99999999, "CJS"}, ExplainCase{"abc", 0, "N"}, ExplainCase{"-", 0, "N"},
+                      ExplainCase{"0x", 0, "N"}, ExplainCase{"--5", 0, "N"}));
 
 }  // namespace
 }  // namespace volantis4
