@@ -1,9 +1,15 @@
 #pragma once
-// The main menu (File, Edit, Language, Info) and the tool bar of five buttons with the
-// file-name label: built once, captions from the language table.
+// The window's commands: each one QAction, built once from one table row and shown in the main
+// menu (File, Edit, Language, Info) and, where it has a button, on the tool bar beside the
+// file-name label. Captions come from the language table.
 
+#include <QIcon>
+#include <QKeySequence>
 #include <QString>
 #include <array>
+#include <functional>
+#include <optional>
+#include <vector>
 
 #include "model/language.h"
 
@@ -11,47 +17,94 @@ class QAction;
 class QLabel;
 class QMainWindow;
 class QMenu;
-class QToolButton;
 class QWidget;
 
 namespace volantis4 {
 
-struct Commands {
-  QMenu* fileMenu = nullptr;
-  QAction* Open2 = nullptr;
-  QAction* Save2 = nullptr;  // Save as
-  QAction* Save3 = nullptr;  // Save
-  QAction* Print1 = nullptr;
-  QAction* ExportPdf1 = nullptr;  // the summary page as a PDF file, enabled with Print
-  QAction* Exit1 = nullptr;
-  QMenu* editMenu = nullptr;
-  QAction* wing11 = nullptr;
-  QAction* wing21 = nullptr;
-  QAction* wing31 = nullptr;
-  QAction* aircraft1 = nullptr;
-  QAction* CopyWing1 = nullptr;
-  QAction* InsertCopiedWing1 = nullptr;
-  std::array<QAction*, 5> chng{};  // chng1 … chng5
-  QMenu* languageMenu = nullptr;
-  QAction* german1 = nullptr;
-  QAction* french1 = nullptr;   // hidden, disabled
-  QAction* spanish1 = nullptr;  // hidden, disabled
-  QAction* Info1 = nullptr;
-  // Tool bar SpeedButton1 … 5: Open File, Save File as, Save File, Calc, Print.
-  std::array<QToolButton*, 5> speedButtons{};
-  QLabel* Lab_FName = nullptr;
+/// Every command of the menu and the tool bar.
+enum class Command {
+  Open,
+  SaveAs,
+  Save,
+  Calc,  // tool bar only
+  Print,
+  ExportPdf,
+  Exit,
+  Wing1,
+  Wing2,
+  Wing3,
+  Aircraft,
+  CopyWing,
+  InsertCopiedWing,
+  Exchange1,
+  Exchange2,
+  Exchange3,
+  Exchange4,
+  Exchange5,
+  SwitchLanguage,
+  French,   // hidden, disabled
+  Spanish,  // hidden, disabled
+  Info,
+};
+inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Info) + 1;
+/// The command `offset` places after `first` in a numbered run (Exchange1 + 2 = Exchange3).
+constexpr Command nthCommand(Command first, int offset) {
+  return static_cast<Command>(static_cast<int>(first) + offset);
+}
 
-  /// Save on the tool bar and in the menu.
-  void setSaveEnabled(bool enabled);
-  /// Print on the tool bar and in the menu.
-  void setPrintEnabled(bool enabled);
-  /// The menu captions of `language`.
+/// Where a command stands in the main menu.
+enum class MenuPlace { File, Edit, Language, MenuBar, None };
+
+/// A command's button on the tool bar (23 × 22 pixels at the top of the bar).
+struct ToolBarButton {
+  const char* name;  // objectName, SpeedButton1 … 5
+  int x;             // left edge on the tool bar, pixels
+  QIcon icon;
+  TextId hint;  // the button's tooltip
+};
+
+/// One row of the command table: everything the window knows about one command. The rows'
+/// order is the order of the menu items and of the tool-bar buttons.
+struct CommandRow {
+  Command command;
+  const char* name;  // the action's objectName
+  MenuPlace menu = MenuPlace::None;
+  bool separatorBefore = false;
+  std::optional<TextId> caption{};         // menu caption in either language
+  std::optional<TextId> builtinCaption{};  // the caption the window is built with, where it differs
+  std::optional<ToolBarButton> button{};
+  bool enabled = true;  // at start
+  bool visible = true;
+  std::optional<Command> enabledWith{};  // enabled and disabled together with that command
+  QKeySequence shortcut{};               // none so far
+  std::function<void()> slot{};          // runs when the command is triggered
+};
+
+class Commands {
+ public:
+  /// The command's action (shared by its menu item and its tool-bar button).
+  QAction* action(Command command) const { return actions_[index(command)]; }
+  /// Enables or disables the command everywhere it is shown, with the commands that follow it.
+  void setEnabled(Command command, bool enabled);
+  bool isEnabled(Command command) const;
+  /// The menu captions and hints of `language`.
   void applyCaptions(Language language);
   /// The captions the window is built with.
   void applyBuiltinCaptions();
+
+  QLabel* Lab_FName = nullptr;  // the current file name, right-aligned on the tool bar
+
+ private:
+  friend Commands buildCommands(QMainWindow* window, QWidget* toolBar, std::vector<CommandRow> rows);
+  static std::size_t index(Command command) { return static_cast<std::size_t>(command); }
+
+  std::vector<CommandRow> rows_;
+  std::array<QAction*, kCommandCount> actions_{};
+  std::array<QMenu*, 3> menus_{};  // File, Edit, Language
 };
 
-/// Builds the menu of `window` and the tool bar on `toolBar` (a strip 22 pixels high).
-Commands buildCommands(QMainWindow* window, QWidget* toolBar);
+/// Builds one action per row of `rows` (each command exactly once), the menu of `window` and the
+/// tool bar on `toolBar` (a strip 22 pixels high), and connects each action to its slot.
+Commands buildCommands(QMainWindow* window, QWidget* toolBar, std::vector<CommandRow> rows);
 
 }  // namespace volantis4

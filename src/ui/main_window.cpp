@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QLineEdit>
@@ -9,8 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
-#include <QToolButton>
 
 #include "model/field_names.h"
 #include "ui/aircraft_page.h"
@@ -54,7 +55,7 @@ void MainWindow::buildWindow() {
   toolBar_->setObjectName(QStringLiteral("ToolBar1"));
   toolBar_->setGeometry(0, 0, kClientSize.width(), kToolBarHeight);
   client->installEventFilter(this);
-  commands_ = buildCommands(this, toolBar_);
+  commands_ = buildCommands(this, toolBar_, commandTable());
 
   pageControl_ = new QTabWidget(client);
   pageControl_->setObjectName(QStringLiteral("PageControl1"));
@@ -85,10 +86,6 @@ void MainWindow::buildWindow() {
   for (int w = 1; w <= kWingCount; ++w)
     pageControl_->setTabText(w, qtext(nthText(TextId::BuiltinTabWing1, w - 1), Language::English));
   pageControl_->setTabText(kWingCount + 1, qtext(TextId::BuiltinTabRemarks, Language::English));
-
-  // The Aircraft page is shown first: copy and insert have no wing to act on there.
-  commands_.CopyWing1->setEnabled(false);
-  commands_.InsertCopiedWing1->setEnabled(false);
 
   resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
   setMinimumSize(size());
@@ -131,36 +128,85 @@ void MainWindow::connectControls() {
       aircraftPage_->drawPositionImages(doc_.language);
       FormResize();
     });
+}
 
-  const Commands& c = commands_;
-  connect(c.Open2, &QAction::triggered, this, [this] { Load1Click(Sender::Open); });
-  connect(c.speedButtons[0], &QToolButton::clicked, this, [this] { Load1Click(Sender::Open); });
-  connect(c.Save2, &QAction::triggered, this, [this] { Save1Click(true); });
-  connect(c.speedButtons[1], &QToolButton::clicked, this, [this] { Save1Click(true); });
-  connect(c.Save3, &QAction::triggered, this, [this] { Save1Click(false); });
-  connect(c.speedButtons[2], &QToolButton::clicked, this, [this] { Save1Click(false); });
-  connect(c.Print1, &QAction::triggered, this, &MainWindow::Button6Click);
-  connect(c.speedButtons[4], &QToolButton::clicked, this, &MainWindow::Button6Click);
-  connect(c.ExportPdf1, &QAction::triggered, this, &MainWindow::exportPdfClick);
-  connect(c.speedButtons[3], &QToolButton::clicked, this, &MainWindow::Button4Click);
-  connect(c.Exit1, &QAction::triggered, this, &MainWindow::close);
-  connect(c.wing11, &QAction::triggered, this, [this] { editWingClick(1); });
-  connect(c.wing21, &QAction::triggered, this, [this] { editWingClick(2); });
-  connect(c.wing31, &QAction::triggered, this, [this] { editWingClick(3); });
-  connect(c.aircraft1, &QAction::triggered, this, &MainWindow::aircraft1Click);
-  connect(c.CopyWing1, &QAction::triggered, this, [this] {
-    const int w = activeWing();
-    if (w == 0) return;
-    copied_ = beforeMenuCopy(w);
-    copyWing(w);
-  });
-  connect(c.InsertCopiedWing1, &QAction::triggered, this, [this] {
-    if (const int w = activeWing(); w != 0) insertCopiedWing(w);
-  });
-  for (int k = 1; k <= 5; ++k)
-    connect(c.chng[static_cast<std::size_t>(k - 1)], &QAction::triggered, this, [this, k] { exchangeWings(k); });
-  connect(c.german1, &QAction::triggered, this, &MainWindow::german1Click);
-  connect(c.Info1, &QAction::triggered, this, &MainWindow::BitBtn1Click);
+// Every command once: its action's name, menu place and captions, its tool-bar button, whether it
+// is enabled at start, and what it does.
+std::vector<CommandRow> MainWindow::commandTable() {
+  const auto icon = [](QStyle::StandardPixmap pixmap) { return QApplication::style()->standardIcon(pixmap); };
+  const QIcon printIcon = QIcon::fromTheme(QStringLiteral("document-print"), icon(QStyle::SP_FileDialogDetailedView));
+  // clang-format off
+  return {
+      // File. Save and Print wait for something to save or print; Export PDF follows Print.
+      {.command = Command::Open, .name = "Open2", .menu = MenuPlace::File, .caption = TextId::MenuOpen,
+       .button = ToolBarButton{"SpeedButton1", 2, icon(QStyle::SP_DialogOpenButton), TextId::HintOpen},
+       .slot = [this] { Load1Click(Sender::Open); }},
+      {.command = Command::SaveAs, .name = "Save2", .menu = MenuPlace::File, .caption = TextId::MenuSaveAs,
+       .button = ToolBarButton{"SpeedButton2", 28, icon(QStyle::SP_FileDialogNewFolder), TextId::HintSaveAs},
+       .slot = [this] { Save1Click(true); }},
+      {.command = Command::Save, .name = "Save3", .menu = MenuPlace::File, .caption = TextId::MenuSave,
+       .button = ToolBarButton{"SpeedButton3", 54, icon(QStyle::SP_DialogSaveButton), TextId::HintSave},
+       .enabled = false, .slot = [this] { Save1Click(false); }},
+      // Calc is on the tool bar only, right of Print (its row stands here: the buttons are made in name order).
+      {.command = Command::Calc, .name = "Calc1",
+       .button = ToolBarButton{"SpeedButton4", 106, icon(QStyle::SP_MediaPlay), TextId::HintCalc},
+       .slot = [this] { Button4Click(); }},
+      {.command = Command::Print, .name = "Print1", .menu = MenuPlace::File, .caption = TextId::MenuPrint,
+       .button = ToolBarButton{"SpeedButton5", 80, printIcon, TextId::HintPrint},
+       .enabled = false, .slot = [this] { Button6Click(); }},
+      {.command = Command::ExportPdf, .name = "ExportPdf1", .menu = MenuPlace::File, .caption = TextId::MenuExportPdf,
+       .enabled = false, .enabledWith = Command::Print, .slot = [this] { exportPdfClick(); }},
+      {.command = Command::Exit, .name = "Exit1", .menu = MenuPlace::File, .separatorBefore = true,
+       .caption = TextId::MenuExit, .slot = [this] { close(); }},
+
+      // Edit. The Aircraft page is shown first: copy and insert have no wing to act on there.
+      {.command = Command::Wing1, .name = "wing11", .menu = MenuPlace::Edit, .caption = TextId::MenuWing1,
+       .builtinCaption = TextId::BuiltinMenuWing1, .slot = [this] { editWingClick(1); }},
+      {.command = Command::Wing2, .name = "wing21", .menu = MenuPlace::Edit, .caption = TextId::MenuWing2,
+       .builtinCaption = TextId::BuiltinMenuWing2, .slot = [this] { editWingClick(2); }},
+      {.command = Command::Wing3, .name = "wing31", .menu = MenuPlace::Edit, .caption = TextId::MenuWing3,
+       .builtinCaption = TextId::BuiltinMenuWing3, .enabled = false, .slot = [this] { editWingClick(3); }},
+      {.command = Command::Aircraft, .name = "aircraft1", .menu = MenuPlace::Edit, .caption = TextId::MenuAircraft,
+       .slot = [this] { aircraft1Click(); }},
+      {.command = Command::CopyWing, .name = "CopyWing1", .menu = MenuPlace::Edit, .separatorBefore = true,
+       .caption = TextId::MenuCopyWing, .enabled = false, .slot = [this] { copyWingClick(); }},
+      {.command = Command::InsertCopiedWing, .name = "InsertCopiedWing1", .menu = MenuPlace::Edit,
+       .caption = TextId::MenuInsertCopiedWing, .enabled = false, .slot = [this] { insertCopiedWingClick(); }},
+      {.command = Command::Exchange1, .name = "chng1", .menu = MenuPlace::Edit, .separatorBefore = true,
+       .caption = TextId::MenuExchange1, .slot = [this] { exchangeWings(1); }},
+      {.command = Command::Exchange2, .name = "chng2", .menu = MenuPlace::Edit, .caption = TextId::MenuExchange2,
+       .slot = [this] { exchangeWings(2); }},
+      {.command = Command::Exchange3, .name = "chng3", .menu = MenuPlace::Edit, .caption = TextId::MenuExchange3,
+       .slot = [this] { exchangeWings(3); }},
+      {.command = Command::Exchange4, .name = "chng4", .menu = MenuPlace::Edit, .caption = TextId::MenuExchange4,
+       .slot = [this] { exchangeWings(4); }},
+      {.command = Command::Exchange5, .name = "chng5", .menu = MenuPlace::Edit, .caption = TextId::MenuExchange5,
+       .slot = [this] { exchangeWings(5); }},
+
+      // Language: the item names the other language; French and Spanish are kept hidden.
+      {.command = Command::SwitchLanguage, .name = "german1", .menu = MenuPlace::Language,
+       .caption = TextId::MenuLanguageItem, .slot = [this] { german1Click(); }},
+      {.command = Command::French, .name = "french1", .menu = MenuPlace::Language, .caption = TextId::MenuFrench,
+       .enabled = false, .visible = false},
+      {.command = Command::Spanish, .name = "spanish1", .menu = MenuPlace::Language, .caption = TextId::MenuSpanish,
+       .enabled = false, .visible = false},
+
+      {.command = Command::Info, .name = "Info1", .menu = MenuPlace::MenuBar, .caption = TextId::MenuInfo,
+       .slot = [this] { BitBtn1Click(); }},
+  };
+  // clang-format on
+}
+
+// Edit > Copy Wing and Insert Copied Wing act on the wing of the active page.
+void MainWindow::copyWingClick() {
+  const int w = activeWing();
+  if (w == 0) return;
+  copied_ = beforeMenuCopy(w);
+  copyWing(w);
+}
+
+void MainWindow::insertCopiedWingClick() {
+  if (const int w = activeWing(); w != 0) insertCopiedWing(w);
 }
 
 int MainWindow::activeWing() const {

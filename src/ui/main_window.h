@@ -60,6 +60,9 @@ class MainWindow : public QMainWindow {
   // Construction (main_window.cpp).
   void buildWindow();
   void connectControls();
+  std::vector<CommandRow> commandTable();
+  void copyWingClick();
+  void insertCopiedWingClick();
   void Create1(const QStringList& arguments);
   WingPage* page(int w) const { return wingPages_[static_cast<std::size_t>(w - 1)]; }
   /// The wing of the active page, 0 on the Aircraft and Remarks pages.

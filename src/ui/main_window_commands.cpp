@@ -63,7 +63,7 @@ void MainWindow::Button4Click() {
   if (pageControl_->currentWidget() != a) showPage(a);
   a->Label_w->show();
   a->Button4->hide();
-  commands_.speedButtons[3]->setEnabled(false);
+  commands_.setEnabled(Command::Calc, false);
   a->Memo1->clear();
   a->Memo1->hide();
   repaintNow();
@@ -78,13 +78,13 @@ void MainWindow::Button4Click() {
     a->Image2->setCursor(Qt::DragMoveCursor);
     STABIL(Sender::Run);
     FormResize();
-    commands_.setPrintEnabled(true);
+    commands_.setEnabled(Command::Print, true);
     for (WingPage* p : wingPages_) p->showAerodynamicCentre(true);
   }
   a->Label_w->hide();
   a->Button4->show();
   a->Button4->setEnabled(false);
-  commands_.speedButtons[3]->setEnabled(false);
+  commands_.setEnabled(Command::Calc, false);
   QApplication::beep();
 }
 
@@ -150,11 +150,11 @@ void MainWindow::PageControl1Change() {
   QWidget* current = pageControl_->currentWidget();
   const int w = activeWing();
   if (w >= 1 && w <= 3) {
-    commands_.CopyWing1->setEnabled(true);
-    commands_.InsertCopiedWing1->setEnabled(copied_.insertAvailable());
+    commands_.setEnabled(Command::CopyWing, true);
+    commands_.setEnabled(Command::InsertCopiedWing, copied_.insertAvailable());
   } else if (current == aircraftPage_ || current == remarksPage_) {
-    commands_.CopyWing1->setEnabled(false);
-    commands_.InsertCopiedWing1->setEnabled(false);
+    commands_.setEnabled(Command::CopyWing, false);
+    commands_.setEnabled(Command::InsertCopiedWing, false);
   }
   if (!doc_.run.flags.results_valid) runCalc(Sender::Other);
 }
@@ -171,14 +171,14 @@ void MainWindow::showPage(QWidget* sheet) {
 
 void MainWindow::editWingClick(int w) {
   showPage(page(w));
-  commands_.CopyWing1->setEnabled(true);
-  if (copied_.insertAvailable()) commands_.InsertCopiedWing1->setEnabled(true);
+  commands_.setEnabled(Command::CopyWing, true);
+  if (copied_.insertAvailable()) commands_.setEnabled(Command::InsertCopiedWing, true);
 }
 
 void MainWindow::aircraft1Click() {
   showPage(aircraftPage_);
-  commands_.CopyWing1->setEnabled(false);
-  commands_.InsertCopiedWing1->setEnabled(false);
+  commands_.setEnabled(Command::CopyWing, false);
+  commands_.setEnabled(Command::InsertCopiedWing, false);
 }
 
 void MainWindow::BitBtn1Click() {

@@ -78,7 +78,7 @@ void MainWindow::afterCalc(Sender sender) {
     resetZoom();
     a->Image2->setCursor(Qt::ArrowCursor);
     a->Button4->setEnabled(true);
-    commands_.speedButtons[3]->setEnabled(true);
+    commands_.setEnabled(Command::Calc, true);
     for (WingPage* p : wingPages_) p->showAerodynamicCentre(false);
     a->Label21->setText(QStringLiteral("%"));
   }
@@ -86,7 +86,7 @@ void MainWindow::afterCalc(Sender sender) {
   drawTopView();
   draw3d();
   a->drawPositionImages(doc_.language);
-  if (sender != Sender::Print) commands_.setPrintEnabled(false);
+  if (sender != Sender::Print) commands_.setEnabled(Command::Print, false);
   showMessagePanel();
 }
 
@@ -94,7 +94,7 @@ void MainWindow::afterCalc(Sender sender) {
 // the ones that keep the results (resize, print): after a complete run Calc stays disabled until
 // the geometry changes.
 void MainWindow::showWing(int w) {
-  if (!doc_.run.flags.keep_results) commands_.speedButtons[3]->setEnabled(true);
+  if (!doc_.run.flags.keep_results) commands_.setEnabled(Command::Calc, true);
   page(w)->showFigures(resultLabels(doc_.geometry.figure(w), w), stationCaptions(doc_.geometry.wing(w)));
   // The aerodynamic-centre mark needs this run's results; results loaded from a file carry none.
   const RunFlags& f = doc_.run.flags;
@@ -121,11 +121,11 @@ void MainWindow::Space1() {
 void MainWindow::showWingsCount(int n) {
   for (int w = 1; w <= kWingCount; ++w) pageControl_->setTabVisible(pageControl_->indexOf(page(w)), w <= n);
   aircraftPage_->showWingsInUse(n);
-  commands_.wing21->setEnabled(n >= 2);
-  commands_.wing31->setEnabled(n >= 3);
+  commands_.setEnabled(Command::Wing2, n >= 2);
+  commands_.setEnabled(Command::Wing3, n >= 3);
   for (int k = 1; k <= 5; ++k)
-    commands_.chng[static_cast<std::size_t>(k - 1)]->setEnabled(
-        exchangeEnabled(static_cast<ExchangeCommand>(k - 1), n));
+    commands_.setEnabled(nthCommand(Command::Exchange1, k - 1),
+                         exchangeEnabled(static_cast<ExchangeCommand>(k - 1), n));
 }
 
 void MainWindow::showForm() {

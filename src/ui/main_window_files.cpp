@@ -77,7 +77,7 @@ void MainWindow::loadCommandLineFile(const QString& argument) {
     takeLoaded(aircraft.form, aircraft.results);
   }
   runCalc(Sender::Other);
-  commands_.setSaveEnabled(true);
+  commands_.setEnabled(Command::Save, true);
   showPage(aircraftPage_);
   doc_.run.flags.grid_valid = false;
   if (doc_.results.sb > 0) {
@@ -117,7 +117,7 @@ void MainWindow::Load1Click(Sender sender) {
   setInsertEnabled(readable);
 
   runCalc(sender);
-  commands_.setSaveEnabled(true);
+  commands_.setEnabled(Command::Save, true);
   if (aircraftPage_->RadioButton15->isChecked()) {
     stabilityModeClicked(false);
   } else {
@@ -140,7 +140,7 @@ void MainWindow::Save1Click(bool saveAs) {
     const QString chosen = dialogs_->saveFileName(this);
     if (!chosen.isEmpty()) {
       fileName_ = chosen.toStdString();
-      commands_.setSaveEnabled(true);
+      commands_.setEnabled(Command::Save, true);
       write = true;
     }
   }
@@ -175,12 +175,12 @@ bool MainWindow::maySetAsideChanges() {
     case SaveAnswer::Save:
       break;
   }
-  if (!commands_.Save3->isEnabled()) {
+  if (!commands_.isEnabled(Command::Save)) {
     // No name chosen yet: saving needs one, and cancelling the dialog keeps everything.
     const QString chosen = dialogs_->saveFileName(this);
     if (chosen.isEmpty()) return false;
     fileName_ = chosen.toStdString();
-    commands_.setSaveEnabled(true);
+    commands_.setEnabled(Command::Save, true);
   }
   fileName_ = adjustFileName(fileName_);
   return saveTo(fileName_);
@@ -220,7 +220,7 @@ void MainWindow::setInsertEnabled(bool enabled) {
 }
 
 void MainWindow::copyWing(int w) {
-  commands_.setSaveEnabled(true);
+  commands_.setEnabled(Command::Save, true);
   std::optional<AircraftResults> results;
   if (doc_.run.flags.results_valid) results = doc_.results;
   if (const auto error = Save_Wing(kClipboard, doc_.form, w, results)) {
@@ -229,7 +229,8 @@ void MainWindow::copyWing(int w) {
   }
   copied_ = afterCopy(copied_);
   setInsertEnabled(true);
-  if (const int active = activeWing(); active >= 1 && active <= 3) commands_.InsertCopiedWing1->setEnabled(true);
+  if (const int active = activeWing(); active >= 1 && active <= 3)
+    commands_.setEnabled(Command::InsertCopiedWing, true);
 }
 
 void MainWindow::insertCopiedWing(int w) {

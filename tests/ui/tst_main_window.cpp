@@ -228,6 +228,37 @@ TEST_F(WindowTest, PrintKeepsTheResultsAndOpensThePrinterWindow) {
   window.reset();  // the printer window goes before its print layer
 }
 
+// The tool bar's buttons: place, hint in either language, and one enabling shared with the menu.
+TEST_F(WindowTest, ToolBarButtonsKeepTheirHintsAndFollowTheirMenuItems) {
+  open();
+  struct Button {
+    const char* name;
+    int x;
+    const char* hint;
+  };
+  const std::array<Button, 5> buttons{{{"SpeedButton1", 2, "Open File"},
+                                       {"SpeedButton2", 28, "Save File as"},
+                                       {"SpeedButton3", 54, "Save File"},
+                                       {"SpeedButton4", 106, "Calc"},
+                                       {"SpeedButton5", 80, "Print"}}};
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const Button& b : buttons) {
+      EXPECT_EQ(find<QToolButton>(b.name)->geometry(), QRect(b.x, 0, 23, 22)) << b.name;
+      EXPECT_EQ(find<QToolButton>(b.name)->toolTip(), b.hint) << b.name << " pass " << pass;
+    }
+    action("german1")->trigger();
+  }
+  EXPECT_EQ(action("Save3")->text(), "Save");  // the menu keeps its caption beside the hint
+  EXPECT_FALSE(find<QToolButton>("SpeedButton3")->isEnabled());
+  action("Open2")->trigger();  // the dialog is cancelled; Save is enabled all the same
+  EXPECT_TRUE(find<QToolButton>("SpeedButton3")->isEnabled());
+  EXPECT_TRUE(action("Save3")->isEnabled());
+  find<QToolButton>("SpeedButton4")->click();
+  for (const char* print : {"Print1", "ExportPdf1"}) EXPECT_TRUE(action(print)->isEnabled()) << print;
+  EXPECT_TRUE(find<QToolButton>("SpeedButton5")->isEnabled());
+  EXPECT_FALSE(find<QToolButton>("SpeedButton4")->isEnabled());
+}
+
 // The captions of the English set, as the language table lists them.
 QStringList englishCaptions(const MainWindow& w) {
   QStringList c;
