@@ -243,6 +243,9 @@ void MainWindow::FormResize(Sender sender) {
   }
   a->ScrollBar2->setGeometry(a->ScrollBar2->x(), layout.scrollBar2Top, layout.scrollBar2Width, a->ScrollBar2->height());
   a->ScrollBar1->setGeometry(a->ScrollBar1->x(), layout.scrollBar1Top, a->ScrollBar1->width(), layout.scrollBar1Height);
+  a->CheckBoxA->move(layout.checkBoxA.x, layout.checkBoxA.y);
+  a->Label_Press->move(layout.labelPress.x, layout.labelPress.y);
+  a->ScrollBar6->move(layout.scrollBar6.x, layout.scrollBar6.y);
   resizing_ = false;
 }
 

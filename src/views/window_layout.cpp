@@ -1,6 +1,7 @@
 #include "views/window_layout.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/numbers.h"
 
@@ -20,10 +21,14 @@ ResizeLayout resizeLayout(Size page, const DesignPositions& design) {
   out.image3Top = sixTenths - design.image2.y - 1;
   out.image3 = {atLeast1(page.width - design.image3.x - 1),
                 atLeast1(page.height - design.image2.y - out.image2.height - 21)};
-  out.scrollBar2Top = page.height - design.scrollBar2Height - 4;
+  out.scrollBar2Top = out.image3Top + out.image3.height;
   out.scrollBar2Width = page.width - design.scrollBar2Left;
   out.scrollBar1Top = out.image3Top;
   out.scrollBar1Height = page.height - out.scrollBar1Top - 4;
+  const int shift = out.image2.width - design.image2Width;
+  for (auto [to, from] : {std::pair{&out.checkBoxA, design.checkBoxA}, std::pair{&out.labelPress, design.labelPress},
+                          std::pair{&out.scrollBar6, design.scrollBar6}})
+    *to = {from.x + shift, from.y};
   return out;
 }
 

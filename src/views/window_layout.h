@@ -21,6 +21,11 @@ struct DesignPositions {
   Point image3{224, 322};
   int scrollBar2Left = 224;
   int scrollBar2Height = 17;
+  // The pressure controls in the top view's top-right corner of the 591-pixel-wide design.
+  int image2Width = 591;
+  Point checkBoxA{600, 18};
+  Point labelPress{618, 35};
+  Point scrollBar6{797, 18};
 };
 
 /// Where everything goes. Image sizes are at least 1 pixel.
@@ -31,12 +36,16 @@ struct ResizeLayout {
   Size image3;
   int scrollBar2Top = 0, scrollBar2Width = 0;   // turn
   int scrollBar1Top = 0, scrollBar1Height = 0;  // tilt
+  // The pressure check box, its note and ScrollBar6 keep their distance from the top view's
+  // right edge, so that they stay in its top-right corner at every width.
+  Point checkBoxA, labelPress, scrollBar6;
 };
 
 /// Step 2: PageControl1 is the window's outer size less 14 in width and 74 in height.
 Size pageControlSize(Size window);
 
-/// Steps 3, 4, 5 and 7 for a page of the given size (as the toolkit lays it out).
+/// Steps 3, 4, 5 and 7 for a page of the given size (as the toolkit lays it out). The turn scroll
+/// bar starts right below the 3-D view, so that the view's bottom border line stays visible.
 ResizeLayout resizeLayout(Size page, const DesignPositions& design);
 
 /// Sets keep_results for its lifetime, so that the recomputations of a resize keep the results
