@@ -1,7 +1,7 @@
 #pragma once
 // Aircraft the benchmarks share.
 
-#include "solver/document.h"
+#include "model/document.h"
 
 namespace volantis4::bench {
 
@@ -19,7 +19,7 @@ inline Document largeAircraftDocument() {
   }
   doc.form.wing(4).positionZ = "-1000";
   doc.form.wing(5).positionZ = "-2000";
-  Calc(doc, Sender::Other);
+  Calc(doc);
   return doc;
 }
 

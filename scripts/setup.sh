@@ -10,7 +10,7 @@ else
   packages=(
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libcli11-dev nlohmann-json3-dev libopenblas-dev
+    libcli11-dev nlohmann-json3-dev libopenblas-dev libicu-dev
     qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
     fonts-liberation cups printer-driver-cups-pdf poppler-utils libcups2-dev
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils man-db

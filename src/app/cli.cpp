@@ -86,7 +86,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   // Loads FILE into a fresh document; a refused file is a usage error naming file and reason.
   auto load = [&](const std::string& file, Document& doc) {
     if (file.empty()) return true;
-    if (auto error = loadStartFile(doc, file)) {
+    if (auto error = openCommandLineFile(doc, file)) {
       err << renderFileError(*error, language) << "\n";
       return false;
     }
@@ -104,7 +104,8 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     if (!load(calcFile, doc)) return 2;
     const int status = printCalculation(doc, calcOptions, out);
     if (!saveFile.empty()) {
-      auto saved = saveDocument(doc, saveFile);
+      doc.fileName = saveFile;
+      auto saved = saveDocument(doc);
       if (auto* error = std::get_if<FileError>(&saved)) {
         err << renderFileError(*error, language) << "\n";
         return 2;

@@ -4,7 +4,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "solver/document.h"
+#include "model/document.h"
 
 namespace volantis4 {
 

@@ -44,7 +44,7 @@ int runPrint(const PrintOptions& options, std::ostream& out, std::ostream& err) 
   doc.language = options.language;
   doc.stability.marginText = options.marginText;
   if (!options.file.empty()) {
-    if (auto error = loadStartFile(doc, options.file)) {
+    if (auto error = openCommandLineFile(doc, options.file)) {
       err << renderFileError(*error, options.language) << "\n";
       return 2;
     }
@@ -57,9 +57,8 @@ int runPrint(const PrintOptions& options, std::ostream& out, std::ostream& err) 
 
   Pictures pictures;
   drawSummaryPictures(doc, SystemColours{}, ThreeDState{}, pictures.topView, pictures.threeD);
-  const std::string fileName = options.file.empty() ? std::string("Unknown.da4") : options.file;
   const PageDrawing page = [&](Canvas& canvas) {
-    drawSummaryPage(canvas, doc, fileName, pictures.topView, pictures.threeD);
+    drawSummaryPage(canvas, doc, doc.fileName, pictures.topView, pictures.threeD);
   };
 
   if (!options.png.empty()) {

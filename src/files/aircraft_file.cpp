@@ -272,22 +272,4 @@ AircraftLoad Load2(const std::string& name, const Form& form, const AircraftResu
   return readAircraftText(std::get<std::string>(bytes), name, form, results);
 }
 
-OpenedAircraft openAircraft(const std::string& currentName, const std::optional<std::string>& chosenName,
-                            const Form& form, const AircraftResults& results) {
-  OpenedAircraft opened{currentName, form, results, false, std::nullopt};
-  opened.results.sb = 0;
-  if (!chosenName) return opened;
-  AircraftLoad load = Load2(*chosenName, form, opened.results);
-  if (auto* error = std::get_if<FileError>(&load)) {
-    opened.error = std::move(*error);
-    return opened;
-  }
-  auto& loaded = std::get<LoadedAircraft>(load);
-  opened.fileName = *chosenName;
-  opened.form = std::move(loaded.form);
-  opened.results = loaded.results;
-  opened.results_valid = opened.results.sb > 0;
-  return opened;
-}
-
 }  // namespace volantis4

@@ -1,6 +1,6 @@
 #pragma once
 // The aircraft file (.vn4): the writer's exact line sequence and the reader `Load2`, which also
-// reads legacy data files (.da4); and the model side of the Open command.
+// reads legacy data files (.da4).
 
 #include <cstddef>
 #include <optional>
@@ -9,8 +9,8 @@
 #include <variant>
 
 #include "files/file_error.h"
+#include "model/document.h"
 #include "model/form.h"
-#include "solver/document.h"
 
 namespace volantis4 {
 
@@ -51,19 +51,5 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
 
 /// `Load2`: reads the file `name` (never one of the dialog's patterns) as readAircraftText does.
 AircraftLoad Load2(const std::string& name, const Form& form, const AircraftResults& results);
-
-/// What the Open command leaves behind on the model side.
-struct OpenedAircraft {
-  std::string fileName;            // the new current file name: the chosen one, unless the read failed
-  Form form;                       // unchanged when nothing was read
-  AircraftResults results;         // sb is 0 unless the file gave it
-  bool results_valid = false;      // the file carried sb > 0
-  std::optional<FileError> error;  // the chosen file could not be read or was refused
-};
-
-/// The model side of the Open command: sb := 0, then `Load2` on `chosenName` when the dialog was
-/// confirmed. Without a chosen name only sb changes.
-OpenedAircraft openAircraft(const std::string& currentName, const std::optional<std::string>& chosenName,
-                            const Form& form, const AircraftResults& results);
 
 }  // namespace volantis4

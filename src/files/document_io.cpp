@@ -1,35 +1,67 @@
 #include "files/document_io.h"
 
+#include <filesystem>
+
 #include "files/aircraft_file.h"
 #include "files/file_name.h"
 
 namespace volantis4 {
+namespace {
 
-std::optional<FileError> loadStartFile(Document& doc, const std::string& path) {
+bool fileExists(const std::string& name) {
+  std::error_code ignored;
+  return std::filesystem::exists(std::filesystem::path(name), ignored);
+}
+
+}  // namespace
+
+std::optional<FileError> openDocument(Document& doc, const std::optional<std::string>& chosenName) {
+  doc.results.sb = 0;
   std::optional<FileError> error;
-  AircraftLoad load = Load2(path, doc.form, doc.results);
-  if (auto* loaded = std::get_if<LoadedAircraft>(&load)) {
-    doc.form = std::move(loaded->form);
-    doc.results = loaded->results;
-  } else {
-    error = std::get<FileError>(load);
+  bool read = false;
+  if (chosenName) {
+    AircraftLoad load = Load2(*chosenName, doc.form, doc.results);
+    if (auto* loaded = std::get_if<LoadedAircraft>(&load)) {
+      doc.form = std::move(loaded->form);
+      doc.results = loaded->results;
+      doc.run.solver_wings_count = doc.form.wingsCount;
+      doc.fileName = *chosenName;
+      read = true;
+    } else {
+      error = std::get<FileError>(std::move(load));
+    }
   }
-  doc.run.solver_wings_count = doc.form.wingsCount;
-  Calc(doc, Sender::Open);
+  Calc(doc);
   doc.run.flags.grid_valid = false;
   doc.output.reset();
   if (doc.results.sb > 0) doc.run.flags.results_valid = true;
+  if (read) doc.savedForm = doc.form;
   return error;
 }
 
-std::variant<SavedDocument, FileError> saveDocument(Document& doc, const std::string& name) {
+std::string commandLineFileName(const std::string& argument) {
+  if (fileExists(argument)) return argument;
+  std::string lowered = withLowerCasedFilePart(argument);
+  return fileExists(lowered) ? lowered : argument;
+}
+
+std::optional<FileError> openCommandLineFile(Document& doc, const std::string& argument) {
+  return openDocument(doc, commandLineFileName(argument));
+}
+
+void adjustForSave(Document& doc) {
   doc.run.solver_wings_count = doc.form.wingsCount;
-  const std::string fileName = adjustFileName(name);
+  doc.fileName = adjustFileName(doc.fileName);
+}
+
+std::variant<SavedDocument, FileError> saveDocument(Document& doc) {
+  adjustForSave(doc);
   std::optional<AircraftResults> results;
   if (doc.run.flags.results_valid) results = doc.results;
-  auto saved = saveAircraft(fileName, doc.form, results);
+  auto saved = saveAircraft(doc.fileName, doc.form, results);
   if (auto* error = std::get_if<FileError>(&saved)) return *error;
-  return SavedDocument{fileName, std::get<SavedAircraft>(saved).replacedCharacters};
+  doc.savedForm = doc.form;
+  return SavedDocument{doc.fileName, std::get<SavedAircraft>(saved).replacedCharacters};
 }
 
 }  // namespace volantis4

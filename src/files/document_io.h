@@ -1,20 +1,36 @@
 #pragma once
-// Loading and saving the whole document: the aircraft file operations with the recomputations
-// and flags that follow them.
+// Opening and saving the whole document: the aircraft file operations with the recomputations,
+// the flags and the file name that follow them. The window and the CLI both call these; the
+// window adds its dialogs and shows the document again.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <variant>
 
 #include "files/file_error.h"
-#include "solver/document.h"
+#include "model/document.h"
 
 namespace volantis4 {
 
-/// The command-line start's load: `Load2` on `path`, then `Calc`; the lattice is gone and the
-/// results are valid when the file carried a reference area above 0. A refused file changes
-/// nothing of the form and gives the reason (the recomputation still runs).
-std::optional<FileError> loadStartFile(Document& doc, const std::string& path);
+/// The model side of the Open command: sb := 0; with a chosen name `Load2` on it, which on success
+/// replaces form and results and makes it the current file name (and the saved form). Then `Calc`;
+/// the lattice and the last run's output are gone, and the results are valid when the aircraft
+/// now carries a reference area above 0. A refused file changes neither the form nor the file
+/// name and gives the reason (the recomputation still runs).
+std::optional<FileError> openDocument(Document& doc, const std::optional<std::string>& chosenName);
+
+/// The file a command-line argument names: the argument as given; only when no such file exists
+/// and the one with the file part lower-cased does, that one.
+std::string commandLineFileName(const std::string& argument);
+
+/// The command-line start's load (window and CLI alike): openDocument on commandLineFileName.
+std::optional<FileError> openCommandLineFile(Document& doc, const std::string& argument);
+
+/// What Save does even when nothing is written (Save As cancelled): the solver's wing count
+/// follows the form and the current file name is adjusted (.da4 → .vn4, ".vn4" appended when
+/// missing).
+void adjustForSave(Document& doc);
 
 /// A completed save: the adjusted name written to, and the remark characters written as "?".
 struct SavedDocument {
@@ -22,9 +38,8 @@ struct SavedDocument {
   std::size_t replacedCharacters = 0;
 };
 
-/// The Save command's writing: the solver's wing count follows the form, the name is adjusted
-/// (.da4 → .vn4, ".vn4" appended when missing) and the file written atomically, with the
-/// results block only while results_valid is set.
-std::variant<SavedDocument, FileError> saveDocument(Document& doc, const std::string& name);
+/// The Save command's writing: adjustForSave, then the current file written atomically, with the
+/// results block only while results_valid is set. On success the saved form is the form now.
+std::variant<SavedDocument, FileError> saveDocument(Document& doc);
 
 }  // namespace volantis4

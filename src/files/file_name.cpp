@@ -1,5 +1,8 @@
 #include "files/file_name.h"
 
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
 #include <vector>
 
 namespace volantis4 {
@@ -51,6 +54,15 @@ std::string adjustFileName(std::string_view name) {
   if (contains(base, ".DA4")) base = replaceBeforeLast(base, 'V', 'N');
   if (!contains(base, ".vn4") && !contains(base, ".VN4")) base += ".vn4";
   return std::string(name.substr(0, start)) + base;
+}
+
+std::string withLowerCasedFilePart(std::string_view name) {
+  const std::size_t start = lastComponentStart(name);
+  std::string out(name.substr(0, start));
+  icu::UnicodeString part =
+      icu::UnicodeString::fromUTF8(icu::StringPiece(name.data() + start, static_cast<int32_t>(name.size() - start)));
+  part.toLower(icu::Locale::getRoot()).toUTF8String(out);
+  return out;
 }
 
 }  // namespace volantis4

@@ -7,9 +7,6 @@
 
 namespace volantis4 {
 
-/// The current file name before any file is opened or saved.
-inline constexpr std::string_view kUnknownFileName = "Unknown.da4";
-
 /// True when the last component is exactly one of the open dialog's patterns "*.da4",
 /// "*.DA4", "*.vn4", "*.VN4": such a name is never read.
 bool isFilterPattern(std::string_view name);
@@ -23,5 +20,9 @@ bool namesAircraftFile(std::string_view name);
 /// The name a save writes to: with ".da4" in it the third-last and second-last characters become
 /// "v" and "n" (with ".DA4" "V" and "N"); then ".vn4" is appended unless ".vn4" or ".VN4" is in it.
 std::string adjustFileName(std::string_view name);
+
+/// The name with its last component lower-cased (full Unicode case mapping, independent of the
+/// locale); the folder part stays as it is.
+std::string withLowerCasedFilePart(std::string_view name);
 
 }  // namespace volantis4

@@ -9,8 +9,8 @@
 #include <variant>
 
 #include "files/file_error.h"
+#include "model/document.h"
 #include "model/form.h"
-#include "solver/document.h"
 
 namespace volantis4 {
 

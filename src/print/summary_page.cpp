@@ -67,9 +67,8 @@ void drawSummaryPictures(const Document& doc, const SystemColours& colours, cons
 }
 
 void recomputeForSummary(Document& doc) {
-  doc.run.flags.keep_results = true;
-  Calc(doc, Sender::Print);
-  doc.run.flags.keep_results = false;
+  const KeepResults keep(doc);
+  Calc(doc);
 }
 
 std::string sectionLine(const Document& doc, int w, char kind) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "solver/document.h"
+#include "model/document.h"
 #include "views/canvas.h"
 #include "views/three_d_view.h"
 

@@ -81,7 +81,7 @@ bool Button4Click(Document& doc, RunObserver* observer) {
   doc.run.flags.calc_failed = false;
   doc.run.panel.emptyAndHide();
 
-  Calc(doc, Sender::Run);
+  Calc(doc);
   notify(observer, RunStage::Calc);
 
   const int wingsInUse = doc.run.solver_wings_count;

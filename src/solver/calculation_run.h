@@ -1,8 +1,8 @@
 #pragma once
 // The Calculate command, headless: geometry, lattice, equations, results, stability.
 
+#include "model/document.h"
 #include "model/form.h"
-#include "solver/document.h"
 
 namespace volantis4 {
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
+#include "model/run_state.h"
 #include "solver/lattice.h"
-#include "solver/run_state.h"
 
 namespace volantis4 {
 

@@ -2,8 +2,8 @@
 // Sizing the vortex lattice: panels per wing, rows per strip, strips per trapezium.
 
 #include "model/aircraft_geometry.h"
+#include "model/run_state.h"
 #include "solver/lattice.h"
-#include "solver/run_state.h"
 
 namespace volantis4 {
 

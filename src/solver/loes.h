@@ -3,8 +3,8 @@
 
 #include <vector>
 
+#include "model/run_state.h"
 #include "solver/einfluss.h"
-#include "solver/run_state.h"
 #include "solver/simq902.h"
 
 namespace volantis4 {

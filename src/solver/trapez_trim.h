@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "solver/run_state.h"
+#include "model/run_state.h"
 
 namespace volantis4 {
 

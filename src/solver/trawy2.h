@@ -2,8 +2,8 @@
 // Building the vortex lattice: panel corners, bound vortices and control points of every wing.
 
 #include "model/aircraft_geometry.h"
+#include "model/run_state.h"
 #include "solver/lattice.h"
-#include "solver/run_state.h"
 
 namespace volantis4 {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "model/aircraft_geometry.h"
+#include "model/run_state.h"
 #include "solver/lattice.h"
-#include "solver/run_state.h"
 
 namespace volantis4 {
 

@@ -10,9 +10,9 @@
 #include <optional>
 
 #include "files/wing_clipboard.h"
+#include "model/document.h"
 #include "model/form.h"
 #include "model/planform_mapping.h"
-#include "solver/document.h"
 #include "ui/commands.h"
 #include "ui/dialogs.h"
 #include "views/lattice_display.h"
@@ -23,6 +23,10 @@ class QPlainTextEdit;
 class QTabWidget;
 
 namespace volantis4 {
+
+/// Who asked for a geometry refresh: printing keeps the print commands enabled, and the result
+/// overlay after Open shows no lattice.
+enum class Sender { Other, PositionField, WingsCount, Run, Print, Open, Resize, Exchange };
 
 class AircraftPage;
 class InfoWindow;
@@ -46,9 +50,9 @@ class MainWindow : public QMainWindow {
   /// The printer window that Print fills and shows.
   void setPrinterWindow(PrinterDialog* printer) { printer_ = printer; }
   /// The current file name, as shown in Lab_FName.
-  const std::string& fileName() const { return fileName_; }
+  const std::string& fileName() const { return doc_.fileName; }
   /// True when the aircraft (fields, buttons, remarks) differs from the one last opened or saved.
-  bool hasUnsavedChanges() const { return !(doc_.form == savedForm_); }
+  bool hasUnsavedChanges() const { return volantis4::hasUnsavedChanges(doc_); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -123,10 +127,10 @@ class MainWindow : public QMainWindow {
   // Files (main_window_files.cpp).
   void Load1Click(Sender sender);
   void Save1Click(bool saveAs);
-  bool saveTo(const std::string& name);
+  bool saveTo();
   void loadCommandLineFile(const QString& argument);
   bool maySetAsideChanges();
-  void takeLoaded(const Form& form, const AircraftResults& results);
+  void showLoaded();
   void reportFileError(const FileError& error);
   void readDefaultsFile();
   void writeDefaultsFile();
@@ -140,8 +144,6 @@ class MainWindow : public QMainWindow {
   void setInsertEnabled(bool enabled);
 
   Document doc_;
-  Form savedForm_;                                              // the aircraft as last opened or saved
-  std::string fileName_;                                        // current file name
   bool screenScale96_ = false;                                  // the screen reports 96 logical pixels per inch
   CopiedWingFlags copied_;                                      // copied-wing flags of pages 1-5
   std::array<PlanformMapping, kWingCount> planformMappings_{};  // kept for the mouse editing

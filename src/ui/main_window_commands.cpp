@@ -262,8 +262,8 @@ std::function<void(Canvas&)> MainWindow::summaryPage() {
   auto topView = std::make_shared<QImageCanvas>(kTopViewBufferWidth, kTopViewBufferHeight);
   auto threeDView = std::make_shared<QImageCanvas>(kThreeDBufferWidth, kThreeDBufferHeight);
   drawSummaryPictures(doc_, colours, threeD_, *topView, *threeDView);
-  return [doc = doc_, name = fileName_, topView, threeDView](Canvas& page) {
-    drawSummaryPage(page, doc, name, *topView, *threeDView);
+  return [doc = doc_, topView, threeDView](Canvas& page) {
+    drawSummaryPage(page, doc, doc.fileName, *topView, *threeDView);
   };
 }
 

@@ -55,7 +55,7 @@ void MainWindow::wingsCountClicked(int n) {
 void MainWindow::remarksEdited() { doc_.form.remarks = memo2_->toPlainText().toStdString(); }
 
 void MainWindow::runCalc(Sender sender) {
-  Calc(doc_, sender);
+  Calc(doc_);
   afterCalc(sender);
 }
 

@@ -11,9 +11,8 @@
 #include <QScreen>
 #include <QTabWidget>
 
-#include "files/aircraft_file.h"
 #include "files/defaults_file.h"
-#include "files/file_name.h"
+#include "files/document_io.h"
 #include "files/wing_clipboard.h"
 #include "files/wing_exchange.h"
 #include "ui/aircraft_page.h"
@@ -43,10 +42,9 @@ void MainWindow::Create1(const QStringList& arguments) {
   readDefaultsFile();
   doc_.form.remarks = std::string(text(TextId::RemarksStart, doc_.language));
   chooseWingsCount(doc_, 5);
-  fileName_ = std::string(kUnknownFileName);
   showForm();
   showWingsCount(5);
-  commands_.Lab_FName->setText(qs(fileName_));
+  commands_.Lab_FName->setText(qs(doc_.fileName));
 
   if (arguments.size() == 1) {
     loadCommandLineFile(arguments.constFirst());
@@ -59,44 +57,32 @@ void MainWindow::Create1(const QStringList& arguments) {
   }
   Space1();
   if (doc_.language == Language::German) applyLanguage(Language::German);
-  savedForm_ = doc_.form;
+  doc_.savedForm = doc_.form;
 }
 
-// The name as given; only when no such file exists, the name with its file part lower-cased.
+// The command-line start: the file the argument names is opened as the core finds it.
 void MainWindow::loadCommandLineFile(const QString& argument) {
-  QString name = argument;
-  const qsizetype folderEnd = name.lastIndexOf(QLatin1Char('/')) + 1;
-  const QString lowered = name.left(folderEnd) + name.mid(folderEnd).toLower();
-  if (!QFileInfo::exists(name) && QFileInfo::exists(lowered)) name = lowered;
-  const AircraftLoad loaded = Load2(name.toStdString(), doc_.form, doc_.results);
-  if (const auto* error = std::get_if<FileError>(&loaded)) {
+  if (const auto error = openCommandLineFile(doc_, argument.toStdString())) {
     reportFileError(*error);
   } else {
-    fileName_ = name.toStdString();
-    const auto& aircraft = std::get<LoadedAircraft>(loaded);
-    takeLoaded(aircraft.form, aircraft.results);
+    showLoaded();
   }
-  runCalc(Sender::Other);
+  afterCalc(Sender::Other);
   commands_.setEnabled(Command::Save, true);
   showPage(aircraftPage_);
-  doc_.run.flags.grid_valid = false;
-  if (doc_.results.sb > 0) {
-    doc_.run.flags.results_valid = true;
+  if (doc_.run.flags.results_valid) {
     aircraftPage_->Image2->setCursor(Qt::DragMoveCursor);
     STABIL(Sender::Other);
   }
 }
 
-// A read aircraft goes into the form as the buttons and fields would take it; the caller runs Calc.
-void MainWindow::takeLoaded(const Form& form, const AircraftResults& results) {
-  doc_.form = form;
-  doc_.results = results;
-  doc_.run.solver_wings_count = doc_.form.wingsCount;
+// A read aircraft shown as the buttons and fields would take it.
+void MainWindow::showLoaded() {
   showForm();
   showWingsCount(doc_.form.wingsCount);
   for (int w = 1; w <= kWingCount; ++w) drawSketch(w);
   Space1();
-  commands_.Lab_FName->setText(qs(fileName_));
+  commands_.Lab_FName->setText(qs(doc_.fileName));
 }
 
 void MainWindow::Load1Click(Sender sender) {
@@ -104,19 +90,16 @@ void MainWindow::Load1Click(Sender sender) {
   const QString chosen = dialogs_->openFileName(this);
   std::optional<std::string> chosenName;
   if (!chosen.isEmpty()) chosenName = chosen.toStdString();
-  const OpenedAircraft opened = openAircraft(fileName_, chosenName, doc_.form, doc_.results);
-  if (opened.error) reportFileError(*opened.error);
-  fileName_ = opened.fileName;
-  doc_.results = opened.results;
-  const bool read = chosenName && !opened.error;
-  if (read) takeLoaded(opened.form, opened.results);
-  commands_.Lab_FName->setText(qs(fileName_));
+  const std::optional<FileError> error = openDocument(doc_, chosenName);
+  if (error) reportFileError(*error);
+  if (chosenName && !error) showLoaded();
+  commands_.Lab_FName->setText(qs(doc_.fileName));
 
   const bool readable = clipboardReadable(kClipboard);
   copied_ = afterClipboardCheck(copied_, readable);
   setInsertEnabled(readable);
 
-  runCalc(sender);
+  afterCalc(sender);
   commands_.setEnabled(Command::Save, true);
   if (aircraftPage_->RadioButton15->isChecked()) {
     stabilityModeClicked(false);
@@ -124,49 +107,44 @@ void MainWindow::Load1Click(Sender sender) {
     aircraftPage_->RadioButton15->setChecked(true);  // its handler switches to the automatic choice
   }
   showPage(aircraftPage_);
-  if (doc_.results.sb > 0) {
-    doc_.run.flags.results_valid = true;
-    aircraftPage_->Image2->setCursor(Qt::DragMoveCursor);
-  }
+  if (doc_.run.flags.results_valid) aircraftPage_->Image2->setCursor(Qt::DragMoveCursor);
   STABIL(sender);
-  doc_.run.flags.grid_valid = false;
-  if (read) savedForm_ = doc_.form;
 }
 
 void MainWindow::Save1Click(bool saveAs) {
-  doc_.run.solver_wings_count = doc_.form.wingsCount;
   bool write = !saveAs;
   if (saveAs) {
     const QString chosen = dialogs_->saveFileName(this);
     if (!chosen.isEmpty()) {
-      fileName_ = chosen.toStdString();
+      doc_.fileName = chosen.toStdString();
       commands_.setEnabled(Command::Save, true);
       write = true;
     }
   }
-  fileName_ = adjustFileName(fileName_);
-  if (write) saveTo(fileName_);
+  if (write) {
+    saveTo();
+  } else {
+    adjustForSave(doc_);
+  }
 }
 
-bool MainWindow::saveTo(const std::string& name) {
-  std::optional<AircraftResults> results;
-  if (doc_.run.flags.results_valid) results = doc_.results;
-  const auto saved = saveAircraft(name, doc_.form, results);
+bool MainWindow::saveTo() {
+  const auto saved = saveDocument(doc_);
   if (const auto* error = std::get_if<FileError>(&saved)) {
     reportFileError(*error);
     return false;
   }
-  commands_.Lab_FName->setText(qs(name));
-  savedForm_ = doc_.form;
-  if (const std::size_t replaced = std::get<SavedAircraft>(saved).replacedCharacters; replaced > 0)
-    dialogs_->showFileError(this, qs(renderReplacedCharacters(name, replaced, doc_.language)));
+  const SavedDocument& done = std::get<SavedDocument>(saved);
+  commands_.Lab_FName->setText(qs(done.fileName));
+  if (done.replacedCharacters > 0)
+    dialogs_->showFileError(this, qs(renderReplacedCharacters(done.fileName, done.replacedCharacters, doc_.language)));
   return true;
 }
 
 // Asks "Save changes to NAME?" when the aircraft has changed; false when the command must stop.
 bool MainWindow::maySetAsideChanges() {
   if (!hasUnsavedChanges()) return true;
-  const QString shownName = QFileInfo(qs(fileName_)).fileName();
+  const QString shownName = QFileInfo(qs(doc_.fileName)).fileName();
   switch (dialogs_->askSaveChanges(this, shownName, doc_.language)) {
     case SaveAnswer::Discard:
       return true;
@@ -179,11 +157,10 @@ bool MainWindow::maySetAsideChanges() {
     // No name chosen yet: saving needs one, and cancelling the dialog keeps everything.
     const QString chosen = dialogs_->saveFileName(this);
     if (chosen.isEmpty()) return false;
-    fileName_ = chosen.toStdString();
+    doc_.fileName = chosen.toStdString();
     commands_.setEnabled(Command::Save, true);
   }
-  fileName_ = adjustFileName(fileName_);
-  return saveTo(fileName_);
+  return saveTo();
 }
 
 void MainWindow::reportFileError(const FileError& error) {

@@ -74,9 +74,8 @@ void DrawGrid(Canvas& canvas, const TopViewState& view, const CalculationOutput&
       if (view.rank[static_cast<std::size_t>(w - 1)] == r) DrawGrid1(canvas, view, output, w, pressure, colours);
 }
 
-bool CheckBoxAClick(Document& doc, Canvas& topView, Canvas& image3, TopViewState& view, ThreeDState& three,
+bool CheckBoxAClick(const Document& doc, Canvas& topView, Canvas& image3, TopViewState& view, ThreeDState& three,
                     PressureDisplay pressure, const SystemColours& colours) {
-  if (!doc.run.flags.results_valid) Calc(doc, Sender::Other);
   const TopViewInput input = topViewInput(doc, colours, pressure);
   clearView(topView, colours);
   d_1d(topView, view, input, true);

@@ -36,9 +36,10 @@ void DrawGrid1(Canvas& canvas, const TopViewState& view, const CalculationOutput
 void DrawGrid(Canvas& canvas, const TopViewState& view, const CalculationOutput& output, PressureDisplay pressure,
               const SystemColours& colours);
 
-/// CheckBoxAClick: `Calc` when results are not valid; then the top view (cleared, d_1d with a
-/// new layout, the result overlay) and the 3-D view. Returns whether ScrollBar6 shows (box ticked).
-bool CheckBoxAClick(Document& doc, Canvas& topView, Canvas& image3, TopViewState& view, ThreeDState& three,
+/// CheckBoxAClick's drawing (the window runs `Calc` instead while results are not valid): the top
+/// view (cleared, d_1d with a new layout, the result overlay) and the 3-D view. Returns whether
+/// ScrollBar6 shows (box ticked).
+bool CheckBoxAClick(const Document& doc, Canvas& topView, Canvas& image3, TopViewState& view, ThreeDState& three,
                     PressureDisplay pressure, const SystemColours& colours);
 
 }  // namespace volantis4

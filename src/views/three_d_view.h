@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/aircraft_geometry.h"
-#include "solver/document.h"
+#include "model/document.h"
 #include "views/canvas.h"
 #include "views/lattice_display.h"
 

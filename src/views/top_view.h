@@ -7,8 +7,8 @@
 #include <string>
 
 #include "model/aircraft_geometry.h"
+#include "model/document.h"
 #include "model/language.h"
-#include "solver/document.h"
 #include "solver/stabil.h"
 #include "views/canvas.h"
 #include "views/lattice_display.h"

@@ -32,10 +32,4 @@ ResizeLayout resizeLayout(Size page, const DesignPositions& design) {
   return out;
 }
 
-void resizeRecomputations(Document& doc) {
-  const KeepResults keep(doc);
-  for (int w = 1; w <= kWingCount; ++w) recomputeWing(doc, w);
-  if (!doc.run.flags.results_valid) Calc(doc, Sender::Resize);
-}
-
 }  // namespace volantis4

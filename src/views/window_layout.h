@@ -4,7 +4,6 @@
 
 #include <array>
 
-#include "solver/document.h"
 #include "views/canvas.h"
 
 namespace volantis4 {
@@ -47,22 +46,5 @@ Size pageControlSize(Size window);
 /// Steps 3, 4, 5 and 7 for a page of the given size (as the toolkit lays it out). The turn scroll
 /// bar starts right below the 3-D view, so that the view's bottom border line stays visible.
 ResizeLayout resizeLayout(Size page, const DesignPositions& design);
-
-/// Sets keep_results for its lifetime, so that the recomputations of a resize keep the results
-/// on show; clears it at the end.
-class KeepResults {
- public:
-  explicit KeepResults(Document& doc) : doc_(doc) { doc_.run.flags.keep_results = true; }
-  ~KeepResults() { doc_.run.flags.keep_results = false; }
-  KeepResults(const KeepResults&) = delete;
-  KeepResults& operator=(const KeepResults&) = delete;
-
- private:
-  Document& doc_;
-};
-
-/// The recomputations of a resize under KeepResults: the five wings, and `Calc` when
-/// results_valid is clear.
-void resizeRecomputations(Document& doc);
 
 }  // namespace volantis4

@@ -121,6 +121,8 @@ TEST(CliCalc, FileArgumentsAndSaving) {
   const CliResult again = run({"calc", "--json", saved.c_str()});
   ASSERT_EQ(again.status, 0);
   EXPECT_EQ(nlohmann::json::parse(again.out)["n_panels"], 1144);
+  // As at the window's start: a name that does not exist is tried with its file part lower-cased.
+  EXPECT_EQ(run({"calc", (dir + "/CLI_SAVED.VN4").c_str()}).status, 0);
   // The figures come back; hidden sections are not saved, so their stations read back as 10 mm widths.
   const auto loaded = nlohmann::json::parse(run({"geometry", "--json", saved.c_str()}).out);
   const auto original = nlohmann::json::parse(run({"geometry", "--json"}).out);

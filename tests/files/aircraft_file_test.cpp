@@ -7,7 +7,9 @@
 #include <filesystem>
 
 #include "file_test_support.h"
+#include "files/document_io.h"
 #include "files/file_name.h"
+#include "solver/calculation_output.h"
 
 namespace volantis4 {
 namespace {
@@ -618,52 +620,108 @@ TEST(AircraftFileRefusal, FilesThatCannotBeReadAreNamed) {
 
 // ---- Open command ----
 
-TEST(OpenAircraft, CancelledDialogOnlyClearsTheReferenceArea) {
-  const Form f = defaultForm();
-  const OpenedAircraft o = openAircraft("Unknown.da4", std::nullopt, f, {5, 6, 7});
-  EXPECT_EQ(o.fileName, "Unknown.da4");
-  EXPECT_EQ(o.form, f);
-  EXPECT_EQ(o.results.sb, 0);
-  EXPECT_EQ(o.results.lmue, 6);
-  EXPECT_FALSE(o.results_valid);
-  EXPECT_FALSE(o.error);
+// A document after a complete run of the default aircraft, as far as open and save look at it.
+Document documentWithResults(const std::string& fileName) {
+  Document doc;
+  doc.fileName = fileName;
+  doc.results = {5, 6, 7};
+  doc.run.flags.results_valid = true;
+  doc.run.flags.grid_valid = true;
+  doc.output = std::make_shared<CalculationOutput>();
+  return doc;
 }
 
-TEST(OpenAircraft, ResultsAreValidExactlyWhenTheFileCarriesAPositiveArea) {
+TEST(OpenDocument, CancelledDialogOnlyClearsTheReferenceAreaAndTheResults) {
+  Document doc = documentWithResults("Unknown.da4");
+  doc.form.remarks = "mine";
+  EXPECT_FALSE(openDocument(doc, std::nullopt));
+  EXPECT_EQ(doc.fileName, "Unknown.da4");
+  EXPECT_EQ(doc.form.remarks, "mine");
+  EXPECT_TRUE(hasUnsavedChanges(doc));
+  EXPECT_EQ(doc.results.sb, 0);
+  EXPECT_EQ(doc.results.lmue, 6);
+  EXPECT_FALSE(doc.run.flags.results_valid);
+  EXPECT_FALSE(doc.run.flags.grid_valid);
+  EXPECT_FALSE(doc.output);
+}
+
+TEST(OpenDocument, ResultsAreValidExactlyWhenTheFileCarriesAPositiveArea) {
   TempDir dir;
   const std::string with = dir.file("with.vn4"), without = dir.file("without.vn4");
   testing::writeBytes(with, aircraftFileText(oneWingForm(), AircraftResults{1000, 90, 40}).bytes);
   testing::writeBytes(without, aircraftFileText(oneWingForm(), std::nullopt).bytes);
 
-  const OpenedAircraft a = openAircraft("Unknown.da4", with, defaultForm(), {5, 6, 7});
-  EXPECT_TRUE(a.results_valid);
-  EXPECT_EQ(a.fileName, with);
-  EXPECT_EQ(a.results.sb, 1000);
-  EXPECT_EQ(a.results.xnp, 40);
+  Document doc = documentWithResults("Unknown.da4");
+  EXPECT_FALSE(openDocument(doc, with));
+  EXPECT_TRUE(doc.run.flags.results_valid);
+  EXPECT_FALSE(doc.run.flags.grid_valid);
+  EXPECT_EQ(doc.fileName, with);
+  EXPECT_EQ(doc.results.sb, 1000);
+  EXPECT_EQ(doc.results.xnp, 40);
+  EXPECT_EQ(doc.run.solver_wings_count, 1);
+  EXPECT_FALSE(hasUnsavedChanges(doc));
 
-  const OpenedAircraft b = openAircraft(with, without, a.form, a.results);
-  EXPECT_FALSE(b.results_valid);
-  EXPECT_EQ(b.fileName, without);
-  EXPECT_EQ(b.results.sb, 0);
-  EXPECT_EQ(b.results.lmue, 90);  // not in the file: the previous value stays
-  EXPECT_EQ(b.form.wing(1).positionX, " -35");
+  EXPECT_FALSE(openDocument(doc, without));
+  EXPECT_FALSE(doc.run.flags.results_valid);
+  EXPECT_EQ(doc.fileName, without);
+  EXPECT_EQ(doc.results.sb, 0);
+  EXPECT_EQ(doc.results.lmue, 90);  // not in the file: the previous value stays
+  EXPECT_EQ(doc.form.wing(1).positionX, " -35");
+  EXPECT_EQ(doc.geometry.position(1).x, -35);  // the geometry follows the loaded form
 }
 
-TEST(OpenAircraft, RefusedFileKeepsFormAndFileNameAndReportsTheReason) {
+TEST(OpenDocument, RefusedFileKeepsFormAndFileNameAndReportsTheReason) {
   TempDir dir;
   const std::string bad = dir.file("bad.vn4");
   testing::writeBytes(bad, crlf("<wings_count>7</wings_count>\n"));
-  Form f = defaultForm();
-  f.remarks = "mine";
-  const OpenedAircraft o = openAircraft("/work/plane.vn4", bad, f, {5, 6, 7});
-  EXPECT_EQ(o.form, f);
-  EXPECT_EQ(o.fileName, "/work/plane.vn4");
-  EXPECT_EQ(o.results.sb, 0);
-  EXPECT_FALSE(o.results_valid);
-  ASSERT_TRUE(o.error);
-  EXPECT_EQ(*o.error, FileError::wingCountRange(bad, 7));
-  EXPECT_EQ(renderFileError(*o.error, Language::German),
+  Document doc = documentWithResults("/work/plane.vn4");
+  doc.form.remarks = "mine";
+  const Form before = doc.form;
+  const auto error = openDocument(doc, bad);
+  EXPECT_EQ(doc.form, before);
+  EXPECT_EQ(doc.fileName, "/work/plane.vn4");
+  EXPECT_TRUE(hasUnsavedChanges(doc));
+  EXPECT_EQ(doc.results.sb, 0);
+  EXPECT_FALSE(doc.run.flags.results_valid);
+  ASSERT_TRUE(error);
+  EXPECT_EQ(*error, FileError::wingCountRange(bad, 7));
+  EXPECT_EQ(renderFileError(*error, Language::German),
             "Die Datei \"" + bad + "\" wird abgelehnt: ihre Flügelanzahl 7 liegt nicht zwischen 1 und 5.");
+}
+
+TEST(CommandLineFile, NameAsGivenElseTheLowerCasedFilePartWhenOnlyThatExists) {
+  TempDir dir;
+  testing::writeBytes(dir.file("plane.vn4"), aircraftFileText(oneWingForm(), std::nullopt).bytes);
+  testing::writeBytes(dir.file("BOTH.VN4"), "");
+  testing::writeBytes(dir.file("both.vn4"), "");
+  testing::writeBytes(dir.file("flügel.vn4"), "");
+  EXPECT_EQ(commandLineFileName(dir.file("PLANE.VN4")), dir.file("plane.vn4"));
+  EXPECT_EQ(commandLineFileName(dir.file("BOTH.VN4")), dir.file("BOTH.VN4"));
+  EXPECT_EQ(commandLineFileName(dir.file("FLÜGEL.VN4")), dir.file("flügel.vn4"));
+  EXPECT_EQ(commandLineFileName(dir.file("MISSING.VN4")), dir.file("MISSING.VN4"));
+  EXPECT_EQ(withLowerCasedFilePart("/Data/OLD/PLANE.VN4"), "/Data/OLD/plane.vn4");
+
+  Document doc;
+  EXPECT_FALSE(openCommandLineFile(doc, dir.file("PLANE.VN4")));
+  EXPECT_EQ(doc.fileName, dir.file("plane.vn4"));
+  EXPECT_EQ(doc.form.wingsCount, 1);
+}
+
+TEST(SaveDocument, NameIsAdjustedAndResultsAreWrittenOnlyWhileValid) {
+  TempDir dir;
+  Document doc = documentWithResults(dir.file("old.da4"));
+  doc.run.solver_wings_count = 2;
+  const auto saved = saveDocument(doc);
+  ASSERT_TRUE(std::holds_alternative<SavedDocument>(saved));
+  EXPECT_EQ(std::get<SavedDocument>(saved).fileName, dir.file("old.vn4"));
+  EXPECT_EQ(doc.fileName, dir.file("old.vn4"));
+  EXPECT_EQ(doc.run.solver_wings_count, 5);
+  EXPECT_NE(testing::readBytes(dir.file("old.vn4")).find("<sb>"), std::string::npos);
+
+  doc.run.flags.results_valid = false;
+  doc.fileName = dir.file("plain");
+  ASSERT_TRUE(std::holds_alternative<SavedDocument>(saveDocument(doc)));
+  EXPECT_EQ(testing::readBytes(dir.file("plain.vn4")).find("<sb>"), std::string::npos);
 }
 
 TEST(SaveAircraft, AdjustedNameOfALegacyFileWritesBesideIt) {

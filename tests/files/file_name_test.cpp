@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/document.h"
+
 namespace volantis4 {
 namespace {
 

@@ -92,7 +92,7 @@ TEST(Physics, TranslatingTheAircraftMovesEveryCentreAlike) {
   ASSERT_TRUE(Button4Click(a));
   Document b;
   for (int w = 1; w <= 5; ++w) b.form.wing(w).positionX = std::to_string(a.geometry.position(w).x + 1000);
-  Calc(b, Sender::Other);
+  Calc(b);
   ASSERT_TRUE(Button4Click(b));
   EXPECT_NEAR(b.output->vortex.xnp, a.output->vortex.xnp + 1000, 1e-7);
   for (int w = 1; w <= 5; ++w) {
@@ -105,11 +105,11 @@ TEST(Physics, TranslatingTheAircraftMovesEveryCentreAlike) {
 TEST(Physics, ScalingTheAircraftScalesLengthsAndKeepsLiftSlopes) {
   Document a = singleRectangle(500, 150);
   a.form.wing(1).offsets[0] = "40";  // swept back
-  Calc(a, Sender::Other);
+  Calc(a);
   ASSERT_TRUE(Button4Click(a));
   Document b = singleRectangle(1000, 300);
   b.form.wing(1).offsets[0] = "80";
-  Calc(b, Sender::Other);
+  Calc(b);
   ASSERT_TRUE(Button4Click(b));
   EXPECT_EQ(b.output->counts.n_panels, a.output->counts.n_panels);
   EXPECT_NEAR(b.output->vortex.wing(1).lift_slope, a.output->vortex.wing(1).lift_slope, 1e-9);
@@ -149,7 +149,7 @@ TEST(Refusal, AWingWithoutAreaIsRefusedBeforeAnyLattice) {
   Document doc = singleRectangle(600, 200);
   copyWingOneToTwo(doc, 1000, 500);
   for (auto& c : doc.form.wing(2).chords) c = "0";
-  Calc(doc, Sender::Other);
+  Calc(doc);
   EXPECT_FALSE(Button4Click(doc));
   EXPECT_TRUE(doc.run.flags.calc_failed);
   EXPECT_FALSE(doc.run.flags.results_valid);
@@ -177,7 +177,7 @@ TEST(Refusal, SlenderWingFiveIsRefusedToo) {
   w5.widths[0] = "90000";
   w5.chords[0] = w5.chords[1] = "20";
   w5.positionZ = "-5000";
-  Calc(doc, Sender::Other);
+  Calc(doc);
   EXPECT_FALSE(Button4Click(doc));
   EXPECT_TRUE(doc.run.flags.calc_failed);
   EXPECT_EQ(doc.output, nullptr);
@@ -205,6 +205,20 @@ TEST(Run, GermanPanelAndSolverWingCountFollowTheForm) {
   EXPECT_EQ(doc.run.panel.lines()[0], "Fehler: ");
   EXPECT_EQ(doc.run.panel.lines()[1], "Kann Flügel-1 nicht berechnen.");
   EXPECT_EQ(doc.run.solver_wings_count, 3);
+}
+
+TEST(Run, ResizeRecomputationsKeepResultsAndClearTheFlag) {
+  Document doc;
+  ASSERT_TRUE(Button4Click(doc));
+  resizeRecomputations(doc);
+  EXPECT_TRUE(doc.run.flags.results_valid);
+  EXPECT_TRUE(doc.run.flags.grid_valid);
+  EXPECT_FALSE(doc.run.flags.keep_results);
+  // Without results, Calc runs and nothing becomes valid.
+  Document fresh;
+  resizeRecomputations(fresh);
+  EXPECT_FALSE(fresh.run.flags.results_valid);
+  EXPECT_FALSE(fresh.run.flags.keep_results);
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ TEST(CheckBoxA, TickingColoursTheLatticeAndAddsNeedles) {
   }
 }
 
-TEST(CheckBoxA, WithoutResultsRecomputesAndDrawsNoNeedles) {
+TEST(CheckBoxA, WithoutResultsDrawsNoLatticeAndNoNeedles) {
   Document doc;
   const SystemColours colours;
   TopViewState view;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "solver/calculation_run.h"
-
 namespace volantis4 {
 namespace {
 
@@ -38,20 +36,6 @@ TEST(WindowLayout, TinyPageKeepsImagesOnePixel) {
   const ResizeLayout l = resizeLayout({10, 3}, DesignPositions{});
   EXPECT_EQ(l.image2, (Size{1, 1}));
   EXPECT_EQ(l.image3, (Size{1, 1}));
-}
-
-TEST(WindowLayout, RecomputationsKeepResultsAndClearTheFlag) {
-  Document doc;
-  ASSERT_TRUE(Button4Click(doc));
-  resizeRecomputations(doc);
-  EXPECT_TRUE(doc.run.flags.results_valid);
-  EXPECT_TRUE(doc.run.flags.grid_valid);
-  EXPECT_FALSE(doc.run.flags.keep_results);
-  // Without results, Calc runs and nothing becomes valid.
-  Document fresh;
-  resizeRecomputations(fresh);
-  EXPECT_FALSE(fresh.run.flags.results_valid);
-  EXPECT_FALSE(fresh.run.flags.keep_results);
 }
 
 }  // namespace

@@ -1,21 +1,23 @@
 #pragma once
 // The one mutable document of the program: the form (master copy), what is derived from it,
-// the run state and the results. The window owns one and calls these procedures; so does the CLI.
+// the run state, the results and the file it belongs to. The window owns one and calls these
+// procedures; so does the CLI. Opening and saving it are in files/document_io.h.
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "model/aircraft_geometry.h"
 #include "model/form.h"
 #include "model/language.h"
-#include "solver/run_state.h"
+#include "model/run_state.h"
 
 namespace volantis4 {
 
 struct CalculationOutput;  // lattice, circulations and vortex results of the last complete run
 
-/// Who asked for a geometry refresh; the print and open commands are treated specially.
-enum class Sender { Other, PositionField, WingsCount, Run, Print, Open, Resize, Exchange };
+/// The current file name before any file is opened or saved.
+inline constexpr std::string_view kUnknownFileName = "Unknown.da4";
 
 /// Reference values of the aircraft: left by the last calculation or by a loaded file.
 struct AircraftResults {
@@ -38,6 +40,24 @@ struct Document {
   AircraftResults results;
   StabilityChoice stability;
   std::shared_ptr<const CalculationOutput> output;  // null until a complete run
+  std::string fileName{kUnknownFileName};           // the current file name, as Lab_FName shows it
+  Form savedForm = form;                            // the aircraft as last opened or saved
+};
+
+/// True when the aircraft (fields, buttons, remarks) differs from the one last opened or saved.
+inline bool hasUnsavedChanges(const Document& doc) { return !(doc.form == doc.savedForm); }
+
+/// Sets keep_results for its lifetime, so that the recomputations now running keep the results
+/// (and the lattice) on show; clears it at the end.
+class KeepResults {
+ public:
+  explicit KeepResults(Document& doc) : doc_(doc) { doc_.run.flags.keep_results = true; }
+  ~KeepResults() { doc_.run.flags.keep_results = false; }
+  KeepResults(const KeepResults&) = delete;
+  KeepResults& operator=(const KeepResults&) = delete;
+
+ private:
+  Document& doc_;
 };
 
 /// A wing's recomputation (Calc_W1 … Calc_W5): unless keep_results, results_valid is cleared;
@@ -46,7 +66,11 @@ void recomputeWing(Document& doc, int w);
 
 /// The geometry refresh `Calc`: clears results and lattice unless keep_results, recomputes the
 /// five wings, reads the positions and resets the message panel to its heading line.
-void Calc(Document& doc, Sender sender);
+void Calc(Document& doc);
+
+/// The recomputations of a window resize under KeepResults: the five wings, and `Calc` when
+/// results_valid is clear.
+void resizeRecomputations(Document& doc);
 
 /// What a field change ran, so the window knows what to refresh.
 enum class FieldHandler { WingRecomputation, GapChange, Calc };

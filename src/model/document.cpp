@@ -1,4 +1,4 @@
-#include "solver/document.h"
+#include "model/document.h"
 
 namespace volantis4 {
 
@@ -7,7 +7,7 @@ void recomputeWing(Document& doc, int w) {
   recomputeWing(doc.geometry, doc.form, w);
 }
 
-void Calc(Document& doc, Sender /*sender*/) {
+void Calc(Document& doc) {
   if (!doc.run.flags.keep_results) {
     doc.run.flags.results_valid = false;
     doc.run.flags.grid_valid = false;
@@ -17,12 +17,18 @@ void Calc(Document& doc, Sender /*sender*/) {
   doc.run.panel.reset(doc.language);
 }
 
+void resizeRecomputations(Document& doc) {
+  const KeepResults keep(doc);
+  for (int w = 1; w <= kWingCount; ++w) recomputeWing(doc, w);
+  if (!doc.run.flags.results_valid) Calc(doc);
+}
+
 FieldHandler setFieldText(Document& doc, FieldKey key, const std::string& text) {
   fieldText(doc.form, key) = text;
   switch (key.kind) {
     case FieldKind::PositionX:
     case FieldKind::PositionZ:
-      Calc(doc, Sender::PositionField);
+      Calc(doc);
       return FieldHandler::Calc;
     case FieldKind::Gap:
       recomputeWing(doc, key.wing);
@@ -41,7 +47,7 @@ void chooseTrapezia(Document& doc, int w, int t) {
 void chooseWingsCount(Document& doc, int n) {
   doc.form.wingsCount = n;
   doc.run.solver_wings_count = n;
-  Calc(doc, Sender::WingsCount);
+  Calc(doc);
 }
 
 }  // namespace volantis4
