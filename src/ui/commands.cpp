@@ -49,7 +49,31 @@ class CommandButton : public QToolButton {
   QIcon icon_;
 };
 
+// `caption` with a keyboard mnemonic on its first letter or digit not yet taken in `taken`; the
+// menu shows the caption itself, the marked letter underlined. A caption with no free letter
+// stays without one.
+QString withMnemonic(const QString& caption, QString& taken) {
+  QString marked = caption;
+  marked.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  for (qsizetype i = 0; i < marked.size(); ++i) {
+    const QChar c = marked[i].toLower();
+    if (!c.isLetterOrNumber() || taken.contains(c)) continue;
+    taken.append(c);
+    return marked.insert(i, QLatin1Char('&'));
+  }
+  return marked;
+}
+
 }  // namespace
+
+QString shownCaption(const QString& text) {
+  QString out;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+    out.append(text[i]);
+  }
+  return out;
+}
 
 Commands buildCommands(QMainWindow* window, QWidget* toolBar, std::vector<CommandRow> rows) {
   Commands c;
@@ -99,19 +123,29 @@ void Commands::setEnabled(Command command, bool enabled) {
 
 bool Commands::isEnabled(Command command) const { return action(command)->isEnabled(); }
 
-void Commands::applyCaptions(Language language) {
-  for (std::size_t m = 0; m < kMenuTitles.size(); ++m) menus_[m]->setTitle(qtext(kMenuTitles[m].caption, language));
+void Commands::applyCaptions(Language language) { setCaptions(language, false); }
+
+void Commands::applyBuiltinCaptions() { setCaptions(Language::English, true); }
+
+// Menu titles and items get mnemonics (Alt+F opens File), chosen afresh for each caption set so
+// that no two entries of one menu, nor two titles of the menu bar, share a letter.
+void Commands::setCaptions(Language language, bool builtin) {
+  QString barTaken;
+  std::array<QString, kMenuTitles.size()> menuTaken;
+  for (std::size_t m = 0; m < kMenuTitles.size(); ++m)
+    menus_[m]->setTitle(withMnemonic(qtext(kMenuTitles[m].caption, language), barTaken));
   for (const CommandRow& row : rows_) {
     QAction* a = action(row.command);
-    if (row.caption) a->setText(qtext(*row.caption, language));
+    const std::optional<TextId> caption = builtin && row.builtinCaption ? row.builtinCaption : row.caption;
+    QString scratch;  // hidden items take no letter from the others
+    QString* taken = &scratch;
+    if (row.visible && row.menu == MenuPlace::MenuBar)
+      taken = &barTaken;
+    else if (row.visible && row.menu != MenuPlace::None)
+      taken = &menuTaken[static_cast<std::size_t>(row.menu)];
+    if (caption) a->setText(withMnemonic(qtext(*caption, language), *taken));
     if (row.button) a->setToolTip(qtext(row.button->hint, language));
   }
-}
-
-void Commands::applyBuiltinCaptions() {
-  applyCaptions(Language::English);
-  for (const CommandRow& row : rows_)
-    if (row.builtinCaption) action(row.command)->setText(qtext(*row.builtinCaption, Language::English));
 }
 
 }  // namespace volantis4

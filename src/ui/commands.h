@@ -76,7 +76,7 @@ struct CommandRow {
   bool enabled = true;  // at start
   bool visible = true;
   std::optional<Command> enabledWith{};  // enabled and disabled together with that command
-  QKeySequence shortcut{};               // none so far
+  QKeySequence shortcut{};               // the standard key where there is one
   std::function<void()> slot{};          // runs when the command is triggered
 };
 
@@ -97,11 +97,15 @@ class Commands {
  private:
   friend Commands buildCommands(QMainWindow* window, QWidget* toolBar, std::vector<CommandRow> rows);
   static std::size_t index(Command command) { return static_cast<std::size_t>(command); }
+  void setCaptions(Language language, bool builtin);
 
   std::vector<CommandRow> rows_;
   std::array<QAction*, kCommandCount> actions_{};
   std::array<QMenu*, 3> menus_{};  // File, Edit, Language
 };
+
+/// A menu text as it is shown: the mnemonic marker `&` removed (`&&` shows one `&`).
+QString shownCaption(const QString& text);
 
 /// Builds one action per row of `rows` (each command exactly once), the menu of `window` and the
 /// tool bar on `toolBar` (a strip 22 pixels high), and connects each action to its slot.

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
 
@@ -121,6 +122,8 @@ void MainWindow::connectControls() {
   connectViewMouse();
   connect(memo2_, &QPlainTextEdit::textChanged, this, &MainWindow::remarksEdited);
   connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
+  for (auto [keys, step] : {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}})
+    connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, [this, step] { stepPage(step); });
   // A picture moved to a screen of another scale is drawn anew at that scale.
   for (PlanformImageWidget* image : findChildren<PlanformImageWidget*>())
     connect(image, &PlanformImageWidget::devicePixelRatioChanged, this, [this] {
@@ -140,24 +143,25 @@ std::vector<CommandRow> MainWindow::commandTable() {
       // File. Save and Print wait for something to save or print; Export PDF follows Print.
       {.command = Command::Open, .name = "Open2", .menu = MenuPlace::File, .caption = TextId::MenuOpen,
        .button = ToolBarButton{"SpeedButton1", 2, icon(QStyle::SP_DialogOpenButton), TextId::HintOpen},
-       .slot = [this] { Load1Click(Sender::Open); }},
+       .shortcut = QKeySequence(QKeySequence::Open), .slot = [this] { Load1Click(Sender::Open); }},
       {.command = Command::SaveAs, .name = "Save2", .menu = MenuPlace::File, .caption = TextId::MenuSaveAs,
        .button = ToolBarButton{"SpeedButton2", 28, icon(QStyle::SP_FileDialogNewFolder), TextId::HintSaveAs},
-       .slot = [this] { Save1Click(true); }},
+       .shortcut = QKeySequence(QKeySequence::SaveAs), .slot = [this] { Save1Click(true); }},
       {.command = Command::Save, .name = "Save3", .menu = MenuPlace::File, .caption = TextId::MenuSave,
        .button = ToolBarButton{"SpeedButton3", 54, icon(QStyle::SP_DialogSaveButton), TextId::HintSave},
-       .enabled = false, .slot = [this] { Save1Click(false); }},
+       .enabled = false, .shortcut = QKeySequence(QKeySequence::Save), .slot = [this] { Save1Click(false); }},
       // Calc is on the tool bar only, right of Print (its row stands here: the buttons are made in name order).
       {.command = Command::Calc, .name = "Calc1",
        .button = ToolBarButton{"SpeedButton4", 106, icon(QStyle::SP_MediaPlay), TextId::HintCalc},
-       .slot = [this] { Button4Click(); }},
+       .shortcut = QKeySequence(Qt::Key_F9), .slot = [this] { Button4Click(); }},
       {.command = Command::Print, .name = "Print1", .menu = MenuPlace::File, .caption = TextId::MenuPrint,
        .button = ToolBarButton{"SpeedButton5", 80, printIcon, TextId::HintPrint},
-       .enabled = false, .slot = [this] { Button6Click(); }},
+       .enabled = false, .shortcut = QKeySequence(QKeySequence::Print), .slot = [this] { Button6Click(); }},
       {.command = Command::ExportPdf, .name = "ExportPdf1", .menu = MenuPlace::File, .caption = TextId::MenuExportPdf,
-       .enabled = false, .enabledWith = Command::Print, .slot = [this] { exportPdfClick(); }},
+       .enabled = false, .enabledWith = Command::Print, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_E),
+       .slot = [this] { exportPdfClick(); }},
       {.command = Command::Exit, .name = "Exit1", .menu = MenuPlace::File, .separatorBefore = true,
-       .caption = TextId::MenuExit, .slot = [this] { close(); }},
+       .caption = TextId::MenuExit, .shortcut = QKeySequence(QKeySequence::Quit), .slot = [this] { close(); }},
 
       // Edit. The Aircraft page is shown first: copy and insert have no wing to act on there.
       {.command = Command::Wing1, .name = "wing11", .menu = MenuPlace::Edit, .caption = TextId::MenuWing1,
@@ -192,7 +196,7 @@ std::vector<CommandRow> MainWindow::commandTable() {
        .enabled = false, .visible = false},
 
       {.command = Command::Info, .name = "Info1", .menu = MenuPlace::MenuBar, .caption = TextId::MenuInfo,
-       .slot = [this] { BitBtn1Click(); }},
+       .shortcut = QKeySequence(QKeySequence::HelpContents), .slot = [this] { BitBtn1Click(); }},
   };
   // clang-format on
 }
@@ -213,6 +217,16 @@ int MainWindow::activeWing() const {
   for (int w = 1; w <= kWingCount; ++w)
     if (pageControl_->currentWidget() == page(w)) return w;
   return 0;
+}
+
+void MainWindow::stepPage(int step) {
+  const int count = pageControl_->count();
+  int i = pageControl_->currentIndex();
+  for (int k = 0; k < count; ++k) {
+    i = (i + step + count) % count;
+    if (pageControl_->isTabVisible(i)) break;
+  }
+  pageControl_->setCurrentIndex(i);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -71,6 +71,8 @@ class MainWindow : public QMainWindow {
   WingPage* page(int w) const { return wingPages_[static_cast<std::size_t>(w - 1)]; }
   /// The wing of the active page, 0 on the Aircraft and Remarks pages.
   int activeWing() const;
+  /// Ctrl+Tab and Ctrl+Shift+Tab: the next or previous page whose tab is shown, round the end.
+  void stepPage(int step);
 
   // Edits and what they refresh (main_window_edits.cpp).
   void fieldEdited(FieldKey key, const QString& text);
