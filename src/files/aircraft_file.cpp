@@ -130,9 +130,26 @@ struct TagContent {
   StagingRecord record;
   std::optional<std::string> remarks;  // UTF-8
   std::optional<double> sb, lmue, xnp;
+  bool complete = false;  // the last line holding a tag is "</aircraft>"
 };
 
 bool isWing(std::int32_t w) { return w >= 1 && w <= kWingCount; }
+
+// Whether a line that holds a "<" closes the aircraft; nullopt for a line without one.
+std::optional<bool> closesAircraft(std::string_view line) {
+  if (line.find('<') == std::string_view::npos) return std::nullopt;
+  return splitTagLine(line).tag == "/aircraft";
+}
+
+// After the comment: only "</aircraft>" may follow. Nothing here changes the aircraft; the file
+// is complete when the last piece holding a tag closes it. `rest` is what follows "</comment>"
+// on its own line.
+bool endsAfterComment(std::string_view rest, LineCursor& lines) {
+  bool closed = closesAircraft(rest).value_or(false);
+  while (!lines.atEnd())
+    if (const auto closes = closesAircraft(lines.next())) closed = *closes;
+  return closed;
+}
 
 TagContent readTags(std::string_view bytes) {
   TagContent content;
@@ -142,17 +159,22 @@ TagContent readTags(std::string_view bytes) {
 
   LineCursor lines(bytes);
   while (!lines.atEnd()) {
-    const TagLine t = splitTagLine(lines.next());
+    const std::string_view line = lines.next();
+    if (const auto closes = closesAircraft(line)) content.complete = *closes;
+    const TagLine t = splitTagLine(line);
     const std::string_view tag = t.tag;
     if (tag.empty()) continue;
     WingRecord* r = isWing(wing) ? &record.wing(wing) : nullptr;
     if (tag == "wings_count") {
       record.wingsCount = readField(t.value);
+      record.wingsCountText = shownValue(t.value);
       record.wingsCountGiven = true;
     } else if (tag == "wingsections") {
       if (r != nullptr) {
+        const auto i = static_cast<std::size_t>(wing - 1);
         r->trapezia = static_cast<std::int32_t>(static_cast<long long>(readField(t.value)) - 1);
-        record.trapeziaGiven[static_cast<std::size_t>(wing - 1)] = true;
+        record.trapeziaGiven[i] = true;
+        record.trapeziaText[i] = shownValue(t.value);
       }
     } else if (tag == "wing_id") {
       wing = readField(t.value);
@@ -186,17 +208,26 @@ TagContent readTags(std::string_view bytes) {
     } else if (tag == "xnp") {
       content.xnp = readReal(t.value);
     } else if (tag == "comment") {
-      // The comment runs to the first "</comment>", across lines; without one, to the end.
+      // The comment runs to the first "</comment>", across lines, and ends the aircraft; a
+      // comment without its end tag leaves the file incomplete.
       std::string comment;
       std::string_view piece = t.afterTag;
       for (;;) {
         const std::size_t end = piece.find(kCommentEnd);
         comment += piece.substr(0, end);
-        if (end != std::string_view::npos || lines.atEnd()) break;
+        if (end != std::string_view::npos) {
+          content.complete = endsAfterComment(piece.substr(end + kCommentEnd.size()), lines);
+          break;
+        }
+        if (lines.atEnd()) {
+          content.complete = false;
+          break;
+        }
         comment += '\n';
         piece = lines.next();
       }
       content.remarks = fromWindows1252(unescapeComment(comment));
+      break;
     }
   }
   return content;
@@ -230,6 +261,8 @@ AircraftFileText aircraftFileText(const Form& form, const std::optional<Aircraft
 std::variant<SavedAircraft, FileError> saveAircraft(const std::string& path, const Form& form,
                                                     const std::optional<AircraftResults>& results) {
   const AircraftFileText text = aircraftFileText(form, results);
+  // What is saved must open again: refuse, before anything is written, a file no reader takes.
+  if (text.bytes.size() > kMaxTextFileBytes) return FileError::remarksTooLong(path);
   if (auto error = writeFileAtomically(path, text.bytes)) return *error;
   return SavedAircraft{text.replacedCharacters};
 }
@@ -243,6 +276,7 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
   StagingRecord record;
   std::optional<std::string> remarks;
   std::optional<double> sb, lmue, xnp;
+  bool complete = true;  // legacy files have no closing line
   auto take = [&](auto content) {
     record = content.record;
     remarks = std::move(content.remarks);
@@ -252,8 +286,12 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
   };
   if (legacy)
     take(readLegacyLayout(bytes));
-  else
-    take(readTags(bytes));
+  else {
+    TagContent content = readTags(bytes);
+    complete = content.complete;
+    take(std::move(content));
+  }
+  if (!complete) return FileError::incomplete(name);
   if (auto refusal = checkStagingRecord(record, name, legacy)) return *refusal;
 
   LoadedAircraft loaded{form, results};

@@ -1,6 +1,8 @@
 #pragma once
-// Replacing a file so that it is never left half written: a temporary file in the same folder,
-// written, flushed to disk and renamed over the target.
+// Saving a file so that it is never left half written and the system's permissions hold: a
+// temporary file in the same folder, written, flushed to disk and renamed over the target; or,
+// where renaming would lose the file's owner, group or hard links, or the folder takes no new
+// file, the existing file written in place after a copy of its previous content was kept.
 
 #include <functional>
 #include <optional>
@@ -18,9 +20,12 @@ using WriteStep = std::function<bool(int fd, std::string_view bytes)>;
 bool writeAll(int fd, std::string_view bytes);
 
 /// Replaces the file `path` (or creates it) with `bytes`. A symbolic link is followed and its
-/// target replaced; an existing file keeps its permissions, a new one gets 0666 less the umask.
-/// On any failure the previous file is untouched, the temporary file is removed and the error
-/// names `path` and the system's reason. `write` replaces the write step (tests).
+/// target replaced. An existing file is saved only when it may be opened for writing; it keeps
+/// its mode, owner, group and hard links. A new file gets 0666 less the umask. A name longer
+/// than the folder allows is refused; the temporary name is shortened to fit.
+/// Failures: CannotWrite when nothing was changed (the previous file is untouched, no temporary
+/// file remains); WriteDamaged when writing in place failed part-way, naming where the previous
+/// content was kept. `write` replaces the write step (tests).
 std::optional<FileError> writeFileAtomically(const std::string& path, std::string_view bytes,
                                              const WriteStep& write = writeAll);
 

@@ -23,6 +23,14 @@ FileError withSystemReason(FileErrorKind kind, std::string path, int errorNumber
   return e;
 }
 
+FileError withCount(FileErrorKind kind, std::string path, int wing, long long count, std::string text) {
+  FileError e = make(kind, std::move(path));
+  e.wing = wing;
+  e.value = count;
+  e.text = text.empty() ? formatInt(count) : std::move(text);
+  return e;
+}
+
 // Replaces "%1", "%2", "%3" in a template of the language table.
 std::string fill(std::string_view pattern, const std::string& a1, const std::string& a2 = {},
                  const std::string& a3 = {}) {
@@ -52,6 +60,14 @@ std::string reasonText(const FileError& e, Language language) {
       return std::string(text(TextId::ReasonDiskFull, language));
     case SystemReason::ReadOnly:
       return std::string(text(TextId::ReasonReadOnly, language));
+    case SystemReason::NameTooLong:
+      return std::string(text(TextId::ReasonNameTooLong, language));
+    case SystemReason::FolderNoPermission:
+      return std::string(text(TextId::ReasonFolderNoPermission, language));
+    case SystemReason::FileAndFolderNoPermission:
+      return std::string(text(TextId::ReasonFileAndFolderNoPermission, language));
+    case SystemReason::NoBackup:
+      return std::string(text(TextId::ReasonNoBackup, language));
     case SystemReason::None:
     case SystemReason::Other:
       break;
@@ -67,30 +83,41 @@ FileError FileError::cannotOpen(std::string path, int errorNumber) {
 FileError FileError::cannotRead(std::string path, int errorNumber) {
   return withSystemReason(FileErrorKind::CannotRead, std::move(path), errorNumber);
 }
-FileError FileError::cannotWrite(std::string path, int errorNumber) {
-  return withSystemReason(FileErrorKind::CannotWrite, std::move(path), errorNumber);
+FileError FileError::cannotWrite(std::string path, int errorNumber, bool existed) {
+  FileError e = withSystemReason(FileErrorKind::CannotWrite, std::move(path), errorNumber);
+  e.existed = existed;
+  return e;
 }
+FileError FileError::cannotWrite(std::string path, SystemReason reason, bool existed) {
+  FileError e = make(FileErrorKind::CannotWrite, std::move(path));
+  e.reason = reason;
+  e.existed = existed;
+  return e;
+}
+FileError FileError::remarksTooLong(std::string path) { return make(FileErrorKind::RemarksTooLong, std::move(path)); }
+FileError FileError::writeDamaged(std::string path, int errorNumber, std::string backup) {
+  FileError e = withSystemReason(FileErrorKind::WriteDamaged, std::move(path), errorNumber);
+  e.backup = std::move(backup);
+  return e;
+}
+FileError FileError::incomplete(std::string path) { return make(FileErrorKind::Incomplete, std::move(path)); }
 FileError FileError::tooLarge(std::string path) { return make(FileErrorKind::TooLarge, std::move(path)); }
 FileError FileError::notText(std::string path) { return make(FileErrorKind::NotText, std::move(path)); }
 FileError FileError::filterPattern(std::string path) { return make(FileErrorKind::FilterPattern, std::move(path)); }
 FileError FileError::wingCountMissing(std::string path) {
   return make(FileErrorKind::WingCountMissing, std::move(path));
 }
-FileError FileError::wingCountRange(std::string path, long long count) {
-  FileError e = make(FileErrorKind::WingCountRange, std::move(path));
-  e.value = count;
-  return e;
+FileError FileError::wingCountRange(std::string path, long long count, std::string text) {
+  return withCount(FileErrorKind::WingCountRange, std::move(path), 0, count, std::move(text));
 }
-FileError FileError::sectionCount(std::string path, int wing, long long sections) {
-  FileError e = make(FileErrorKind::SectionCount, std::move(path));
-  e.wing = wing;
-  e.value = sections;
-  return e;
+FileError FileError::sectionCount(std::string path, int wing, long long sections, std::string text) {
+  return withCount(FileErrorKind::SectionCount, std::move(path), wing, sections, std::move(text));
 }
-FileError FileError::legacyWingCount(std::string path, long long count) {
-  FileError e = make(FileErrorKind::LegacyWingCount, std::move(path));
-  e.value = count;
-  return e;
+FileError FileError::legacyWingCount(std::string path, long long count, std::string text) {
+  return withCount(FileErrorKind::LegacyWingCount, std::move(path), 0, count, std::move(text));
+}
+FileError FileError::legacyTrapezia(std::string path, int wing, long long trapezia, std::string text) {
+  return withCount(FileErrorKind::LegacyTrapezia, std::move(path), wing, trapezia, std::move(text));
 }
 
 SystemReason systemReasonOf(int errorNumber) {
@@ -105,6 +132,8 @@ SystemReason systemReasonOf(int errorNumber) {
       return SystemReason::NoPermission;
     case EISDIR:
       return SystemReason::IsFolder;
+    case ENAMETOOLONG:
+      return SystemReason::NameTooLong;
     case ENOSPC:
     case EDQUOT:
       return SystemReason::DiskFull;
@@ -123,7 +152,14 @@ std::string renderFileError(const FileError& e, Language language) {
     case FileErrorKind::CannotRead:
       return fill(t(TextId::FileCannotRead), e.path, reasonText(e, language));
     case FileErrorKind::CannotWrite:
-      return fill(t(TextId::FileCannotWrite), e.path, reasonText(e, language));
+      return fill(t(e.existed ? TextId::FileCannotWriteUnchanged : TextId::FileCannotWrite), e.path,
+                  reasonText(e, language));
+    case FileErrorKind::RemarksTooLong:
+      return fill(t(TextId::FileRemarksTooLong), e.path);
+    case FileErrorKind::WriteDamaged:
+      return fill(t(TextId::FileWriteDamaged), e.path, reasonText(e, language), e.backup);
+    case FileErrorKind::Incomplete:
+      return fill(t(TextId::FileIncomplete), e.path);
     case FileErrorKind::TooLarge:
       return fill(t(TextId::FileTooLarge), e.path);
     case FileErrorKind::NotText:
@@ -133,17 +169,22 @@ std::string renderFileError(const FileError& e, Language language) {
     case FileErrorKind::WingCountMissing:
       return fill(t(TextId::FileWingCountMissing), e.path);
     case FileErrorKind::WingCountRange:
-      return fill(t(TextId::FileWingCountRange), e.path, formatInt(e.value));
+      return fill(t(TextId::FileWingCountRange), e.path, e.text);
     case FileErrorKind::SectionCount:
-      return fill(t(TextId::FileSectionCount), e.path, formatInt(e.wing), formatInt(e.value));
+      return fill(t(e.value == 1 ? TextId::FileSectionCountOne : TextId::FileSectionCount), e.path, formatInt(e.wing),
+                  e.text);
     case FileErrorKind::LegacyWingCount:
-      return fill(t(TextId::FileLegacyWingCount), e.path, formatInt(e.value));
+      return fill(t(TextId::FileLegacyWingCount), e.path, e.text);
+    case FileErrorKind::LegacyTrapezia:
+      return fill(t(e.value == 1 ? TextId::FileLegacyTrapeziaOne : TextId::FileLegacyTrapezia), e.path,
+                  formatInt(e.wing), e.text);
   }
   return {};
 }
 
 std::string renderReplacedCharacters(const std::string& path, std::size_t count, Language language) {
-  return fill(text(TextId::FileRemarksReplaced, language), path, formatInt(static_cast<long long>(count)));
+  return fill(text(count == 1 ? TextId::FileRemarksReplacedOne : TextId::FileRemarksReplaced, language), path,
+              formatInt(static_cast<long long>(count)));
 }
 
 }  // namespace volantis4

@@ -19,19 +19,39 @@ enum class FileErrorKind {
   WingCountRange,    // wing count outside 1-5 (value)
   SectionCount,      // a wing in use with a section count outside 2-5 (wing, value)
   LegacyWingCount,   // a legacy data file claiming more than 3 wings (value)
-  CannotWrite,       // creating, writing, flushing or renaming failed (reason from the system)
+  LegacyTrapezia,    // a legacy data file with a trapezium count outside 1-4 (wing, value)
+  Incomplete,        // an aircraft file whose last tagged line is not "</aircraft>"
+  CannotWrite,       // nothing was written (reason; `existed` tells whether a previous file is there)
+  RemarksTooLong,    // the file the remarks would give is larger than any reader accepts
+  WriteDamaged,      // writing in place failed part-way; the previous content is in `backup`
 };
 
 /// Why the system refused an operation, in words the user understands.
-enum class SystemReason { None, NotFound, NoPermission, IsFolder, NotRegular, DiskFull, ReadOnly, Other };
+enum class SystemReason {
+  None,
+  NotFound,
+  NoPermission,
+  IsFolder,
+  NotRegular,
+  DiskFull,
+  ReadOnly,
+  NameTooLong,
+  FolderNoPermission,         // a new file in a folder the user may not write
+  FileAndFolderNoPermission,  // neither the file nor its folder may be written
+  NoBackup,                   // writing in place needs a copy of the previous content, and none can be kept
+  Other
+};
 
 struct FileError {
   FileErrorKind kind = FileErrorKind::CannotOpen;
   std::string path;  // the name as the user gave it (UTF-8)
   SystemReason reason = SystemReason::None;
-  int errorNumber = 0;  // errno for SystemReason::Other
-  long long value = 0;  // the offending count
-  int wing = 0;         // the wing, for SectionCount
+  int errorNumber = 0;   // errno for SystemReason::Other
+  long long value = 0;   // the offending count as read (it decides singular or plural)
+  std::string text;      // the offending value as the file gives it (UTF-8), shown in the message
+  int wing = 0;          // the wing, for SectionCount and LegacyTrapezia
+  bool existed = false;  // CannotWrite: a file of that name was there before (and is unchanged)
+  std::string backup;    // WriteDamaged: where the previous content was kept
 
   bool operator==(const FileError&) const = default;
 
@@ -41,10 +61,16 @@ struct FileError {
   static FileError notText(std::string path);
   static FileError filterPattern(std::string path);
   static FileError wingCountMissing(std::string path);
-  static FileError wingCountRange(std::string path, long long count);
-  static FileError sectionCount(std::string path, int wing, long long sections);
-  static FileError legacyWingCount(std::string path, long long count);
-  static FileError cannotWrite(std::string path, int errorNumber);
+  // `text` is the value as the file wrote it; when empty, the count itself is shown.
+  static FileError wingCountRange(std::string path, long long count, std::string text = {});
+  static FileError sectionCount(std::string path, int wing, long long sections, std::string text = {});
+  static FileError legacyWingCount(std::string path, long long count, std::string text = {});
+  static FileError legacyTrapezia(std::string path, int wing, long long trapezia, std::string text = {});
+  static FileError incomplete(std::string path);
+  static FileError cannotWrite(std::string path, int errorNumber, bool existed);
+  static FileError cannotWrite(std::string path, SystemReason reason, bool existed);
+  static FileError remarksTooLong(std::string path);
+  static FileError writeDamaged(std::string path, int errorNumber, std::string backup);
 };
 
 /// The reason an errno stands for.

@@ -13,11 +13,20 @@ LegacyContent readLegacyLayout(std::string_view bytes) {
 
   LegacyContent content;
   StagingRecord& record = content.record;
-  record.wingsCount = readField(readLine());
+  const std::string_view countLine = readLine();
+  record.wingsCount = readField(countLine);
+  record.wingsCountText = shownValue(countLine);
   record.wingsCountGiven = true;
   for (int w = 1; w <= 3; ++w) {
-    for (std::int32_t* value : record.wing(w).inRecordOrder()) *value = readField(readLine());
-    record.trapeziaGiven[static_cast<std::size_t>(w - 1)] = true;
+    const auto i = static_cast<std::size_t>(w - 1);
+    bool first = true;
+    for (std::int32_t* value : record.wing(w).inRecordOrder()) {
+      const std::string_view line = readLine();
+      *value = readField(line);
+      if (first) record.trapeziaText[i] = shownValue(line);  // the trapezium count leads the record
+      first = false;
+    }
+    record.trapeziaGiven[i] = true;
   }
   readLine();  // line 53: read, not used
 

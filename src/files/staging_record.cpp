@@ -1,5 +1,6 @@
 #include "files/staging_record.h"
 
+#include "files/codepage.h"
 #include "model/numbers.h"
 #include "model/wing.h"
 
@@ -11,6 +12,16 @@ bool inRange(long long v, long long lo, long long hi) { return v >= lo && v <= h
 std::string field(std::int32_t v) { return formatInt(v, 4); }
 
 }  // namespace
+
+std::string shownValue(std::string_view value) {
+  constexpr std::string_view kBlanks = " \t";
+  const std::size_t first = value.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  value = value.substr(first, value.find_last_not_of(kBlanks) - first + 1);
+  constexpr std::size_t kLongest = 40;
+  if (value.size() <= kLongest) return fromWindows1252(value);
+  return fromWindows1252(value.substr(0, kLongest)) + "\u2026";
+}
 
 std::array<std::int32_t*, 17> WingRecord::inRecordOrder() {
   return {&trapezia,  &chords[0], &chords[1],  &chords[2],  &chords[3],  &chords[4],  &gap,   &widths[0], &widths[1],
@@ -26,12 +37,17 @@ std::array<std::int32_t, 17> WingRecord::valuesInRecordOrder() const {
 
 std::optional<FileError> checkStagingRecord(const StagingRecord& record, const std::string& path, bool legacy) {
   if (!record.wingsCountGiven) return FileError::wingCountMissing(path);
-  if (legacy && record.wingsCount > 3) return FileError::legacyWingCount(path, record.wingsCount);
-  if (!inRange(record.wingsCount, 1, kWingCount)) return FileError::wingCountRange(path, record.wingsCount);
+  if (legacy && record.wingsCount > 3)
+    return FileError::legacyWingCount(path, record.wingsCount, record.wingsCountText);
+  if (!inRange(record.wingsCount, 1, kWingCount))
+    return FileError::wingCountRange(path, record.wingsCount, record.wingsCountText);
   for (int w = 1; w <= record.wingsCount; ++w) {
+    const auto i = static_cast<std::size_t>(w - 1);
     const long long trapezia = record.wing(w).trapezia;
-    if (record.trapeziaGiven[static_cast<std::size_t>(w - 1)] && !inRange(trapezia, 1, kTrapeziumCount))
-      return FileError::sectionCount(path, w, trapezia + 1);
+    if (!record.trapeziaGiven[i] || inRange(trapezia, 1, kTrapeziumCount)) continue;
+    // The legacy record holds the trapezium count itself, the aircraft file the section count.
+    if (legacy) return FileError::legacyTrapezia(path, w, trapezia, record.trapeziaText[i]);
+    return FileError::sectionCount(path, w, trapezia + 1, record.trapeziaText[i]);
   }
   return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "files/file_error.h"
 #include "model/form.h"
@@ -40,10 +41,17 @@ struct StagingRecord {
   std::array<WingRecord, kWingCount> wings{};
   bool wingsCountGiven = false;                  // the file named a wing count
   std::array<bool, kWingCount> trapeziaGiven{};  // the file named wing w's section count
+  // The counts as the file wrote them (see shownValue), for the refusals.
+  std::string wingsCountText;
+  std::array<std::string, kWingCount> trapeziaText{};
 
   WingRecord& wing(int w) { return wings[static_cast<std::size_t>(w - 1)]; }
   const WingRecord& wing(int w) const { return wings[static_cast<std::size_t>(w - 1)]; }
 };
+
+/// A value of a file as a refusal quotes it: without surrounding blanks, at most 40 bytes
+/// (longer ones end in "…"), converted from the file's code page.
+std::string shownValue(std::string_view value);
 
 /// Why `record`, read from `path`, would break the model: no wing count or one outside 1-5, a
 /// legacy record of more than 3 wings, or a wing in use whose given count is outside 1-4

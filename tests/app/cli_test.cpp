@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <vector>
@@ -52,12 +54,6 @@ TEST(CliUsage, UnknownCommandIsAUsageError) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("geometry"), std::string::npos);
 }
-
-}  // namespace
-}  // namespace volantis4
-
-namespace volantis4 {
-namespace {
 
 TEST(CliCalc, PrintsAnpLabelsAndLegendOfTheDefaultAircraft) {
   const CliResult r = run({"calc"});
@@ -136,6 +132,23 @@ TEST(CliCalc, FileArgumentsAndSaving) {
   EXPECT_NE(missing.err.find("no_such_file.vn4"), std::string::npos);
   EXPECT_EQ(run({"calc", "--lang", "fr"}).status, 2);
   EXPECT_EQ(run({"calc", "--margin", "abc"}).status, 2);
+}
+
+TEST(CliCalc, TruncatedFileIsRefusedAsIncomplete) {
+  const std::string saved = ::testing::TempDir() + "/cli_cut.vn4";
+  ASSERT_EQ(run({"calc", "--save", saved.c_str()}).status, 0);
+  std::string bytes;
+  {
+    std::ifstream in(saved, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  const std::size_t cut = bytes.find("<wing_id>2</wing_id>");  // cut after wing 1
+  ASSERT_NE(cut, std::string::npos);
+  std::ofstream(saved, std::ios::binary | std::ios::trunc) << bytes.substr(0, cut);
+  const CliResult refused = run({"calc", saved.c_str()});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err,
+            "The file \"" + saved + "\" is refused: it is incomplete (it does not end with </aircraft>).\n");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "file_test_support.h"
 #include "files/document_io.h"
 #include "files/file_name.h"
+#include "files/text_file.h"
 #include "solver/calculation_output.h"
 
 namespace volantis4 {
@@ -493,6 +494,7 @@ TEST(AircraftFileReader, ValuesAreReadAsFieldsAndReals) {
 <y>+7</y>
 <sb>  1234.5</sb>
 <xnp>-3.25e1</xnp>
+</aircraft>
 )");
   const LoadedAircraft a = loaded(readAircraftText(file, "v.vn4", defaultForm(), {9, 8, 7}));
   EXPECT_EQ(a.form.wing(1).chords[0], "  31");
@@ -514,6 +516,7 @@ TEST(AircraftFileReader, WingAndSectionNumbersOutsideTheirRangeAreSkipped) {
 <chord>99</chord>
 <section_id>0</section_id>
 <y>99</y>
+</aircraft>
 )");
   const Form f = loaded(readAircraftText(file, "o.vn4", defaultForm(), {})).form;
   for (int w = 1; w <= 5; ++w) {
@@ -542,10 +545,10 @@ INSTANTIATE_TEST_SUITE_P(
     Files, AircraftFileComment,
     ::testing::Values(CommentCase{"older file: raw < kept, no lines added",
                                   " <comment>CG < 50 mm\nsecond</comment>\n</aircraft>\n \n", "CG < 50 mm\nsecond"},
-                      CommentCase{"escapes", " <comment>&lt;b&gt; &amp;lt; &amp &lt</comment>\n",
+                      CommentCase{"escapes", " <comment>&lt;b&gt; &amp;lt; &amp &lt</comment>\n</aircraft>\n",
                                   "<b&gt; &lt; &amp &lt"},
-                      CommentCase{"no closing tag: to the end", " <comment>abc\nmore\n", "abc\nmore"},
-                      CommentCase{"no comment: remarks kept", "<sb>1</sb>\n", "kept"}));
+                      CommentCase{"closing tag and end on one line", " <comment>a\nb</comment></aircraft>\n", "a\nb"},
+                      CommentCase{"no comment: remarks kept", "<sb>1</sb>\n</aircraft>\n", "kept"}));
 
 // ---- Refusals ----
 
@@ -565,29 +568,49 @@ TEST_P(AircraftFileRefusal, ChangesNothingAndNamesTheReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, AircraftFileRefusal,
-    ::testing::Values(Refusal{"e.vn4", "", FileError::wingCountMissing("e.vn4")},
-                      Refusal{"e.vn4", "<wing_id>1</wing_id>\n<wingsections>3</wingsections>\n",
-                              FileError::wingCountMissing("e.vn4")},
-                      Refusal{"z.vn4", "<wings_count>0</wings_count>\n", FileError::wingCountRange("z.vn4", 0)},
-                      Refusal{"s.vn4", "<wings_count>6</wings_count>\n", FileError::wingCountRange("s.vn4", 6)},
-                      Refusal{"j.vn4", "<wings_count>five</wings_count>\n", FileError::wingCountRange("j.vn4", 0)},
-                      Refusal{"t.vn4",
-                              "<wings_count>2</wings_count>\n<wing_id>2</wing_id>\n<wingsections>6</wingsections>\n",
-                              FileError::sectionCount("t.vn4", 2, 6)},
-                      Refusal{"o.vn4",
-                              "<wings_count>1</wings_count>\n<wing_id>1</wing_id>\n<wingsections>1</wingsections>\n",
-                              FileError::sectionCount("o.vn4", 1, 1)}));
+    ::testing::Values(
+        Refusal{"e.vn4", "</aircraft>\n", FileError::wingCountMissing("e.vn4")},
+        Refusal{"e.vn4", "<wing_id>1</wing_id>\n<wingsections>3</wingsections>\n</aircraft>\n",
+                FileError::wingCountMissing("e.vn4")},
+        Refusal{"z.vn4", "<wings_count>0</wings_count>\n</aircraft>\n", FileError::wingCountRange("z.vn4", 0)},
+        Refusal{"s.vn4", "<wings_count>6</wings_count>\n</aircraft>\n", FileError::wingCountRange("s.vn4", 6)},
+        Refusal{"j.vn4", "<wings_count> five </wings_count>\n</aircraft>\n",
+                FileError::wingCountRange("j.vn4", 0, "five")},
+        Refusal{"h.vn4", "<wings_count>99999999999</wings_count>\n</aircraft>\n",
+                FileError::wingCountRange("h.vn4", 99999999, "99999999999")},
+        Refusal{"t.vn4",
+                "<wings_count>2</wings_count>\n<wing_id>2</wing_id>\n<wingsections>6</wingsections>\n</aircraft>\n",
+                FileError::sectionCount("t.vn4", 2, 6)},
+        Refusal{"o.vn4",
+                "<wings_count>1</wings_count>\n<wing_id>1</wing_id>\n<wingsections>1</wingsections>\n</aircraft>\n",
+                FileError::sectionCount("o.vn4", 1, 1)},
+        // Incomplete: the last line holding a tag must be "</aircraft>", and only it may follow the comment.
+        Refusal{"i.vn4", "", FileError::incomplete("i.vn4")},
+        Refusal{"i.vn4", "<aircraft>\n <wings_count>1</wings_count>\n <wing>\n  <wing_id>1</wing_id>\n",
+                FileError::incomplete("i.vn4")},
+        Refusal{"i.vn4", "<wings_count>1</wings_count>\n   <chord>180", FileError::incomplete("i.vn4")},
+        Refusal{"i.vn4", "<wings_count>1</wings_count>\n <comment>abc\nmore\n</aircraft>\n",
+                FileError::incomplete("i.vn4")},
+        Refusal{"i.vn4", "<wings_count>1</wings_count>\n <comment>abc</comment>\n</aircr",
+                FileError::incomplete("i.vn4")},
+        Refusal{"i.vn4",
+                "<wings_count>1</wings_count>\n <comment></comment>\n</aircraft>\n<wings_count>1</wings_count>\n",
+                FileError::incomplete("i.vn4")},
+        Refusal{"i.vn4", "<wings_count>1</wings_count>\n</aircraft>\n<sb>5</sb>\n", FileError::incomplete("i.vn4")}));
 
 TEST(AircraftFileRefusal, NulByteMakesAFileNotText) {
   const std::string bytes("<wings_count>1</wings_count>\r\n\0\r\n", 33);
   EXPECT_EQ(std::get<FileError>(readAircraftText(bytes, "b.vn4", defaultForm(), {})), FileError::notText("b.vn4"));
 }
 
-TEST(AircraftFileReader, TagsAfterTheCommentAreStillRead) {
-  const std::string file = crlf(" <comment>first</comment>\n <wings_count>3</wings_count>\n");
-  const Form f = loaded(readAircraftText(file, "c.vn4", defaultForm(), {})).form;
-  EXPECT_EQ(f.remarks, "first");
-  EXPECT_EQ(f.wingsCount, 3);
+TEST(AircraftFileReader, NothingAfterTheCommentChangesTheAircraft) {
+  const std::string file = crlf(
+      "<wings_count>2</wings_count>\n <comment>first</comment> <wings_count>4</wings_count>\n"
+      " <wings_count>1</wings_count>\n<sb>5</sb>\n</aircraft>\n \n");
+  const LoadedAircraft a = loaded(readAircraftText(file, "c.vn4", defaultForm(), {9, 8, 7}));
+  EXPECT_EQ(a.form.remarks, "first");
+  EXPECT_EQ(a.form.wingsCount, 2);
+  EXPECT_EQ(a.results.sb, 9);
 }
 
 TEST(AircraftFileReader, BadCountsOfWingsNotInUseAndMissingCountsAreNotRefused) {
@@ -596,6 +619,7 @@ TEST(AircraftFileReader, BadCountsOfWingsNotInUseAndMissingCountsAreNotRefused) 
 <chord>1</chord>
 <wing_id>3</wing_id>
 <wingsections>9</wingsections>
+</aircraft>
 )");
   const Form f = loaded(readAircraftText(file, "u.vn4", defaultForm(), {})).form;
   EXPECT_EQ(f.wing(2).checkedTrapezia, 4);  // no count given: the button stays
@@ -673,7 +697,7 @@ TEST(OpenDocument, ResultsAreValidExactlyWhenTheFileCarriesAPositiveArea) {
 TEST(OpenDocument, RefusedFileKeepsFormAndFileNameAndReportsTheReason) {
   TempDir dir;
   const std::string bad = dir.file("bad.vn4");
-  testing::writeBytes(bad, crlf("<wings_count>7</wings_count>\n"));
+  testing::writeBytes(bad, crlf("<wings_count>7</wings_count>\n</aircraft>\n"));
   Document doc = documentWithResults("/work/plane.vn4");
   doc.form.remarks = "mine";
   const Form before = doc.form;
@@ -733,6 +757,28 @@ TEST(SaveAircraft, AdjustedNameOfALegacyFileWritesBesideIt) {
   ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(target, oneWingForm(), std::nullopt)));
   EXPECT_EQ(testing::readBytes(legacy), "legacy bytes");
   EXPECT_EQ(testing::readBytes(target), crlf(kOneWingFile));
+}
+
+TEST(SaveAircraft, WhatIsSavedOpensAgainAndLongerRemarksAreRefusedBeforeWriting) {
+  TempDir dir;
+  const std::string path = dir.file("plane.vn4");
+  Form f = oneWingForm();
+  const std::size_t frame = aircraftFileText(f, std::nullopt).bytes.size() - f.remarks.size();
+  f.remarks.assign(kMaxTextFileBytes - frame, 'x');  // the file is exactly as large as a reader takes
+  ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, f, std::nullopt)));
+  ASSERT_TRUE(std::holds_alternative<LoadedAircraft>(Load2(path, defaultForm(), {})));
+
+  // Just under the limit in the window, but every line break becomes "\r\n" in the file.
+  Form lines = oneWingForm();
+  for (std::size_t i = 0; i < kMaxTextFileBytes / 2 - 8; ++i) lines.remarks += "a\n";
+  testing::writeBytes(path, "old");
+  const auto saved = saveAircraft(path, lines, std::nullopt);
+  ASSERT_TRUE(std::holds_alternative<FileError>(saved));
+  EXPECT_EQ(
+      renderFileError(std::get<FileError>(saved), Language::English),
+      "The file \"" + path + "\" is not written: the remarks are too long (the file would be larger than 16 MiB).");
+  EXPECT_EQ(testing::readBytes(path), "old");
+  EXPECT_EQ(dir.entries(), 1u);
 }
 
 TEST(SaveAircraft, FailureLeavesTheOldFileAndNoTemporaryFile) {

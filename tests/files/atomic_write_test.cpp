@@ -1,14 +1,23 @@
 #include "files/atomic_write.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "file_test_support.h"
+#include "files/aircraft_file.h"
+#include "files/defaults_file.h"
+#include "files/wing_clipboard.h"
 
 namespace volantis4 {
 namespace {
@@ -79,20 +88,6 @@ TEST_P(FailingWrite, LeavesTheOldFileIntactAndNoTemporaryFile) {
 
 INSTANTIATE_TEST_SUITE_P(Steps, FailingWrite, ::testing::Values(&halfThenDiskFull, &throughDevFull));
 
-TEST(AtomicWrite, ReadOnlyFolderRefusesAndKeepsTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  TempDir dir;
-  const std::string path = dir.file("plane.vn4");
-  writeBytes(path, "old");
-  ::chmod(dir.path().c_str(), 0555);
-  const auto error = writeFileAtomically(path, "new");
-  ::chmod(dir.path().c_str(), 0755);
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->reason, SystemReason::NoPermission);
-  EXPECT_EQ(readBytes(path), "old");
-  EXPECT_EQ(dir.entries(), 1u);
-}
-
 TEST(AtomicWrite, MissingFolderIsReported) {
   TempDir dir;
   const auto error = writeFileAtomically(dir.file("no/such/plane.vn4"), "x");
@@ -100,8 +95,198 @@ TEST(AtomicWrite, MissingFolderIsReported) {
   EXPECT_EQ(error->reason, SystemReason::NotFound);
   EXPECT_EQ(renderFileError(*error, Language::German),
             "Die Datei \"" + dir.file("no/such/plane.vn4") +
-                "\" kann nicht geschrieben werden: Datei oder Ordner nicht vorhanden. Eine vorhandene Datei dieses "
-                "Namens ist unverändert.");
+                "\" kann nicht geschrieben werden: Datei oder Ordner nicht vorhanden.");  // there was none
+}
+
+TEST(AtomicWrite, FailureWhileWritingInPlaceSaysWhereThePreviousContentIs) {
+  TempDir dir;
+  const std::string path = dir.file("plane.vn4"), link = dir.file("link.vn4");
+  writeBytes(path, "the modeller's aircraft");
+  std::filesystem::create_hard_link(path, link);  // written in place, so that the link sees it
+  const auto error = writeFileAtomically(path, std::string(100000, 'x'), &halfThenDiskFull);
+  ASSERT_TRUE(error);
+  ASSERT_EQ(error->kind, FileErrorKind::WriteDamaged);
+  EXPECT_EQ(readBytes(error->backup), "the modeller's aircraft");
+  EXPECT_EQ(renderFileError(*error, Language::English),
+            "The file \"" + path +
+                "\" could not be written completely: the disk is full. It may be damaged; its "
+                "previous content was kept in \"" +
+                error->backup + "\".");
+  std::filesystem::remove(error->backup);
+}
+
+TEST(AtomicWrite, LongNamesAreSavedAndOverLongOnesNamedAsSuch) {
+  TempDir dir;
+  const std::string longest = dir.file(std::string(251, 'a') + ".vn4");  // 255 bytes, the most a name may have
+  ASSERT_FALSE(writeFileAtomically(longest, "new"))
+      << renderFileError(*writeFileAtomically(longest, "new"), Language::English);
+  EXPECT_EQ(readBytes(longest), "new");
+  const std::string name244 = dir.file(std::string(240, 'b') + ".vn4");
+  writeBytes(name244, "old");
+  EXPECT_FALSE(writeFileAtomically(name244, "newer"));
+  EXPECT_EQ(readBytes(name244), "newer");
+  EXPECT_EQ(dir.entries(), 2u);
+
+  const std::string tooLong = dir.file(std::string(252, 'c') + ".vn4");
+  const auto error = writeFileAtomically(tooLong, "x");
+  ASSERT_TRUE(error);
+  EXPECT_EQ(renderFileError(*error, Language::English),
+            "The file \"" + tooLong + "\" cannot be written: the file name is too long.");
+  EXPECT_EQ(renderFileError(*error, Language::German),
+            "Die Datei \"" + tooLong + "\" kann nicht geschrieben werden: der Dateiname ist zu lang.");
+  EXPECT_EQ(dir.entries(), 2u);
+}
+
+// ---- Permissions, as an ordinary user would meet them ----
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNogroup = 65534;
+
+struct PermissionCase {
+  std::string_view name;
+  bool asNobody;      // else the save runs as the superuser
+  mode_t folderMode;  // the folder belongs to root
+  bool fileExists;
+  uid_t owner;
+  gid_t group;
+  mode_t mode;
+  bool hardLink;
+  std::string_view message;  // "" for a completed save; %1 stands for the file's path
+  bool replaced;             // the file holds the new content afterwards
+};
+
+void PrintTo(const PermissionCase& c, std::ostream* out) { *out << c.name; }
+
+std::string withPath(std::string_view pattern, const std::string& path) {
+  std::string out(pattern);
+  const std::size_t at = out.find("%1");
+  if (at != std::string::npos) out.replace(at, 2, path);
+  return out;
+}
+
+// Runs `save` in a child process that has dropped to the user and group 65534 and gives back its
+// message ("" when it succeeded).
+std::string inChildAsNobody(const std::function<std::optional<FileError>()>& save) {
+  int channel[2];
+  if (::pipe(channel) != 0) return "pipe failed";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(channel[0]);
+    std::string out = "could not drop to the unprivileged user";
+    if (::setgroups(0, nullptr) == 0 && ::setgid(kNogroup) == 0 && ::setuid(kNobody) == 0) {
+      const auto error = save();
+      out = error ? renderFileError(*error, Language::English) : "";
+    }
+    writeAll(channel[1], out);
+    ::_exit(0);
+  }
+  ::close(channel[1]);
+  std::string message;
+  char buffer[4096];
+  for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+    message.append(buffer, static_cast<std::size_t>(n));
+  ::close(channel[0]);
+  ::waitpid(child, nullptr, 0);
+  return message;
+}
+
+class SavePermissions : public ::testing::TestWithParam<PermissionCase> {
+ protected:
+  void SetUp() override {
+    if (::geteuid() != 0)
+      GTEST_SKIP() << "needs the superuser to make files of other users and to drop to the unprivileged user";
+  }
+};
+
+TEST_P(SavePermissions, FollowWhatOpeningForWritingAllows) {
+  const PermissionCase& c = GetParam();
+  TempDir dir;
+  const std::string path = dir.file("plane.vn4"), link = dir.file("link.vn4");
+  if (c.fileExists) {
+    writeBytes(path, "old");
+    ASSERT_EQ(::chown(path.c_str(), c.owner, c.group), 0);
+    ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+    if (c.hardLink) std::filesystem::create_hard_link(path, link);
+  }
+  ASSERT_EQ(::chmod(dir.path().c_str(), c.folderMode), 0);
+  const std::size_t entriesBefore = dir.entries();
+
+  const auto save = [&] { return writeFileAtomically(path, "new"); };
+  std::string message;
+  if (c.asNobody) {
+    message = inChildAsNobody(save);
+  } else if (const auto error = save()) {
+    message = renderFileError(*error, Language::English);
+  }
+  EXPECT_EQ(message, withPath(c.message, path));
+  EXPECT_EQ(dir.entries(), entriesBefore + (c.fileExists || !c.replaced ? 0 : 1));  // nothing left behind
+  if (c.fileExists) {
+    EXPECT_EQ(readBytes(path), c.replaced ? "new" : "old");
+    if (c.hardLink) {
+      EXPECT_EQ(readBytes(link), c.replaced ? "new" : "old");
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, c.owner);
+    EXPECT_EQ(info.st_gid, c.group);
+    EXPECT_EQ(info.st_mode & 07777, c.mode);
+  } else {
+    EXPECT_EQ(std::filesystem::exists(path), c.replaced);
+  }
+}
+
+constexpr std::string_view kRefused =
+    "The file \"%1\" cannot be written: permission denied. A previous file of that name is unchanged.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SavePermissions,
+    ::testing::Values(
+        PermissionCase{"own read-only file", true, 0777, true, kNobody, kNogroup, 0444, false, kRefused, false},
+        PermissionCase{"root's file in the user's folder", true, 0777, true, 0, 0, 0644, false, kRefused, false},
+        PermissionCase{"root's writable file keeps its owner", true, 0777, true, 0, 0, 0666, false, "", true},
+        PermissionCase{"a group the user is not in is kept", true, 0777, true, kNobody, 0, 0664, false, "", true},
+        PermissionCase{"a hard link sees the new content", true, 0777, true, kNobody, kNogroup, 0640, true, "", true},
+        PermissionCase{"own file in a folder the user may not write", true, 0755, true, kNobody, kNogroup, 0600, false,
+                       "", true},
+        PermissionCase{"neither file nor folder may be written", true, 0755, true, 0, 0, 0644, false,
+                       "The file \"%1\" cannot be written: neither the file nor its folder may be written. A previous "
+                       "file of that name is unchanged.",
+                       false},
+        PermissionCase{"a new file in a folder the user may not write", true, 0755, false, 0, 0, 0, false,
+                       "The file \"%1\" cannot be written: the folder may not be written.", false},
+        PermissionCase{"the superuser keeps the user's owner and group", false, 0755, true, kNobody, kNogroup, 0640,
+                       false, "", true}),
+    [](const ::testing::TestParamInfo<PermissionCase>& param) {
+      std::string name;
+      for (char ch : param.param.name) name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+      return name;
+    });
+
+TEST(SavePermissions, HoldForEveryFileTheProgramWrites) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs the superuser to drop to the unprivileged user";
+  TempDir dir;
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+  const std::string aircraft = dir.file("plane.vn4"), defaults = dir.file("Default.pa4"),
+                    clipboard = dir.file("wingcopy.fl4");
+  for (const std::string& path : {aircraft, defaults, clipboard}) {
+    writeBytes(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);  // root's, read-only for everybody else
+  }
+  const Form form = defaultForm();
+  const std::vector<std::function<std::optional<FileError>()>> saves{
+      [&] {
+        const auto saved = saveAircraft(aircraft, form, std::nullopt);
+        return std::holds_alternative<FileError>(saved) ? std::optional(std::get<FileError>(saved)) : std::nullopt;
+      },
+      [&] {
+        return writeDefaults(defaults, Language::English, WindowBounds{800, 600, 10, 10});
+      },
+      [&] { return Save_Wing(clipboard, form, 1, std::nullopt); }};
+  const std::string paths[] = {aircraft, defaults, clipboard};
+  for (std::size_t i = 0; i < saves.size(); ++i) {
+    EXPECT_EQ(inChildAsNobody(saves[i]), withPath(kRefused, paths[i]));
+    EXPECT_EQ(readBytes(paths[i]), "old");
+  }
 }
 
 }  // namespace

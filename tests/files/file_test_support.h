@@ -7,9 +7,21 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <string_view>
+
+#include "files/file_error.h"
+
+namespace volantis4 {
+
+/// Failure messages show a FileError as the user would read it.
+inline void PrintTo(const FileError& error, std::ostream* out) {
+  *out << renderFileError(error, Language::English) << " [text \"" << error.text << "\", value " << error.value << "]";
+}
+
+}  // namespace volantis4
 
 namespace volantis4::testing {
 

@@ -118,13 +118,14 @@ INSTANTIATE_TEST_SUITE_P(
                       LegacyRefusal{"5\n" + std::string(kWing1), FileError::legacyWingCount("r.da4", 5)},
                       LegacyRefusal{"", FileError::wingCountRange("r.da4", 0)},
                       LegacyRefusal{"<aircraft>\n <wings_count>1</wings_count>\n",
-                                    FileError::wingCountRange("r.da4", 0)},
-                      LegacyRefusal{"2\n" + std::string(kWing1), FileError::sectionCount("r.da4", 2, 1)}));
+                                    FileError::wingCountRange("r.da4", 0, "<aircraft>")},
+                      LegacyRefusal{"2\n" + std::string(kWing1), FileError::legacyTrapezia("r.da4", 2, 0)},
+                      LegacyRefusal{"99999999999\n", FileError::legacyWingCount("r.da4", 99999999, "99999999999")}));
 
 TEST(LegacyFile, MixedCaseExtensionIsReadByTags) {
   const AircraftLoad l = readAircraftText(legacyFile(), "x.Da4", startForm(), {});
   ASSERT_TRUE(std::holds_alternative<FileError>(l));
-  EXPECT_EQ(std::get<FileError>(l), FileError::wingCountMissing("x.Da4"));
+  EXPECT_EQ(std::get<FileError>(l), FileError::incomplete("x.Da4"));  // no "</aircraft>": a cut aircraft file
 }
 
 }  // namespace

@@ -82,6 +82,23 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Rendering{FileError::sectionCount("a.vn4", 2, 7),
                                 "The file \"a.vn4\" is refused: wing 2 has 7 sections, not 2 to 5.",
                                 "Die Datei \"a.vn4\" wird abgelehnt: Flügel 2 hat 7 Profilschnitte statt 2 bis 5."},
+                      Rendering{FileError::sectionCount("a.vn4", 1, 1),
+                                "The file \"a.vn4\" is refused: wing 1 has 1 section, not 2 to 5.",
+                                "Die Datei \"a.vn4\" wird abgelehnt: Flügel 1 hat 1 Profilschnitt statt 2 bis 5."},
+                      Rendering{FileError::wingCountRange("h.vn4", 99999999, "99999999999"),
+                                "The file \"h.vn4\" is refused: its wing count 99999999999 is not from 1 to 5.",
+                                "Die Datei \"h.vn4\" wird abgelehnt: ihre Flügelanzahl 99999999999 liegt nicht "
+                                "zwischen 1 und 5."},
+                      Rendering{FileError::legacyTrapezia("o.da4", 3, 1, "+1"),
+                                "The old data file \"o.da4\" is refused: wing 3 has +1 trapezium, not 1 to 4.",
+                                "Die alte Datendatei \"o.da4\" wird abgelehnt: Flügel 3 hat +1 Trapez statt 1 bis 4."},
+                      Rendering{FileError::incomplete("c.vn4"),
+                                "The file \"c.vn4\" is refused: it is incomplete (it does not end with </aircraft>).",
+                                "Die Datei \"c.vn4\" wird abgelehnt: sie ist unvollständig (sie endet nicht mit "
+                                "</aircraft>)."},
+                      Rendering{FileError::cannotWrite("n.vn4", EACCES, false),
+                                "The file \"n.vn4\" cannot be written: permission denied.",
+                                "Die Datei \"n.vn4\" kann nicht geschrieben werden: keine Berechtigung."},
                       Rendering{FileError::cannotRead("c.vn4", EIO),
                                 "The file \"c.vn4\" cannot be read: system error 5.",
                                 "Die Datei \"c.vn4\" kann nicht gelesen werden: Systemfehler 5."},
@@ -89,9 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
                                 "The file \"Flügel.vn4\" cannot be opened: permission denied.",
                                 "Die Datei \"Flügel.vn4\" kann nicht geöffnet werden: keine Berechtigung."}));
 
-TEST(FileErrorText, ReplacedCharactersNotice) {
+TEST(FileErrorText, ReplacedCharactersNoticeIsSingularForOne) {
   EXPECT_EQ(renderReplacedCharacters("p.vn4", 2, Language::English),
-            "The file \"p.vn4\" cannot hold 2 character(s) of the remarks; they were written as \"?\".");
+            "The file \"p.vn4\" cannot hold 2 characters of the remarks; they were written as \"?\".");
+  EXPECT_EQ(renderReplacedCharacters("p.vn4", 1, Language::English),
+            "The file \"p.vn4\" cannot hold 1 character of the remarks; it was written as \"?\".");
+  EXPECT_EQ(renderReplacedCharacters("p.vn4", 1, Language::German),
+            "Die Datei \"p.vn4\" kann 1 Zeichen der Bemerkungen nicht aufnehmen; es wurde als \"?\" geschrieben.");
 }
 
 }  // namespace

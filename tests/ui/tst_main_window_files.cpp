@@ -154,6 +154,20 @@ TEST_F(WindowTest, FailedOpenNamesTheFileAndChangesNothing) {
   EXPECT_TRUE(action("Save3")->isEnabled());  // Open enables Save whatever the dialog gave
 }
 
+TEST_F(WindowTest, TruncatedFileIsRefusedAndTheFormKept) {
+  open();
+  write(path("cut.vn4"),
+        "<aircraft>\r\n <wings_count>1</wings_count>\r\n <wing>\r\n  <wing_id>1</wing_id>\r\n"
+        "  <section>\r\n   <section_id>1</section_id>\r\n   <chord>180");
+  script->openAnswer = path("cut.vn4");
+  action("Open2")->trigger();
+  ASSERT_EQ(script->errors.size(), 1);
+  EXPECT_TRUE(script->errors.front().contains("cut.vn4\" is refused: it is incomplete"))
+      << script->errors.front().toStdString();
+  EXPECT_EQ(edit("Edit1")->text(), "220");
+  EXPECT_EQ(window->fileName(), "Unknown.da4");
+}
+
 TEST_F(WindowTest, FailedSaveIsReportedAndTheNameLabelKept) {
   open();
   script->saveAnswer = path("no-such-folder/plane.vn4");
