@@ -27,6 +27,7 @@ inline void checkLoadedAircraft(const LoadedAircraft& loaded) {
   const std::optional<AircraftResults> results =
       loaded.results.sb > 0 ? std::optional<AircraftResults>(loaded.results) : std::nullopt;
   const AircraftFileText first = aircraftFileText(form, results);
+  require(std::string_view(first.bytes).ends_with("\r\n</aircraft>\r\n \r\n"), "a written file closes the aircraft");
   const AircraftLoad again = readAircraftText(first.bytes, "check.vn4", form, loaded.results);
   const auto* reloaded = std::get_if<LoadedAircraft>(&again);
   require(reloaded != nullptr, "a written file is read back");

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets of the file readers with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) and runs each for a bounded time, seeded from fuzz/corpus.
+# UndefinedBehaviorSanitizer) and runs each for a bounded time, seeded from fuzz/corpus. Inputs
+# may be up to 64 KiB.
 # Usage: scripts/fuzz.sh [build-dir] [seconds-per-target] [jobs]
 set -euo pipefail
 
@@ -22,7 +23,7 @@ for target in aircraft legacy defaults clipboard codepage; do
   dict=()
   if [[ $target == aircraft || $target == legacy ]]; then dict=(-dict=fuzz/aircraft.dict); fi
   echo "== fuzz_$target for ${seconds}s"
-  "$build_dir/fuzz/fuzz_$target" "${dict[@]}" -max_total_time="$seconds" -max_len=8192 -timeout=10 \
+  "$build_dir/fuzz/fuzz_$target" "${dict[@]}" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
     -print_final_stats=1 -artifact_prefix="$build_dir/fuzz-artifacts/${target}-" "$work" "fuzz/corpus/$target"
 done
 echo "No findings."
