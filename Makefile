@@ -4,8 +4,12 @@ JOBS ?= $(shell nproc)
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
+ASAN_DIR ?= build-asan
+TIDY_DIR ?= build-tidy
+# The project's own C++ files (the formatter and clang-tidy look at these only).
+SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: all setup configure build test run bench fuzz install package clean
+.PHONY: all setup configure build test test-asan run bench fuzz format format-check tidy pictures install package clean
 
 all: build
 
@@ -20,6 +24,10 @@ build: configure
 
 test: build
 	@cd $(BUILD_DIR) && { ctest --output-on-failure -j $(JOBS); status=$$?; $(CURDIR)/scripts/skip-reasons.sh; exit $$status; }
+
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer in $(ASAN_DIR).
+test-asan: setup
+	@scripts/test_asan.sh $(ASAN_DIR) $(JOBS)
 
 run: build
 	@scripts/run.sh $(BUILD_DIR)
@@ -43,5 +51,21 @@ package: build
 fuzz: setup
 	@scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS) $(JOBS)
 
+# The default aircraft's drawings as PNG files in $(BUILD_DIR)/pictures, for a look by eye.
+pictures: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target volantis4-view-pictures
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/scripts/pictures/volantis4-view-pictures $(BUILD_DIR)/pictures
+	@echo "Pictures written to $(BUILD_DIR)/pictures"
+
+format: setup
+	@clang-format -i $(SOURCES)
+
+format-check: setup
+	@clang-format --dry-run --Werror $(SOURCES)
+
+# clang-tidy with the committed .clang-tidy over the project's own sources in $(TIDY_DIR).
+tidy: setup
+	@scripts/tidy.sh $(TIDY_DIR) $(JOBS)
+
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(TIDY_DIR)

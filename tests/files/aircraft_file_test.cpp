@@ -11,42 +11,15 @@
 #include "files/file_name.h"
 #include "files/text_file.h"
 #include "solver/calculation_output.h"
+#include "test_data.h"
 
 namespace volantis4 {
 namespace {
 
-using testing::crlf;
-using testing::TempDir;
-
-// The 27-line file of a one-wing aircraft of one trapezium without results.
-constexpr std::string_view kOneWingFile = R"(<aircraft>
- <wings_count>1</wings_count>
- 
- <wing>
-  <wing_id>1</wing_id>
-  <wingsections>2</wingsections>
-  <wing_position>
-   <x>-35</x>
-   <z>12</z>
-  </wing_position>
-  <section>
-   <section_id>1</section_id>
-   <x>0</x>
-   <y>0</y>
-   <chord>250</chord>
-  </section>
-  <section>
-   <section_id>2</section_id>
-   <x>120</x>
-   <y>750</y>
-   <chord>130</chord>
-  </section>
- </wing>
- 
- <comment>Glider, one piece</comment>
-</aircraft>
- 
-)";
+using testing_support::crlf;
+using testing_support::dataFile;
+using testing_support::TempDir;
+using testing_support::withoutCarriageReturns;
 
 Form oneWingForm() {
   Form f = defaultForm();
@@ -64,202 +37,8 @@ Form oneWingForm() {
   return f;
 }
 
-constexpr std::string_view kHead5 = "<aircraft>\n <wings_count>5</wings_count>\n \n";
-constexpr std::string_view kHead3 = "<aircraft>\n <wings_count>3</wings_count>\n \n";
-
-// Wing blocks of the default aircraft, worked out from its table.
-constexpr std::string_view kWing1 = R"( <wing>
-  <wing_id>1</wing_id>
-  <wingsections>5</wingsections>
-  <wing_position>
-   <x>0</x>
-   <z>-190</z>
-  </wing_position>
-  <section>
-   <section_id>1</section_id>
-   <x>0</x>
-   <y>0</y>
-   <chord>335</chord>
-  </section>
-  <section>
-   <section_id>2</section_id>
-   <x>0</x>
-   <y>220</y>
-   <chord>335</chord>
-  </section>
-  <section>
-   <section_id>3</section_id>
-   <x>131</x>
-   <y>764</y>
-   <chord>335</chord>
-  </section>
-  <section>
-   <section_id>4</section_id>
-   <x>140</x>
-   <y>50</y>
-   <chord>295</chord>
-  </section>
-  <section>
-   <section_id>5</section_id>
-   <x>215</x>
-   <y>66</y>
-   <chord>120</chord>
-  </section>
- </wing>
- 
-)";
-
-constexpr std::string_view kWing2 = R"( <wing>
-  <wing_id>2</wing_id>
-  <wingsections>5</wingsections>
-  <wing_position>
-   <x>1167</x>
-   <z>0</z>
-  </wing_position>
-  <section>
-   <section_id>1</section_id>
-   <x>0</x>
-   <y>0</y>
-   <chord>135</chord>
-  </section>
-  <section>
-   <section_id>2</section_id>
-   <x>0</x>
-   <y>105</y>
-   <chord>282</chord>
-  </section>
-  <section>
-   <section_id>3</section_id>
-   <x>0</x>
-   <y>210</y>
-   <chord>282</chord>
-  </section>
-  <section>
-   <section_id>4</section_id>
-   <x>48</x>
-   <y>75</y>
-   <chord>180</chord>
-  </section>
-  <section>
-   <section_id>5</section_id>
-   <x>116</x>
-   <y>18</y>
-   <chord>50</chord>
-  </section>
- </wing>
- 
-)";
-
-constexpr std::string_view kWing3 = R"( <wing>
-  <wing_id>3</wing_id>
-  <wingsections>5</wingsections>
-  <wing_position>
-   <x>-135</x>
-   <z>240</z>
-  </wing_position>
-  <section>
-   <section_id>1</section_id>
-   <x>0</x>
-   <y>0</y>
-   <chord>335</chord>
-  </section>
-  <section>
-   <section_id>2</section_id>
-   <x>0</x>
-   <y>220</y>
-   <chord>335</chord>
-  </section>
-  <section>
-   <section_id>3</section_id>
-   <x>131</x>
-   <y>764</y>
-   <chord>335</chord>
-  </section>
-  <section>
-   <section_id>4</section_id>
-   <x>140</x>
-   <y>50</y>
-   <chord>295</chord>
-  </section>
-  <section>
-   <section_id>5</section_id>
-   <x>215</x>
-   <y>66</y>
-   <chord>120</chord>
-  </section>
- </wing>
- 
-)";
-
-constexpr std::string_view kWing4 = R"( <wing>
-  <wing_id>4</wing_id>
-  <wingsections>4</wingsections>
-  <wing_position>
-   <x>-400</x>
-   <z>-60</z>
-  </wing_position>
-  <section>
-   <section_id>1</section_id>
-   <x>0</x>
-   <y>0</y>
-   <chord>1850</chord>
-  </section>
-  <section>
-   <section_id>2</section_id>
-   <x>0</x>
-   <y>25</y>
-   <chord>1550</chord>
-  </section>
-  <section>
-   <section_id>3</section_id>
-   <x>10</x>
-   <y>50</y>
-   <chord>1100</chord>
-  </section>
-  <section>
-   <section_id>4</section_id>
-   <x>40</x>
-   <y>25</y>
-   <chord>700</chord>
-  </section>
- </wing>
- 
-)";
-
-constexpr std::string_view kWing5 = R"( <wing>
-  <wing_id>5</wing_id>
-  <wingsections>3</wingsections>
-  <wing_position>
-   <x>-135</x>
-   <z>-350</z>
-  </wing_position>
-  <section>
-   <section_id>1</section_id>
-   <x>0</x>
-   <y>300</y>
-   <chord>600</chord>
-  </section>
-  <section>
-   <section_id>2</section_id>
-   <x>-80</x>
-   <y>38</y>
-   <chord>680</chord>
-  </section>
-  <section>
-   <section_id>3</section_id>
-   <x>0</x>
-   <y>38</y>
-   <chord>600</chord>
-  </section>
- </wing>
- 
-)";
-
-std::string joined(std::initializer_list<std::string_view> parts) {
-  std::string s;
-  for (std::string_view p : parts) s += p;
-  return crlf(s);
-}
+// The 27-line file of a one-wing aircraft of one trapezium without results, with its CR LF line ends.
+const std::string kOneWingFile = withoutCarriageReturns(dataFile("files/data/one_wing.vn4"));
 
 TEST(AircraftFileWriter, OneWingExampleIsTwentySevenExactLines) {
   const AircraftFileText text = aircraftFileText(oneWingForm(), std::nullopt);
@@ -272,18 +51,14 @@ TEST(AircraftFileWriter, FiveWingsWithResultsAndAnUmlaut) {
   Form f = defaultForm();
   f.remarks = "Flügel aus Balsa";
   const AircraftResults r{458230.0, 296.875, 5.5};
-  const std::string expected = joined({kHead5, kWing1, kWing2, kWing3, kWing4, kWing5,
-                                       " <sb>458230.0</sb>\n <lmue>296.88</lmue>\n <xnp>5.50</xnp>\n \n"}) +
-                               " <comment>Fl\xFCgel aus Balsa</comment>\r\n</aircraft>\r\n \r\n";
-  EXPECT_EQ(aircraftFileText(f, r).bytes, expected);
+  EXPECT_EQ(aircraftFileText(f, r).bytes, dataFile("files/data/default_with_results.vn4"));
 }
 
 TEST(AircraftFileWriter, ThreeWingsWithoutResultsLeaveOutWingsFourAndFive) {
   Form f = defaultForm();
   f.wingsCount = 3;
   f.remarks = "";
-  const std::string expected = joined({kHead3, kWing1, kWing2, kWing3, " <comment></comment>\n</aircraft>\n \n"});
-  EXPECT_EQ(aircraftFileText(f, std::nullopt).bytes, expected);
+  EXPECT_EQ(aircraftFileText(f, std::nullopt).bytes, dataFile("files/data/default_three_wings.vn4"));
 }
 
 struct ResultLines {
@@ -326,7 +101,7 @@ TEST_P(AircraftRoundTrip, SaveLoadSaveGivesTheSameBytesAndTheSameForm) {
   const AircraftResults results{458230.0, 296.88, 5.5};
 
   ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, f, results)));
-  const std::string first = testing::readBytes(path);
+  const std::string first = testing_support::readBytes(path);
   const AircraftLoad once = Load2(path, defaultForm(), {});
   ASSERT_TRUE(std::holds_alternative<LoadedAircraft>(once));
   const LoadedAircraft& a = std::get<LoadedAircraft>(once);
@@ -336,7 +111,7 @@ TEST_P(AircraftRoundTrip, SaveLoadSaveGivesTheSameBytesAndTheSameForm) {
   EXPECT_EQ(a.results.xnp, 5.5);
 
   ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, a.form, a.results)));
-  EXPECT_EQ(testing::readBytes(path), first);
+  EXPECT_EQ(testing_support::readBytes(path), first);
   const AircraftLoad twice = Load2(path, defaultForm(), {});
   ASSERT_TRUE(std::holds_alternative<LoadedAircraft>(twice));
   EXPECT_EQ(std::get<LoadedAircraft>(twice).form, a.form);
@@ -387,35 +162,7 @@ LoadedAircraft loaded(const AircraftLoad& load) {
 }
 
 TEST(AircraftFileReader, ReorderedLinesAreReadTagByTag) {
-  const std::string file = crlf(R"(<aircraft>
- <wing>
-  <wing_id>2</wing_id>
-  <wing_position>
-   <z>-20</z>
-   <x>900</x>
-  </wing_position>
-  <section>
-   <section_id>2</section_id>
-   <chord>90</chord>
-   <y>300</y>
-   <x>25</x>
-  </section>
-  <section>
-   <section_id>1</section_id>
-   <chord>150</chord>
-   <y>5</y>
-   <x>999</x>
-  </section>
-  <wingsections>2</wingsections>
- </wing>
- <wing>
-  <wing_id>1</wing_id>
-  <wingsections>3</wingsections>
-  <wing_position><x>7</x><z>8</z></wing_position>
- </wing>
- <wings_count>2</wings_count>
-</aircraft>
-)");
+  const std::string file = crlf(dataFile("files/data/reordered_lines_are_read_tag_by_tag.vn4"));
   const Form f = loaded(readAircraftText(file, "re.vn4", defaultForm(), {})).form;
   EXPECT_EQ(f.wingsCount, 2);
   const WingFields& w2 = f.wing(2);
@@ -434,22 +181,8 @@ TEST(AircraftFileReader, ReorderedLinesAreReadTagByTag) {
 }
 
 TEST(AircraftFileReader, PositionBlockAfterTheSectionsAlsoSetsTheLastSectionsX) {
-  const std::string file = crlf(R"(<aircraft>
- <wings_count>1</wings_count>
- <wing>
-  <wing_id>1</wing_id>
-  <wingsections>3</wingsections>
-  <section>
-   <section_id>3</section_id>
-   <x>40</x>
-  </section>
-  <wing_position>
-   <x>-60</x>
-   <z>15</z>
-  </wing_position>
- </wing>
-</aircraft>
-)");
+  const std::string file =
+      crlf(dataFile("files/data/position_block_after_the_sections_also_sets_the_last_sections_x.vn4"));
   const WingFields w = loaded(readAircraftText(file, "late.vn4", defaultForm(), {})).form.wing(1);
   EXPECT_EQ(w.positionX, " -60");
   EXPECT_EQ(w.positionZ, "  15");
@@ -484,18 +217,7 @@ TEST(AircraftFileReader, LineEndsOfAnyKindReadAlike) {
 }
 
 TEST(AircraftFileReader, ValuesAreReadAsFieldsAndReals) {
-  const std::string file = crlf(R"(<wings_count> 1 </wings_count>
-<wing_id>1</wing_id>
-<section_id>1</section_id>
-<chord>0x1F</chord>
-<y>-12a</y>
-<section_id>2</section_id>
-<chord></chord>
-<y>+7</y>
-<sb>  1234.5</sb>
-<xnp>-3.25e1</xnp>
-</aircraft>
-)");
+  const std::string file = crlf(dataFile("files/data/values_are_read_as_fields_and_reals.vn4"));
   const LoadedAircraft a = loaded(readAircraftText(file, "v.vn4", defaultForm(), {9, 8, 7}));
   EXPECT_EQ(a.form.wing(1).chords[0], "  31");
   EXPECT_EQ(a.form.wing(1).gap, "  12");  // the sign is not applied when reading stops early
@@ -507,17 +229,7 @@ TEST(AircraftFileReader, ValuesAreReadAsFieldsAndReals) {
 }
 
 TEST(AircraftFileReader, WingAndSectionNumbersOutsideTheirRangeAreSkipped) {
-  const std::string file = crlf(R"(<wings_count>1</wings_count>
-<wing_id>6</wing_id>
-<wingsections>3</wingsections>
-<z>99</z>
-<wing_id>1</wing_id>
-<section_id>6</section_id>
-<chord>99</chord>
-<section_id>0</section_id>
-<y>99</y>
-</aircraft>
-)");
+  const std::string file = crlf(dataFile("files/data/wing_and_section_numbers_outside_their_range_are_skipped.vn4"));
   const Form f = loaded(readAircraftText(file, "o.vn4", defaultForm(), {})).form;
   for (int w = 1; w <= 5; ++w) {
     EXPECT_EQ(f.wing(w).positionZ, "  10");
@@ -614,13 +326,8 @@ TEST(AircraftFileReader, NothingAfterTheCommentChangesTheAircraft) {
 }
 
 TEST(AircraftFileReader, BadCountsOfWingsNotInUseAndMissingCountsAreNotRefused) {
-  const std::string file = crlf(R"(<wings_count>2</wings_count>
-<wing_id>2</wing_id>
-<chord>1</chord>
-<wing_id>3</wing_id>
-<wingsections>9</wingsections>
-</aircraft>
-)");
+  const std::string file =
+      crlf(dataFile("files/data/bad_counts_of_wings_not_in_use_and_missing_counts_are_not_refused.vn4"));
   const Form f = loaded(readAircraftText(file, "u.vn4", defaultForm(), {})).form;
   EXPECT_EQ(f.wing(2).checkedTrapezia, 4);  // no count given: the button stays
   EXPECT_EQ(f.wing(3).checkedTrapezia, 4);  // not in use: no button for 8 trapezia
@@ -630,7 +337,7 @@ TEST(AircraftFileRefusal, FilesThatCannotBeReadAreNamed) {
   TempDir dir;
   const std::string missing = dir.file("missing.vn4");
   const std::string pattern = dir.file("*.vn4");
-  testing::writeBytes(pattern, crlf(kOneWingFile));
+  testing_support::writeBytes(pattern, crlf(kOneWingFile));
 
   const auto error = [](const std::string& path) {
     const AircraftLoad load = Load2(path, defaultForm(), {});
@@ -672,8 +379,8 @@ TEST(OpenDocument, CancelledDialogOnlyClearsTheReferenceAreaAndTheResults) {
 TEST(OpenDocument, ResultsAreValidExactlyWhenTheFileCarriesAPositiveArea) {
   TempDir dir;
   const std::string with = dir.file("with.vn4"), without = dir.file("without.vn4");
-  testing::writeBytes(with, aircraftFileText(oneWingForm(), AircraftResults{1000, 90, 40}).bytes);
-  testing::writeBytes(without, aircraftFileText(oneWingForm(), std::nullopt).bytes);
+  testing_support::writeBytes(with, aircraftFileText(oneWingForm(), AircraftResults{1000, 90, 40}).bytes);
+  testing_support::writeBytes(without, aircraftFileText(oneWingForm(), std::nullopt).bytes);
 
   Document doc = documentWithResults("Unknown.da4");
   EXPECT_FALSE(openDocument(doc, with));
@@ -697,7 +404,7 @@ TEST(OpenDocument, ResultsAreValidExactlyWhenTheFileCarriesAPositiveArea) {
 TEST(OpenDocument, RefusedFileKeepsFormAndFileNameAndReportsTheReason) {
   TempDir dir;
   const std::string bad = dir.file("bad.vn4");
-  testing::writeBytes(bad, crlf("<wings_count>7</wings_count>\n</aircraft>\n"));
+  testing_support::writeBytes(bad, crlf("<wings_count>7</wings_count>\n</aircraft>\n"));
   Document doc = documentWithResults("/work/plane.vn4");
   doc.form.remarks = "mine";
   const Form before = doc.form;
@@ -715,10 +422,10 @@ TEST(OpenDocument, RefusedFileKeepsFormAndFileNameAndReportsTheReason) {
 
 TEST(CommandLineFile, NameAsGivenElseTheLowerCasedFilePartWhenOnlyThatExists) {
   TempDir dir;
-  testing::writeBytes(dir.file("plane.vn4"), aircraftFileText(oneWingForm(), std::nullopt).bytes);
-  testing::writeBytes(dir.file("BOTH.VN4"), "");
-  testing::writeBytes(dir.file("both.vn4"), "");
-  testing::writeBytes(dir.file("flügel.vn4"), "");
+  testing_support::writeBytes(dir.file("plane.vn4"), aircraftFileText(oneWingForm(), std::nullopt).bytes);
+  testing_support::writeBytes(dir.file("BOTH.VN4"), "");
+  testing_support::writeBytes(dir.file("both.vn4"), "");
+  testing_support::writeBytes(dir.file("flügel.vn4"), "");
   EXPECT_EQ(commandLineFileName(dir.file("PLANE.VN4")), dir.file("plane.vn4"));
   EXPECT_EQ(commandLineFileName(dir.file("BOTH.VN4")), dir.file("BOTH.VN4"));
   EXPECT_EQ(commandLineFileName(dir.file("FLÜGEL.VN4")), dir.file("flügel.vn4"));
@@ -740,23 +447,23 @@ TEST(SaveDocument, NameIsAdjustedAndResultsAreWrittenOnlyWhileValid) {
   EXPECT_EQ(std::get<SavedDocument>(saved).fileName, dir.file("old.vn4"));
   EXPECT_EQ(doc.fileName, dir.file("old.vn4"));
   EXPECT_EQ(doc.run.solver_wings_count, 5);
-  EXPECT_NE(testing::readBytes(dir.file("old.vn4")).find("<sb>"), std::string::npos);
+  EXPECT_NE(testing_support::readBytes(dir.file("old.vn4")).find("<sb>"), std::string::npos);
 
   doc.run.flags.results_valid = false;
   doc.fileName = dir.file("plain");
   ASSERT_TRUE(std::holds_alternative<SavedDocument>(saveDocument(doc)));
-  EXPECT_EQ(testing::readBytes(dir.file("plain.vn4")).find("<sb>"), std::string::npos);
+  EXPECT_EQ(testing_support::readBytes(dir.file("plain.vn4")).find("<sb>"), std::string::npos);
 }
 
 TEST(SaveAircraft, AdjustedNameOfALegacyFileWritesBesideIt) {
   TempDir dir;
   const std::string legacy = dir.file("old.da4");
-  testing::writeBytes(legacy, "legacy bytes");
+  testing_support::writeBytes(legacy, "legacy bytes");
   const std::string target = adjustFileName(legacy);
   EXPECT_EQ(target, dir.file("old.vn4"));
   ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(target, oneWingForm(), std::nullopt)));
-  EXPECT_EQ(testing::readBytes(legacy), "legacy bytes");
-  EXPECT_EQ(testing::readBytes(target), crlf(kOneWingFile));
+  EXPECT_EQ(testing_support::readBytes(legacy), "legacy bytes");
+  EXPECT_EQ(testing_support::readBytes(target), crlf(kOneWingFile));
 }
 
 TEST(SaveAircraft, WhatIsSavedOpensAgainAndLongerRemarksAreRefusedBeforeWriting) {
@@ -771,13 +478,13 @@ TEST(SaveAircraft, WhatIsSavedOpensAgainAndLongerRemarksAreRefusedBeforeWriting)
   // Just under the limit in the window, but every line break becomes "\r\n" in the file.
   Form lines = oneWingForm();
   for (std::size_t i = 0; i < kMaxTextFileBytes / 2 - 8; ++i) lines.remarks += "a\n";
-  testing::writeBytes(path, "old");
+  testing_support::writeBytes(path, "old");
   const auto saved = saveAircraft(path, lines, std::nullopt);
   ASSERT_TRUE(std::holds_alternative<FileError>(saved));
   EXPECT_EQ(
       renderFileError(std::get<FileError>(saved), Language::English),
       "The file \"" + path + "\" is not written: the remarks are too long (the file would be larger than 16 MiB).");
-  EXPECT_EQ(testing::readBytes(path), "old");
+  EXPECT_EQ(testing_support::readBytes(path), "old");
   EXPECT_EQ(dir.entries(), 1u);
 }
 

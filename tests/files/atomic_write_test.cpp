@@ -22,9 +22,9 @@
 namespace volantis4 {
 namespace {
 
-using testing::readBytes;
-using testing::TempDir;
-using testing::writeBytes;
+using testing_support::readBytes;
+using testing_support::TempDir;
+using testing_support::writeBytes;
 
 TEST(AtomicWrite, CreatesAndReplacesWithExactBytesKeepingPermissions) {
   TempDir dir;

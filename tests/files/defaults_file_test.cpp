@@ -7,7 +7,7 @@
 namespace volantis4 {
 namespace {
 
-using testing::crlf;
+using testing_support::crlf;
 
 struct DefaultsCase {
   std::string_view name;
@@ -41,17 +41,17 @@ INSTANTIATE_TEST_SUITE_P(
                       DefaultsCase{"digits before junk count", "e\n800px\n600\n", {kEn, 800, 600, {}, {}}}));
 
 TEST(DefaultsFile, WrittenAsFiveLinesAndReadBack) {
-  testing::TempDir dir;
+  testing_support::TempDir dir;
   const std::string path = dir.file(std::string(kDefaultsFileName));
   ASSERT_FALSE(writeDefaults(path, Language::German, {830, 777, -8, 1200}));
-  EXPECT_EQ(testing::readBytes(path), "d\r\n830\r\n777\r\n-8\r\n1200\r\n");
+  EXPECT_EQ(testing_support::readBytes(path), "d\r\n830\r\n777\r\n-8\r\n1200\r\n");
   const auto read = readDefaults(path);
   ASSERT_TRUE(std::holds_alternative<Defaults>(read));
   EXPECT_EQ(std::get<Defaults>(read), (Defaults{kDe, 830, 777, 0, 0}));
 }
 
 TEST(DefaultsFile, MissingFileIsAnErrorTheCallerMayIgnore) {
-  testing::TempDir dir;
+  testing_support::TempDir dir;
   const auto read = readDefaults(dir.file("Default.pa4"));
   ASSERT_TRUE(std::holds_alternative<FileError>(read));
   EXPECT_EQ(std::get<FileError>(read).reason, SystemReason::NotFound);

@@ -23,7 +23,7 @@ inline void PrintTo(const FileError& error, std::ostream* out) {
 
 }  // namespace volantis4
 
-namespace volantis4::testing {
+namespace volantis4::testing_support {
 
 /// A fresh folder under /tmp, removed with everything in it at the end of the test.
 class TempDir {
@@ -74,4 +74,4 @@ inline std::string crlf(std::string_view text) {
   return out;
 }
 
-}  // namespace volantis4::testing
+}  // namespace volantis4::testing_support

@@ -8,7 +8,7 @@
 namespace volantis4 {
 namespace {
 
-using testing::crlf;
+using testing_support::crlf;
 
 // Three wings; wing 3 of four trapezia, stored as the count 4.
 constexpr std::string_view kHeader = "   3\n";

@@ -46,14 +46,14 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadReal,
                                            RealCase{"nan", 0}, RealCase{"inf", 0}, RealCase{"1e999", 0}));
 
 TEST(ReadTextFile, RefusesWhatIsNoTextFileAndNamesTheReason) {
-  testing::TempDir dir;
+  testing_support::TempDir dir;
   const std::string ok = dir.file("ok.vn4"), nul = dir.file("nul.vn4"), big = dir.file("big.vn4");
   const std::string limit = dir.file("limit.vn4"), fifo = dir.file("fifo.vn4");
-  testing::writeBytes(ok, "Fl\xFCgel\r\n");
-  testing::writeBytes(nul, std::string("a\0b", 3));
-  testing::writeBytes(big, "");
+  testing_support::writeBytes(ok, "Fl\xFCgel\r\n");
+  testing_support::writeBytes(nul, std::string("a\0b", 3));
+  testing_support::writeBytes(big, "");
   std::filesystem::resize_file(big, kMaxTextFileBytes + 1);
-  testing::writeBytes(limit, std::string(kMaxTextFileBytes, '\n'));
+  testing_support::writeBytes(limit, std::string(kMaxTextFileBytes, '\n'));
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
 
   EXPECT_EQ(std::get<std::string>(readTextFile(ok)), "Fl\xFCgel\r\n");

@@ -7,8 +7,8 @@
 namespace volantis4 {
 namespace {
 
-using testing::crlf;
-using testing::TempDir;
+using testing_support::crlf;
+using testing_support::TempDir;
 
 // Wing 2 of the default aircraft: 4 trapezia, chords, gap, widths, offsets, position.
 constexpr std::string_view kWing2Head =
@@ -79,7 +79,7 @@ TEST(WingClipboard, MissingClipboardIsReportedAndNotReadable) {
   const auto loaded = Load_Wing(path, defaultForm(), 1);
   ASSERT_TRUE(std::holds_alternative<FileError>(loaded));
   EXPECT_EQ(std::get<FileError>(loaded).kind, FileErrorKind::CannotOpen);
-  testing::writeBytes(path, "");
+  testing_support::writeBytes(path, "");
   EXPECT_TRUE(clipboardReadable(path));
   EXPECT_FALSE(clipboardReadable(dir.path().string()));  // a folder is no clipboard
 }

@@ -6,6 +6,7 @@
 #include "model/aircraft_geometry.h"
 #include "model/form.h"
 #include "model/numbers.h"
+#include "rectangle.h"
 
 namespace volantis4::fixture {
 
@@ -43,9 +44,9 @@ inline Form formOf(const std::vector<WingInput>& wings) {
 /// The geometry of formOf(wings), as Calc leaves it.
 inline AircraftGeometry aircraftOf(const std::vector<WingInput>& wings) { return geometryOf(formOf(wings)); }
 
-/// A rectangular wing without gap or sweep.
-inline WingInput rectangle(int chord, int halfSpan, int x = 0, int z = 0) {
-  return {0, {halfSpan}, {0}, {chord, chord}, x, z};
+/// The typed fields of a rectangle.
+inline WingInput rectangle(const testing_support::Rectangle& r) {
+  return {r.gap, {r.halfSpan - r.gap}, {0}, {r.chord, r.chord}, r.x, r.z};
 }
 
 }  // namespace volantis4::fixture

@@ -51,7 +51,7 @@ class PanelBudgetWing : public ::testing::TestWithParam<BudgetCase> {};
 TEST_P(PanelBudgetWing, PicksTheLargestOfTheFirstThree) {
   const BudgetCase& c = GetParam();
   std::vector<fixture::WingInput> wings;
-  for (int chord : c.chords) wings.push_back(rectangle(chord, 100));
+  for (int chord : c.chords) wings.push_back(rectangle({.halfSpan = 100, .chord = chord}));
   EXPECT_EQ(panelBudgetWing(aircraftOf(wings), c.wings), c.reference);
 }
 
@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(Areas, PanelBudgetWing,
 TEST(GRID, SlenderWingOneToThreeIsRefusedWithTheAspectRatioLines) {
   // Both S = 100000, so wing 2 (tie of two wings) is the reference and both get 400 panels.
   // Wing 1: n_chord R(sqrt(80)) = 9, strips R(9·500/100) = 45. Wing 2: n_chord R(sqrt(0.8)) = 1, strips 500.
-  const AircraftGeometry g = aircraftOf({rectangle(100, 500), rectangle(10, 5000)});
+  const AircraftGeometry g =
+      aircraftOf({rectangle({.halfSpan = 500, .chord = 100}), rectangle({.halfSpan = 5000, .chord = 10})});
   const GridResult r = GRID(g, 2);
   EXPECT_EQ(r.counts.n_strips, (std::array<int, 5>{45, 500, 0, 0, 0}));
   EXPECT_EQ(r.counts.n_panels, 405 + 500);
@@ -101,7 +102,8 @@ TEST_P(CapacityRefusal, RefusesBeforeTheLatticeIsWritten) {
   EXPECT_EQ(rendered(r), c.lines);
 }
 
-const fixture::WingInput kSmall = rectangle(100, 500);  // S = 100000: 9 rows × 45 strips as reference
+const fixture::WingInput kSmall =
+    rectangle({.halfSpan = 500, .chord = 100});  // S = 100000: 9 rows × 45 strips as reference
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, CapacityRefusal,
@@ -109,15 +111,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Wing 4 is ten times the reference: target 4000, n_chord R(sqrt(8000)) = 89,
         // strips R(89·500/1000) = R(44.5) = 44; N = 3·405 + 89·44 = 5131.
         RefusalCase{"TooManyPanels",
-                    {kSmall, kSmall, kSmall, rectangle(1000, 500)},
+                    {kSmall, kSmall, kSmall, rectangle({.halfSpan = 500, .chord = 1000})},
                     {"Can not calculate: 5131 panels, at most 3000. ", "Please change the wings (less aspect ratio)!"}},
         // Aspect ratio 0.008: n_chord R(sqrt(800 / 0.008)) = R(316.2) = 316 > 299.
         RefusalCase{"TooManyRows",
-                    {rectangle(100000, 400)},
+                    {rectangle({.halfSpan = 400, .chord = 100000})},
                     {"Can not calculate wing-1: too many panel rows. ",
                      "Please change this wing (less area compared to the other wings)!"}},
         RefusalCase{"SlenderWingFour",
-                    {kSmall, kSmall, kSmall, rectangle(10, 5000)},
+                    {kSmall, kSmall, kSmall, rectangle({.halfSpan = 5000, .chord = 10})},
                     {"Can not calculate wing-4. ", "Please change this wing (less aspect ratio)!"}},
         RefusalCase{
             "WingWithoutChords",

@@ -66,7 +66,8 @@ TEST(TRAWY2, DefaultAircraftLatticeIsCompleteAndContinuous) {
 TEST(TRAWY2, FailedSpacingStillBuildsEveryWing) {
   // Wing 1 (S 60000, the reference) ends in a point: n_chord R(sqrt(800/6)) = 12, 36 strips that
   // cannot get equal ratios. Wing 2 is an ordinary rectangle (S 50000).
-  const AircraftGeometry g = aircraftOf({{0, {300}, {0}, {200, 0}, 0, 0}, rectangle(50, 500, 0, 100)});
+  const AircraftGeometry g =
+      aircraftOf({{0, {300}, {0}, {200, 0}, 0, 0}, rectangle({.halfSpan = 500, .chord = 50, .z = 100})});
   const GridResult grid = GRID(g, 2);
   ASSERT_EQ(grid.counts.n_span[0][0], 36);
   const Trawy2Result r = TRAWY2(g, grid.counts, 2);
@@ -78,7 +79,8 @@ TEST(TRAWY2, FailedSpacingStillBuildsEveryWing) {
 }
 
 TEST(TRAWY2, CountsBeyondCapacityBuildNothing) {
-  const AircraftGeometry g = aircraftOf({rectangle(100, 500), rectangle(10, 5000)});  // wing 2: 500 strips
+  const AircraftGeometry g = aircraftOf(
+      {rectangle({.halfSpan = 500, .chord = 100}), rectangle({.halfSpan = 5000, .chord = 10})});  // wing 2: 500 strips
   const Trawy2Result r = TRAWY2(g, GRID(g, 2).counts, 2);
   EXPECT_TRUE(r.report.failed);
   EXPECT_EQ(r.report.messages.front().id, MessageId::WingTooSlender);

@@ -37,7 +37,7 @@ Lattice latticeOf(const AircraftGeometry& g, const LatticeCounts& counts, int wi
 TEST(WIRBEL_ERG, ConstantCirculationOnARectangle) {
   // Chord 100, half span 200 at x 1000: 2 strips of 100 mm, 2 rows. Γ = 1 on every panel:
   // panel lift 2·1·100 = 200, wing lift 2·(4·200) = 1600; bound vortices at 1012.5 and 1062.5.
-  const AircraftGeometry g = aircraftOf({rectangle(100, 200, 1000)});
+  const AircraftGeometry g = aircraftOf({rectangle({.halfSpan = 200, .chord = 100, .x = 1000})});
   const Lattice lattice = latticeOf(g, countsOf({{2, 2}}), 1);
   const std::vector<double> gamma(4, 1.0);
   const VortexResults r = WIRBEL_ERG(lattice, gamma, g);
@@ -81,7 +81,8 @@ TEST(WIRBEL_ERG, GapIsFilledWithTheRootChordForTheReference) {
 TEST(WIRBEL_ERG, NeutralPointIsTheLiftWeightedMeanOfTheWings) {
   // Wing 1 as the rectangle above at x 0 (lift 1600 at 37.5); wing 2: chord 50, half span 100 at
   // x 1000, one panel with Γ = 2 (lift 2·2·2·100 = 800 at 1012.5).
-  const AircraftGeometry g = aircraftOf({rectangle(100, 200), rectangle(50, 100, 1000)});
+  const AircraftGeometry g =
+      aircraftOf({rectangle({.halfSpan = 200, .chord = 100}), rectangle({.halfSpan = 100, .chord = 50, .x = 1000})});
   const Lattice lattice = latticeOf(g, countsOf({{2, 2}, {1, 1}}), 2);
   const std::vector<double> gamma{1, 1, 1, 1, 2};
   const VortexResults r = WIRBEL_ERG(lattice, gamma, g);
@@ -104,7 +105,8 @@ class ReferenceWing : public ::testing::TestWithParam<ReferenceCase> {};
 
 TEST_P(ReferenceWing, IsTheWidestAndOfEquallyWideTheLarger) {
   const ReferenceCase& c = GetParam();
-  AircraftGeometry g = aircraftOf({rectangle(100, 200), rectangle(c.chord2, 200, 0, 500)});
+  AircraftGeometry g = aircraftOf(
+      {rectangle({.halfSpan = 200, .chord = 100}), rectangle({.halfSpan = 200, .chord = c.chord2, .z = 500})});
   g.table.Y[1][1] = c.halfSpan2;  // section 2 of wing 2, to a fraction of a millimetre
   const Lattice lattice = latticeOf(g, countsOf({{1, 1}, {1, 1}}), 2);
   const VortexResults r = WIRBEL_ERG(lattice, std::vector<double>{1, 1}, g);
@@ -119,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(Wings, ReferenceWing,
                          [](const auto& param) { return std::string(param.param.name); });
 
 TEST(WIRBEL_ERG, UntrustworthyCirculationsFailTheReportWithoutNaN) {
-  const AircraftGeometry g = aircraftOf({rectangle(100, 200)});
+  const AircraftGeometry g = aircraftOf({rectangle({.halfSpan = 200, .chord = 100})});
   const Lattice lattice = latticeOf(g, countsOf({{2, 2}}), 1);
   const double nan = std::numeric_limits<double>::quiet_NaN();
   // No lift at all (ac_x and xnp would be 0/0), a NaN from a failed solve, too few values.

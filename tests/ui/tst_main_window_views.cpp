@@ -11,6 +11,7 @@
 #include "model/numbers.h"
 #include "ui_test_support.h"
 #include "views/planform_image_widget.h"
+#include "views/qimage_canvas.h"
 #include "views/top_view.h"
 
 namespace volantis4 {
@@ -107,6 +108,20 @@ TEST_F(ViewsTest, AResizeKeepsTheResultsAndTheOverlay) {
   EXPECT_TRUE(contains(neutralPointRows(), rowAt(window->document().results.xnp, 1.0)));
   const SystemColours colours = systemColoursFromPalette();
   EXPECT_GT(count(top, qRgb(colours.light3D.r, colours.light3D.g, colours.light3D.b)), 100);  // the reference wing
+}
+
+TEST_F(ViewsTest, ALanguageSwitchWritesTheFlightDirectionBesideTheArrow) {
+  open();
+  QImage expected = image("Image2").copy();
+  ASSERT_EQ(expected.width(), 591);  // centre column R(295.5) = 296
+  {
+    QImageCanvas canvas(&expected);
+    canvas.setFontColour(kRed);
+    canvas.setBrushColour(systemColoursFromPalette().infoBackground);
+    canvas.textOut(296 + 27, 2, "Flugrichtung     ");
+  }
+  action("german1")->trigger();
+  EXPECT_EQ(image("Image2"), expected);
 }
 
 }  // namespace

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QString>
-
 #include "model/field_names.h"
 #include "qt_app.h"
 #include "views/input_sketch.h"
@@ -253,35 +250,6 @@ TEST(PlanformViewPixels, DefaultWing1OnAnImage) {
   EXPECT_EQ(pixel(c, 100, 91), kBlack);          // span axis outside the wing
   EXPECT_EQ(pixel(c, 0, 0), kBlack);             // border in the first drawing's pen
   EXPECT_EQ(pixel(c, 350, 140), kColours.infoBackground);
-}
-
-// With VOLANTIS4_VIEWS_PNG_DIR set, writes the five default planforms and the sketches there.
-TEST(PlanformViewPixels, WritesPicturesWhenAsked) {
-  const QString dir = qEnvironmentVariable("VOLANTIS4_VIEWS_PNG_DIR");
-  if (dir.isEmpty()) GTEST_SKIP() << "VOLANTIS4_VIEWS_PNG_DIR not set";
-  testing_support::qtApp();
-  QDir().mkpath(dir);
-  const AircraftGeometry g = geometryOf(defaultForm());
-  for (int w = 1; w <= 5; ++w) {
-    QImageCanvas c(489, 273);
-    drawPlanform(c, planformInput(g, w, w >= 4, g.position(w).x + 0.3 * g.figure(w).lm), kColours);
-    EXPECT_TRUE(c.image().save(dir + QString("/planform%1.png").arg(w)));
-  }
-  for (int t = 1; t <= 4; ++t) {
-    QImageCanvas c(kInputSketchWidth, kInputSketchHeight);
-    d_w(c, t, t == 2 ? Language::German : Language::English);
-    EXPECT_TRUE(c.image().save(dir + QString("/sketch%1.png").arg(t)));
-  }
-  // The sketch with the page's fields laid over it as plain boxes.
-  QImageCanvas c(kInputSketchWidth, kInputSketchHeight);
-  d_w(c, 4, Language::English);
-  c.setBrushColour(kWhite);
-  c.setPenColour(kGrey);
-  for (const SketchFieldPlace& p : sketchFieldPlaces(1)) {
-    c.fillRect(p.rect);
-    c.textOut(p.rect.left + 3, p.rect.top + 4, fieldName(p.field));
-  }
-  EXPECT_TRUE(c.image().save(dir + "/sketch_fields.png"));
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ struct ThreeDTest : ::testing::Test {
   RecordingCanvas image2{591, 300};
   ThreeDTest() {
     for (int w = 1; w <= 5; ++w) {
-      geometry.wing(w) = rectangle(0, 1000, 500);
+      geometry.wing(w) = rectangle({.halfSpan = 1000, .chord = 500});
       geometry.position(w) = {w * 100, w * 10};
     }
     input.geometry = &geometry;
@@ -127,7 +127,7 @@ TEST_F(ThreeDTest, OnlyWingsInUseAreDrawnBothRootChordsIncluded) {
 TEST_F(ThreeDTest, NoLineWithAnEndBehindTheEye) {
   // Tilt 90, turn 360, s3 = 100: wing 1's leading edge at x = −200 gives w = −1; its trailing
   // edge at x = 300 gives w = 4, so only the trailing edges remain, each 25000 px long.
-  geometry.wing(1) = rectangle(0, 1000, 500);
+  geometry.wing(1) = rectangle({.halfSpan = 1000, .chord = 500});
   geometry.position(1) = {-200, 0};
   input.wingsCount = 1;
   state.tilt = 90;

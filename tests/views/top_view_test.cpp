@@ -2,15 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QString>
-
-#include "qt_app.h"
+#include "model/form.h"
 #include "solver/calculation_run.h"
 #include "view_fixtures.h"
 #include "views/qimage_canvas.h"
 #include "views/recording_canvas.h"
-#include "views/three_d_view.h"
 
 namespace volantis4 {
 namespace {
@@ -46,6 +42,17 @@ TEST_F(TopViewTest, LayoutFitsTheSmallerScale) {
   EXPECT_EQ(state.y0, 36);
 }
 
+// The default aircraft on the 591 x 300 view: span scale (591 / 2.03) / 1100 = 0.2647; rear bound
+// wing 4's -400 + 1850 = 1450, front bound wing 4's -400, so the depth scale (300 / 1.26) / 1850 =
+// 0.128700 binds; y0 = R(300 / 7 + 400 x 0.1287) = R(94.34) = 94.
+TEST(TopViewLayout, DefaultAircraftIsBoundByItsDepth) {
+  TopViewState s;
+  topViewLayout(s, geometryOf(defaultForm()), 5, 591, 300);
+  EXPECT_NEAR(s.baseScale, 0.1287001287, 1e-10);
+  EXPECT_EQ(s.cx, 296);
+  EXPECT_EQ(s.y0, 94);
+}
+
 // A front bound of −400 keeps the nose in view: y0 = R(H / 7 + 400·s) with s = (591 / 2.03) / 1000.
 class FrontBound : public ::testing::TestWithParam<std::pair<int, int>> {};
 TEST_P(FrontBound, ReferenceRowMovesDown) {
@@ -62,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Heights, FrontBound, ::testing::Values(std::pair{300, 1
 
 TEST(TopViewLayout, ZeroExtentUsesScaleOne) {
   AircraftGeometry g;  // five wings without span or chord, all at x = 0
-  for (int w = 1; w <= 5; ++w) g.wing(w) = rectangle(0, 0, 0);
+  for (int w = 1; w <= 5; ++w) g.wing(w) = rectangle({.halfSpan = 0, .chord = 0});
   TopViewState s;
   topViewLayout(s, g, 5, 591, 300);
   EXPECT_DOUBLE_EQ(s.baseScale, 1.0);
@@ -84,7 +91,7 @@ TEST(TopViewOrder, HigherWingsDrawnLaterEqualHeightsInWingOrder) {
   AircraftGeometry g;
   const int z[5] = {30, 0, 0, -5, 30};
   for (int w = 1; w <= 5; ++w) {
-    g.wing(w) = rectangle(0, 500, 100);
+    g.wing(w) = rectangle({.halfSpan = 500, .chord = 100});
     g.position(w).z = z[w - 1];
   }
   TopViewState s;
@@ -258,55 +265,6 @@ TEST(TopViewMargin, SliderText) {
   EXPECT_EQ(ScrollBar5Text(45), " 7.5");
   EXPECT_EQ(ScrollBar5Text(33), "13.5");
   EXPECT_EQ(ScrollBar5Text(60), " 0.0");
-}
-
-// The default aircraft before and after Calculate, with pressure colours, in manual mode, and
-// its 3-D view with needles, as PNG files for a look by eye.
-TEST(TopViewPixels, WritesPicturesWhenAsked) {
-  const QString dir = qEnvironmentVariable("VOLANTIS4_VIEWS_PNG_DIR");
-  if (dir.isEmpty()) GTEST_SKIP() << "VOLANTIS4_VIEWS_PNG_DIR not set";
-  testing_support::qtApp();
-  QDir().mkpath(dir);
-  const SystemColours colours;
-  Document doc;
-  struct Picture {
-    const char* name;
-    PressureDisplay pressure;
-    bool manual;
-    Language language;
-    int width, height;
-  };
-  auto drawTop = [&](const Picture& p, QImageCanvas& top, TopViewState& view) {
-    doc.stability.manual = p.manual;
-    doc.language = p.language;
-    const TopViewInput in = topViewInput(doc, colours, p.pressure);
-    clearView(top, colours);
-    d_1d(top, view, in, true);
-    drawResultOverlay(top, view, in, true, false);
-    if (in.resultsValid) Zeiger(top, view, in);
-  };
-  {
-    QImageCanvas top(591, 300);
-    TopViewState view;
-    drawTop({"top_before", {}, false, Language::English, 591, 300}, top, view);
-    EXPECT_TRUE(top.image().save(dir + "/top_before.png"));
-  }
-  ASSERT_TRUE(Button4Click(doc));
-  for (const Picture& p : {Picture{"top_after", {}, false, Language::English, 591, 300},
-                           Picture{"top_pressure", {true, 8}, false, Language::English, 591, 300},
-                           Picture{"top_manual_de", {}, true, Language::German, 591, 300},
-                           Picture{"top_large", {true, 40}, false, Language::English, 961, 493}}) {
-    QImageCanvas top(p.width, p.height);
-    TopViewState view;
-    drawTop(p, top, view);
-    EXPECT_TRUE(top.image().save(dir + "/" + p.name + ".png"));
-    if (!p.pressure.on) continue;
-    QImageCanvas image3(p.width + 2, p.height * 2 / 3);
-    ThreeDState three;
-    const ThreeDInput in{&doc.geometry, doc.form.wingsCount, colours, true, true, doc.output.get(), p.pressure};
-    d_3d(image3, top, three, view, in);
-    EXPECT_TRUE(image3.image().save(dir + "/" + p.name + "_3d.png"));
-  }
 }
 
 }  // namespace

@@ -4,25 +4,26 @@
 #include <vector>
 
 #include "model/aircraft_geometry.h"
+#include "rectangle.h"
 #include "solver/calculation_output.h"
 #include "views/recording_canvas.h"
 
 namespace volantis4::view_fixtures {
 
-/// A one-trapezium rectangular wing: gap, half span to the tip and chord (mm).
-inline Wing rectangle(int gap, int tip, int chord) {
+/// The wing of a rectangle.
+inline Wing rectangle(const testing_support::Rectangle& r) {
   Wing w;
   w.wingsections = 2;
-  w.gap = gap;
-  w.y = {gap, tip, tip, tip, tip};
-  w.chord = {chord, chord, chord, chord, chord};
+  w.gap = r.gap;
+  w.y = {r.gap, r.halfSpan, r.halfSpan, r.halfSpan, r.halfSpan};
+  w.chord = {r.chord, r.chord, r.chord, r.chord, r.chord};
   return w;
 }
 
 /// Wing 1: rectangle of half span 1000 and chord 500 at x = 100; the others as given or unused.
 inline AircraftGeometry oneWingAt(int x, int z = 0) {
   AircraftGeometry g;
-  g.wing(1) = rectangle(0, 1000, 500);
+  g.wing(1) = rectangle({.halfSpan = 1000, .chord = 500});
   g.position(1) = {x, z};
   return g;
 }
