@@ -130,7 +130,7 @@ VortexResults WIRBEL_ERG(const Lattice& lattice, std::span<const double> gamma, 
     const int sections = std::clamp(geometry.wing(ref).wingsections, 1, kSectionCount);
     RefOutline& o = out.ref_outline;
     o.count = 2 * sections + 2;
-    const auto last = static_cast<std::size_t>(2 * sections + 1);
+    const auto last = 2 * static_cast<std::size_t>(sections) + 1;
     o.points[0] = {t.x(1, ref), 0};
     o.points[last] = {t.x(1, ref) + t.c(1, ref), 0};
     for (int s = 1; s <= sections; ++s) {

@@ -24,7 +24,8 @@ struct WingVortexResult {
 
   /// Load coefficient of strip j (1-based), row k (1-based) in a wing of n_chord rows.
   double dcp(int j, int k, int n_chord) const {
-    return panel_dcp[static_cast<std::size_t>((j - 1) * n_chord + (k - 1))];
+    return panel_dcp[static_cast<std::size_t>(j - 1) * static_cast<std::size_t>(n_chord) +
+                     static_cast<std::size_t>(k - 1)];
   }
 };
 

@@ -77,7 +77,8 @@ TEST_P(EinflussOnLattices, EntriesAreRightHalfPlusMirrorInPanelOrder) {
       const PanelPoints& v = panels[static_cast<std::size_t>(i)];
       const double right = INDU(minus(p, v.p1), minus(p, v.p2));
       const double left = INDU(minus(mirrored, v.p1), minus(mirrored, v.p2));
-      const double got = r.matrix.values[static_cast<std::size_t>(j * n + i)];
+      const double got =
+          r.matrix.values[static_cast<std::size_t>(j) * static_cast<std::size_t>(n) + static_cast<std::size_t>(i)];
       ASSERT_NEAR(got, right + left, 1e-12 * (std::fabs(right) + std::fabs(left))) << "row " << j << " column " << i;
     }
   }

@@ -193,7 +193,8 @@ struct SingularCase {
 std::vector<SingularCase> singularCases() {
   auto zeroColumn = [](int n, int column) {
     Matrix a = randomMatrix(n, 5u);
-    for (int r = 0; r < n; ++r) a[static_cast<std::size_t>(r * n + column)] = 0.0;
+    for (int r = 0; r < n; ++r)
+      a[static_cast<std::size_t>(r) * static_cast<std::size_t>(n) + static_cast<std::size_t>(column)] = 0.0;
     return a;
   };
   return {{"one_by_one_zero", 1, {0.0}, 0},

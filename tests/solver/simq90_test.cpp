@@ -29,7 +29,7 @@ TEST(SIMQ90, ReportsSingularSystems) {
 
 TEST(SIMQ90, LargerSystemSatisfiesItsEquations) {
   const int n = 40;  // a permutation-dominant matrix: every column needs a row exchange
-  std::vector<double> a(n * n), b(n);
+  std::vector<double> a(static_cast<std::size_t>(n) * n), b(n);
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < n; ++c) a[r * n + c] = std::sin(1.0 + r * 7 + c * 3) + (r == (c * 7) % n ? 3.0 : 0.0);
     b[r] = std::cos(r * 1.0);
