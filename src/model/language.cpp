@@ -211,6 +211,8 @@ constexpr std::array kTexts{
     Entry{TextId::PdfFilter, "PDF files (*.pdf)", "PDF-Dateien (*.pdf)"},
     Entry{TextId::PdfCannotWrite, "The file \"%1\" cannot be written.",
           "Die Datei \"%1\" kann nicht geschrieben werden."},
+    Entry{TextId::MenuAnalysis, "Analysis", "Analyse"},
+    Entry{TextId::MenuLiveResults, "Live results", "Live-Ergebnisse"},
 };
 
 }  // namespace

@@ -187,6 +187,8 @@ enum class TextId {
   MenuExportPdf,
   PdfFilter,
   PdfCannotWrite,
+  MenuAnalysis,
+  MenuLiveResults,
 };
 
 /// The text of `id` in `language`, exactly as shown (blanks included).

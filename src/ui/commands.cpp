@@ -18,10 +18,11 @@ struct MenuTitle {
   const char* name;
   TextId caption;
 };
-// File, Edit, Language: the order of MenuPlace and of the menu bar (Info follows them).
-const std::array<MenuTitle, 3> kMenuTitles{{
+// File, Edit, Analysis, Language: the order of MenuPlace and of the menu bar (Info follows them).
+const std::array<MenuTitle, 4> kMenuTitles{{
     {"File1", TextId::MenuFile},
     {"EditMenu", TextId::MenuEdit},
+    {"Analysis1", TextId::MenuAnalysis},
     {"Language1", TextId::MenuLanguage},
 }};
 
@@ -105,6 +106,7 @@ Commands buildCommands(QMainWindow* window, QWidget* toolBar, std::vector<Comman
       menu->addAction(a);
     }
     a->setVisible(row.visible);
+    a->setCheckable(row.checkable);
     a->setEnabled(row.enabled);
     if (row.slot) QObject::connect(a, &QAction::triggered, window, row.slot);
   }

@@ -41,6 +41,7 @@ enum class Command {
   Exchange3,
   Exchange4,
   Exchange5,
+  LiveResults,  // checkable: a whole run after every geometry change
   SwitchLanguage,
   French,   // hidden, disabled
   Spanish,  // hidden, disabled
@@ -53,7 +54,7 @@ constexpr Command nthCommand(Command first, int offset) {
 }
 
 /// Where a command stands in the main menu.
-enum class MenuPlace { File, Edit, Language, MenuBar, None };
+enum class MenuPlace { File, Edit, Analysis, Language, MenuBar, None };
 
 /// A command's button on the tool bar (23 × 22 pixels at the top of the bar).
 struct ToolBarButton {
@@ -75,6 +76,7 @@ struct CommandRow {
   std::optional<ToolBarButton> button{};
   bool enabled = true;  // at start
   bool visible = true;
+  bool checkable = false;                // an on/off item; its slot runs on every toggle
   std::optional<Command> enabledWith{};  // enabled and disabled together with that command
   QKeySequence shortcut{};               // the standard key where there is one
   std::function<void()> slot{};          // runs when the command is triggered
@@ -101,7 +103,7 @@ class Commands {
 
   std::vector<CommandRow> rows_;
   std::array<QAction*, kCommandCount> actions_{};
-  std::array<QMenu*, 3> menus_{};  // File, Edit, Language
+  std::array<QMenu*, 4> menus_{};  // File, Edit, Analysis, Language
 };
 
 /// A menu text as it is shown: the mnemonic marker `&` removed (`&&` shows one `&`).

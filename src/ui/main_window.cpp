@@ -10,9 +10,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "model/field_names.h"
 #include "ui/aircraft_page.h"
@@ -35,6 +37,7 @@ MainWindow::MainWindow(const QStringList& arguments, std::unique_ptr<Dialogs> di
     : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<Dialogs>()) {
   buildWindow();
   connectControls();
+  restoreLiveResults();
   Create1(arguments);
 }
 
@@ -104,7 +107,7 @@ void MainWindow::connectControls() {
   AircraftPage* a = aircraftPage_;
   connect(a, &AircraftPage::fieldEdited, this, &MainWindow::fieldEdited);
   connect(a, &AircraftPage::wingsCountClicked, this, &MainWindow::wingsCountClicked);
-  connect(a->Button4, &QPushButton::clicked, this, &MainWindow::Button4Click);
+  connect(a->Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
   connect(a->RadioButton15, &QRadioButton::toggled, this, [this](bool on) {
     if (on) stabilityModeClicked(false);
   });
@@ -187,6 +190,10 @@ std::vector<CommandRow> MainWindow::commandTable() {
       {.command = Command::Exchange5, .name = "chng5", .menu = MenuPlace::Edit, .caption = TextId::MenuExchange5,
        .slot = [this] { exchangeWings(5); }},
 
+      // Analysis: live results, kept between runs of the program.
+      {.command = Command::LiveResults, .name = "LiveResults1", .menu = MenuPlace::Analysis,
+       .caption = TextId::MenuLiveResults, .checkable = true, .slot = [this] { liveResultsToggled(); }},
+
       // Language: the item names the other language; French and Spanish are kept hidden.
       {.command = Command::SwitchLanguage, .name = "german1", .menu = MenuPlace::Language,
        .caption = TextId::MenuLanguageItem, .slot = [this] { german1Click(); }},
@@ -217,6 +224,36 @@ int MainWindow::activeWing() const {
   for (int w = 1; w <= kWingCount; ++w)
     if (pageControl_->currentWidget() == page(w)) return w;
   return 0;
+}
+
+namespace {
+
+constexpr const char* kLiveResultsKey = "analysis/liveResults";
+
+QSettings userSettings() { return QSettings(QStringLiteral("volantis4"), QStringLiteral("volantis4")); }
+
+}  // namespace
+
+void MainWindow::restoreLiveResults() {
+  const QSignalBlocker blocker(commands_.action(Command::LiveResults));
+  commands_.action(Command::LiveResults)->setChecked(userSettings().value(kLiveResultsKey, false).toBool());
+}
+
+void MainWindow::liveResultsToggled() {
+  const bool on = commands_.action(Command::LiveResults)->isChecked();
+  userSettings().setValue(kLiveResultsKey, on);
+  if (on) geometryChanged();
+}
+
+// With live results on, a geometry change asks for one whole run as soon as the event loop is
+// idle; changes that come before it are taken by the same run.
+void MainWindow::geometryChanged() {
+  if (livePending_ || !commands_.action(Command::LiveResults)->isChecked()) return;
+  livePending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    livePending_ = false;
+    if (!doc_.run.flags.results_valid && commands_.action(Command::LiveResults)->isChecked()) Button4Click(true);
+  });
 }
 
 void MainWindow::stepPage(int step) {

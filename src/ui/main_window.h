@@ -71,6 +71,11 @@ class MainWindow : public QMainWindow {
   WingPage* page(int w) const { return wingPages_[static_cast<std::size_t>(w - 1)]; }
   /// The wing of the active page, 0 on the Aircraft and Remarks pages.
   int activeWing() const;
+  /// Analysis > Live results: read at start, kept in the user's settings when toggled.
+  void restoreLiveResults();
+  void liveResultsToggled();
+  /// Called after every change of the geometry by the user; runs the calculation when live.
+  void geometryChanged();
   /// Ctrl+Tab and Ctrl+Shift+Tab: the next or previous page whose tab is shown, round the end.
   void stepPage(int step);
 
@@ -98,7 +103,8 @@ class MainWindow : public QMainWindow {
   TopViewInput topViewNow() const;
 
   // Commands (main_window_commands.cpp).
-  void Button4Click();
+  /// The Calculate command; a live run neither switches to the Aircraft page nor beeps.
+  void Button4Click(bool live = false);
   void STABIL(Sender sender);
   void stabilityModeClicked(bool manual);
   void CheckBoxAClick(bool ticked);
@@ -163,8 +169,9 @@ class MainWindow : public QMainWindow {
   QPlainTextEdit* memo2_ = nullptr;
   Commands commands_;
   bool resizing_ = false;
-  int grabbed_ = 0;   // planform corner grabbed by the last press (shared by the five images)
-  QPoint pressedAt_;  // where that press was
+  bool livePending_ = false;  // a live run waits for the idle event loop
+  int grabbed_ = 0;           // planform corner grabbed by the last press (shared by the five images)
+  QPoint pressedAt_;          // where that press was
 };
 
 }  // namespace volantis4

@@ -58,9 +58,9 @@ class RunProgress : public RunObserver {
   MainWindow& window_;
 };
 
-void MainWindow::Button4Click() {
+void MainWindow::Button4Click(bool live) {
   AircraftPage* a = aircraftPage_;
-  if (pageControl_->currentWidget() != a) showPage(a);
+  if (!live && pageControl_->currentWidget() != a) showPage(a);
   a->Label_w->show();
   a->Button4->hide();
   commands_.setEnabled(Command::Calc, false);
@@ -85,7 +85,7 @@ void MainWindow::Button4Click() {
   a->Button4->show();
   a->Button4->setEnabled(false);
   commands_.setEnabled(Command::Calc, false);
-  QApplication::beep();
+  if (!live) QApplication::beep();
 }
 
 void MainWindow::repaintNow() { repaint(); }

@@ -37,6 +37,7 @@ void MainWindow::fieldEdited(FieldKey key, const QString& text) {
       afterCalc(Sender::PositionField);
       break;
   }
+  geometryChanged();
 }
 
 void MainWindow::trapeziaClicked(int w, int t) {
@@ -44,12 +45,14 @@ void MainWindow::trapeziaClicked(int w, int t) {
   drawSketch(w);
   page(w)->showTrapezia(t);
   afterWingRecomputation(w);
+  geometryChanged();
 }
 
 void MainWindow::wingsCountClicked(int n) {
   chooseWingsCount(doc_, n);
   showWingsCount(n);
   afterCalc(Sender::WingsCount);
+  geometryChanged();
 }
 
 void MainWindow::remarksEdited() { doc_.form.remarks = memo2_->toPlainText().toStdString(); }

@@ -223,6 +223,7 @@ void MainWindow::insertCopiedWing(int w) {
   drawSketch(w);
   afterWingRecomputation(w);
   Space1();
+  geometryChanged();
 }
 
 void MainWindow::exchangeWings(int k) {
@@ -235,6 +236,7 @@ void MainWindow::exchangeWings(int k) {
   drawSketch(pair.b);
   runCalc(Sender::Exchange);
   Space1();
+  geometryChanged();
 }
 
 }  // namespace volantis4

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -60,6 +61,7 @@ class WindowTest : public ::testing::Test {
   WindowTest() : previous_(QDir::currentPath()) {
     qtApp();
     QDir::setCurrent(folder_.path());
+    QSettings(QStringLiteral("volantis4"), QStringLiteral("volantis4")).clear();  // each test starts afresh
   }
   ~WindowTest() override {
     window.reset();
