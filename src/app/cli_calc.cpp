@@ -64,7 +64,7 @@ nlohmann::json jsonOf(const Document& doc, bool complete) {
                           {"n_chord", out->counts.chordRows(w)},
                           {"n_strips", out->counts.strips(w)},
                           {"ac_x", r.ac_x},
-                          {"ac_rel", r.ac_x - doc.geometry.position(w).x},
+                          {"ac_rel", acFromWingX(out->vortex, doc.geometry, w)},
                           {"lift_slope", r.lift_slope},
                           {"S", r.S},
                           {"b", r.b},
@@ -89,7 +89,7 @@ int printCalculation(Document& doc, const CalcOptions& options, std::ostream& ou
     for (const std::string& line : doc.run.panel.lines()) out << line << "\n";
   if (complete) {
     for (int w = 1; w <= doc.form.wingsCount; ++w)
-      out << "Wing " << w << ": anp " << doc.output->anpLabels[static_cast<std::size_t>(w - 1)] << "\n";
+      out << "Wing " << w << ": anp " << doc.output->anpLabels[wingIndex(w)] << "\n";
     for (const std::string& line : legendOf(doc)) out << line << "\n";
   }
   return complete ? 0 : 1;

@@ -2,6 +2,7 @@
 // The aircraft as the texts of its input fields: the master copy of the model.
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "model/language.h"
@@ -11,6 +12,9 @@ namespace volantis4 {
 inline constexpr int kWingCount = 5;     // wings always held
 inline constexpr int kSectionCount = 5;  // sections per wing
 inline constexpr int kTrapeziumCount = 4;
+
+/// The array index of wing w (1 … kWingCount), and likewise of a section or a trapezium.
+constexpr std::size_t wingIndex(int w) { return static_cast<std::size_t>(w - 1); }
 
 /// The fields of one wing: its page (gap, widths, offsets, chords, trapezium buttons) and its
 /// two position fields on the Aircraft page. Texts are kept exactly as typed.
@@ -34,8 +38,8 @@ struct Form {
 
   bool operator==(const Form&) const = default;
 
-  WingFields& wing(int w) { return wings[static_cast<std::size_t>(w - 1)]; }
-  const WingFields& wing(int w) const { return wings[static_cast<std::size_t>(w - 1)]; }
+  WingFields& wing(int w) { return wings[wingIndex(w)]; }
+  const WingFields& wing(int w) const { return wings[wingIndex(w)]; }
 };
 
 /// Which text of a wing a field holds.

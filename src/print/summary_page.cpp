@@ -38,7 +38,8 @@ void drawWingBlock(Canvas& page, const Document& doc, int w) {
   right(80, TextId::PrintMeanChord, formatFixed(fig.lm, 5, 1) + " mm");
   right(100, TextId::PrintGeometricCentre, formatFixed(fig.r25, 5, 1) + " mm");
   const WingVortexResult* vortex = doc.output ? &doc.output->vortex.wing(w) : nullptr;
-  right(120, TextId::PrintWingAerodynamicCentre, vortex ? formatFixed(vortex->ac_x - pos.x, 5, 1) + " mm" : "");
+  right(120, TextId::PrintWingAerodynamicCentre,
+        vortex ? formatFixed(acFromWingX(doc.output->vortex, doc.geometry, w), 5, 1) + " mm" : "");
   right(140, TextId::PrintLiftSlope, vortex ? formatFixed(vortex->lift_slope, 5, 2) : "");
 }
 
@@ -55,15 +56,8 @@ void drawSummaryPictures(const Document& doc, const SystemColours& colours, cons
   drawResultOverlay(topView, view, top, true, false);
 
   ThreeDState state = rotation;
-  ThreeDInput input;
-  input.geometry = &doc.geometry;
-  input.wingsCount = doc.form.wingsCount;
-  input.colours = colours;
-  input.resultsValid = doc.run.flags.results_valid;
-  input.gridValid = doc.run.flags.grid_valid;
-  input.output = doc.output.get();
   clearView(threeDView, colours);
-  d_3d(threeDView, topView, state, view, input);
+  d_3d(threeDView, topView, state, view, threeDInput(doc, colours, PressureDisplay{}));
 }
 
 void recomputeForSummary(Document& doc) {

@@ -1,6 +1,5 @@
 #include "solver/calculation_run.h"
 
-#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -24,16 +23,6 @@ void notify(RunObserver* observer, RunStage stage) {
 void take(Document& doc, const StageReport& report) {
   for (const Message& m : report.messages) doc.run.panel.append(m, doc.language);
   if (report.failed) doc.run.flags.calc_failed = true;
-}
-
-bool allFinite(const VortexResults& v, int wingsInUse) {
-  if (!std::isfinite(v.xnp) || !std::isfinite(v.sb) || !std::isfinite(v.lmue)) return false;
-  for (int w = 1; w <= wingsInUse; ++w) {
-    const WingVortexResult& r = v.wing(w);
-    for (double x : {r.S, r.b, r.lam, r.lm, r.lift_slope, r.ac_x})
-      if (!std::isfinite(x)) return false;
-  }
-  return true;
 }
 
 // Moves the wings that KONFLIKT2 separated: each new height goes into the wing's z field, whose
@@ -66,11 +55,7 @@ bool solveAndEvaluate(Document& doc, CalculationOutput& output, RunObserver* obs
   }
 
   output.vortex = WIRBEL_ERG(output.lattice, output.gamma, doc.geometry);
-  take(doc, output.vortex.report);
-  if (!output.vortex.report.failed && !allFinite(output.vortex, doc.run.solver_wings_count)) {
-    doc.run.panel.append({MessageId::ResultNotFinite}, doc.language);
-    doc.run.flags.calc_failed = true;
-  }
+  take(doc, output.vortex.report);  // non-finite results fail there
   notify(observer, RunStage::Results);
   return !doc.run.flags.calc_failed;
 }
@@ -117,8 +102,7 @@ bool Button4Click(Document& doc, RunObserver* observer) {
 
   if (complete) {
     for (int w = 1; w <= kWingCount; ++w)
-      output->anpLabels[static_cast<std::size_t>(w - 1)] =
-          formatFixed(output->vortex.wing(w).ac_x - doc.geometry.position(w).x, 4, 1) + "mm";
+      output->anpLabels[wingIndex(w)] = formatFixed(acFromWingX(output->vortex, doc.geometry, w), 4, 1) + "mm";
     doc.results = {output->vortex.sb, output->vortex.lmue, output->vortex.xnp};
     doc.output = std::move(output);
     doc.run.flags.results_valid = true;

@@ -31,6 +31,107 @@ bool allFinite(const VortexResults& r, int wings) {
   return ok;
 }
 
+// Division that yields 0 for a zero divisor and remembers that one occurred.
+struct Division {
+  bool zeroDivisor = false;
+  double operator()(double numerator, double divisor) {
+    if (divisor == 0) {
+      zeroDivisor = true;
+      return 0.0;
+    }
+    return numerator / divisor;
+  }
+};
+
+// One wing's panel loads and figures from its circulations, starting at gamma[panel] (advanced
+// past the wing). Each panel's moment is also added to `totalMoment` in panel order, which fixes
+// the neutral point's last bit. Returns the wing's lift (both halves).
+double integrateWing(const WingLattice& wing, std::span<const double> gamma, std::size_t& panel, WingVortexResult& r,
+                     double& totalMoment, Division& divide) {
+  const int n = std::max(wing.n_chord, 0);
+  const auto rows = static_cast<std::size_t>(n);
+  r.panel_dcp.reserve(wing.strips.size() * rows);
+
+  double area = 0, lift = 0, moment = 0, chordSquared = 0;
+  for (const Strip& strip : wing.strips) {
+    const double dy = strip.outer.y - strip.inner.y;
+    const double panelChord = strip.chord / n;
+    double stripLift = 0;
+    for (std::size_t k = 0; k < rows; ++k) {
+      const double g = gamma[panel++];
+      const double l = 2 * g * dy;
+      stripLift += l;
+      r.panel_dcp.push_back(divide(2 * g, panelChord));
+      const double x = (strip.inner.boundX[k] + strip.outer.boundX[k]) * 0.5;
+      totalMoment -= 2 * l * x;
+      moment -= 2 * l * x;
+    }
+    const double cIn = edgeChord(strip.inner);
+    const double cOut = edgeChord(strip.outer);
+    chordSquared += chordSquaredIntegral(cIn, cOut, dy);
+    area += (cIn + cOut) * dy;
+    lift += 2 * stripLift;
+  }
+
+  r.S = area;
+  r.lm = divide(2 * chordSquared, area);
+  r.b = wing.strips.empty() ? 0 : 2 * wing.strips.back().outer.y;
+  r.lam = divide(r.b * r.b, area);
+  r.lift_slope = divide(lift, area);
+  r.ac_x = divide(-moment, lift);
+  return lift;
+}
+
+// The widest wing is the reference; of wings equally wide to 0.1 mm the larger area wins.
+// 0 when no wing has span.
+int referenceWing(const Lattice& lattice, const VortexResults& out, int wings) {
+  int ref = 0;
+  double bestHalfSpan = 0;
+  double bestArea = 0;
+  for (int w = 1; w <= wings; ++w) {
+    const double h = latticeHalfSpan(lattice.wing(w));
+    const double area = out.wing(w).S;
+    if (h > bestHalfSpan ||
+        (area > bestArea && roundHalfEvenToDouble(10 * h) == roundHalfEvenToDouble(10 * bestHalfSpan))) {
+      ref = w;
+      bestHalfSpan = h;
+      bestArea = area;
+    }
+  }
+  return ref;
+}
+
+// The reference wing's area and mean chord, with a gap at the root filled by the root chord.
+void referenceAreaAndChord(const WingLattice& wing, const WingVortexResult& r, VortexResults& out, Division& divide) {
+  out.lmue = r.lm;
+  out.sb = r.S;
+  const double gap = wing.strips.empty() ? 0 : wing.strips.front().inner.y;
+  if (gap == 0) return;
+  const double rootChord = edgeChord(wing.strips.front().inner);
+  out.sb += 2 * rootChord * gap;
+  double integral = rootChord * rootChord * gap;
+  for (const Strip& strip : wing.strips)
+    integral += chordSquaredIntegral(edgeChord(strip.inner), edgeChord(strip.outer), strip.outer.y - strip.inner.y);
+  out.lmue = divide(2 * integral, out.sb);
+}
+
+// The reference wing's right half as a closed outline: root leading edge, the sections' leading
+// edges outwards, their trailing edges back inwards, root trailing edge.
+RefOutline referenceOutline(const AircraftGeometry& geometry, int ref) {
+  const SectionTable& t = geometry.table;
+  const int sections = std::clamp(geometry.wing(ref).wingsections, 1, kSectionCount);
+  RefOutline o;
+  o.count = 2 * sections + 2;
+  const auto last = 2 * static_cast<std::size_t>(sections) + 1;
+  o.points[0] = {t.x(1, ref), 0};
+  o.points[last] = {t.x(1, ref) + t.c(1, ref), 0};
+  for (int s = 1; s <= sections; ++s) {
+    o.points[static_cast<std::size_t>(s)] = {t.x(s, ref), t.y(s, ref)};
+    o.points[last - static_cast<std::size_t>(s)] = {t.x(s, ref) + t.c(s, ref), t.y(s, ref)};
+  }
+  return o;
+}
+
 }  // namespace
 
 VortexResults WIRBEL_ERG(const Lattice& lattice, std::span<const double> gamma, const AircraftGeometry& geometry) {
@@ -45,101 +146,23 @@ VortexResults WIRBEL_ERG(const Lattice& lattice, std::span<const double> gamma, 
     return out;
   }
 
-  bool zeroDivisor = false;
-  auto divide = [&zeroDivisor](double numerator, double divisor) {
-    if (divisor == 0) {
-      zeroDivisor = true;
-      return 0.0;
-    }
-    return numerator / divisor;
-  };
-
+  Division divide;
   double totalLift = 0;
   double totalMoment = 0;
   std::size_t panel = 0;
-  for (int w = 1; w <= wings; ++w) {
-    const WingLattice& wing = lattice.wing(w);
-    WingVortexResult& r = out.wings[static_cast<std::size_t>(w - 1)];
-    const int n = std::max(wing.n_chord, 0);
-    const auto rows = static_cast<std::size_t>(n);
-    r.panel_dcp.reserve(wing.strips.size() * rows);
-
-    double area = 0, lift = 0, moment = 0, chordSquared = 0;
-    for (const Strip& strip : wing.strips) {
-      const double dy = strip.outer.y - strip.inner.y;
-      const double panelChord = strip.chord / n;
-      double stripLift = 0;
-      for (std::size_t k = 0; k < rows; ++k) {
-        const double g = gamma[panel++];
-        const double l = 2 * g * dy;
-        stripLift += l;
-        r.panel_dcp.push_back(divide(2 * g, panelChord));
-        const double x = (strip.inner.boundX[k] + strip.outer.boundX[k]) * 0.5;
-        totalMoment -= 2 * l * x;
-        moment -= 2 * l * x;
-      }
-      const double cIn = edgeChord(strip.inner);
-      const double cOut = edgeChord(strip.outer);
-      chordSquared += chordSquaredIntegral(cIn, cOut, dy);
-      area += (cIn + cOut) * dy;
-      lift += 2 * stripLift;
-    }
-
-    r.S = area;
-    r.lm = divide(2 * chordSquared, area);
-    r.b = wing.strips.empty() ? 0 : 2 * wing.strips.back().outer.y;
-    r.lam = divide(r.b * r.b, area);
-    r.lift_slope = divide(lift, area);
-    r.ac_x = divide(-moment, lift);
-    totalLift += lift;
-  }
+  for (int w = 1; w <= wings; ++w)
+    totalLift += integrateWing(lattice.wing(w), gamma, panel, out.wings[wingIndex(w)], totalMoment, divide);
   out.xnp = divide(-totalMoment, totalLift);
 
-  // The widest wing is the reference; of wings equally wide to 0.1 mm the larger area wins.
-  double bestHalfSpan = 0;
-  double bestArea = 0;
-  for (int w = 1; w <= wings; ++w) {
-    const double h = latticeHalfSpan(lattice.wing(w));
-    const double area = out.wing(w).S;
-    if (h > bestHalfSpan ||
-        (area > bestArea && roundHalfEvenToDouble(10 * h) == roundHalfEvenToDouble(10 * bestHalfSpan))) {
-      out.ref_wing = w;
-      bestHalfSpan = h;
-      bestArea = area;
-    }
-  }
-
+  out.ref_wing = referenceWing(lattice, out, wings);
   if (out.ref_wing == 0) {
-    zeroDivisor = true;  // no wing with span or area: nothing to refer the margin to
+    divide.zeroDivisor = true;  // no wing with span or area: nothing to refer the margin to
   } else {
-    const int ref = out.ref_wing;
-    const WingLattice& wing = lattice.wing(ref);
-    out.lmue = out.wing(ref).lm;
-    out.sb = out.wing(ref).S;
-    const double gap = wing.strips.empty() ? 0 : wing.strips.front().inner.y;
-    if (gap != 0) {
-      const double rootChord = edgeChord(wing.strips.front().inner);
-      out.sb += 2 * rootChord * gap;
-      double integral = rootChord * rootChord * gap;
-      for (const Strip& strip : wing.strips)
-        integral += chordSquaredIntegral(edgeChord(strip.inner), edgeChord(strip.outer), strip.outer.y - strip.inner.y);
-      out.lmue = divide(2 * integral, out.sb);
-    }
-
-    const SectionTable& t = geometry.table;
-    const int sections = std::clamp(geometry.wing(ref).wingsections, 1, kSectionCount);
-    RefOutline& o = out.ref_outline;
-    o.count = 2 * sections + 2;
-    const auto last = 2 * static_cast<std::size_t>(sections) + 1;
-    o.points[0] = {t.x(1, ref), 0};
-    o.points[last] = {t.x(1, ref) + t.c(1, ref), 0};
-    for (int s = 1; s <= sections; ++s) {
-      o.points[static_cast<std::size_t>(s)] = {t.x(s, ref), t.y(s, ref)};
-      o.points[last - static_cast<std::size_t>(s)] = {t.x(s, ref) + t.c(s, ref), t.y(s, ref)};
-    }
+    referenceAreaAndChord(lattice.wing(out.ref_wing), out.wing(out.ref_wing), out, divide);
+    out.ref_outline = referenceOutline(geometry, out.ref_wing);
   }
 
-  if (zeroDivisor || !allFinite(out, wings)) out.report.fail({MessageId::ResultNotFinite});
+  if (divide.zeroDivisor || !allFinite(out, wings)) out.report.fail({MessageId::ResultNotFinite});
   return out;
 }
 

@@ -48,12 +48,18 @@ struct VortexResults {
   /// no total lift, a strip without chord: the value is then 0) or a result is not finite.
   StageReport report;
 
-  const WingVortexResult& wing(int w) const { return wings[static_cast<std::size_t>(w - 1)]; }
+  const WingVortexResult& wing(int w) const { return wings[wingIndex(w)]; }
 };
 
 /// WIRBEL_ERG: evaluates the circulations Γ (per unit angle of attack, in panel order: wing, strip
 /// root to tip, row front to back) on the lattice; the outline comes from the geometry's section
 /// table and the reference wing's section count. Γ shorter than the lattice fails the report.
 VortexResults WIRBEL_ERG(const Lattice& lattice, std::span<const double> gamma, const AircraftGeometry& geometry);
+
+/// Wing w's aerodynamic centre measured from the wing's own position x (ac_x − wing_x, mm): the
+/// figure of Label_anp, the summary page and the CLI.
+inline double acFromWingX(const VortexResults& vortex, const AircraftGeometry& geometry, int w) {
+  return vortex.wing(w).ac_x - geometry.position(w).x;
+}
 
 }  // namespace volantis4

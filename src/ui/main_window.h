@@ -68,7 +68,7 @@ class MainWindow : public QMainWindow {
   void copyWingClick();
   void insertCopiedWingClick();
   void Create1(const QStringList& arguments);
-  WingPage* page(int w) const { return wingPages_[static_cast<std::size_t>(w - 1)]; }
+  WingPage* page(int w) const { return wingPages_[wingIndex(w)]; }
   /// The wing of the active page, 0 on the Aircraft and Remarks pages.
   int activeWing() const;
   /// Analysis > Live results: read at start, kept in the user's settings when toggled.

@@ -73,8 +73,7 @@ void MainWindow::Button4Click(bool live) {
   a->Label24->hide();
   showMessagePanel();
   if (complete) {
-    for (int w = 1; w <= kWingCount; ++w)
-      page(w)->setAerodynamicCentreText(qs(doc_.output->anpLabels[static_cast<std::size_t>(w - 1)]));
+    for (int w = 1; w <= kWingCount; ++w) page(w)->setAerodynamicCentreText(qs(doc_.output->anpLabels[wingIndex(w)]));
     a->Image2->setCursor(Qt::DragMoveCursor);
     STABIL(Sender::Run);
     FormResize();
@@ -229,7 +228,7 @@ void MainWindow::FormResize(Sender sender) {
   {
     const KeepResults keep(doc_);
     for (int w = 1; w <= kWingCount; ++w) {
-      const Size size = layout.planforms[static_cast<std::size_t>(w - 1)];
+      const Size size = layout.planforms[wingIndex(w)];
       page(w)->planform()->resizeImage(size.width, size.height);
       afterWingRecomputation(w);
     }

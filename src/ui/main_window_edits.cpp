@@ -104,7 +104,7 @@ void MainWindow::showWing(int w) {
   const bool marked = f.results_valid && f.grid_valid && doc_.output;
   const double acX = marked ? doc_.output->vortex.wing(w).ac_x : 0;
   PlanformImageWidget* image = page(w)->planform();
-  planformMappings_[static_cast<std::size_t>(w - 1)] =
+  planformMappings_[wingIndex(w)] =
       drawPlanform(image->canvas(), planformInput(doc_.geometry, w, marked, acX), systemColoursFromPalette());
   image->update();
 }

@@ -41,9 +41,9 @@ void MainWindow::Create1(const QStringList& arguments) {
 
   readDefaultsFile();
   doc_.form.remarks = std::string(text(TextId::RemarksStart, doc_.language));
-  chooseWingsCount(doc_, 5);
+  chooseWingsCount(doc_, kWingCount);
   showForm();
-  showWingsCount(5);
+  showWingsCount(kWingCount);
   commands_.Lab_FName->setText(qs(doc_.fileName));
 
   if (arguments.size() == 1) {

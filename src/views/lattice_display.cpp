@@ -69,9 +69,9 @@ void DrawGrid1(Canvas& canvas, const TopViewState& view, const CalculationOutput
 
 void DrawGrid(Canvas& canvas, const TopViewState& view, const CalculationOutput& output, PressureDisplay pressure,
               const SystemColours& colours) {
-  for (int r = 1; r <= 5; ++r)
-    for (int w = 1; w <= 5; ++w)
-      if (view.rank[static_cast<std::size_t>(w - 1)] == r) DrawGrid1(canvas, view, output, w, pressure, colours);
+  for (int r = 1; r <= kWingCount; ++r)
+    for (int w = 1; w <= kWingCount; ++w)
+      if (view.rank[wingIndex(w)] == r) DrawGrid1(canvas, view, output, w, pressure, colours);
 }
 
 bool CheckBoxAClick(const Document& doc, Canvas& topView, Canvas& image3, TopViewState& view, ThreeDState& three,

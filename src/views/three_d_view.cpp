@@ -145,12 +145,12 @@ int wingPointIndex(int wing, int side, int section, bool trailing) {
 
 std::vector<Point3> pointTable(const AircraftGeometry& geometry, double s3) {
   std::vector<Point3> table(kPointTableSize);
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     const Wing& wing = geometry.wing(w);
     const WingPosition& pos = geometry.position(w);
     for (int side : {0, 1}) {
       const double sigma = side == 0 ? 1 : -1;
-      for (int section = 1; section <= 5; ++section) {
+      for (int section = 1; section <= kSectionCount; ++section) {
         const auto k = static_cast<std::size_t>(section - 1);
         const std::int64_t le = static_cast<std::int64_t>(pos.x) + (section == 1 ? 0 : wing.x[k]);
         const double y = sigma * static_cast<double>(wing.y[k]) * s3;
@@ -178,7 +178,7 @@ std::vector<Point3> pointTable(const AircraftGeometry& geometry, double s3) {
 std::vector<Point3> pressureTable(const CalculationOutput& output, double s3, int exaggeration) {
   std::vector<Point3> table;
   table.reserve(static_cast<std::size_t>(std::max(output.lattice.n_panels, 0)) * 2);
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     const WingLattice& lattice = output.lattice.wing(w);
     const std::vector<double>& dcp = output.vortex.wing(w).panel_dcp;
     std::size_t panel = 0;
@@ -197,7 +197,7 @@ std::vector<Point3> pressureTable(const CalculationOutput& output, double s3, in
 
 ThreeDInput threeDInput(const Document& doc, const SystemColours& colours, PressureDisplay pressure) {
   return {&doc.geometry,
-          std::clamp(doc.form.wingsCount, 1, 5),
+          std::clamp(doc.form.wingsCount, 1, kWingCount),
           colours,
           doc.run.flags.results_valid,
           doc.run.flags.grid_valid,
@@ -231,9 +231,9 @@ bool d_3d(Canvas& canvas, Canvas& topView, ThreeDState& state, const TopViewStat
   pen.path({a + 2, a, a + 3});
   pen.path({a + 4, a, a + 5});
 
-  for (int w = 1; w <= std::min(input.wingsCount, 5); ++w) {
+  for (int w = 1; w <= std::min(input.wingsCount, kWingCount); ++w) {
     canvas.setPenColour(wingColour(w));
-    drawWing(pen, w, std::clamp(input.geometry->wing(w).wingsections, 2, 5));
+    drawWing(pen, w, std::clamp(input.geometry->wing(w).wingsections, 2, kSectionCount));
   }
 
   if (pressure && input.resultsValid && !needles.empty()) {
@@ -245,17 +245,17 @@ bool d_3d(Canvas& canvas, Canvas& topView, ThreeDState& state, const TopViewStat
     canvas.setPenColour({0, 255, 0});
     // Panel p of strip j, row i is the p-th pair; rows run fastest within a strip.
     std::vector<int> first(6, 0);  // first panel of each wing
-    for (int w = 1; w <= 5; ++w) {
+    for (int w = 1; w <= kWingCount; ++w) {
       const WingLattice& l = input.output->lattice.wing(w);
       first[static_cast<std::size_t>(w)] =
-          first[static_cast<std::size_t>(w - 1)] + static_cast<int>(l.strips.size()) * std::max(l.n_chord, 0);
+          first[wingIndex(w)] + static_cast<int>(l.strips.size()) * std::max(l.n_chord, 0);
     }
     // Rows within each strip first, for every wing; then strip to strip.
     for (bool acrossStrips : {false, true}) {
-      for (int w = 1; w <= 5; ++w) {
+      for (int w = 1; w <= kWingCount; ++w) {
         const WingLattice& l = input.output->lattice.wing(w);
         const int strips = static_cast<int>(l.strips.size());
-        const int base = first[static_cast<std::size_t>(w - 1)];
+        const int base = first[wingIndex(w)];
         if (first[static_cast<std::size_t>(w)] > panels) break;
         for (int j = 0; j + (acrossStrips ? 1 : 0) < strips; ++j)
           for (int i = 0; i + (acrossStrips ? 0 : 1) < l.n_chord; ++i) {
