@@ -1,5 +1,5 @@
 #include <iostream>
 
-#include "cli.h"
+#include "cli/cli.h"
 
 int main(int argc, char** argv) { return volantis4::runCli(argc, argv, std::cout, std::cerr); }

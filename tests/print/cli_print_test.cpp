@@ -1,6 +1,6 @@
 // `volantis4-cli print`: the page image and the PDF written headless, and its failures.
 
-#include "cli_print.h"
+#include "cli/cli_print.h"
 
 #include <gtest/gtest.h>
 

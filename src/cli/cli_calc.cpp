@@ -1,4 +1,4 @@
-#include "cli_calc.h"
+#include "cli/cli_calc.h"
 
 #include <nlohmann/json.hpp>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "cli_geometry.h"
+#include "cli/cli_geometry.h"
 
 #include <nlohmann/json.hpp>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "cli_print.h"
+#include "cli/cli_print.h"
 
 #include <QGuiApplication>
 #include <QImage>
