@@ -9,6 +9,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <optional>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 #include "model/field_names.h"
 #include "model/numbers.h"
@@ -66,6 +70,106 @@ void drawPositionSketch(Canvas& c, std::string_view title) {
   c.textOut(truncToInt(0.7 * c.width()), 2, title);
 }
 
+// The page's single controls, in the order they are made (later ones lie over earlier ones).
+using Target = std::variant<QLabel * AircraftPage::*, QLineEdit * AircraftPage::*, QPushButton * AircraftPage::*,
+                            QRadioButton * AircraftPage::*, QCheckBox * AircraftPage::*, QScrollBar * AircraftPage::*,
+                            QPlainTextEdit * AircraftPage::*, PlanformImageWidget * AircraftPage::*>;
+
+enum class Look { Plain, RedBold, Centred };
+
+struct ScrollRange {
+  Qt::Orientation orientation = Qt::Vertical;
+  int min = 0, max = 0, position = 0;
+};
+
+struct Placement {
+  Target target;  // the member it fills; its type is the control's kind
+  const char* name;
+  QRect rect;  // images: place and picture size
+  std::optional<TextId> caption{};
+  const char* text = nullptr;  // a fixed first text
+  bool shown = true;
+  Look look = Look::Plain;
+  ScrollRange range{};  // scroll bars
+};
+
+// Rows of the margin marks beside ScrollBar5 (top 30 %, bottom 0 %, 124 pixels high at row 550).
+constexpr int markRow(int margin) { return 550 + 17 + (30 - margin) * (124 - 34) / 30 - 7; }
+
+const std::vector<Placement>& placements() {
+  using P = AircraftPage;
+  // clang-format off
+  static const std::vector<Placement> rows{
+      {&P::Label23, "Label23", {4, 39, 150, 14}, TextId::PositioningCaption},
+      {&P::Button4, "Button4", {1, 475, 196, 33}, TextId::CalculateButton},
+      {&P::Label_w, "Label_w", {1, 478, 196, 14}, TextId::RunningIndicator, nullptr, false, Look::RedBold},
+      {&P::Label24, "Label24", {1, 493, 196, 14}, {}, nullptr, false, Look::Centred},
+      {&P::RadioButton15, "RadioButton15", {4, 512, 200, 17}, TextId::StabilityAutomatic},
+      {&P::RadioButton16, "RadioButton16", {4, 530, 200, 17}, TextId::StabilityManual},
+      // The manual margin: hidden until the manual choice.
+      {&P::Label22, "Label22", {4, 550, 184, 14}, TextId::StabilityCaption, nullptr, false},
+      {&P::Edit_Mstab, "Edit_Mstab", {4, 566, 40, 20}, {}, "7.5", false},
+      {&P::Label21, "Label21", {48, 569, 128, 14}, {}, "%", false},
+      {&P::ScrollBar5, "ScrollBar5", {188, 550, 17, 124}, {}, nullptr, false, Look::Plain, {Qt::Vertical, 0, 60, 33}},
+      {&P::Label28, "Label28", {176, markRow(8), 12, 14}, {}, "8", false},
+      {&P::Label30, "Label30", {176, markRow(4), 12, 14}, {}, "4", false},
+      {&P::Label29, "Label29", {176, markRow(0), 12, 14}, {}, "0", false},
+      {&P::Memo1, "Memo1", {1, 590, 175, 84}, {}, nullptr, false},
+      // The top view and the three-dimensional view with its tilt and turn.
+      {&P::Image2, "Image2", {224, 0, 591, 300}},
+      {&P::Image3, "Image3", {224, 322, 593, 200}},
+      {&P::ScrollBar1, "ScrollBar1", {207, 322, 17, 200}, {}, nullptr, true, Look::Plain, {Qt::Vertical, 0, 90, 80}},
+      {&P::ScrollBar2, "ScrollBar2", {224, 522, 593, 17}, {}, nullptr, true, Look::Plain, {Qt::Horizontal, 0, 360, 250}},
+      {&P::ScrollBar3, "ScrollBar3", {798, 40, 17, 120}, {}, nullptr, false, Look::Plain, {Qt::Vertical, 10, 100, 100}},
+      {&P::ScrollBar4, "ScrollBar4", {798, 330, 17, 120}, {}, nullptr, false, Look::Plain, {Qt::Vertical, 10, 97, 75}},
+      // Over the top right corner of the top view, below its flight-direction text.
+      {&P::CheckBoxA, "CheckBoxA", {600, 18, 190, 17}, TextId::PressureCheck, nullptr, false},
+      {&P::Label_Press, "Label_Press", {618, 35, 174, 14}, TextId::PressureNote, nullptr, false},
+      {&P::ScrollBar6, "ScrollBar6", {797, 18, 17, 200}, {}, nullptr, false, Look::Plain, {Qt::Vertical, 20, 99, 92}},
+  };
+  // clang-format on
+  return rows;
+}
+
+// One control of a row, made as its member's type says.
+template <typename W>
+W* make(QWidget* parent, const Placement& row, W* AircraftPage::*) {
+  W* w = nullptr;
+  const QString text = row.text ? QString::fromLatin1(row.text) : QString();
+  if constexpr (std::is_same_v<W, QLabel>) {
+    w = makeLabel(parent, row.name, row.rect, text);
+    if (row.look != Look::Plain) w->setAlignment(Qt::AlignCenter);
+    if (row.look == Look::RedBold) setTextStyle(w, Qt::red, true);
+  } else if constexpr (std::is_same_v<W, QLineEdit>) {
+    w = makeEdit(parent, row.name, row.rect);
+    w->setText(text);
+  } else if constexpr (std::is_same_v<W, QPushButton>) {
+    w = makeButton(parent, row.name, row.rect, text);
+  } else if constexpr (std::is_same_v<W, QRadioButton>) {
+    w = makeRadio(parent, row.name, row.rect, text);
+  } else if constexpr (std::is_same_v<W, QCheckBox>) {
+    w = makeCheckBox(parent, row.name, row.rect, text);
+  } else if constexpr (std::is_same_v<W, QScrollBar>) {
+    const ScrollRange& r = row.range;
+    w = makeScrollBar(parent, row.name, row.rect, r.orientation, r.min, r.max, r.position);
+  } else if constexpr (std::is_same_v<W, QPlainTextEdit>) {
+    w = new QPlainTextEdit(parent);
+    w->setObjectName(QString::fromLatin1(row.name));
+    w->setGeometry(row.rect);
+    w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    w->setReadOnly(true);
+  } else {
+    static_assert(std::is_same_v<W, PlanformImageWidget>);
+    w = new PlanformImageWidget(parent);
+    w->setObjectName(QString::fromLatin1(row.name));
+    w->move(row.rect.topLeft());
+    w->resizeImage(row.rect.width(), row.rect.height());
+    w->setCursor(Qt::ArrowCursor);
+  }
+  if (!row.shown) w->hide();
+  return w;
+}
+
 }  // namespace
 
 AircraftPage::AircraftPage(QWidget* parent) : QWidget(parent) {
@@ -89,7 +193,6 @@ AircraftPage::AircraftPage(QWidget* parent) : QWidget(parent) {
   }
   wingsCount[4]->setChecked(true);
 
-  Label23 = makeLabel(this, "Label23", QRect(4, 39, 150, 14));
   for (int w = 1; w <= 5; ++w) {
     const WingControlNames& names = wingControlNames(w);
     const std::size_t i = slotOf(w);
@@ -107,66 +210,12 @@ AircraftPage::AircraftPage(QWidget* parent) : QWidget(parent) {
     connect(positionZ[i], &QLineEdit::textEdited, this, [this, zKey](const QString& t) { emit fieldEdited(zKey, t); });
   }
 
-  Button4 = makeButton(this, "Button4", QRect(1, 475, 196, 33), {});
-  Label_w = makeLabel(this, "Label_w", QRect(1, 478, 196, 14));
-  Label_w->setAlignment(Qt::AlignCenter);
-  setTextStyle(Label_w, Qt::red, true);
-  Label_w->hide();
-  Label24 = makeLabel(this, "Label24", QRect(1, 493, 196, 14));
-  Label24->setAlignment(Qt::AlignCenter);
-  Label24->hide();
-
-  RadioButton15 = makeRadio(this, "RadioButton15", QRect(4, 512, 200, 17), {});
-  RadioButton16 = makeRadio(this, "RadioButton16", QRect(4, 530, 200, 17), {});
-  RadioButton15->setChecked(true);
+  for (const Placement& row : placements())
+    std::visit([&](auto member) { this->*member = make(this, row, member); }, row.target);
   auto* stabilityGroup = new QButtonGroup(this);
   stabilityGroup->addButton(RadioButton15);
   stabilityGroup->addButton(RadioButton16);
-  Label22 = makeLabel(this, "Label22", QRect(4, 550, 184, 14));
-  Edit_Mstab = makeEdit(this, "Edit_Mstab", QRect(4, 566, 40, 20));
-  Edit_Mstab->setText(QStringLiteral("7.5"));
-  Label21 = makeLabel(this, "Label21", QRect(48, 569, 128, 14), QStringLiteral("%"));
-  // The manual margin slider: top 30 %, bottom 0 %; marks at 8, 4 and 0 %.
-  ScrollBar5 = makeScrollBar(this, "ScrollBar5", QRect(188, 550, 17, 124), Qt::Vertical, 0, 60, 33);
-  const auto markRow = [](double margin) { return 550 + 17 + truncToInt((30 - margin) / 30 * (124 - 34)) - 7; };
-  Label28 = makeLabel(this, "Label28", QRect(176, markRow(8), 12, 14), QStringLiteral("8"));
-  Label30 = makeLabel(this, "Label30", QRect(176, markRow(4), 12, 14), QStringLiteral("4"));
-  Label29 = makeLabel(this, "Label29", QRect(176, markRow(0), 12, 14), QStringLiteral("0"));
-  for (QWidget* hidden :
-       std::initializer_list<QWidget*>{Label22, Edit_Mstab, Label21, ScrollBar5, Label28, Label29, Label30})
-    hidden->hide();
-
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setGeometry(1, 590, 175, 84);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setReadOnly(true);
-  Memo1->hide();
-
-  Image2 = new PlanformImageWidget(this);
-  Image2->setObjectName(QStringLiteral("Image2"));
-  Image2->move(224, 0);
-  Image2->resizeImage(591, 300);
-  Image2->setCursor(Qt::ArrowCursor);
-  Image3 = new PlanformImageWidget(this);
-  Image3->setObjectName(QStringLiteral("Image3"));
-  Image3->move(224, 322);
-  Image3->resizeImage(593, 200);
-  Image3->setCursor(Qt::ArrowCursor);
-  ScrollBar1 = makeScrollBar(this, "ScrollBar1", QRect(207, 322, 17, 200), Qt::Vertical, 0, 90, 80);
-  ScrollBar2 = makeScrollBar(this, "ScrollBar2", QRect(224, 522, 593, 17), Qt::Horizontal, 0, 360, 250);
-  ScrollBar3 = makeScrollBar(this, "ScrollBar3", QRect(798, 40, 17, 120), Qt::Vertical, 10, 100, 100);
-  ScrollBar4 = makeScrollBar(this, "ScrollBar4", QRect(798, 330, 17, 120), Qt::Vertical, 10, 97, 75);
-  ScrollBar3->hide();
-  ScrollBar4->hide();
-
-  // Over the top right corner of the top view, below its flight-direction text.
-  CheckBoxA = makeCheckBox(this, "CheckBoxA", QRect(600, 18, 190, 17), {});
-  Label_Press = makeLabel(this, "Label_Press", QRect(618, 35, 174, 14));
-  ScrollBar6 = makeScrollBar(this, "ScrollBar6", QRect(797, 18, 17, 200), Qt::Vertical, 20, 99, 92);
-  CheckBoxA->hide();
-  Label_Press->hide();
-  ScrollBar6->hide();
+  RadioButton15->setChecked(true);
 
   applyCaptions(Language::English);
 }
@@ -211,15 +260,16 @@ void AircraftPage::drawPositionImages(Language language) {
 }
 
 void AircraftPage::applyCaptions(Language language) {
-  Label22->setText(qtext(TextId::StabilityCaption, language));
-  Label23->setText(qtext(TextId::PositioningCaption, language));
-  Label_w->setText(qtext(TextId::RunningIndicator, language));
-  Button4->setText(qtext(TextId::CalculateButton, language));
+  for (const Placement& row : placements()) {
+    if (!row.caption) continue;
+    std::visit(
+        [&](auto member) {
+          if constexpr (requires { (this->*member)->setText(QString()); })
+            (this->*member)->setText(qtext(*row.caption, language));
+        },
+        row.target);
+  }
   for (int n = 1; n <= 5; ++n) wingsCount[slotOf(n)]->setText(qtext(nthText(TextId::WingsCount1, n - 1), language));
-  RadioButton15->setText(qtext(TextId::StabilityAutomatic, language));
-  RadioButton16->setText(qtext(TextId::StabilityManual, language));
-  CheckBoxA->setText(qtext(TextId::PressureCheck, language));
-  Label_Press->setText(qtext(TextId::PressureNote, language));
 }
 
 }  // namespace volantis4
