@@ -10,11 +10,6 @@
 #include "views/qt_font.h"
 
 namespace volantis4 {
-namespace {
-
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
-
-}  // namespace
 
 void PainterCanvas::resize(int width, int height) {
   width_ = width;

@@ -30,11 +30,6 @@ constexpr int kPositionImagesTop = 54;
 
 std::size_t slotOf(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
 
-void line(Canvas& c, int x1, int y1, int x2, int y2) {
-  c.moveTo(x1, y1);
-  c.lineTo(x2, y2);
-}
-
 // The fixed positioning sketch, a side view: x to the right, z up, flight to the left, and a
 // wing section reached by one dimension along x and one along z; the wing's name at the top.
 void drawPositionSketch(Canvas& c, std::string_view title) {
@@ -44,9 +39,9 @@ void drawPositionSketch(Canvas& c, std::string_view title) {
   c.fillRect({0, 0, c.width(), c.height()});
   c.setPenColour(kBlack);
   c.setBrushColour(kBlack);
-  line(c, 12, 70, 166, 70);  // x axis
+  c.line(12, 70, 166, 70);  // x axis
   c.polygon({{166, 70}, {158, 68}, {158, 72}});
-  line(c, 12, 70, 12, 18);  // z axis
+  c.line(12, 70, 12, 18);  // z axis
   c.polygon({{12, 18}, {10, 26}, {14, 26}});
   c.setBrushColour(kSilver);
   c.setFont(Font{});
@@ -64,7 +59,7 @@ void drawPositionSketch(Canvas& c, std::string_view title) {
   // Flight direction.
   c.setPenColour(kRed);
   c.setBrushColour(kRed);
-  line(c, 70, 8, 30, 8);
+  c.line(70, 8, 30, 8);
   c.polygon({{30, 8}, {41, 6}, {41, 10}});
   c.setBrushColour(kSilver);
   c.textOut(truncToInt(0.7 * c.width()), 2, title);

@@ -78,6 +78,11 @@ class Canvas {
   void moveTo(int x, int y) { position_ = {x, y}; }
   /// Line from the pen position to (x, y) in the pen colour and width; (x, y) becomes the position.
   void lineTo(int x, int y);
+  /// Line from (x1, y1) to (x2, y2), as moveTo then lineTo.
+  void line(int x1, int y1, int x2, int y2) {
+    moveTo(x1, y1);
+    lineTo(x2, y2);
+  }
 
   /// Fills the rectangle with the brush and draws its border in the pen colour and width.
   virtual void fillRect(Rect rect) = 0;

@@ -26,11 +26,6 @@ constexpr int kFieldGap = 4;  // between a vertical arrow and the field to its r
 
 std::size_t at(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
 
-void line(Canvas& canvas, int x1, int y1, int x2, int y2) {
-  canvas.moveTo(x1, y1);
-  canvas.lineTo(x2, y2);
-}
-
 // A field centred on the point (x, y).
 Rect centredOn(int x, int y) {
   return {x - kFieldWidth / 2, y - kFieldHeight / 2, x - kFieldWidth / 2 + kFieldWidth,
@@ -46,19 +41,19 @@ Rect besideArrow(int x, int top, int bottom) {
 }  // namespace
 
 void PfeilH2(Canvas& canvas, int x1, int y1, int x2, int y2) {
-  line(canvas, x1, y1, x2, y2);
+  canvas.line(x1, y1, x2, y2);
   canvas.polygon({{x1, y1}, {x1 + 11, y1 - 2}, {x1 + 11, y1 + 2}});
   canvas.polygon({{x2, y2}, {x2 - 11, y2 - 2}, {x2 - 11, y2 + 2}});
 }
 
 void PfeilV2(Canvas& canvas, int x1, int y1, int x2, int y2) {
-  line(canvas, x1, y1, x2, y2);
+  canvas.line(x1, y1, x2, y2);
   canvas.polygon({{x1, y1}, {x1 + 2, y1 + 11}, {x1 - 2, y1 + 11}});
   canvas.polygon({{x2, y2}, {x2 + 2, y2 - 11}, {x2 - 2, y2 - 11}});
 }
 
 void PfeilV1(Canvas& canvas, int x1, int y1, int x2, int y2) {
-  line(canvas, x1, y1, x2, y2);
+  canvas.line(x1, y1, x2, y2);
   canvas.polygon({{x2, y2}, {x2 + 2, y2 - 11}, {x2 - 2, y2 - 11}});
 }
 
@@ -92,7 +87,7 @@ void d_w(Canvas& canvas, int trapezia, Language language) {
 
   canvas.setPenColour(kRed);
   canvas.setBrushColour(kRed);
-  line(canvas, 10, 26, 10, 1);
+  canvas.line(10, 26, 10, 1);
   canvas.polygon({{10, 1}, {12, 12}, {8, 12}});
 
   canvas.setBrushColour(kSilver);

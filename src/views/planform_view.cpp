@@ -8,11 +8,6 @@
 namespace volantis4 {
 namespace {
 
-void line(Canvas& canvas, int x1, int y1, int x2, int y2) {
-  canvas.moveTo(x1, y1);
-  canvas.lineTo(x2, y2);
-}
-
 // A row of the centre column: R(mm · s + cy), the root row added before rounding.
 int centreRow(double mm, const PlanformMapping& m) { return roundHalfEven(mm * m.scale + m.cy); }
 
@@ -40,17 +35,17 @@ void lineTo(Canvas& canvas, Point p) { canvas.lineTo(p.x, p.y); }
 
 void drawAxesAndFlightArrow(Canvas& canvas, int W, int H, int cx, int row) {
   canvas.setPenColour(kBlack);
-  line(canvas, W, row, 0, row);
-  line(canvas, cx, 0, cx, H);
+  canvas.line(W, row, 0, row);
+  canvas.line(cx, 0, cx, H);
   canvas.lineTo(cx + 2, H - 10);
-  line(canvas, cx, H, cx - 2, H - 10);
-  line(canvas, W - 10, row + 2, W, row);
+  canvas.line(cx, H, cx - 2, H - 10);
+  canvas.line(W - 10, row + 2, W, row);
   canvas.lineTo(W - 10, row - 2);
 
   canvas.setPenColour(kRed);
-  line(canvas, cx + 20, 30, cx + 20, 3);
+  canvas.line(cx + 20, 30, cx + 20, 3);
   canvas.lineTo(cx + 18, 13);
-  line(canvas, cx + 20, 3, cx + 22, 13);
+  canvas.line(cx + 20, 3, cx + 22, 13);
 }
 
 void drawWingOutline(Canvas& canvas, const Wing& wing, const PlanformMapping& m) {
@@ -99,16 +94,16 @@ PlanformMapping drawPlanform(Canvas& canvas, const PlanformInput& input, const S
   if (m.drawable()) {
     canvas.setPenWidth(2);
     const int centre = centreRow(input.r25, m);
-    line(canvas, cx - 1, centre, cx + 2, centre);
+    canvas.line(cx - 1, centre, cx + 2, centre);
 
     canvas.setPenWidth(1);
     const double a = input.r25 - input.lm / 4;
-    line(canvas, cx, centreRow(a, m), cx, centreRow(a + input.lm, m));
+    canvas.line(cx, centreRow(a, m), cx, centreRow(a + input.lm, m));
 
     if (input.resultsValid) {
       canvas.setPenColour(kBlack);
       const int row = centreRow(input.acX - input.wingX, m);
-      line(canvas, cx - 3, row, cx + 4, row);
+      canvas.line(cx - 3, row, cx + 4, row);
     }
 
     canvas.setPenColour(wingColour(input.wing));

@@ -15,7 +15,6 @@
 namespace volantis4 {
 namespace {
 
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 Rgb toRgb(const QColor& c) { return {c.red(), c.green(), c.blue()}; }
 
 // Lines reaching this far out are clipped first, so that QPainter's fixed-point arithmetic and

@@ -12,11 +12,6 @@
 namespace volantis4 {
 namespace {
 
-void line(Canvas& canvas, int x1, int y1, int x2, int y2) {
-  canvas.moveTo(x1, y1);
-  canvas.lineTo(x2, y2);
-}
-
 // Row of aircraft x (mm) on the view: R(x·s + y0).
 int rowOf(double x, const TopViewState& state) { return roundHalfEven(x * state.scale + state.y0); }
 
@@ -175,17 +170,17 @@ std::string drawResultOverlay(Canvas& canvas, TopViewState& state, const TopView
   canvas.setPenWidth(2);
   canvas.setPenColour(kRed);
   const int np = rowOf(r.xnp, state);
-  line(canvas, c - 4, np, c + 4, np);
+  canvas.line(c - 4, np, c + 4, np);
   canvas.setPenColour(kBlue);
   if (input.manualChoice) {
     const int row = rowOf(input.proposal.x_cg_manual, state);
-    line(canvas, c - 3, row, c + 3, row);
+    canvas.line(c - 3, row, c + 3, row);
   } else {
     const int low = rowOf(input.proposal.x_cg_low, state);
     const int high = rowOf(input.proposal.x_cg_high, state);
-    line(canvas, c - 3, low, c + 3, low);
-    line(canvas, c, low, c, high);
-    line(canvas, c - 3, high, c + 3, high);
+    canvas.line(c - 3, low, c + 3, low);
+    canvas.line(c, low, c, high);
+    canvas.line(c - 3, high, c + 3, high);
   }
   canvas.setPenWidth(1);
   return label21Caption(true, r.xnp, input.proposal, input.language);
@@ -195,16 +190,16 @@ void Zeiger(Canvas& canvas, const TopViewState& state, const TopViewInput& input
   const int end = markColumn(canvas) - 7;
   canvas.setPenColour(kBlue);
   if (input.manualChoice) {
-    line(canvas, 162, 290, 176, 290);
+    canvas.line(162, 290, 176, 290);
     canvas.lineTo(end, rowOf(input.proposal.x_cg_manual, state));
   } else {
-    line(canvas, 162, 274, 176, 274);
+    canvas.line(162, 274, 176, 274);
     canvas.lineTo(end, rowOf(input.proposal.x_cg_high, state));
-    line(canvas, 162, 290, 176, 290);
+    canvas.line(162, 290, 176, 290);
     canvas.lineTo(end, rowOf(input.proposal.x_cg_low, state));
   }
   canvas.setPenColour(kRed);
-  line(canvas, 162, 306, 176, 306);
+  canvas.line(162, 306, 176, 306);
   canvas.lineTo(end, rowOf(input.results.xnp, state));
 }
 
