@@ -1,8 +1,7 @@
 #pragma once
 // The print layer the printer window works through: the installed printers, the current one's
 // resolutions and colour capability, its print quality and colour settings, and one print job
-// with one page. QtPrintLayer reaches the platform's printer service (CUPS); StandInPrintLayer
-// is a scripted printer list for tests.
+// with one page. QtPrintLayer reaches the platform's printer service (CUPS).
 
 #include <QString>
 #include <QStringList>
@@ -102,46 +101,6 @@ class QtPrintLayer : public PrintLayer {
   std::unique_ptr<QPrinter> printer_;
   struct Job;
   std::unique_ptr<Job> job_;
-};
-
-/// A scripted printer list that records the settings and the drawn page, for tests.
-class StandInPrintLayer : public PrintLayer {
- public:
-  struct Printer {
-    QString name;
-    std::vector<std::pair<int, int>> resolutions;  // (x dpi, y dpi)
-    int colourCount = 2;
-  };
-  explicit StandInPrintLayer(std::vector<Printer> printers, int current = 0);
-
-  bool printerAvailable() const override { return !printers_.empty(); }
-  QStringList printerNames() const override;
-  int currentPrinterIndex() const override { return current_; }
-  void selectPrinter(int index) override;
-  int resolutionCount() const override;
-  int xDpi(int index) const override;
-  int yDpi(int index) const override;
-  int colourCount() const override;
-  void setResolutionIndex(int index) override;
-  bool colour() const override { return colour_; }
-  void setColour(bool colour) override;
-  bool beginDocument() override;
-  void drawPage(Rect target, const PageDrawing& page) override;
-  bool endDocument() override;
-
-  // What the window did.
-  int appliedResolution = -1;  // last accepted resolution index
-  int colourWrites = 0;        // calls of setColour
-  int documentsBegun = 0;
-  int documentsEnded = 0;
-  std::vector<Rect> drawnTargets;
-  bool acceptJobs = true;
-
- private:
-  const Printer* current() const;
-  std::vector<Printer> printers_;
-  int current_;
-  bool colour_ = false;
 };
 
 }  // namespace volantis4

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 
 #include "../views/qt_app.h"
+#include "stand_in_print_layer.h"
 
 namespace volantis4 {
 namespace {

@@ -10,8 +10,8 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "../print/stand_in_print_layer.h"
 #include "model/field_names.h"
-#include "print/print_layer.h"
 #include "print/printer_window.h"
 #include "ui/commands.h"
 #include "ui_test_support.h"

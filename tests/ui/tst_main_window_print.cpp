@@ -6,8 +6,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "../print/stand_in_print_layer.h"
 #include "model/field_names.h"
-#include "print/print_layer.h"
 #include "print/printer_window.h"
 #include "ui_test_support.h"
 
