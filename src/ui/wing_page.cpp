@@ -6,6 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 #include "model/field_names.h"
 #include "ui/widgets.h"
@@ -33,76 +37,133 @@ constexpr int kRowHeight = 20;
 
 std::size_t slotOf(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
 
+enum class Look { Plain, Centred, Right, RedBold };
+
+template <typename W>
+W* makeControl(QWidget* parent, std::string_view name, QRect rect, Look look) {
+  W* w = nullptr;
+  if constexpr (std::is_same_v<W, QLabel>) {
+    w = makeLabel(parent, name, rect);
+    if (look == Look::Centred) w->setAlignment(Qt::AlignCenter);
+    if (look == Look::Right) w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (look == Look::RedBold) setTextStyle(w, Qt::red, true);
+  } else if constexpr (std::is_same_v<W, QLineEdit>) {
+    w = makeEdit(parent, name, rect);
+  } else if constexpr (std::is_same_v<W, QPushButton>) {
+    w = makeButton(parent, name, rect, {});
+  } else if constexpr (std::is_same_v<W, QRadioButton>) {
+    w = makeRadio(parent, name, rect, {});
+  } else {
+    static_assert(std::is_same_v<W, PlanformImageWidget>);
+    w = new PlanformImageWidget(parent);
+    w->setObjectName(qs(name));
+    w->move(rect.topLeft());
+    w->resizeImage(rect.width(), rect.height());
+  }
+  return w;
+}
+
 }  // namespace
 
-WingPage::WingPage(int wing, QWidget* parent) : QWidget(parent), wing_(wing) {
-  const WingControlNames& names = wingControlNames(wing);
-  setObjectName(qs(names.tabSheet));
-  const std::size_t w = slotOf(wing);
+// One control of the page: the member it fills (its type is the control's kind), its name, its
+// place and its caption.
+struct WingPage::Placement {
+  std::variant<QLabel**, QLineEdit**, QPushButton**, QRadioButton**, PlanformImageWidget**> target;
+  std::string_view name;
+  QRect rect;  // images: place and picture size
+  std::optional<TextId> caption{};
+  std::optional<TextId> builtinCaption{};  // the window is built with this one where it differs
+  Look look = Look::Plain;
+  bool inPanel = false;  // on the trapezium panel instead of the page
+};
 
-  sketch_ = new PlanformImageWidget(this);
-  sketch_->setObjectName(qs(kSketchNames[w]));
-  sketch_->move(kSketchOrigin);
-  sketch_->resizeImage(kInputSketchWidth, kInputSketchHeight);
+// Every control of the page in the order it is made: the sketch with the station captions and
+// fields over it, the trapezium buttons, copy and insert, the results, the gap notice, the planform.
+std::vector<WingPage::Placement> WingPage::placements() {
+  const WingControlNames& names = wingControlNames(wing_);
+  const std::size_t w = slotOf(wing_);
+  std::vector<Placement> rows;
+  rows.push_back({&sketch_, kSketchNames[w], {kSketchOrigin, QSize(kInputSketchWidth, kInputSketchHeight)}});
+  const std::vector<Rect> captionPlaces = sketchStationCaptionPlaces();
+  for (std::size_t s = 0; s < 5; ++s)
+    rows.push_back({&stations_[s], names.stationCaptions[s], onPage(captionPlaces[s]), {}, {}, Look::Centred});
+  for (const SketchFieldPlace& place : sketchFieldPlaces(wing_))
+    rows.push_back({&slot(place.field), fieldName(place.field), onPage(place.rect)});
+  for (std::size_t t = 0; t < 4; ++t)
+    rows.push_back({&trapezia_[t],
+                    names.trapeziumButtons[t],
+                    QRect(6, 4 + 19 * static_cast<int>(t), 112, 18),
+                    nthText(TextId::Trapezia1, static_cast<int>(t)),
+                    {},
+                    Look::Plain,
+                    true});
+  rows.push_back({&copyButton_,
+                  kCopyNames[w],
+                  {146, 250, 132, 25},
+                  nthText(TextId::CopyWingButton1, wing_ - 1),
+                  nthText(TextId::BuiltinCopyWingButton1, wing_ - 1)});
+  rows.push_back({&insertButton_, kInsertNames[w], {146, 282, 132, 25}, TextId::InsertCopiedWingButton});
+  const std::array<std::string_view, 5> resultNames{names.labelSpan, names.labelArea, names.labelMeanChord,
+                                                    names.labelGeometricCentre, names.labelAspectRatio};
+  for (std::size_t i = 0; i < 5; ++i) {
+    const int top = kResultTop + kRowHeight * static_cast<int>(i);
+    rows.push_back({&resultCaptions_[i],
+                    names.resultCaptions[i],
+                    {16, top, 164, 16},
+                    nthText(TextId::CaptionSpan, static_cast<int>(i))});
+    rows.push_back({&results_[i], resultNames[i], {180, top, 90, 16}, {}, {}, Look::Right});
+  }
+  const int acTop = kResultTop + kRowHeight * 5 + 6;
+  rows.push_back({&acCaption_, names.captionAerodynamicCentre, {16, acTop, 164, 16}, TextId::CaptionAerodynamicCentre});
+  rows.push_back({&acValue_, names.labelAerodynamicCentre, {180, acTop, 90, 16}, {}, {}, Look::Right});
+  for (std::size_t i = 0; i < 2; ++i)
+    rows.push_back(
+        {&gapNotice_[i], names.gapNotice[i], {8, 486 + 16 * static_cast<int>(i), 270, 16}, {}, {}, Look::RedBold});
+  rows.push_back({&planform_, names.planformImage, {280, 240, 489, 273}});
+  return rows;
+}
+
+WingPage::WingPage(int wing, QWidget* parent) : QWidget(parent), wing_(wing) {
+  setObjectName(qs(wingControlNames(wing).tabSheet));
+  QFrame* panel = nullptr;  // the trapezium buttons' frame, made before the first of them
+  rows_ = placements();
+  for (const Placement& row : rows_) {
+    if (row.inPanel && !panel) {
+      panel = new QFrame(this);
+      panel->setFrameShape(QFrame::Panel);
+      panel->setFrameShadow(QFrame::Raised);
+      panel->setGeometry(16, 248, 122, 84);
+    }
+    QWidget* on = row.inPanel ? static_cast<QWidget*>(panel) : this;
+    std::visit(
+        [&](auto target) {
+          using W = std::remove_pointer_t<std::remove_pointer_t<decltype(target)>>;
+          *target = makeControl<W>(on, row.name, row.rect, row.look);
+        },
+        row.target);
+  }
   sketch_->setCursor(Qt::ArrowCursor);
 
-  const std::vector<Rect> captionPlaces = sketchStationCaptionPlaces();
-  for (std::size_t s = 0; s < 5; ++s) {
-    stations_[s] = makeLabel(this, names.stationCaptions[s], onPage(captionPlaces[s]));
-    stations_[s]->setAlignment(Qt::AlignCenter);
-  }
-  for (const SketchFieldPlace& place : sketchFieldPlaces(wing))
-    slot(place.field) = makeEdit(this, fieldName(place.field), onPage(place.rect));
   for (const FieldKey key : pageFields(wing)) {
     connect(slot(key), &QLineEdit::textEdited, this, [this, key](const QString& text) { emit fieldEdited(key, text); });
   }
-
-  auto* panel = new QFrame(this);
-  panel->setFrameShape(QFrame::Panel);
-  panel->setFrameShadow(QFrame::Raised);
-  panel->setGeometry(16, 248, 122, 84);
   trapeziumGroup_ = new QButtonGroup(this);
   for (int t = 1; t <= 4; ++t) {
-    QRadioButton* b = makeRadio(panel, names.trapeziumButtons[slotOf(t)], QRect(6, 4 + 19 * (t - 1), 112, 18), {});
-    trapezia_[slotOf(t)] = b;
+    QRadioButton* b = trapezia_[slotOf(t)];
     trapeziumGroup_->addButton(b, t);
     connect(b, &QRadioButton::toggled, this, [this, t](bool checked) {
       if (checked) emit trapeziaClicked(wing_, t);
     });
   }
-
-  copyButton_ = makeButton(this, kCopyNames[w], QRect(146, 250, 132, 25), {});
-  insertButton_ = makeButton(this, kInsertNames[w], QRect(146, 282, 132, 25), {});
   connect(copyButton_, &QPushButton::clicked, this, [this] { emit copyClicked(wing_); });
   connect(insertButton_, &QPushButton::clicked, this, [this] { emit insertClicked(wing_); });
-
-  const std::array<std::string_view, 5> resultNames{names.labelSpan, names.labelArea, names.labelMeanChord,
-                                                    names.labelGeometricCentre, names.labelAspectRatio};
-  for (std::size_t i = 0; i < 5; ++i) {
-    const int top = kResultTop + kRowHeight * static_cast<int>(i);
-    resultCaptions_[i] = makeLabel(this, names.resultCaptions[i], QRect(16, top, 164, 16));
-    results_[i] = makeLabel(this, resultNames[i], QRect(180, top, 90, 16));
-    results_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  }
-  const int acTop = kResultTop + kRowHeight * 5 + 6;
-  acCaption_ = makeLabel(this, names.captionAerodynamicCentre, QRect(16, acTop, 164, 16));
-  acValue_ = makeLabel(this, names.labelAerodynamicCentre, QRect(180, acTop, 90, 16));
-  acValue_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   acCaption_->setEnabled(false);
   acValue_->hide();
 
-  for (std::size_t i = 0; i < 2; ++i) {
-    gapNotice_[i] = makeLabel(this, names.gapNotice[i], QRect(8, 486 + 16 * static_cast<int>(i), 270, 16));
-    setTextStyle(gapNotice_[i], Qt::red, true);
-  }
-
-  planform_ = new PlanformImageWidget(this);
-  planform_->setObjectName(qs(names.planformImage));
-  planform_->move(280, 240);
-  planform_->resizeImage(489, 273);
-
   applyBuiltinCaptions();
 }
+
+WingPage::~WingPage() = default;
 
 std::array<FieldKey, 14> WingPage::pageFields(int wing) {
   return {
@@ -178,19 +239,23 @@ void WingPage::showAerodynamicCentre(bool shown) {
 
 void WingPage::setAerodynamicCentreText(const QString& text) { acValue_->setText(text); }
 
+void WingPage::setCaption(const Placement& row, TextId id, Language language) {
+  std::visit(
+      [&](auto target) {
+        if constexpr (requires { (*target)->setText(QString()); }) (*target)->setText(qtext(id, language));
+      },
+      row.target);
+}
+
 void WingPage::applyCaptions(Language language) {
-  for (std::size_t i = 0; i < 5; ++i)
-    resultCaptions_[i]->setText(qtext(nthText(TextId::CaptionSpan, static_cast<int>(i)), language));
-  acCaption_->setText(qtext(TextId::CaptionAerodynamicCentre, language));
-  for (std::size_t t = 0; t < 4; ++t)
-    trapezia_[t]->setText(qtext(nthText(TextId::Trapezia1, static_cast<int>(t)), language));
-  copyButton_->setText(qtext(nthText(TextId::CopyWingButton1, wing_ - 1), language));
-  insertButton_->setText(qtext(TextId::InsertCopiedWingButton, language));
+  for (const Placement& row : rows_)
+    if (row.caption) setCaption(row, *row.caption, language);
 }
 
 void WingPage::applyBuiltinCaptions() {
   applyCaptions(Language::English);
-  copyButton_->setText(qtext(nthText(TextId::BuiltinCopyWingButton1, wing_ - 1), Language::English));
+  for (const Placement& row : rows_)
+    if (row.builtinCaption) setCaption(row, *row.builtinCaption, Language::English);
 }
 
 }  // namespace volantis4

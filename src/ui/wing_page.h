@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "model/form.h"
 #include "model/language.h"
@@ -25,6 +26,7 @@ class WingPage : public QWidget {
  public:
   /// The page of wing `wing` (1-5).
   explicit WingPage(int wing, QWidget* parent = nullptr);
+  ~WingPage() override;
 
   int wing() const { return wing_; }
   /// The edit of one of this wing's fourteen page fields (not the position fields).
@@ -62,6 +64,9 @@ class WingPage : public QWidget {
   void insertClicked(int wing);
 
  private:
+  struct Placement;
+  std::vector<Placement> placements();
+  static void setCaption(const Placement& row, TextId id, Language language);
   QLineEdit*& slot(FieldKey key);
 
   int wing_;
@@ -81,6 +86,7 @@ class WingPage : public QWidget {
   QPushButton* insertButton_ = nullptr;
   PlanformImageWidget* sketch_ = nullptr;
   PlanformImageWidget* planform_ = nullptr;
+  std::vector<Placement> rows_;  // every control's place and captions
 };
 
 }  // namespace volantis4
