@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
@@ -21,6 +22,7 @@
 #include "ui/dialogs.h"
 #include "ui/info_window.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 #include "ui/wing_page.h"
 #include "views/planform_image_widget.h"
 
@@ -39,6 +41,7 @@ MainWindow::MainWindow(const QStringList& arguments, std::unique_ptr<Dialogs> di
   connectControls();
   restoreLiveResults();
   Create1(arguments);
+  fitOnScreen();
 }
 
 MainWindow::~MainWindow() = default;
@@ -52,9 +55,17 @@ void MainWindow::buildWindow() {
   silver.setColor(QPalette::Button, kSilverColour);
   setPalette(silver);
 
-  auto* client = new QWidget(this);
+  // The client keeps at least its designed size; on a screen too small for it, it scrolls.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ClientScroll"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  auto* client = new QWidget;
   client->setObjectName(QStringLiteral("Client"));
-  setCentralWidget(client);
+  client->setMinimumSize(kClientSize);
+  scroll->setWidget(client);
+  setCentralWidget(scroll);
+  client_ = client;
   toolBar_ = new QWidget(client);
   toolBar_->setObjectName(QStringLiteral("ToolBar1"));
   toolBar_->setGeometry(0, 0, kClientSize.width(), kToolBarHeight);
@@ -92,8 +103,27 @@ void MainWindow::buildWindow() {
   pageControl_->setTabText(kWingCount + 1, qtext(TextId::BuiltinTabRemarks, Language::English));
 
   resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
-  setMinimumSize(size());
+  designMinimum_ = size();
+  setMinimumSize(designMinimum_);
   move(kDesignPosition);
+}
+
+void MainWindow::fitOnScreen() {
+  const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  const WindowPlacement p = placeOnScreen(pos(), size(), frame, designMinimum_, availableAreaOf(*this));
+  setMinimumSize(p.minimum);
+  resize(p.size);
+  move(p.position);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The frame is known only once the window is on screen: place it again with the frame.
+  if (!placedWithFrame_) {
+    placedWithFrame_ = true;
+    QTimer::singleShot(0, this, &MainWindow::fitOnScreen);
+  }
 }
 
 void MainWindow::connectControls() {
@@ -271,9 +301,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut && watched == aircraftPage_->ScrollBar5 && doc_.run.flags.results_valid)
     STABIL(Sender::Other);
   if (event->type() == QEvent::Resize) {
-    if (watched == centralWidget()) {
+    if (watched == client_) {
       // The page control fills the client area below the tool bar (825 × 707 in the 822 × 731 design).
-      const QSize client = centralWidget()->size();
+      const QSize client = client_->size();
       toolBar_->resize(client.width(), kToolBarHeight);
       pageControl_->resize(client.width() + 3, client.height() - kToolBarHeight - 2);
     } else if (watched == pageControl_->currentWidget()) {

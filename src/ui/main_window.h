@@ -53,9 +53,14 @@ class MainWindow : public QMainWindow {
   const std::string& fileName() const { return doc_.fileName; }
   /// True when the aircraft (fields, buttons, remarks) differs from the one last opened or saved.
   bool hasUnsavedChanges() const { return volantis4::hasUnsavedChanges(doc_); }
+  /// Moves the whole frame onto the available area of the window's screen (done at start, again
+  /// once the frame is known); where the designed minimum does not fit, the window fits the area
+  /// and its client scrolls.
+  void fitOnScreen();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -161,6 +166,9 @@ class MainWindow : public QMainWindow {
   TopViewState topView_;
   ThreeDState threeD_;
 
+  QSize designMinimum_;           // the designed minimum size, without the frame
+  bool placedWithFrame_ = false;  // the placement after the first show has been queued
+  QWidget* client_ = nullptr;     // tool bar and page control, inside the scroll area
   QWidget* toolBar_ = nullptr;
   QTabWidget* pageControl_ = nullptr;
   AircraftPage* aircraftPage_ = nullptr;

@@ -1,0 +1,29 @@
+#pragma once
+// Where the main window goes at start: its whole frame on the available area of its screen, and,
+// where the design minimum does not fit that area, a window that fits it (its pages then scroll).
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace volantis4 {
+
+struct WindowPlacement {
+  QPoint position;  // top-left corner of the frame, as QWidget::move takes it
+  QSize size;       // the window without its frame, as QWidget::resize takes it
+  QSize minimum;    // the window's minimum size, without its frame
+};
+
+/// The window at `position` with `size` (frame `frame` around it) moved and, where needed, shrunk
+/// so that the frame lies on `available`: the size and the minimum (`designMinimum` where it fits)
+/// become at most the area less the frame; the frame is then shifted onto the area.
+WindowPlacement placeOnScreen(QPoint position, QSize size, QMargins frame, QSize designMinimum, QRect available);
+
+/// The available area of the screen that holds the centre of `window`'s frame (else its top-left
+/// corner, else the window's own screen).
+QRect availableAreaOf(const QWidget& window);
+
+}  // namespace volantis4
