@@ -8,6 +8,7 @@
 
 #include "cli/cli_calc.h"
 #include "cli/cli_geometry.h"
+#include "cli/cli_report.h"
 #include "files/document_io.h"
 #include "solver/stabil.h"
 #ifdef VOLANTIS4_HAVE_QT
@@ -112,6 +113,23 @@ Subcommand addCalc(CLI::App& app) {
           }};
 }
 
+Subcommand addReport(CLI::App& app) {
+  auto command = std::make_shared<ReportCommand>();
+  addReportCommand(app, marginNumber(), *command);
+  return {command->app, [command](std::ostream& out, std::ostream& err) {
+            std::string problem;
+            std::optional<ReportOptions> options = reportOptionsOf(*command, problem);
+            if (!options) {
+              err << problem << "\n"
+                  << "Run with --help for the commands and options.\n";
+              return 2;
+            }
+            Document doc;
+            if (!loadInto(doc, command->file, options->language, err)) return 2;
+            return printReport(doc, *options, out, err);
+          }};
+}
+
 #ifdef VOLANTIS4_HAVE_QT
 Subcommand addPrint(CLI::App& app) {
   struct Options {
@@ -144,7 +162,7 @@ Subcommand addPrint(CLI::App& app) {
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"Volantis4: longitudinal stability of model aircraft, from the terminal.", "volantis4-cli"};
   app.require_subcommand(1);
-  std::vector<Subcommand> subcommands{addGeometry(app), addCalc(app)};
+  std::vector<Subcommand> subcommands{addGeometry(app), addCalc(app), addReport(app)};
 #ifdef VOLANTIS4_HAVE_QT
   subcommands.push_back(addPrint(app));
 #endif

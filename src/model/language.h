@@ -172,6 +172,28 @@ enum class TextId {
   PrintGeometricCentre,
   PrintWingAerodynamicCentre,
   PrintLiftSlope,
+  // Stability report: %1 … %5 are numbers or names filled in as the comments say.
+  ReportTitle,
+  ReportNeutralPoint,  // xnp, from root LE, % MAC
+  ReportReference,     // wing, R, lmue, sb in dm²
+  ReportLeadingEdge,   // x_le_ref, from root LE
+  ReportCg,            // name, margin, x, from root LE, % MAC
+  ReportCgLow,         // names of the three positions
+  ReportCgHigh,
+  ReportCgManual,
+  ReportAccuracy,       // panels, xnp_fine, xnp_converged, band mm, band % MAC
+  ReportAccuracyNone,   // followed by the stages' lines
+  ReportSurface,        // wing, lift share %
+  ReportSurfaceSlope,   // slope, slope alone, effectiveness
+  ReportSurfaceVolume,  // volume coefficient
+  ReportSurfaceChange,  // mm per 10 mm
+  ReportNotAvailable,
+  ReportBalance,             // x_cg, from root LE, total mass
+  ReportBalanceMargin,       // static margin
+  ReportBalanceTarget,       // target name, target x, shift
+  ReportBalanceBallast,      // position from root LE, grams
+  ReportBalanceUnreachable,  // position from root LE
+  ReportBalanceMove,         // grams, mm
   // Printer window and PDF export.
   PrinterCaption,
   PrinterResolution,

@@ -47,8 +47,8 @@ std::string renderMessage(const Message& m, Language language) {
       return en ? "Please change this wing (less area compared to the other wings)!"
                 : "Bitte Flügel verändern (kleinere Fläche im Vergleich zu den anderen Flügeln)!";
     case MessageId::TooManyPanels:
-      return en ? "Can not calculate: " + a + " panels, at most 3000. "
-                : "Kann nicht berechnen: " + a + " Panels, höchstens 3000.";
+      return en ? "Can not calculate: " + a + " panels, at most " + b + ". "
+                : "Kann nicht berechnen: " + a + " Panels, höchstens " + b + ".";
     case MessageId::TooManyPanelsAdvice:
       return en ? "Please change the wings (less aspect ratio)!" : "Bitte Flügel verändern (Streckung verkleinern)!";
     case MessageId::WingWithoutArea:

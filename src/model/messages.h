@@ -25,7 +25,7 @@ enum class MessageId {
   // Refusals before the lattice is written.
   TooManyRows,  // n_chord above capacity (wing)
   TooManyRowsAdvice,
-  TooManyPanels,  // N above capacity (count)
+  TooManyPanels,  // N above capacity (count, capacity)
   TooManyPanelsAdvice,
   WingWithoutArea,  // a wing in use has no span or no area (wing)
   WingWithoutAreaAdvice,

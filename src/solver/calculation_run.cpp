@@ -5,12 +5,9 @@
 
 #include "model/numbers.h"
 #include "solver/calculation_output.h"
-#include "solver/einfluss.h"
 #include "solver/grid.h"
 #include "solver/konflikt2.h"
-#include "solver/loes.h"
 #include "solver/trawy2.h"
-#include "solver/wirbel_erg.h"
 
 namespace volantis4 {
 namespace {
@@ -35,29 +32,29 @@ void applyMoves(Document& doc, const Konflikt2Result& konflikt, RunObserver* obs
   }
 }
 
-// The equation stages and the results; fills `output` and returns false when the run must fail.
-bool solveAndEvaluate(Document& doc, CalculationOutput& output, RunObserver* observer) {
-  EinflussResult einfluss = EINFLUSS(output.lattice);
-  take(doc, einfluss.report);
-  notify(observer, RunStage::Influence);
-
-  SolveProgress progress;
-  if (observer) progress = [observer](int remaining) { observer->countdown(remaining); };
-  LoesResult loes = LOES(std::move(einfluss.matrix), progress);
-  take(doc, loes.report);
-  if (!loes.solved) doc.run.panel.append({MessageId::SolveFailed}, doc.language);
-  output.gamma = std::move(loes.gamma);
-  notify(observer, RunStage::Solve);
-  // A singular system or a failed consistency check gives no trustworthy circulations.
-  if (doc.run.flags.calc_failed || !loes.solved) {
-    doc.run.flags.calc_failed = true;
-    return false;
+// The run's side of the shared stages: lines into the panel, progress to the observer.
+class PanelSink final : public StageSink {
+ public:
+  PanelSink(Document& doc, RunObserver* observer) : doc_(doc), observer_(observer) {}
+  void report(const StageReport& r) override { take(doc_, r); }
+  void afterStage(RunStage stage) override { notify(observer_, stage); }
+  void countdown(int remaining) override {
+    if (observer_) observer_->countdown(remaining);
   }
 
-  output.vortex = WIRBEL_ERG(output.lattice, output.gamma, doc.geometry);
-  take(doc, output.vortex.report);  // non-finite results fail there
-  notify(observer, RunStage::Results);
-  return !doc.run.flags.calc_failed;
+ private:
+  Document& doc_;
+  RunObserver* observer_;
+};
+
+// The equation stages and the results; fills `output` and returns false when the run must fail.
+bool solveAndEvaluate(Document& doc, CalculationOutput& output, RunObserver* observer) {
+  PanelSink sink(doc, observer);
+  Evaluation evaluation = evaluateLattice(output.lattice, doc.geometry, kMaxPanels, sink);
+  output.gamma = std::move(evaluation.gamma);
+  output.vortex = std::move(evaluation.vortex);
+  if (!evaluation.complete) doc.run.flags.calc_failed = true;
+  return evaluation.complete;
 }
 
 }  // namespace

@@ -3,11 +3,9 @@
 
 #include "model/document.h"
 #include "model/form.h"
+#include "solver/lattice_run.h"
 
 namespace volantis4 {
-
-/// Stages after which the window repaints while the run blocks.
-enum class RunStage { Calc, Grid, Konflikt, Lattice, Influence, Solve, Results };
 
 /// Receives the run's progress; the window repaints, the CLI ignores it.
 class RunObserver {

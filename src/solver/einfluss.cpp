@@ -98,15 +98,15 @@ void fillRows(const FlatPanels& p, std::size_t n, std::size_t j0, std::size_t j1
 }  // namespace
 }  // namespace detail
 
-EinflussResult EINFLUSS(const Lattice& lattice, std::vector<double> buffer) {
+EinflussResult EINFLUSS(const Lattice& lattice, std::vector<double> buffer, int maxPanels) {
   EinflussResult result;
   if (!detail::wellFormed(lattice)) {
     result.report.fail({MessageId::InfluenceCountMismatch});
     return result;
   }
   const std::size_t n = detail::countPanels(lattice);
-  if (n > static_cast<std::size_t>(kMaxPanels)) {
-    result.report.fail({MessageId::TooManyPanels, static_cast<long long>(n)});
+  if (n > static_cast<std::size_t>(std::max(maxPanels, 0))) {
+    result.report.fail({MessageId::TooManyPanels, static_cast<long long>(n), maxPanels});
     result.report.add({MessageId::TooManyPanelsAdvice});
     return result;
   }

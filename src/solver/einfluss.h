@@ -24,8 +24,8 @@ struct EinflussResult {
 /// its mirror image in y = 0 (mm⁻¹, positive up). Rows and columns follow the panel order (wing
 /// 1..wingsInUse, strip root to tip, row front to back); n is the number of panels walked, so the
 /// matrix always matches the lattice. A walked count that disagrees with lattice.n_panels is reported
-/// (InfluenceCountMismatch, failed) with the matrix kept; a malformed lattice or one above kMaxPanels
+/// (InfluenceCountMismatch, failed) with the matrix kept; a malformed lattice or one above maxPanels
 /// panels is refused with an empty matrix. `buffer` lends its allocation (the previous run's matrix).
-EinflussResult EINFLUSS(const Lattice& lattice, std::vector<double> buffer = {});
+EinflussResult EINFLUSS(const Lattice& lattice, std::vector<double> buffer = {}, int maxPanels = kMaxPanels);
 
 }  // namespace volantis4

@@ -10,8 +10,6 @@
 namespace volantis4 {
 namespace {
 
-constexpr double kReferencePanels = 400;  // panels on the reference half wing
-constexpr int kStripLimit = kMaxStripsPerWing + 1;
 constexpr long long kIntMax = std::numeric_limits<std::int32_t>::max();
 
 std::size_t slot(int w) { return static_cast<std::size_t>(w - 1); }
@@ -41,7 +39,7 @@ int panelBudgetWing(const AircraftGeometry& g, int wingsInUse) {
   return ref;
 }
 
-GridResult GRID(const AircraftGeometry& g, int wingsInUse) {
+GridResult GRID(const AircraftGeometry& g, int wingsInUse, const LatticeLimits& limits) {
   GridResult out;
   LatticeCounts& counts = out.counts;
   const int wings = inUse(wingsInUse);
@@ -52,7 +50,7 @@ GridResult GRID(const AircraftGeometry& g, int wingsInUse) {
     const double span = latticeSpan(g, w);
     if (!(referenceArea > 0) || !hasSpanAndArea(g, w)) continue;  // refused by checkLatticeCapacity
 
-    const std::int32_t target = roundHalfEven(kReferencePanels * area / referenceArea);
+    const std::int32_t target = roundHalfEven(limits.panelBudget * area / referenceArea);
     const std::int32_t rows = std::max(roundHalfEven(std::sqrt(2.0 * target / (span * span / area))), 1);
     counts.panel_target[slot(w)] = target;
     counts.n_chord[slot(w)] = rows;
@@ -75,14 +73,15 @@ GridResult GRID(const AircraftGeometry& g, int wingsInUse) {
   counts.n_panels = saturated(panels);
 
   for (int w = 1; w <= std::min(wings, 3); ++w) {
-    if (counts.n_strips[slot(w)] < kStripLimit) continue;
+    if (counts.n_strips[slot(w)] <= limits.maxStripsPerWing) continue;
     out.report.fail({MessageId::WingTooSlender, w});
     out.report.fail({MessageId::WingTooSlenderAdvice});
   }
   return out;
 }
 
-StageReport checkLatticeCapacity(const LatticeCounts& counts, const AircraftGeometry& g, int wingsInUse) {
+StageReport checkLatticeCapacity(const LatticeCounts& counts, const AircraftGeometry& g, int wingsInUse,
+                                 const LatticeLimits& limits) {
   StageReport report;
   const int wings = inUse(wingsInUse);
   bool refused = false;
@@ -93,14 +92,14 @@ StageReport checkLatticeCapacity(const LatticeCounts& counts, const AircraftGeom
       refused = true;
       continue;
     }
-    if (counts.n_strips[slot(w)] >= kStripLimit) {
+    if (counts.n_strips[slot(w)] > limits.maxStripsPerWing) {
       refused = true;
       if (w >= 4) {  // GRID has written the lines of wings 1-3
         report.fail({MessageId::WingTooSlender, w});
         report.fail({MessageId::WingTooSlenderAdvice});
       }
     }
-    if (counts.n_chord[slot(w)] > kMaxChordRows) {
+    if (counts.n_chord[slot(w)] > limits.maxChordRows) {
       report.fail({MessageId::TooManyRows, w});
       report.fail({MessageId::TooManyRowsAdvice});
       refused = true;
@@ -115,8 +114,8 @@ StageReport checkLatticeCapacity(const LatticeCounts& counts, const AircraftGeom
     report.fail({MessageId::WingWithoutAreaAdvice});
     refused = true;
   }
-  if (!refused && counts.n_panels > kMaxPanels) {
-    report.fail({MessageId::TooManyPanels, counts.n_panels});
+  if (!refused && counts.n_panels > limits.maxPanels) {
+    report.fail({MessageId::TooManyPanels, counts.n_panels, limits.maxPanels});
     report.fail({MessageId::TooManyPanelsAdvice});
   }
   return report;

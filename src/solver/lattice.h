@@ -12,6 +12,19 @@ inline constexpr int kMaxStripsPerWing = 299;  // a wing needs fewer than 300 st
 inline constexpr int kMaxChordRows = 299;      // n_chord; the trailing-edge row makes 300 corner rows
 inline constexpr int kMaxPanels = 3000;        // unknowns of the equation system
 
+/// The panel budget of GRID and the capacity a lattice must fit: the standard lattice, or a finer
+/// one for checking how far the results still depend on the panel count.
+struct LatticeLimits {
+  int panelBudget = 400;                     // panels on the reference half wing
+  int maxStripsPerWing = kMaxStripsPerWing;  // strips per wing, at most
+  int maxChordRows = kMaxChordRows;          // n_chord, at most (the trailing edge adds a corner row)
+  int maxPanels = kMaxPanels;                // unknowns of the equation system, at most
+};
+
+/// Twice the panel budget, every capacity scaled with it: fewer than 600 strips per wing, at most
+/// 600 corner rows and at most 6000 panels.
+inline constexpr LatticeLimits kFinerLattice{800, 599, 599, 6000};
+
 /// Panel counts of the lattice (GRID).
 struct LatticeCounts {
   std::array<int, kWingCount> panel_target{};

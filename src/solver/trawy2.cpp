@@ -16,14 +16,14 @@ void merge(StageReport& into, const StageReport& from) {
   into.failed = into.failed || from.failed;
 }
 
-bool fitsCapacity(const LatticeCounts& counts, int wings) {
-  if (counts.n_panels < 0 || counts.n_panels > kMaxPanels) return false;
+bool fitsCapacity(const LatticeCounts& counts, int wings, const LatticeLimits& limits) {
+  if (counts.n_panels < 0 || counts.n_panels > limits.maxPanels) return false;
   for (int w = 1; w <= wings; ++w) {
     const int rows = counts.n_chord[slot(w)];
     const int strips = counts.n_strips[slot(w)];
-    if (rows < 1 || rows > kMaxChordRows || strips < 1 || strips > kMaxStripsPerWing) return false;
+    if (rows < 1 || rows > limits.maxChordRows || strips < 1 || strips > limits.maxStripsPerWing) return false;
     for (int span : counts.n_span[slot(w)])
-      if (span < 0 || span > kMaxStripsPerWing) return false;
+      if (span < 0 || span > limits.maxStripsPerWing) return false;
   }
   return true;
 }
@@ -65,19 +65,20 @@ void finishStrip(Strip& s, int rows) {
 
 }  // namespace
 
-Trawy2Result TRAWY2(const AircraftGeometry& g, const LatticeCounts& counts, int wingsInUse) {
+Trawy2Result TRAWY2(const AircraftGeometry& g, const LatticeCounts& counts, int wingsInUse,
+                    const LatticeLimits& limits) {
   Trawy2Result out;
   Lattice& lattice = out.lattice;
   const int wings = std::clamp(wingsInUse, 0, kWingCount);
   for (int w = 1; w <= kWingCount; ++w) lattice.wing(w).z = g.position(w).z;
 
-  if (!fitsCapacity(counts, wings)) {
+  if (!fitsCapacity(counts, wings, limits)) {
     for (int w = 1; w <= std::min(wings, 3); ++w) {
-      if (counts.n_strips[slot(w)] <= kMaxStripsPerWing) continue;
+      if (counts.n_strips[slot(w)] <= limits.maxStripsPerWing) continue;
       out.report.fail({MessageId::WingTooSlender, w});
       out.report.fail({MessageId::WingTooSlenderAdvice});
     }
-    merge(out.report, checkLatticeCapacity(counts, g, wings));
+    merge(out.report, checkLatticeCapacity(counts, g, wings, limits));
     out.report.failed = true;
     return out;
   }

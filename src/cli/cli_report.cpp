@@ -1,0 +1,218 @@
+#include "cli/cli_report.h"
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "solver/calculation_run.h"
+#include "solver/report_lines.h"
+#include "solver/stabil.h"
+#include "solver/stability_report.h"
+
+namespace volantis4 {
+namespace {
+
+const char* keyOf(CgTarget target) {
+  switch (target) {
+    case CgTarget::Low:
+      return "low";
+    case CgTarget::High:
+      return "high";
+    case CgTarget::Manual:
+      break;
+  }
+  return "manual";
+}
+
+nlohmann::json orNull(const std::optional<double>& v) { return v ? nlohmann::json(*v) : nlohmann::json(nullptr); }
+
+nlohmann::json jsonOf(const StabilityReport& r, Language language) {
+  nlohmann::json j;
+  j["xnp"] = r.xnp;
+  j["lmue"] = r.lmue;
+  j["sb"] = r.sb;
+  j["ref_wing"] = r.refWing;
+  j["ref_root_le_x"] = r.refRootLeX;
+  j["x_le_ref"] = r.xLeRef;
+  j["np_percent_mac"] = r.npPercentMac;
+  j["np_from_root_le"] = r.npFromRootLe;
+  j["cg"] = nlohmann::json::array();
+  for (const CgPosition& cg : r.cg)
+    j["cg"].push_back({{"name", keyOf(cg.name)},
+                       {"margin", cg.margin},
+                       {"x", cg.x},
+                       {"from_root_le", cg.fromRootLe},
+                       {"percent_mac", cg.percentMac}});
+
+  nlohmann::json fine;
+  fine["available"] = r.fine.available;
+  if (r.fine.available) {
+    fine["n_panels"] = r.fine.n_panels;
+    fine["xnp"] = r.fine.xnp;
+    fine["xnp_converged"] = r.fine.xnpConverged;
+    fine["band_mm"] = r.fine.bandMm;
+    fine["band_percent_mac"] = r.fine.bandPercentMac;
+  } else {
+    for (const char* key : {"n_panels", "xnp", "xnp_converged", "band_mm", "band_percent_mac"}) fine[key] = nullptr;
+    fine["messages"] = nlohmann::json::array();
+    for (const Message& m : r.fine.messages) fine["messages"].push_back(renderMessage(m, language));
+  }
+  j["fine"] = fine;
+
+  j["wings"] = nlohmann::json::array();
+  for (const SurfaceFigures& s : r.wings)
+    j["wings"].push_back({{"wing", s.wing},
+                          {"lift_share", s.liftShare},
+                          {"lift_slope", s.liftSlope},
+                          {"lift_slope_alone", orNull(s.liftSlopeAlone)},
+                          {"effectiveness", orNull(s.effectiveness)},
+                          {"volume", orNull(s.volume)},
+                          {"dxnp_per_10mm", orNull(s.xnpPer10mm)}});
+
+  if (r.balance) {
+    const BalanceFigures& b = *r.balance;
+    j["balance"] = {{"x_cg", b.x_cg},
+                    {"from_root_le", b.fromRootLe},
+                    {"static_margin", b.staticMargin},
+                    {"target_x", b.targetX},
+                    {"shift_mm", b.shiftMm},
+                    {"ballast_g", orNull(b.ballastG)},
+                    {"move_mm", orNull(b.moveMm)}};
+  }
+  return j;
+}
+
+// The object of a run that did not complete: every figure null, no centres of gravity or wings.
+nlohmann::json jsonWithoutResults(bool withBalance) {
+  nlohmann::json j;
+  for (const char* key :
+       {"xnp", "lmue", "sb", "ref_wing", "ref_root_le_x", "x_le_ref", "np_percent_mac", "np_from_root_le", "fine"})
+    j[key] = nullptr;
+  j["cg"] = nlohmann::json::array();
+  j["wings"] = nlohmann::json::array();
+  if (withBalance) j["balance"] = nullptr;
+  return j;
+}
+
+// "X:G": a support's position (mm from the root leading edge) and its reading (g).
+std::optional<Support> supportOf(const std::string& text) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string::npos) return std::nullopt;
+  Support s;
+  if (!CLI::detail::lexical_cast(text.substr(0, colon), s.x) ||
+      !CLI::detail::lexical_cast(text.substr(colon + 1), s.mass))
+    return std::nullopt;
+  return s;
+}
+
+}  // namespace
+
+ReportCommand& addReportCommand(CLI::App& app, const CLI::Validator& marginNumber, ReportCommand& c) {
+  c.app = app.add_subcommand("report",
+                             "Run the calculation and print the stability report: centre of gravity on the model, "
+                             "lattice accuracy, what each surface does, what to change, balancing by weighing");
+  CLI::App& r = *c.app;
+  r.add_option("FILE", c.file, "Aircraft file (.vn4) or legacy data file (.da4); default: the default aircraft");
+  r.add_flag("--json", c.json, "Print one JSON object with full-precision numbers");
+  r.add_option("--lang", c.language, "Language of the report")
+      ->check(CLI::IsMember({"en", "de"}))
+      ->capture_default_str();
+  r.add_option("--margin", c.marginText, "Manual static margin in percent (12.5 or 12,5)")
+      ->check(marginNumber)
+      ->capture_default_str();
+  CLI::Option* cg =
+      r.add_option("--cg", c.cg, "Measured centre of gravity, mm from the reference wing's root leading edge");
+  CLI::Option* mass = r.add_option("--mass", c.mass, "Total mass in g (with --cg)");
+  CLI::Option* support = r.add_option("--support", c.supports,
+                                      "A scale reading X:G: support at X mm from the root leading edge carrying G g "
+                                      "(two or more)");
+  cg->needs(mass);
+  mass->needs(cg);
+  support->excludes(cg)->excludes(mass);
+  r.add_option("--target", c.target, "Target centre of gravity for the balance")
+      ->check(CLI::IsMember({"low", "high", "manual"}))
+      ->capture_default_str();
+  r.add_option("--ballast-at", c.ballastAt, "Ballast position, mm from the root leading edge");
+  r.add_option("--move-mass", c.moveMass, "A mass in g (a battery) to move instead of adding ballast");
+  r.add_option("--template", c.templateFile, "Write the balance template, one A4 page at true scale, as PDF");
+  return c;
+}
+
+std::optional<ReportOptions> reportOptionsOf(const ReportCommand& c, std::string& problem) {
+  ReportOptions o;
+  o.json = c.json;
+  o.language = c.language == "de" ? Language::German : Language::English;
+  o.marginText = c.marginText;
+  if (!c.templateFile.empty()) {
+    problem = "--template: the balance template is not available in this build yet";
+    return std::nullopt;
+  }
+  BalanceInputs balance;
+  if (c.cg) {
+    if (!(*c.mass > 0)) {
+      problem = "--mass: the total mass must be above 0 g";
+      return std::nullopt;
+    }
+    balance.readings.push_back({*c.cg, *c.mass});
+  }
+  for (const std::string& text : c.supports) {
+    const std::optional<Support> s = supportOf(text);
+    if (!s || !(s->mass >= 0)) {
+      problem = "--support " + text + ": expected X:G, a position in mm and a mass of at least 0 g";
+      return std::nullopt;
+    }
+    balance.readings.push_back(*s);
+  }
+  if (!c.supports.empty()) {
+    double total = 0;
+    for (const Support& s : balance.readings) total += s.mass;
+    if (c.supports.size() < 2 || !(total > 0)) {
+      problem = "--support: give two or more readings whose masses add up to more than 0 g";
+      return std::nullopt;
+    }
+  }
+  const bool weighed = !balance.readings.empty();
+  if (!weighed && (c.ballastAt || c.moveMass || c.app->count("--target") > 0)) {
+    problem = "--target, --ballast-at and --move-mass need --cg with --mass, or --support readings";
+    return std::nullopt;
+  }
+  if (c.moveMass && !(*c.moveMass > 0)) {
+    problem = "--move-mass: the mass must be above 0 g";
+    return std::nullopt;
+  }
+  if (weighed) {
+    balance.target = c.target == "low" ? CgTarget::Low : c.target == "high" ? CgTarget::High : CgTarget::Manual;
+    balance.ballastAt = c.ballastAt;
+    balance.moveMass = c.moveMass;
+    o.balance = balance;
+  }
+  return o;
+}
+
+int printReport(Document& doc, const ReportOptions& options, std::ostream& out, std::ostream& err) {
+  doc.language = options.language;
+  doc.stability.marginText = options.marginText;
+  const bool complete = Button4Click(doc);
+  const std::optional<ReportBasis> basis = complete ? reportBasis(doc) : std::nullopt;
+  if (!basis) {
+    std::ostream& lines = options.json ? err : out;
+    for (const std::string& line : doc.run.panel.lines()) lines << line << "\n";
+    if (options.json) out << jsonWithoutResults(options.balance.has_value()).dump() << "\n";
+    return 1;
+  }
+
+  const StabilityProposal proposal =
+      STABIL(doc.results.xnp, doc.results.lmue, doc.run.solver_wings_count, doc.stability.marginText);
+  const ExtraRuns extras = runExtraRuns(*basis);
+  const StabilityReport report = makeReport(*basis, proposal, extras, options.balance ? &*options.balance : nullptr);
+
+  if (doc.run.panel.visible())  // the moved-wings notice
+    for (const std::string& line : doc.run.panel.lines()) (options.json ? err : out) << line << "\n";
+  if (options.json) {
+    out << jsonOf(report, options.language).dump() << "\n";
+  } else {
+    for (const std::string& line : reportLines(report, options.language)) out << line << "\n";
+  }
+  return 0;
+}
+
+}  // namespace volantis4

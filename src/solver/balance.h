@@ -1,0 +1,51 @@
+#pragma once
+// Balancing by weighing: the centre of gravity from scale readings, its margin, and the ballast or
+// the move of a mass that brings it to a target.
+
+#include <optional>
+#include <vector>
+
+namespace volantis4 {
+
+/// Which proposed centre of gravity is the target: the smaller automatic margin's, the larger one's
+/// or the manual margin's.
+enum class CgTarget { Low, High, Manual };
+
+/// One scale reading: where the support is (mm from the reference wing's root leading edge,
+/// positive aft) and what it carries (g). A measured centre of gravity with the total mass is one
+/// reading.
+struct Support {
+  double x = 0;
+  double mass = 0;
+};
+
+/// What the modeller weighed and wants.
+struct BalanceInputs {
+  std::vector<Support> readings;  // total mass = their sum, which must be above 0
+  CgTarget target = CgTarget::Manual;
+  std::optional<double> ballastAt;  // mm from the root leading edge
+  std::optional<double> moveMass;   // g, above 0
+};
+
+/// What the weighing gives (mm in aircraft x unless said otherwise).
+struct BalanceFigures {
+  double x_cg = 0;          // R + Σm·x / Σm
+  double fromRootLe = 0;    // x_cg − R
+  double staticMargin = 0;  // 100·(xnp − x_cg)/lmue, percent
+  CgTarget target = CgTarget::Manual;
+  double targetX = 0;               // the target centre of gravity
+  double shiftMm = 0;               // target − x_cg
+  double totalMass = 0;             // g
+  std::optional<double> ballastAt;  // as given, mm from the root leading edge
+  std::optional<double> moveMass;   // as given, g
+  std::optional<double> ballastG;   // M·(x_cg − x_t)/(x_t − x_b) when positive
+  bool ballastUnreachable = false;  // a ballast position was given but no positive mass reaches the target
+  std::optional<double> moveMm;     // M·(x_t − x_cg)/m for the given mass m
+};
+
+/// The balance figures for readings relative to R (the reference wing's root leading-edge x), the
+/// neutral point and reference chord, and the target's aircraft x. Nullopt when the total mass is
+/// not above 0.
+std::optional<BalanceFigures> balanceOf(const BalanceInputs& inputs, double R, double xnp, double lmue, double targetX);
+
+}  // namespace volantis4

@@ -1,0 +1,103 @@
+#include "solver/lattice_run.h"
+
+#include <utility>
+
+#include "solver/einfluss.h"
+#include "solver/grid.h"
+#include "solver/loes.h"
+#include "solver/trawy2.h"
+
+namespace volantis4 {
+namespace {
+
+bool stopped(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
+
+// Collects every stage's lines into one report.
+class Collect final : public StageSink {
+ public:
+  explicit Collect(StageReport& into) : into_(into) {}
+  void report(const StageReport& r) override {
+    into_.messages.insert(into_.messages.end(), r.messages.begin(), r.messages.end());
+    into_.failed = into_.failed || r.failed;
+  }
+
+ private:
+  StageReport& into_;
+};
+
+}  // namespace
+
+Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geometry, int maxPanels,
+                           StageSink& sink, const std::atomic<bool>* cancel) {
+  Evaluation out;
+  if (stopped(cancel)) {
+    out.cancelled = true;
+    return out;
+  }
+  EinflussResult einfluss = EINFLUSS(lattice, {}, maxPanels);
+  sink.report(einfluss.report);
+  sink.afterStage(RunStage::Influence);
+  if (stopped(cancel)) {
+    out.cancelled = true;
+    return out;
+  }
+
+  SolveProgress progress = [&sink](int remaining) { sink.countdown(remaining); };
+  LoesResult loes = LOES(std::move(einfluss.matrix), progress);
+  sink.report(loes.report);
+  if (!loes.solved) {
+    StageReport line;
+    line.fail({MessageId::SolveFailed});
+    sink.report(line);
+  }
+  out.gamma = std::move(loes.gamma);
+  sink.afterStage(RunStage::Solve);
+  // A singular system or a failed consistency check gives no trustworthy circulations.
+  if (einfluss.report.failed || !loes.solved) return out;
+  if (stopped(cancel)) {
+    out.cancelled = true;
+    return out;
+  }
+
+  out.vortex = WIRBEL_ERG(lattice, out.gamma, geometry);
+  sink.report(out.vortex.report);
+  sink.afterStage(RunStage::Results);
+  out.complete = !out.vortex.report.failed;  // non-finite results fail there
+  return out;
+}
+
+LatticeRun runLattice(const AircraftGeometry& geometry, int wingsInUse, const LatticeLimits& limits,
+                      const std::atomic<bool>* cancel) {
+  LatticeRun run;
+  Collect sink(run.report);
+  GridResult grid = GRID(geometry, wingsInUse, limits);
+  sink.report(grid.report);
+  sink.report(checkLatticeCapacity(grid.counts, geometry, wingsInUse, limits));
+  run.counts = grid.counts;
+  if (run.report.failed) return run;
+  if (stopped(cancel)) {
+    run.evaluation.cancelled = true;
+    run.report.failed = true;
+    return run;
+  }
+
+  Trawy2Result trawy = TRAWY2(geometry, grid.counts, wingsInUse, limits);
+  sink.report(trawy.report);
+  if (run.report.failed) return run;
+  run.evaluation = evaluateLattice(trawy.lattice, geometry, limits.maxPanels, sink, cancel);
+  if (!run.evaluation.complete) run.report.failed = true;
+  return run;
+}
+
+Evaluation evaluateAlone(const Lattice& lattice, int w, const AircraftGeometry& geometry,
+                         const std::atomic<bool>* cancel) {
+  Lattice alone;
+  alone.wing(1) = lattice.wing(w);
+  alone.wingsInUse = 1;
+  alone.n_panels = static_cast<int>(alone.wing(1).strips.size()) * alone.wing(1).n_chord;
+  StageReport ignored;
+  Collect sink(ignored);
+  return evaluateLattice(alone, geometry, kMaxPanels, sink, cancel);
+}
+
+}  // namespace volantis4

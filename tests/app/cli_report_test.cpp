@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
+#include <vector>
+
+#include "cli.h"
+
+namespace volantis4 {
+namespace {
+
+struct CliResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliResult run(std::vector<const char*> args) {
+  args.insert(args.begin(), "volantis4-cli");
+  std::ostringstream out, err;
+  const int status = runCli(static_cast<int>(args.size()), args.data(), out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::set<std::string> keysOf(const nlohmann::json& j) {
+  std::set<std::string> keys;
+  for (auto it = j.begin(); it != j.end(); ++it) keys.insert(it.key());
+  return keys;
+}
+
+TEST(CliReport, JsonHasExactlyTheReportKeys) {
+  const CliResult r = run({"report", "--json", "--cg", "80", "--mass", "2000", "--ballast-at", "-100"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(keysOf(j), (std::set<std::string>{"xnp", "lmue", "sb", "ref_wing", "ref_root_le_x", "x_le_ref",
+                                              "np_percent_mac", "np_from_root_le", "cg", "fine", "wings", "balance"}));
+  ASSERT_EQ(j["cg"].size(), 3u);
+  EXPECT_EQ(j["cg"][0]["name"], "low");
+  EXPECT_EQ(j["cg"][2]["name"], "manual");
+  EXPECT_EQ(keysOf(j["cg"][1]), (std::set<std::string>{"name", "margin", "x", "from_root_le", "percent_mac"}));
+  EXPECT_EQ(keysOf(j["fine"]),
+            (std::set<std::string>{"available", "n_panels", "xnp", "xnp_converged", "band_mm", "band_percent_mac"}));
+  ASSERT_EQ(j["wings"].size(), 5u);
+  EXPECT_EQ(keysOf(j["wings"][0]), (std::set<std::string>{"wing", "lift_share", "lift_slope", "lift_slope_alone",
+                                                          "effectiveness", "volume", "dxnp_per_10mm"}));
+  EXPECT_TRUE(j["wings"][0]["volume"].is_null());  // wing 1 is the reference
+  EXPECT_EQ(keysOf(j["balance"]), (std::set<std::string>{"x_cg", "from_root_le", "static_margin", "target_x",
+                                                         "shift_mm", "ballast_g", "move_mm"}));
+  // Wing 1 at x = 0 is the reference: 80 mm from its root leading edge is x 80; no mass to move.
+  EXPECT_EQ(j["balance"]["x_cg"], 80.0);
+  EXPECT_TRUE(j["balance"]["move_mm"].is_null());
+  EXPECT_EQ(j["balance"]["target_x"], j["cg"][2]["x"]);
+}
+
+TEST(CliReport, WithoutWeighingThereIsNoBalance) {
+  const CliResult r = run({"report", "--json", "--margin", "10"});
+  ASSERT_EQ(r.status, 0);
+  const auto j = nlohmann::json::parse(r.out);
+  EXPECT_FALSE(j.contains("balance"));
+  EXPECT_EQ(j["cg"][2]["margin"], 10.0);
+}
+
+TEST(CliReport, ReadableLinesInBothLanguages) {
+  const CliResult en = run({"report", "--support", "0:900", "--support", "200:300", "--target", "high"});
+  ASSERT_EQ(en.status, 0);
+  EXPECT_EQ(en.out.rfind("Stability report\n", 0), 0u);
+  EXPECT_NE(
+      en.out.find("\nBalance: centre of gravity 50.0 mm, 50.0 mm from the root leading edge, total mass 1200 g\n"),
+      std::string::npos);
+  EXPECT_NE(en.out.find("  target (automatic, forward): "), std::string::npos);
+  const CliResult de = run({"report", "--lang", "de"});
+  ASSERT_EQ(de.status, 0);
+  EXPECT_EQ(de.out.rfind("Stabilitätsbericht\n", 0), 0u);
+  EXPECT_NE(de.out.find("\nFlügel 2: Auftriebsanteil "), std::string::npos);
+}
+
+struct UsageCase {
+  const char* name;
+  std::vector<const char*> args;
+};
+
+class CliReportUsage : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(CliReportUsage, IsRefusedWithStatusTwo) {
+  std::vector<const char*> args{"report"};
+  for (const char* a : GetParam().args) args.push_back(a);
+  const CliResult r = run(args);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.out.empty());
+  EXPECT_FALSE(r.err.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Report, CliReportUsage,
+    ::testing::Values(UsageCase{"CgWithoutMass", {"--cg", "50"}}, UsageCase{"OneSupport", {"--support", "10:500"}},
+                      UsageCase{"SupportWithoutColon", {"--support", "10", "--support", "20:5"}},
+                      UsageCase{"CgAndSupports", {"--cg", "5", "--mass", "9", "--support", "1:2", "--support", "3:4"}},
+                      UsageCase{"ZeroMass", {"--cg", "5", "--mass", "0"}},
+                      UsageCase{"BallastWithoutWeighing", {"--ballast-at", "-50"}},
+                      UsageCase{"UnknownTarget", {"--cg", "5", "--mass", "9", "--target", "middle"}},
+                      UsageCase{"MissingFile", {"/nonexistent/plane.vn4"}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+}  // namespace
+}  // namespace volantis4
