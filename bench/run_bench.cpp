@@ -8,6 +8,7 @@
 #include "bench_aircraft.h"
 #include "solver/calculation_output.h"
 #include "solver/calculation_run.h"
+#include "solver/stability_report.h"
 
 namespace {
 
@@ -39,3 +40,22 @@ BENCHMARK_CAPTURE(runOn, large, volantis4::bench::largeAircraftDocument)
     ->Name("BM_Run/2972")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+namespace {
+
+// The whole stability report on the default aircraft: the standard run, the finer lattice, each
+// wing alone and the ten change runs.
+void reportOn(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    volantis4::Document doc;
+    state.ResumeTiming();
+    if (!volantis4::Button4Click(doc)) state.SkipWithError("the run failed");
+    const volantis4::ExtraRuns extras = volantis4::runExtraRuns(*volantis4::reportBasis(doc));
+    benchmark::DoNotOptimize(extras.fine.xnp);
+  }
+}
+
+}  // namespace
+
+BENCHMARK(reportOn)->Name("BM_Report/1144")->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -11,6 +11,7 @@
 #include "cli/cli_report.h"
 #include "files/document_io.h"
 #include "solver/stabil.h"
+#include "solver/validation.h"
 #ifdef VOLANTIS4_HAVE_QT
 #include "cli/cli_print.h"
 #endif
@@ -130,6 +131,18 @@ Subcommand addReport(CLI::App& app) {
           }};
 }
 
+Subcommand addValidate(CLI::App& app) {
+  CLI::App* validate = app.add_subcommand(
+      "validate", "Compute classic planforms with published lift slopes and print published beside computed");
+  return {validate, [](std::ostream& out, std::ostream&) {
+            const std::vector<ValidationResult> results = runValidation();
+            for (const std::string& line : validationLines(results, Language::English)) out << line << "\n";
+            for (const ValidationResult& r : results)
+              if (r.panels == 0) return 1;
+            return 0;
+          }};
+}
+
 #ifdef VOLANTIS4_HAVE_QT
 Subcommand addPrint(CLI::App& app) {
   struct Options {
@@ -162,7 +175,7 @@ Subcommand addPrint(CLI::App& app) {
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"Volantis4: longitudinal stability of model aircraft, from the terminal.", "volantis4-cli"};
   app.require_subcommand(1);
-  std::vector<Subcommand> subcommands{addGeometry(app), addCalc(app), addReport(app)};
+  std::vector<Subcommand> subcommands{addGeometry(app), addCalc(app), addReport(app), addValidate(app)};
 #ifdef VOLANTIS4_HAVE_QT
   subcommands.push_back(addPrint(app));
 #endif

@@ -233,6 +233,32 @@ constexpr std::array kTexts{
     Entry{TextId::ReportBalanceUnreachable,
           "  ballast at %1 mm from the root leading edge: the target cannot be reached by adding mass there",
           "  Ballast bei %1 mm ab Wurzelnasenleiste: das Ziel ist mit Zusatzmasse dort nicht erreichbar"},
+    Entry{TextId::ValidateTitle, "Lift slope of classic planforms, published beside computed",
+          "Auftriebsanstieg klassischer Grundrisse, veröffentlicht und berechnet"},
+    Entry{TextId::ValidateWarren12,
+          "Warren-12 wing: aspect ratio 2.83, taper 1/3, leading edge swept 53.54° (root 1500 mm, half span 1414 mm)",
+          "Warren-12-Flügel: Streckung 2,83, Zuspitzung 1/3, Vorderkante 53,54° gepfeilt (Wurzel 1500 mm, "
+          "Halbspannweite 1414 mm)"},
+    Entry{TextId::ValidateSwept45, "Swept wing: 45°, untapered, aspect ratio 5 (chord 200 mm, half span 500 mm)",
+          "Pfeilflügel: 45°, ohne Zuspitzung, Streckung 5 (Tiefe 200 mm, Halbspannweite 500 mm)"},
+    Entry{TextId::ValidateRectangle6, "Rectangular wing: aspect ratio 6 (chord 200 mm, half span 600 mm)",
+          "Rechteckflügel: Streckung 6 (Tiefe 200 mm, Halbspannweite 600 mm)"},
+    Entry{TextId::ValidateSourceLiftingSurface, "lifting-surface theory", "Tragflächentheorie"},
+    Entry{TextId::ValidateSourceMeasured, "wind-tunnel measurement", "Windkanalmessung"},
+    Entry{TextId::ValidateSourceHelmbold, "Helmbold's formula", "Formel nach Helmbold"},
+    Entry{TextId::ValidatePublished, "  published: %1 /rad (%2)", "  veröffentlicht: %1 /rad (%2)"},
+    Entry{TextId::ValidateComputed, "  computed:  %1 /rad with %2 panels (%3 %)",
+          "  berechnet: %1 /rad mit %2 Panels (%3 %)"},
+    Entry{TextId::ValidateNote1,
+          "The lattice is not tuned to these figures: flat horseshoe vortices at the panels' quarter chord and "
+          "control points at three quarters give lift slopes within a few percent of lifting-surface theory,",
+          "Das Gitter ist nicht auf diese Werte abgestimmt: ebene Hufeisenwirbel in der Viertellinie der Panels und "
+          "Aufpunkte in der Dreiviertellinie ergeben Auftriebsanstiege wenige Prozent neben der Tragflächentheorie,"},
+    Entry{TextId::ValidateNote2,
+          "slightly above it on coarse lattices; a measurement also holds thickness, viscosity and the tunnel, which "
+          "the lattice does not know. Helmbold's formula is an estimate made for elliptic loading.",
+          "auf groben Gittern etwas darüber; eine Messung enthält auch Dicke, Reibung und den Kanal, die das Gitter "
+          "nicht kennt. Die Formel nach Helmbold ist eine Schätzung für elliptische Auftriebsverteilung."},
     Entry{TextId::ReportBalanceMove, "  or move %1 g by %2 mm", "  oder %1 g um %2 mm verschieben"},
     Entry{TextId::PrinterCaption, "Printer", "Printer"},
     Entry{TextId::PrinterResolution, "Printer resolution:", "Printer resolution:"},

@@ -194,6 +194,18 @@ enum class TextId {
   ReportBalanceBallast,      // position from root LE, grams
   ReportBalanceUnreachable,  // position from root LE
   ReportBalanceMove,         // grams, mm
+  // Validation against published lift slopes.
+  ValidateTitle,
+  ValidateWarren12,
+  ValidateSwept45,
+  ValidateRectangle6,
+  ValidateSourceLiftingSurface,
+  ValidateSourceMeasured,
+  ValidateSourceHelmbold,
+  ValidatePublished,  // value, source
+  ValidateComputed,   // value, panels, deviation %
+  ValidateNote1,
+  ValidateNote2,
   // Printer window and PDF export.
   PrinterCaption,
   PrinterResolution,
