@@ -43,7 +43,7 @@ Reported reportOf(const std::vector<WingInput>& wings) {
 }
 
 TEST(LeadingEdgeOfTheReferenceChord, RectangleSitsAtItsLeadingEdge) {
-  EXPECT_DOUBLE_EQ(chordWeightedLeadingEdge(latticeOf({rectangle(200, 600, 1000)}).wing(1)), 1000);
+  EXPECT_DOUBLE_EQ(chordWeightedLeadingEdge(latticeOf({rectangle({600, 200, 0, 1000, 0})}).wing(1)), 1000);
 }
 
 TEST(LeadingEdgeOfTheReferenceChord, QuarterChordBehindItIsTheGeometricCentre) {
@@ -87,7 +87,8 @@ TEST(StabilityReport, OneWingIsFullyEffectiveAndMovesTheNeutralPointWithIt) {
 
 TEST(StabilityReport, VolumeSignFollowsThePositionAndSharesAddUp) {
   // A main wing with a tailplane behind it and a canard ahead, well apart in height.
-  const Reported r = reportOf({rectangle(200, 800, 0, 0), rectangle(100, 250, 700, 50), rectangle(80, 200, -500, -50)});
+  const Reported r =
+      reportOf({rectangle({800, 200, 0, 0, 0}), rectangle({250, 100, 0, 700, 50}), rectangle({200, 80, 0, -500, -50})});
   ASSERT_EQ(r.report.wings.size(), 3u);
   EXPECT_EQ(r.report.refWing, 1);
   EXPECT_GT(*r.report.wings[1].volume, 0);
@@ -104,7 +105,7 @@ TEST(StabilityReport, VolumeSignFollowsThePositionAndSharesAddUp) {
 }
 
 TEST(StabilityReport, CentresOfGravityInPercentOfTheReferenceChord) {
-  const Reported r = reportOf({rectangle(200, 600, 100, 0)});
+  const Reported r = reportOf({rectangle({600, 200, 0, 100, 0})});
   // A rectangle's reference chord starts at its leading edge: percent MAC = 100·(x − 100)/200.
   EXPECT_DOUBLE_EQ(r.report.xLeRef, 100);
   for (const CgPosition& cg : r.report.cg) {
@@ -129,7 +130,7 @@ TEST(ExtraRuns, ACancelledReportRunsNothing) {
 }
 
 TEST(LatticeRun, LimitsRefuseWithTheirOwnCapacity) {
-  const AircraftGeometry g = fixture::aircraftOf({rectangle(200, 600)});
+  const AircraftGeometry g = fixture::aircraftOf({rectangle({600, 200, 0, 0, 0})});
   // 800 panels on the half wing of aspect ratio 6: rows R(sqrt(1600/6)) = 16, strips R(16·600/200) = 48.
   const LatticeRun run = runLattice(g, 1, LatticeLimits{800, 599, 599, 700}, nullptr);
   EXPECT_TRUE(run.report.failed);
