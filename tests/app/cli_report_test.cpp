@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "cli.h"
+#include "cli/cli.h"
 
 namespace volantis4 {
 namespace {
