@@ -93,6 +93,7 @@ class MainWindow : public QMainWindow {
   void afterWingRecomputation(int w);
   void afterCalc(Sender sender);
   void showWing(int w);
+  void drawWingPlanform(int w);
   void drawSketch(int w);
   void Space1();
   void showWingsCount(int n);

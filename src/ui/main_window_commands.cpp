@@ -204,7 +204,7 @@ void MainWindow::applyLanguage(Language language) {
   STABIL(Sender::Other);
   for (int w = 1; w <= kWingCount; ++w) {
     drawSketch(w);
-    showWing(w);
+    drawWingPlanform(w);
   }
   commands_.applyCaptions(language);
   Space1();

@@ -99,6 +99,11 @@ void MainWindow::afterCalc(Sender sender) {
 void MainWindow::showWing(int w) {
   if (!doc_.run.flags.keep_results) commands_.setEnabled(Command::Calc, true);
   page(w)->showFigures(resultLabels(doc_.geometry.figure(w), w), stationCaptions(doc_.geometry.wing(w)));
+  drawWingPlanform(w);
+}
+
+// The planform alone, as the language refresh redraws it: no command changes its state.
+void MainWindow::drawWingPlanform(int w) {
   // The aerodynamic-centre mark needs this run's results; results loaded from a file carry none.
   const RunFlags& f = doc_.run.flags;
   const bool marked = f.results_valid && f.grid_valid && doc_.output;

@@ -279,6 +279,16 @@ QStringList englishCaptions(const MainWindow& w) {
   return c;
 }
 
+TEST_F(WindowTest, ALanguageSwitchAfterARunLeavesCalculateDisabled) {
+  open();
+  find<QPushButton>("Button4")->click();
+  action("german1")->trigger();
+  action("german1")->trigger();
+  EXPECT_FALSE(find<QPushButton>("Button4")->isEnabled());
+  EXPECT_FALSE(find<QToolButton>("SpeedButton4")->isEnabled());
+  EXPECT_TRUE(window->document().run.flags.results_valid);
+}
+
 TEST_F(WindowTest, SwitchingLanguageTwiceGivesTheEnglishSet) {
   open();
   EXPECT_EQ(find<QTabWidget>("PageControl1")->tabText(1), " Wing 1 ");  // built-in until the first switch
