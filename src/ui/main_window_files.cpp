@@ -153,8 +153,9 @@ bool MainWindow::maySetAsideChanges() {
     case SaveAnswer::Save:
       break;
   }
-  if (!commands_.isEnabled(Command::Save)) {
-    // No name chosen yet: saving needs one, and cancelling the dialog keeps everything.
+  if (!commands_.isEnabled(Command::Save) || doc_.fileName == kUnknownFileName) {
+    // No name chosen yet (Open and Copy enable Save without giving one): saving needs one, and
+    // cancelling the dialog keeps everything.
     const QString chosen = dialogs_->saveFileName(this);
     if (chosen.isEmpty()) return false;
     doc_.fileName = chosen.toStdString();

@@ -143,6 +143,20 @@ TEST_F(WindowTest, SavingAnUnnamedAircraftOnCloseAsksForAName) {
   EXPECT_TRUE(contents("kept.vn4").contains("<z>-100</z>"));
 }
 
+TEST_F(WindowTest, SavingAnUnnamedAircraftAsksForANameEvenWhenSaveIsEnabled) {
+  open();
+  action("Open2")->trigger();  // cancelled: Save is enabled, the name stays Unknown.da4
+  ASSERT_TRUE(action("Save3")->isEnabled());
+  type("Edit5", "400");
+  script->changesAnswer = SaveAnswer::Save;
+  script->openAnswer = path("never.vn4");
+  action("Open2")->trigger();  // the name dialog is cancelled: the Open stops
+  EXPECT_EQ(script->saveAsked, 1);
+  EXPECT_EQ(script->openAsked, 1);
+  EXPECT_FALSE(QFile::exists("Unknown.vn4"));
+  EXPECT_EQ(edit("Edit5")->text(), "400");
+}
+
 TEST_F(WindowTest, FailedOpenNamesTheFileAndChangesNothing) {
   open();
   script->openAnswer = path("missing.vn4");
