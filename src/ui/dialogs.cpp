@@ -4,30 +4,27 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/typed_name_dialog.h"
 #include "ui/widgets.h"
 
 namespace volantis4 {
 
 QString Dialogs::openFileName(QWidget* parent) {
-  QFileDialog dialog(parent);
+  TypedNameDialog dialog(parent, QFileDialog::AcceptOpen);
   dialog.setObjectName(QStringLiteral("OpenDialog1"));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(QStringLiteral("*.da4 *.vn4"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.chosenName();
 }
 
 QString Dialogs::saveFileName(QWidget* parent) {
-  QFileDialog dialog(parent);
+  TypedNameDialog dialog(parent, QFileDialog::AcceptSave);
   dialog.setObjectName(QStringLiteral("SaveDialog1"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setNameFilter(QStringLiteral("*.vn4"));
   dialog.selectFile(QStringLiteral("*.vn4"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.chosenName();
 }
 
 QString Dialogs::pdfFileName(QWidget* parent, Language language) {
