@@ -127,6 +127,12 @@ Subcommand addReport(CLI::App& app) {
             }
             Document doc;
             if (!loadInto(doc, command->file, options->language, err)) return 2;
+            options = withFileBalance(std::move(*options), doc, problem);
+            if (!options) {
+              err << problem << "\n"
+                  << "Run with --help for the commands and options.\n";
+              return 2;
+            }
             return printReport(doc, *options, out, err);
           }};
 }

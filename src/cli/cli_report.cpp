@@ -170,20 +170,35 @@ std::optional<ReportOptions> reportOptionsOf(const ReportCommand& c, std::string
       return std::nullopt;
     }
   }
-  const bool weighed = !balance.readings.empty();
-  if (!weighed && (c.ballastAt || c.moveMass || c.app->count("--target") > 0)) {
-    problem = "--target, --ballast-at and --move-mass need --cg with --mass, or --support readings";
-    return std::nullopt;
-  }
   if (c.moveMass && !(*c.moveMass > 0)) {
     problem = "--move-mass: the mass must be above 0 g";
     return std::nullopt;
   }
-  if (weighed) {
-    balance.target = c.target == "low" ? CgTarget::Low : c.target == "high" ? CgTarget::High : CgTarget::Manual;
+  if (c.app->count("--target") > 0)
+    o.target = c.target == "low" ? CgTarget::Low : c.target == "high" ? CgTarget::High : CgTarget::Manual;
+  o.ballastAt = c.ballastAt;
+  o.moveMass = c.moveMass;
+  if (!balance.readings.empty()) {
+    balance.target = o.target.value_or(CgTarget::Manual);
     balance.ballastAt = c.ballastAt;
     balance.moveMass = c.moveMass;
     o.balance = balance;
+  }
+  return o;
+}
+
+std::optional<ReportOptions> withFileBalance(ReportOptions o, const Document& doc, std::string& problem) {
+  if (!o.balance && doc.balance) {
+    o.balance = doc.balance;
+    if (o.target) o.balance->target = *o.target;
+    if (o.ballastAt) o.balance->ballastAt = o.ballastAt;
+    if (o.moveMass) o.balance->moveMass = o.moveMass;
+  }
+  if (!o.balance && (o.target || o.ballastAt || o.moveMass)) {
+    problem =
+        "--target, --ballast-at and --move-mass need --cg with --mass, --support readings, or an aircraft file with "
+        "balance inputs";
+    return std::nullopt;
   }
   return o;
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "solver/balance.h"
 #include "model/document.h"
+#include "solver/balance.h"
 
 namespace volantis4 {
 
@@ -16,7 +16,11 @@ struct ReportOptions {
   bool json = false;
   Language language = Language::English;
   std::string marginText = "7.5";        // the manual margin, as typed into the margin field
-  std::optional<BalanceInputs> balance;  // when the user weighed the model
+  std::optional<BalanceInputs> balance;  // the weighing used: the options', else the aircraft's
+  // --target, --ballast-at and --move-mass as given; without a weighing option they change the
+  // aircraft's balance inputs (see withFileBalance)
+  std::optional<CgTarget> target;
+  std::optional<double> ballastAt, moveMass;
 };
 
 /// The report subcommand's options as parsed.
@@ -37,6 +41,11 @@ ReportCommand& addReportCommand(CLI::App& app, const CLI::Validator& marginNumbe
 
 /// The options of a parsed report command; nullopt with `problem` set when they do not fit together.
 std::optional<ReportOptions> reportOptionsOf(const ReportCommand& command, std::string& problem);
+
+/// The options with the balance inputs of the aircraft `doc` (loaded from its file) when no
+/// weighing option was given, --target, --ballast-at and --move-mass overriding theirs. Nullopt
+/// with `problem` set when those three are given and nothing was weighed.
+std::optional<ReportOptions> withFileBalance(ReportOptions options, const Document& doc, std::string& problem);
 
 /// Runs the calculation and the report's extra runs on the document and prints the report (or one
 /// JSON object). Returns 0 for a complete run, 1 when the run failed (its lines are printed, on the

@@ -1,6 +1,11 @@
 #include "files/aircraft_file.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <utility>
+#include <vector>
 
 #include "files/atomic_write.h"
 #include "files/codepage.h"
@@ -101,6 +106,130 @@ void writeWing(LineWriter& out, int w, const WingRecord& r) {
   out.line(" ");
 }
 
+// ---- Balance inputs ----
+// They stand in a block of their own before the comment; none of their names is one the reader of
+// the aircraft acts on, so a reader that does not know them skips them.
+
+constexpr std::string_view kBalance = "balance";
+constexpr std::string_view kReading = "cg_reading";
+constexpr std::string_view kReadingX = "reading_x_mm";
+constexpr std::string_view kReadingMass = "reading_mass_g";
+constexpr std::string_view kTarget = "cg_target";
+constexpr std::string_view kBallastAt = "ballast_at_mm";
+constexpr std::string_view kMoveMass = "move_mass_g";
+
+constexpr std::array<std::pair<CgTarget, std::string_view>, 3> kTargetNames{
+    {{CgTarget::Low, "low"}, {CgTarget::High, "high"}, {CgTarget::Manual, "manual"}}};
+
+std::string_view targetName(CgTarget target) {
+  for (const auto& [t, name] : kTargetNames)
+    if (t == target) return name;
+  return "manual";
+}
+
+void writeBalance(LineWriter& out, const BalanceInputs& b) {
+  out.line(std::string(" <") + std::string(kBalance) + ">");
+  for (const Support& s : b.readings) {
+    out.line(std::string("  <") + std::string(kReading) + ">");
+    out.element("   ", kReadingX, formatRoundTrip(s.x));
+    out.element("   ", kReadingMass, formatRoundTrip(s.mass));
+    out.line(std::string("  </") + std::string(kReading) + ">");
+  }
+  out.element("  ", kTarget, targetName(b.target));
+  if (b.ballastAt) out.element("  ", kBallastAt, formatRoundTrip(*b.ballastAt));
+  if (b.moveMass) out.element("  ", kMoveMass, formatRoundTrip(*b.moveMass));
+  out.line(std::string(" </") + std::string(kBalance) + ">");
+  out.line(" ");
+}
+
+std::string_view trimmed(std::string_view v) {
+  constexpr std::string_view kBlanks = " \t";
+  const std::size_t first = v.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return v.substr(first, v.find_last_not_of(kBlanks) - first + 1);
+}
+
+// A balance number: the whole value (blanks aside) one finite decimal number.
+std::optional<double> balanceNumber(std::string_view value) {
+  const std::string_view v = trimmed(value);
+  double x = 0;
+  const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), x, std::chars_format::fixed);
+  if (v.empty() || error != std::errc() || end != v.data() + v.size() || !std::isfinite(x)) return std::nullopt;
+  return x;
+}
+
+// The balance elements as the reader meets them; what they make is decided at the end.
+class BalanceReader {
+ public:
+  // Takes a balance element; false for a tag of another kind.
+  bool take(std::string_view tag, std::string_view value) {
+    if (tag == kBalance) {
+      seen_ = true;
+    } else if (tag == kReading) {
+      seen_ = true;
+      readings_.emplace_back();
+    } else if (tag == kReadingX || tag == kReadingMass) {
+      seen_ = true;
+      const bool mass = tag == kReadingMass;
+      const std::optional<double> v = number(tag, value, mass ? 0.0 : -HUGE_VAL, false);
+      if (readings_.empty()) {
+        orphan_ = true;
+      } else {
+        (mass ? readings_.back().second : readings_.back().first) = v;
+      }
+    } else if (tag == kTarget) {
+      seen_ = true;
+      const std::string_view name = trimmed(value);
+      const auto* found = std::find_if(kTargetNames.begin(), kTargetNames.end(),
+                                       [name](const auto& entry) { return entry.second == name; });
+      if (found != kTargetNames.end())
+        inputs_.target = found->first;
+      else
+        refuse(tag, value);
+    } else if (tag == kBallastAt) {
+      seen_ = true;
+      inputs_.ballastAt = number(tag, value, -HUGE_VAL, false);
+    } else if (tag == kMoveMass) {
+      seen_ = true;
+      inputs_.moveMass = number(tag, value, 0.0, true);
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  // The inputs the file gives (nullopt without balance elements), or why the file is refused.
+  std::variant<std::optional<BalanceInputs>, FileError> result(const std::string& name) const {
+    if (!seen_) return std::optional<BalanceInputs>{};
+    if (refused_) return FileError::balanceValue(name, refused_->first, refused_->second);
+    BalanceInputs inputs = inputs_;
+    for (const auto& [x, mass] : readings_) {
+      if (!x || !mass) return FileError::balanceReadings(name);
+      inputs.readings.push_back({*x, *mass});
+    }
+    if (orphan_ || !usableBalanceInputs(inputs)) return FileError::balanceReadings(name);
+    return std::optional<BalanceInputs>{std::move(inputs)};
+  }
+
+ private:
+  // A number of at least `low` (above it when `strict`); a refusal otherwise.
+  std::optional<double> number(std::string_view tag, std::string_view value, double low, bool strict) {
+    const std::optional<double> v = balanceNumber(value);
+    if (v && (strict ? *v > low : *v >= low)) return v;
+    refuse(tag, value);
+    return std::nullopt;
+  }
+  void refuse(std::string_view tag, std::string_view value) {
+    if (!refused_) refused_.emplace(std::string(tag), shownValue(value));
+  }
+
+  bool seen_ = false;
+  bool orphan_ = false;  // a reading's value outside any reading
+  std::vector<std::pair<std::optional<double>, std::optional<double>>> readings_;  // x, mass
+  BalanceInputs inputs_;
+  std::optional<std::pair<std::string, std::string>> refused_;  // the first refused element: tag, value
+};
+
 // ---- Tag reading ----
 
 struct TagLine {
@@ -130,6 +259,7 @@ struct TagContent {
   StagingRecord record;
   std::optional<std::string> remarks;  // UTF-8
   std::optional<double> sb, lmue, xnp;
+  BalanceReader balance;
   bool complete = false;  // the last line holding a tag is "</aircraft>"
 };
 
@@ -207,6 +337,8 @@ TagContent readTags(std::string_view bytes) {
       content.lmue = readReal(t.value);
     } else if (tag == "xnp") {
       content.xnp = readReal(t.value);
+    } else if (content.balance.take(tag, t.value)) {
+      // a balance element: kept aside, it changes nothing of the aircraft
     } else if (tag == "comment") {
       // The comment runs to the first "</comment>", across lines, and ends the aircraft; a
       // comment without its end tag leaves the file incomplete.
@@ -235,7 +367,8 @@ TagContent readTags(std::string_view bytes) {
 
 }  // namespace
 
-AircraftFileText aircraftFileText(const Form& form, const std::optional<AircraftResults>& results) {
+AircraftFileText aircraftFileText(const Form& form, const std::optional<AircraftResults>& results,
+                                  const std::optional<BalanceInputs>& balance) {
   const int wings = std::clamp(form.wingsCount, 1, kWingCount);
   LineWriter out;
   out.line("<aircraft>");
@@ -248,6 +381,7 @@ AircraftFileText aircraftFileText(const Form& form, const std::optional<Aircraft
     out.element(" ", "xnp", formatFixed(results->xnp, 4, 2));
     out.line(" ");
   }
+  if (balance) writeBalance(out, *balance);
   Windows1252Text encoded = toWindows1252(commentText(form.remarks));
   out.bytes() += " <comment>";
   out.bytes() += encoded.bytes;
@@ -259,8 +393,9 @@ AircraftFileText aircraftFileText(const Form& form, const std::optional<Aircraft
 }
 
 std::variant<SavedAircraft, FileError> saveAircraft(const std::string& path, const Form& form,
-                                                    const std::optional<AircraftResults>& results) {
-  const AircraftFileText text = aircraftFileText(form, results);
+                                                    const std::optional<AircraftResults>& results,
+                                                    const std::optional<BalanceInputs>& balance) {
+  const AircraftFileText text = aircraftFileText(form, results, balance);
   // What is saved must open again: refuse, before anything is written, a file no reader takes.
   if (text.bytes.size() > kMaxTextFileBytes) return FileError::remarksTooLong(path);
   if (auto error = writeFileAtomically(path, text.bytes)) return *error;
@@ -276,6 +411,7 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
   StagingRecord record;
   std::optional<std::string> remarks;
   std::optional<double> sb, lmue, xnp;
+  std::optional<BalanceInputs> balance;
   bool complete = true;  // legacy files have no closing line
   auto take = [&](auto content) {
     record = content.record;
@@ -289,17 +425,23 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
   else {
     TagContent content = readTags(bytes);
     complete = content.complete;
+    auto weighed = content.balance.result(name);
+    if (complete) {
+      if (auto* refusal = std::get_if<FileError>(&weighed)) return *refusal;
+      balance = std::get<std::optional<BalanceInputs>>(std::move(weighed));
+    }
     take(std::move(content));
   }
   if (!complete) return FileError::incomplete(name);
   if (auto refusal = checkStagingRecord(record, name, legacy)) return *refusal;
 
-  LoadedAircraft loaded{form, results};
+  LoadedAircraft loaded{form, results, std::nullopt};
   handToForm(record, loaded.form, namesAircraftFile(name));
   if (remarks) loaded.form.remarks = std::move(*remarks);
   if (sb) loaded.results.sb = *sb;
   if (lmue) loaded.results.lmue = *lmue;
   if (xnp) loaded.results.xnp = *xnp;
+  loaded.balance = std::move(balance);
   return loaded;
 }
 

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "files/file_error.h"
+#include "model/balance_inputs.h"
 #include "model/document.h"
 #include "model/form.h"
 
@@ -22,9 +23,12 @@ struct AircraftFileText {
 };
 
 /// The file of `form`: wings 1 … wingsCount, the results block when `results` is given (pass
-/// them only while results_valid is set), and the remarks as the comment. Remark lines are
-/// separated by "\n" ("\r\n" and "\r" are taken as well); "<" is written "&lt;".
-AircraftFileText aircraftFileText(const Form& form, const std::optional<AircraftResults>& results);
+/// them only while results_valid is set), the balance block when `balance` is given, and the
+/// remarks as the comment. Remark lines are separated by "\n" ("\r\n" and "\r" are taken as
+/// well); "<" is written "&lt;". The balance block's elements have names of their own, which
+/// readers that do not know them skip.
+AircraftFileText aircraftFileText(const Form& form, const std::optional<AircraftResults>& results,
+                                  const std::optional<BalanceInputs>& balance = std::nullopt);
 
 /// A completed save.
 struct SavedAircraft {
@@ -34,18 +38,21 @@ struct SavedAircraft {
 /// Writes aircraftFileText to `path` without ever leaving a partial file (the caller adjusts
 /// the name first with adjustFileName).
 std::variant<SavedAircraft, FileError> saveAircraft(const std::string& path, const Form& form,
-                                                    const std::optional<AircraftResults>& results);
+                                                    const std::optional<AircraftResults>& results,
+                                                    const std::optional<BalanceInputs>& balance = std::nullopt);
 
 /// The form and results after a successful read.
 struct LoadedAircraft {
   Form form;
-  AircraftResults results;  // sb, lmue, xnp replaced where the file gives them
+  AircraftResults results;               // sb, lmue, xnp replaced where the file gives them
+  std::optional<BalanceInputs> balance;  // when the file carries balance inputs
 };
 using AircraftLoad = std::variant<LoadedAircraft, FileError>;
 
 /// Reads the bytes of a file called `name` into `form` and `results` as `Load2` does: the legacy
 /// layout when the name contains ".da4"/".DA4", else the tags; wings 4 and 5 are set only for a
-/// name containing ".vn4"/".VN4". A refused file changes nothing and gives the reason.
+/// name containing ".vn4"/".VN4". A refused file changes nothing and gives the reason; balance
+/// inputs that are not usable refuse the file.
 AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, const Form& form,
                               const AircraftResults& results);
 

@@ -24,6 +24,7 @@ std::optional<FileError> openDocument(Document& doc, const std::optional<std::st
     if (auto* loaded = std::get_if<LoadedAircraft>(&load)) {
       doc.form = std::move(loaded->form);
       doc.results = loaded->results;
+      doc.balance = std::move(loaded->balance);
       doc.run.solver_wings_count = doc.form.wingsCount;
       doc.fileName = *chosenName;
       read = true;
@@ -35,7 +36,10 @@ std::optional<FileError> openDocument(Document& doc, const std::optional<std::st
   doc.run.flags.grid_valid = false;
   doc.output.reset();
   if (doc.results.sb > 0) doc.run.flags.results_valid = true;
-  if (read) doc.savedForm = doc.form;
+  if (read) {
+    doc.savedForm = doc.form;
+    doc.savedBalance = doc.balance;
+  }
   return error;
 }
 
@@ -58,9 +62,10 @@ std::variant<SavedDocument, FileError> saveDocument(Document& doc) {
   adjustForSave(doc);
   std::optional<AircraftResults> results;
   if (doc.run.flags.results_valid) results = doc.results;
-  auto saved = saveAircraft(doc.fileName, doc.form, results);
+  auto saved = saveAircraft(doc.fileName, doc.form, results, doc.balance);
   if (auto* error = std::get_if<FileError>(&saved)) return *error;
   doc.savedForm = doc.form;
+  doc.savedBalance = doc.balance;
   return SavedDocument{doc.fileName, std::get<SavedAircraft>(saved).replacedCharacters};
 }
 

@@ -101,6 +101,13 @@ FileError FileError::writeDamaged(std::string path, int errorNumber, std::string
   return e;
 }
 FileError FileError::incomplete(std::string path) { return make(FileErrorKind::Incomplete, std::move(path)); }
+FileError FileError::balanceValue(std::string path, std::string tag, std::string text) {
+  FileError e = make(FileErrorKind::BalanceValue, std::move(path));
+  e.tag = std::move(tag);
+  e.text = std::move(text);
+  return e;
+}
+FileError FileError::balanceReadings(std::string path) { return make(FileErrorKind::BalanceReadings, std::move(path)); }
 FileError FileError::tooLarge(std::string path) { return make(FileErrorKind::TooLarge, std::move(path)); }
 FileError FileError::notText(std::string path) { return make(FileErrorKind::NotText, std::move(path)); }
 FileError FileError::filterPattern(std::string path) { return make(FileErrorKind::FilterPattern, std::move(path)); }
@@ -160,6 +167,10 @@ std::string renderFileError(const FileError& e, Language language) {
       return fill(t(TextId::FileWriteDamaged), e.path, reasonText(e, language), e.backup);
     case FileErrorKind::Incomplete:
       return fill(t(TextId::FileIncomplete), e.path);
+    case FileErrorKind::BalanceValue:
+      return fill(t(TextId::FileBalanceValue), e.path, e.tag, e.text);
+    case FileErrorKind::BalanceReadings:
+      return fill(t(TextId::FileBalanceReadings), e.path);
     case FileErrorKind::TooLarge:
       return fill(t(TextId::FileTooLarge), e.path);
     case FileErrorKind::NotText:

@@ -21,6 +21,8 @@ enum class FileErrorKind {
   LegacyWingCount,   // a legacy data file claiming more than 3 wings (value)
   LegacyTrapezia,    // a legacy data file with a trapezium count outside 1-4 (wing, value)
   Incomplete,        // an aircraft file whose last tagged line is not "</aircraft>"
+  BalanceValue,      // a balance element whose value is not a usable number or target (`tag`, `text`)
+  BalanceReadings,   // balance readings without a position or mass, or of no total mass
   CannotWrite,       // nothing was written (reason; `existed` tells whether a previous file is there)
   RemarksTooLong,    // the file the remarks would give is larger than any reader accepts
   WriteDamaged,      // writing in place failed part-way; the previous content is in `backup`
@@ -52,6 +54,7 @@ struct FileError {
   int wing = 0;          // the wing, for SectionCount and LegacyTrapezia
   bool existed = false;  // CannotWrite: a file of that name was there before (and is unchanged)
   std::string backup;    // WriteDamaged: where the previous content was kept
+  std::string tag;       // BalanceValue: the element whose value is refused
 
   bool operator==(const FileError&) const = default;
 
@@ -67,6 +70,8 @@ struct FileError {
   static FileError legacyWingCount(std::string path, long long count, std::string text = {});
   static FileError legacyTrapezia(std::string path, int wing, long long trapezia, std::string text = {});
   static FileError incomplete(std::string path);
+  static FileError balanceValue(std::string path, std::string tag, std::string text);
+  static FileError balanceReadings(std::string path);
   static FileError cannotWrite(std::string path, int errorNumber, bool existed);
   static FileError cannotWrite(std::string path, SystemReason reason, bool existed);
   static FileError remarksTooLong(std::string path);

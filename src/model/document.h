@@ -4,10 +4,12 @@
 // procedures; so does the CLI. Opening and saving it are in files/document_io.h.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "model/aircraft_geometry.h"
+#include "model/balance_inputs.h"
 #include "model/form.h"
 #include "model/language.h"
 #include "model/run_state.h"
@@ -42,10 +44,15 @@ struct Document {
   std::shared_ptr<const CalculationOutput> output;  // null until a complete run
   std::string fileName{kUnknownFileName};           // the current file name, as Lab_FName shows it
   Form savedForm = form;                            // the aircraft as last opened or saved
+  std::optional<BalanceInputs> balance;             // the modeller's weighing, once entered; saved with the aircraft
+  std::optional<BalanceInputs> savedBalance;        // the balance inputs as last opened or saved
 };
 
-/// True when the aircraft (fields, buttons, remarks) differs from the one last opened or saved.
-inline bool hasUnsavedChanges(const Document& doc) { return !(doc.form == doc.savedForm); }
+/// True when the aircraft (fields, buttons, remarks, balance inputs) differs from the one last
+/// opened or saved.
+inline bool hasUnsavedChanges(const Document& doc) {
+  return !(doc.form == doc.savedForm) || doc.balance != doc.savedBalance;
+}
 
 /// Sets keep_results for its lifetime, so that the recomputations now running keep the results
 /// (and the lattice) on show; clears it at the end.

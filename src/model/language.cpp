@@ -146,6 +146,14 @@ constexpr std::array kTexts{
           "Die alte Datendatei \"%1\" wird abgelehnt: Flügel %2 hat %3 Trapez statt 1 bis 4."},
     Entry{TextId::FileIncomplete, "The file \"%1\" is refused: it is incomplete (it does not end with </aircraft>).",
           "Die Datei \"%1\" wird abgelehnt: sie ist unvollständig (sie endet nicht mit </aircraft>)."},
+    Entry{TextId::FileBalanceValue,
+          "The file \"%1\" is refused: its balance input <%2> holds \"%3\", which is not a usable value.",
+          "Die Datei \"%1\" wird abgelehnt: ihre Auswiegeangabe <%2> enthält \"%3\", keinen brauchbaren Wert."},
+    Entry{TextId::FileBalanceReadings,
+          "The file \"%1\" is refused: its balance readings lack a position or a mass, or their masses do not add up "
+          "to more than 0 g.",
+          "Die Datei \"%1\" wird abgelehnt: ihren Wägungen fehlt eine Position oder eine Masse, oder ihre Massen "
+          "ergeben zusammen nicht mehr als 0 g."},
     Entry{TextId::FileCannotWrite, "The file \"%1\" cannot be written: %2.",
           "Die Datei \"%1\" kann nicht geschrieben werden: %2."},
     Entry{TextId::FileCannotWriteUnchanged,

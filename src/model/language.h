@@ -139,6 +139,8 @@ enum class TextId {
   FileLegacyTrapezia,
   FileLegacyTrapeziaOne,
   FileIncomplete,
+  FileBalanceValue,
+  FileBalanceReadings,
   FileCannotWrite,
   FileCannotWriteUnchanged,
   FileRemarksTooLong,

@@ -57,6 +57,13 @@ std::int32_t roundHalfEven(double v) { return saturateToInt32(roundHalfEvenToDou
 
 std::int32_t truncToInt(double v) { return saturateToInt32(std::trunc(v)); }
 
+std::string formatRoundTrip(double v) {
+  if (v == 0) return "0";       // also −0
+  std::array<char, 400> buf{};  // the longest fixed form of a double has 309 digits before the point
+  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed);
+  return {buf.data(), res.ptr};
+}
+
 std::string formatFixed(double v, int width, int decimals) {
   if (decimals < 0) decimals = 0;
   if (std::isnan(v)) return padLeft("nan", width);

@@ -3,29 +3,10 @@
 // the move of a mass that brings it to a target.
 
 #include <optional>
-#include <vector>
+
+#include "model/balance_inputs.h"
 
 namespace volantis4 {
-
-/// Which proposed centre of gravity is the target: the smaller automatic margin's, the larger one's
-/// or the manual margin's.
-enum class CgTarget { Low, High, Manual };
-
-/// One scale reading: where the support is (mm from the reference wing's root leading edge,
-/// positive aft) and what it carries (g). A measured centre of gravity with the total mass is one
-/// reading.
-struct Support {
-  double x = 0;
-  double mass = 0;
-};
-
-/// What the modeller weighed and wants.
-struct BalanceInputs {
-  std::vector<Support> readings;  // total mass = their sum, which must be above 0
-  CgTarget target = CgTarget::Manual;
-  std::optional<double> ballastAt;  // mm from the root leading edge
-  std::optional<double> moveMass;   // g, above 0
-};
 
 /// What the weighing gives (mm in aircraft x unless said otherwise).
 struct BalanceFigures {

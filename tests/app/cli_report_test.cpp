@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "files/aircraft_file.h"
 
 namespace volantis4 {
 namespace {
@@ -73,6 +74,32 @@ TEST(CliReport, ReadableLinesInBothLanguages) {
   ASSERT_EQ(de.status, 0);
   EXPECT_EQ(de.out.rfind("Stabilitätsbericht\n", 0), 0u);
   EXPECT_NE(de.out.find("\nFlügel 2: Auftriebsanteil "), std::string::npos);
+}
+
+TEST(CliReport, FileBalanceInputsUnlessWeighingOptionsAreGiven) {
+  // The default aircraft (wing 1 at x = 0 the reference) weighed at 80 mm with 2000 g.
+  const std::string path = ::testing::TempDir() + "weighed_report.vn4";
+  const BalanceInputs inputs{{{80, 2000}}, CgTarget::Manual, std::nullopt, 250.0};
+  ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, defaultForm(), std::nullopt, inputs)));
+  const auto balance = [&path](std::vector<const char*> options) {
+    options.insert(options.begin(), {"report", "--json", path.c_str()});
+    const CliResult r = run(options);
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    return std::pair{j["balance"], j["cg"]};
+  };
+  const auto [file, cg] = balance({});
+  EXPECT_EQ(file["x_cg"], 80.0);
+  EXPECT_EQ(file["target_x"], cg[2]["x"]);
+  // Moving the 250 g mass: 2000·(target − 80)/250 mm.
+  EXPECT_DOUBLE_EQ(file["move_mm"].get<double>(), 8 * (cg[2]["x"].get<double>() - 80));
+  const auto [target, cg2] = balance({"--target", "low", "--move-mass", "500"});
+  EXPECT_EQ(target["x_cg"], 80.0);
+  EXPECT_EQ(target["target_x"], cg2[0]["x"]);
+  EXPECT_DOUBLE_EQ(target["move_mm"].get<double>(), 4 * (cg2[0]["x"].get<double>() - 80));
+  const auto [weighed, cg3] = balance({"--support", "0:300", "--support", "100:100"});
+  EXPECT_EQ(weighed["x_cg"], 25.0);  // 100·100/400
+  EXPECT_TRUE(weighed["move_mm"].is_null());
 }
 
 struct UsageCase {

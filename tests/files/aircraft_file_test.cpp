@@ -349,6 +349,86 @@ TEST(AircraftFileRefusal, FilesThatCannotBeReadAreNamed) {
             "The file \"" + missing + "\" cannot be opened: no such file or folder.");
 }
 
+// ---- Balance inputs ----
+
+// Two supports, the larger automatic margin's target, ballast and a battery: the block as it stands
+// before the comment of the one-wing file.
+BalanceInputs weighing() { return {{{95.5, 640}, {-120, 310.25}}, CgTarget::High, -40.0, 0.1}; }
+
+constexpr std::string_view kBalanceBlock =
+    " <balance>\n"
+    "  <cg_reading>\n   <reading_x_mm>95.5</reading_x_mm>\n   <reading_mass_g>640</reading_mass_g>\n  </cg_reading>\n"
+    "  <cg_reading>\n   <reading_x_mm>-120</reading_x_mm>\n   <reading_mass_g>310.25</reading_mass_g>\n  "
+    "</cg_reading>\n"
+    "  <cg_target>high</cg_target>\n  <ballast_at_mm>-40</ballast_at_mm>\n  <move_mass_g>0.1</move_mass_g>\n"
+    " </balance>\n \n";
+
+std::string withBalanceBlock(std::string_view block) {
+  std::string file = kOneWingFile;
+  return crlf(file.insert(file.find(" <comment>"), block));
+}
+
+TEST(AircraftFileBalance, WrittenBeforeTheCommentAndReadBackExactly) {
+  const std::string bytes = aircraftFileText(oneWingForm(), std::nullopt, weighing()).bytes;
+  EXPECT_EQ(bytes, withBalanceBlock(kBalanceBlock));
+  const LoadedAircraft a = loaded(readAircraftText(bytes, "w.vn4", defaultForm(), {}));
+  EXPECT_EQ(a.balance, weighing());
+  EXPECT_EQ(aircraftFileText(a.form, std::nullopt, a.balance).bytes, bytes);
+
+  // One measured centre of gravity, the default target, nothing else.
+  const BalanceInputs measured{{{80, 2000}}, CgTarget::Manual, std::nullopt, std::nullopt};
+  const std::string one = aircraftFileText(oneWingForm(), std::nullopt, measured).bytes;
+  EXPECT_EQ(one, withBalanceBlock(" <balance>\n  <cg_reading>\n   <reading_x_mm>80</reading_x_mm>\n"
+                                  "   <reading_mass_g>2000</reading_mass_g>\n  </cg_reading>\n"
+                                  "  <cg_target>manual</cg_target>\n </balance>\n \n"));
+  EXPECT_EQ(loaded(readAircraftText(one, "m.vn4", defaultForm(), {})).balance, measured);
+}
+
+TEST(AircraftFileBalance, TheAircraftReadsAsIfTheBlockWereNotThere) {
+  // The block's elements are tags the aircraft reader skips, wherever they stand: here also
+  // between the sections of a wing, and with the results block before them.
+  std::string file = kOneWingFile;
+  file.insert(
+      file.find("  <section>"),
+      " <balance>\n  <cg_reading>\n   <reading_x_mm>95.5</reading_x_mm>\n   <reading_mass_g>640</reading_mass_g>\n"
+      "  </cg_reading>\n </balance>\n");
+  const std::string plain = crlf(kOneWingFile), withBlock = crlf(file);
+  const LoadedAircraft a = loaded(readAircraftText(plain, "a.vn4", defaultForm(), {1, 2, 3}));
+  const LoadedAircraft b = loaded(readAircraftText(withBlock, "a.vn4", defaultForm(), {1, 2, 3}));
+  EXPECT_EQ(b.form, a.form);
+  EXPECT_EQ(b.results.sb, a.results.sb);
+  EXPECT_FALSE(a.balance);
+  ASSERT_TRUE(b.balance);
+  EXPECT_EQ(b.balance->readings, (std::vector<Support>{{95.5, 640}}));
+  const std::string results = aircraftFileText(oneWingForm(), AircraftResults{10, 20, 30}, weighing()).bytes;
+  EXPECT_EQ(loaded(readAircraftText(results, "r.vn4", defaultForm(), {})).results.xnp, 30);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Balance, AircraftFileRefusal,
+    ::testing::Values(
+        Refusal{"b.vn4", "<wings_count>1</wings_count>\n<move_mass_g>0</move_mass_g>\n</aircraft>\n",
+                FileError::balanceValue("b.vn4", "move_mass_g", "0")},
+        Refusal{"b.vn4", "<wings_count>1</wings_count>\n<cg_target>middle</cg_target>\n</aircraft>\n",
+                FileError::balanceValue("b.vn4", "cg_target", "middle")},
+        Refusal{"b.vn4",
+                "<wings_count>1</wings_count>\n<cg_reading>\n<reading_x_mm>12 mm</reading_x_mm>\n</aircraft>\n",
+                FileError::balanceValue("b.vn4", "reading_x_mm", "12 mm")},
+        Refusal{"b.vn4",
+                "<wings_count>1</wings_count>\n<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n"
+                "<reading_mass_g>-5</reading_mass_g>\n</aircraft>\n",
+                FileError::balanceValue("b.vn4", "reading_mass_g", "-5")},
+        Refusal{"b.vn4", "<wings_count>1</wings_count>\n<ballast_at_mm></ballast_at_mm>\n</aircraft>\n",
+                FileError::balanceValue("b.vn4", "ballast_at_mm", "")},
+        Refusal{"b.vn4", "<wings_count>1</wings_count>\n<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n</aircraft>\n",
+                FileError::balanceReadings("b.vn4")},
+        Refusal{"b.vn4",
+                "<wings_count>1</wings_count>\n<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n"
+                "<reading_mass_g>0</reading_mass_g>\n</aircraft>\n",
+                FileError::balanceReadings("b.vn4")},
+        Refusal{"b.vn4", "<wings_count>1</wings_count>\n<balance>\n<cg_target>low</cg_target>\n</aircraft>\n",
+                FileError::balanceReadings("b.vn4")}));
+
 // ---- Open command ----
 
 // A document after a complete run of the default aircraft, as far as open and save look at it.
@@ -418,6 +498,26 @@ TEST(OpenDocument, RefusedFileKeepsFormAndFileNameAndReportsTheReason) {
   EXPECT_EQ(*error, FileError::wingCountRange(bad, 7));
   EXPECT_EQ(renderFileError(*error, Language::German),
             "Die Datei \"" + bad + "\" wird abgelehnt: ihre Flügelanzahl 7 liegt nicht zwischen 1 und 5.");
+}
+
+TEST(OpenDocument, BalanceInputsComeWithTheFileAndCountAsUnsavedChanges) {
+  TempDir dir;
+  Document doc;
+  doc.fileName = dir.file("weighed.vn4");
+  EXPECT_FALSE(hasUnsavedChanges(doc));
+  doc.balance = weighing();
+  EXPECT_TRUE(hasUnsavedChanges(doc));
+  ASSERT_TRUE(std::holds_alternative<SavedDocument>(saveDocument(doc)));
+  EXPECT_FALSE(hasUnsavedChanges(doc));
+
+  Document other;
+  EXPECT_FALSE(openDocument(other, doc.fileName));
+  EXPECT_EQ(other.balance, weighing());
+  EXPECT_FALSE(hasUnsavedChanges(other));
+  testing_support::writeBytes(dir.file("plain.vn4"), crlf(kOneWingFile));
+  EXPECT_FALSE(openDocument(other, dir.file("plain.vn4")));
+  EXPECT_FALSE(other.balance);
+  EXPECT_FALSE(hasUnsavedChanges(other));
 }
 
 TEST(CommandLineFile, NameAsGivenElseTheLowerCasedFilePartWhenOnlyThatExists) {
