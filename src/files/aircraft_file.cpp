@@ -94,7 +94,7 @@ void writeWing(LineWriter& out, int w, const WingRecord& r) {
   out.element("   ", "z", formatInt(r.wingZ));
   out.line("  </wing_position>");
   for (int s = 1; s <= sections; ++s) {
-    const auto i = static_cast<std::size_t>(s - 1);
+    const auto i = wingIndex(s);
     out.line("  <section>");
     out.element("   ", "section_id", formatInt(s));
     out.element("   ", "x", s == 1 ? "0" : formatInt(r.offsets[i - 1]));
@@ -301,7 +301,7 @@ TagContent readTags(std::string_view bytes) {
       record.wingsCountGiven = true;
     } else if (tag == "wingsections") {
       if (r != nullptr) {
-        const auto i = static_cast<std::size_t>(wing - 1);
+        const auto i = wingIndex(wing);
         r->trapezia = static_cast<std::int32_t>(static_cast<long long>(readField(t.value)) - 1);
         record.trapeziaGiven[i] = true;
         record.trapeziaText[i] = shownValue(t.value);
@@ -329,8 +329,7 @@ TagContent readTags(std::string_view bytes) {
     } else if (tag == "z") {
       if (r != nullptr) r->wingZ = readField(t.value);
     } else if (tag == "chord") {
-      if (section >= 1 && section <= kSectionCount && r != nullptr)
-        r->chords[static_cast<std::size_t>(section - 1)] = readField(t.value);
+      if (section >= 1 && section <= kSectionCount && r != nullptr) r->chords[wingIndex(section)] = readField(t.value);
     } else if (tag == "sb") {
       content.sb = readReal(t.value);
     } else if (tag == "lmue") {

@@ -18,7 +18,7 @@ LegacyContent readLegacyLayout(std::string_view bytes) {
   record.wingsCountText = shownValue(countLine);
   record.wingsCountGiven = true;
   for (int w = 1; w <= 3; ++w) {
-    const auto i = static_cast<std::size_t>(w - 1);
+    const auto i = wingIndex(w);
     bool first = true;
     for (std::int32_t* value : record.wing(w).inRecordOrder()) {
       const std::string_view line = readLine();

@@ -42,7 +42,7 @@ std::optional<FileError> checkStagingRecord(const StagingRecord& record, const s
   if (!inRange(record.wingsCount, 1, kWingCount))
     return FileError::wingCountRange(path, record.wingsCount, record.wingsCountText);
   for (int w = 1; w <= record.wingsCount; ++w) {
-    const auto i = static_cast<std::size_t>(w - 1);
+    const auto i = wingIndex(w);
     const long long trapezia = record.wing(w).trapezia;
     if (!record.trapeziaGiven[i] || inRange(trapezia, 1, kTrapeziumCount)) continue;
     // The legacy record holds the trapezium count itself, the aircraft file the section count.

@@ -45,8 +45,8 @@ struct StagingRecord {
   std::string wingsCountText;
   std::array<std::string, kWingCount> trapeziaText{};
 
-  WingRecord& wing(int w) { return wings[static_cast<std::size_t>(w - 1)]; }
-  const WingRecord& wing(int w) const { return wings[static_cast<std::size_t>(w - 1)]; }
+  WingRecord& wing(int w) { return wings[wingIndex(w)]; }
+  const WingRecord& wing(int w) const { return wings[wingIndex(w)]; }
 };
 
 /// A value of a file as a refusal quotes it: without surrounding blanks, at most 40 bytes

@@ -70,7 +70,7 @@ CopiedWingFlags afterCopy(CopiedWingFlags flags) {
 
 CopiedWingFlags beforeMenuCopy(int w) {
   CopiedWingFlags flags;
-  flags.copied[static_cast<std::size_t>(w - 1)] = true;
+  flags.copied[wingIndex(w)] = true;
   return flags;
 }
 

@@ -16,12 +16,12 @@ struct AircraftGeometry {
   SectionTable table{};
   std::array<PlanformFigures, kWingCount> figures{};  // r25 relative to the root leading edge
 
-  Wing& wing(int w) { return wings[static_cast<std::size_t>(w - 1)]; }
-  const Wing& wing(int w) const { return wings[static_cast<std::size_t>(w - 1)]; }
-  WingPosition& position(int w) { return positions[static_cast<std::size_t>(w - 1)]; }
-  const WingPosition& position(int w) const { return positions[static_cast<std::size_t>(w - 1)]; }
-  PlanformFigures& figure(int w) { return figures[static_cast<std::size_t>(w - 1)]; }
-  const PlanformFigures& figure(int w) const { return figures[static_cast<std::size_t>(w - 1)]; }
+  Wing& wing(int w) { return wings[wingIndex(w)]; }
+  const Wing& wing(int w) const { return wings[wingIndex(w)]; }
+  WingPosition& position(int w) { return positions[wingIndex(w)]; }
+  const WingPosition& position(int w) const { return positions[wingIndex(w)]; }
+  PlanformFigures& figure(int w) { return figures[wingIndex(w)]; }
+  const PlanformFigures& figure(int w) const { return figures[wingIndex(w)]; }
 };
 
 /// A wing's recomputation: reads wing w from the form, fills its column of the section table

@@ -106,11 +106,9 @@ constexpr std::array<WingControlNames, kWingCount> kNames{{
      {"Label43", "Label44", "Label45", "Label47", "Label46"}},
 }};
 
-std::size_t slot(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
-
 }  // namespace
 
-const WingControlNames& wingControlNames(int w) { return kNames[slot(w)]; }
+const WingControlNames& wingControlNames(int w) { return kNames[wingIndex(w)]; }
 
 std::string_view fieldName(FieldKey key) {
   const WingControlNames& n = wingControlNames(key.wing);
@@ -118,11 +116,11 @@ std::string_view fieldName(FieldKey key) {
     case FieldKind::Gap:
       return n.gap;
     case FieldKind::Width:
-      return n.widths[slot(key.index)];
+      return n.widths[wingIndex(key.index)];
     case FieldKind::Offset:
-      return n.offsets[slot(key.index - 1)];
+      return n.offsets[wingIndex(key.index - 1)];
     case FieldKind::Chord:
-      return n.chords[slot(key.index)];
+      return n.chords[wingIndex(key.index)];
     case FieldKind::PositionX:
       return n.positionX;
     case FieldKind::PositionZ:
@@ -138,11 +136,11 @@ std::optional<FieldKey> fieldByName(std::string_view name) {
     if (name == n.positionX) return FieldKey{w, FieldKind::PositionX, 1};
     if (name == n.positionZ) return FieldKey{w, FieldKind::PositionZ, 1};
     for (int i = 1; i <= 4; ++i) {
-      if (name == n.widths[slot(i)]) return FieldKey{w, FieldKind::Width, i};
-      if (name == n.offsets[slot(i)]) return FieldKey{w, FieldKind::Offset, i + 1};
+      if (name == n.widths[wingIndex(i)]) return FieldKey{w, FieldKind::Width, i};
+      if (name == n.offsets[wingIndex(i)]) return FieldKey{w, FieldKind::Offset, i + 1};
     }
-    for (int i = 1; i <= 5; ++i)
-      if (name == n.chords[slot(i)]) return FieldKey{w, FieldKind::Chord, i};
+    for (int i = 1; i <= kSectionCount; ++i)
+      if (name == n.chords[wingIndex(i)]) return FieldKey{w, FieldKind::Chord, i};
   }
   return std::nullopt;
 }

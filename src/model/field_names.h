@@ -12,16 +12,16 @@ namespace volantis4 {
 /// Names of one wing's controls.
 struct WingControlNames {
   std::string_view gap;
-  std::array<std::string_view, 4> widths;            // trapezia 1-4
-  std::array<std::string_view, 4> offsets;           // x of sections 2-5
-  std::array<std::string_view, 5> chords;            // sections 1-5
-  std::array<std::string_view, 4> trapeziumButtons;  // 1-4 trapezia
-  std::array<std::string_view, 5> stationCaptions;   // sections 1-5
-  std::array<std::string_view, 2> gapNotice;         // two lines
-  std::string_view positionX, positionZ;             // on the Aircraft page
-  std::string_view tabSheet;                         // the wing's page
-  std::string_view planformImage;                    // editing image (mouse)
-  std::string_view positionImage;                    // small image on the Aircraft page
+  std::array<std::string_view, 4> widths;                       // trapezia 1-4
+  std::array<std::string_view, 4> offsets;                      // x of sections 2-5
+  std::array<std::string_view, kSectionCount> chords;           // sections 1-5
+  std::array<std::string_view, 4> trapeziumButtons;             // 1-4 trapezia
+  std::array<std::string_view, kSectionCount> stationCaptions;  // sections 1-5
+  std::array<std::string_view, 2> gapNotice;                    // two lines
+  std::string_view positionX, positionZ;                        // on the Aircraft page
+  std::string_view tabSheet;                                    // the wing's page
+  std::string_view planformImage;                               // editing image (mouse)
+  std::string_view positionImage;                               // small image on the Aircraft page
   std::string_view labelSpan, labelArea, labelMeanChord, labelGeometricCentre, labelAspectRatio;
   std::string_view labelAerodynamicCentre;         // value label Label_anpN
   std::string_view captionAerodynamicCentre;       // "aerodynamic center (anp):" caption

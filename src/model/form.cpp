@@ -5,14 +5,12 @@
 namespace volantis4 {
 namespace {
 
-std::size_t slot(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
-
 struct DefaultWing {
   int trapezia;
   int gap;
   std::array<int, 4> widths;
   std::array<int, 4> offsets;
-  std::array<int, 5> chords;
+  std::array<int, kSectionCount> chords;
   int x;
   int z;
 };
@@ -33,11 +31,11 @@ std::string& fieldText(Form& form, FieldKey key) {
     case FieldKind::Gap:
       return w.gap;
     case FieldKind::Width:
-      return w.widths[slot(key.index)];
+      return w.widths[wingIndex(key.index)];
     case FieldKind::Offset:
-      return w.offsets[slot(key.index - 1)];
+      return w.offsets[wingIndex(key.index - 1)];
     case FieldKind::Chord:
-      return w.chords[slot(key.index)];
+      return w.chords[wingIndex(key.index)];
     case FieldKind::PositionX:
       return w.positionX;
     case FieldKind::PositionZ:
@@ -51,7 +49,7 @@ const std::string& fieldText(const Form& form, FieldKey key) { return fieldText(
 Form defaultForm(Language language) {
   Form form;
   for (int w = 1; w <= kWingCount; ++w) {
-    const DefaultWing& d = kDefaultAircraft[slot(w)];
+    const DefaultWing& d = kDefaultAircraft[wingIndex(w)];
     WingFields& f = form.wing(w);
     f.checkedTrapezia = d.trapezia;
     f.gap = formatInt(d.gap);
@@ -59,11 +57,11 @@ Form defaultForm(Language language) {
       f.widths[i] = formatInt(d.widths[i]);
       f.offsets[i] = formatInt(d.offsets[i]);
     }
-    for (std::size_t i = 0; i < 5; ++i) f.chords[i] = formatInt(d.chords[i]);
+    for (std::size_t i = 0; i < kSectionCount; ++i) f.chords[i] = formatInt(d.chords[i]);
     f.positionX = formatInt(d.x);
     f.positionZ = formatInt(d.z);
   }
-  form.wingsCount = 5;
+  form.wingsCount = kWingCount;
   form.remarks = std::string(text(TextId::RemarksStart, language));
   return form;
 }

@@ -33,7 +33,7 @@ struct WingFields {
 /// The whole form: five wings, the wing-count buttons and the remarks text.
 struct Form {
   std::array<WingFields, kWingCount> wings;
-  int wingsCount = 5;  // checked wing-count button, 1-5
+  int wingsCount = kWingCount;  // checked wing-count button, 1-5
   std::string remarks;
 
   bool operator==(const Form&) const = default;

@@ -30,7 +30,7 @@ PlanformFigures NTRAP_SPEZIAL(int w, int n, const SectionTable& table) {
 }
 
 void fillSectionColumn(SectionTable& table, int w, const Wing& wing, int wingX) {
-  const std::size_t col = SectionTable::idx(w);
+  const std::size_t col = wingIndex(w);
   for (std::size_t s = 0; s < kSectionCount; ++s) {
     table.X[s][col] = static_cast<double>(wingX) + wing.x[s];
     table.Y[s][col] = wing.y[s];
@@ -48,9 +48,9 @@ std::array<std::string, 5> resultLabels(const PlanformFigures& f, int w) {
   };
 }
 
-std::array<std::string, 5> stationCaptions(const Wing& wing) {
-  std::array<std::string, 5> captions;
-  for (std::size_t s = 0; s < 5; ++s) captions[s] = formatInt(wing.y[s]);
+std::array<std::string, kSectionCount> stationCaptions(const Wing& wing) {
+  std::array<std::string, kSectionCount> captions;
+  for (std::size_t s = 0; s < kSectionCount; ++s) captions[s] = formatInt(wing.y[s]);
   return captions;
 }
 

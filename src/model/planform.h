@@ -24,11 +24,9 @@ struct PlanformFigures {
 struct SectionTable {
   std::array<std::array<double, kWingCount>, kSectionCount> X{}, Y{}, C{};
 
-  double x(int section, int wing) const { return X[idx(section)][idx(wing)]; }
-  double y(int section, int wing) const { return Y[idx(section)][idx(wing)]; }
-  double c(int section, int wing) const { return C[idx(section)][idx(wing)]; }
-
-  static std::size_t idx(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
+  double x(int section, int wing) const { return X[wingIndex(section)][wingIndex(wing)]; }
+  double y(int section, int wing) const { return Y[wingIndex(section)][wingIndex(wing)]; }
+  double c(int section, int wing) const { return C[wingIndex(section)][wingIndex(wing)]; }
 };
 
 /// Integrates wing w (1-5) over its trapezia 1 … n−1 from column w of the table;
@@ -42,6 +40,6 @@ void fillSectionColumn(SectionTable& table, int w, const Wing& wing, int wingX);
 std::array<std::string, 5> resultLabels(const PlanformFigures& figures, int w);
 
 /// The five station captions: y of sections 1-5 as whole numbers.
-std::array<std::string, 5> stationCaptions(const Wing& wing);
+std::array<std::string, kSectionCount> stationCaptions(const Wing& wing);
 
 }  // namespace volantis4

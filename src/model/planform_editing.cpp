@@ -12,8 +12,6 @@ namespace {
 
 bool usableScale(double scale) { return std::isfinite(scale) && scale > 0; }
 
-std::size_t slot(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
-
 // Section j (1-5) of a hit code 1-20, and the corner within it (0-3, in table order).
 int sectionOf(HitCode code) { return (code - 1) / 4 + 1; }
 int cornerOf(HitCode code) { return (code - 1) % 4; }
@@ -37,7 +35,7 @@ HitCode planformHit(const Wing& wing, double scale, int width, int height, int x
   const double v = static_cast<double>(y) - height / 3;
   HitCode code = 0;
   for (int j = 1; j <= kSectionCount; ++j) {
-    const std::size_t s = slot(j);
+    const std::size_t s = wingIndex(j);
     const double span = wing.y[s] * scale;
     const std::int64_t leading = j == 1 ? 0 : wing.x[s];
     const std::int64_t trailing = leading + wing.chord[s];  // whole millimetres first
@@ -74,7 +72,7 @@ std::vector<FieldWrite> planformEdit(int w, const Wing& wing, std::string_view g
   const double across = dX / scale;  // mm, positive outward on the right half
   const double along = dY / scale;   // mm, positive aft
   const int j = sectionOf(grabbed);
-  const std::size_t s = slot(j);
+  const std::size_t s = wingIndex(j);
 
   if (!isLeadingEdge(grabbed)) return {{{w, FieldKind::Chord, j}, fieldValue(wing.chord[s] + along)}};
 
@@ -92,7 +90,7 @@ std::vector<FieldWrite> planformEdit(int w, const Wing& wing, std::string_view g
   };
   if (shiftAlone)
     for (int m = j + 1; m <= kSectionCount; ++m)
-      writes.push_back({offsetKey(w, m), fieldValue(wing.x[slot(m)] + along)});
+      writes.push_back({offsetKey(w, m), fieldValue(wing.x[wingIndex(m)] + along)});
   return writes;
 }
 

@@ -12,7 +12,7 @@ PlanformMapping planformMapping(const Wing& wing, int width, int height) {
   m.cx = width / 2;
   m.cy = height / 3;
   const int n = std::clamp(wing.wingsections, 1, kSectionCount);
-  const std::int32_t outermost = wing.y[static_cast<std::size_t>(n - 1)];
+  const std::int32_t outermost = wing.y[wingIndex(n)];
   m.spanScale = outermost == 0 ? 1.0 : (width / 2.03) / outermost;
 
   std::int32_t extent = wing.chord[0];

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/form.h"
 #include "model/language.h"
 #include "model/messages.h"
 
@@ -60,7 +61,7 @@ struct StageReport {
 /// Everything the stages of a run coordinate through.
 struct RunState {
   RunFlags flags;
-  int solver_wings_count = 5;  // the solver's copy of wings_count
+  int solver_wings_count = kWingCount;  // the solver's copy of wings_count
   MessagePanel panel;
 };
 

@@ -10,7 +10,7 @@ namespace volantis4 {
 
 /// A wing as integers (mm). Index 0 is section 1.
 struct Wing {
-  int wingsections = 5;                             // sections in use: trapezium count + 1 (2-5)
+  int wingsections = kSectionCount;                 // sections in use: trapezium count + 1 (2-5)
   std::int32_t gap = 0;                             // span station of section 1, >= 0
   std::array<std::int32_t, kSectionCount> x{};      // leading-edge offset from section 1, positive aft
   std::array<std::int32_t, kSectionCount> y{};      // running span stations, y[0] = gap

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "model/form.h"
 #include "model/language.h"
 #include "print/print_layer.h"
 
@@ -52,7 +53,7 @@ class PrinterDialog : public QWidget {
 
   PrintLayer& layer_;
   PageDrawing page_;
-  int solverWingsCount_ = 5;
+  int solverWingsCount_ = kWingCount;
   Language language_ = Language::English;
   bool updating_ = false;
   QString failure_;

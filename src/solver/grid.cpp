@@ -12,8 +12,6 @@ namespace {
 
 constexpr long long kIntMax = std::numeric_limits<std::int32_t>::max();
 
-std::size_t slot(int w) { return static_cast<std::size_t>(w - 1); }
-
 int sectionsOf(const AircraftGeometry& g, int w) { return std::clamp(g.wing(w).wingsections, 1, kSectionCount); }
 
 // Span of the half wing without the gap, both halves: 2·(y of the last section − y of section 1).
@@ -52,8 +50,8 @@ GridResult GRID(const AircraftGeometry& g, int wingsInUse, const LatticeLimits& 
 
     const std::int32_t target = roundHalfEven(limits.panelBudget * area / referenceArea);
     const std::int32_t rows = std::max(roundHalfEven(std::sqrt(2.0 * target / (span * span / area))), 1);
-    counts.panel_target[slot(w)] = target;
-    counts.n_chord[slot(w)] = rows;
+    counts.panel_target[wingIndex(w)] = target;
+    counts.n_chord[wingIndex(w)] = rows;
 
     long long strips = 0;
     for (int p = 1; p <= sectionsOf(g, w) - 1; ++p) {
@@ -61,19 +59,19 @@ GridResult GRID(const AircraftGeometry& g, int wingsInUse, const LatticeLimits& 
       if (!(dy > 0)) continue;
       const double meanChord = (g.table.c(p, w) + g.table.c(p + 1, w)) / 2;
       const std::int32_t across = std::max(roundHalfEven(rows * dy / meanChord), 1);  // zero chords saturate
-      counts.n_span[slot(w)][static_cast<std::size_t>(p - 1)] = across;
+      counts.n_span[wingIndex(w)][wingIndex(p)] = across;
       strips += across;
     }
-    counts.n_strips[slot(w)] = saturated(strips);
+    counts.n_strips[wingIndex(w)] = saturated(strips);
   }
 
   long long panels = 0;
   for (int w = 1; w <= wings; ++w)
-    panels += std::min(static_cast<long long>(counts.n_strips[slot(w)]) * counts.n_chord[slot(w)], kIntMax);
+    panels += std::min(static_cast<long long>(counts.n_strips[wingIndex(w)]) * counts.n_chord[wingIndex(w)], kIntMax);
   counts.n_panels = saturated(panels);
 
   for (int w = 1; w <= std::min(wings, 3); ++w) {
-    if (counts.n_strips[slot(w)] <= limits.maxStripsPerWing) continue;
+    if (counts.n_strips[wingIndex(w)] <= limits.maxStripsPerWing) continue;
     out.report.fail({MessageId::WingTooSlender, w});
     out.report.fail({MessageId::WingTooSlenderAdvice});
   }
@@ -92,14 +90,14 @@ StageReport checkLatticeCapacity(const LatticeCounts& counts, const AircraftGeom
       refused = true;
       continue;
     }
-    if (counts.n_strips[slot(w)] > limits.maxStripsPerWing) {
+    if (counts.n_strips[wingIndex(w)] > limits.maxStripsPerWing) {
       refused = true;
       if (w >= 4) {  // GRID has written the lines of wings 1-3
         report.fail({MessageId::WingTooSlender, w});
         report.fail({MessageId::WingTooSlenderAdvice});
       }
     }
-    if (counts.n_chord[slot(w)] > limits.maxChordRows) {
+    if (counts.n_chord[wingIndex(w)] > limits.maxChordRows) {
       report.fail({MessageId::TooManyRows, w});
       report.fail({MessageId::TooManyRowsAdvice});
       refused = true;
@@ -109,7 +107,7 @@ StageReport checkLatticeCapacity(const LatticeCounts& counts, const AircraftGeom
 
   // Counts that do not fit the geometry (not produced by GRID) must still not reach the lattice.
   for (int w = 1; w <= wings; ++w) {
-    if (counts.n_strips[slot(w)] > 0 && counts.n_chord[slot(w)] > 0) continue;
+    if (counts.n_strips[wingIndex(w)] > 0 && counts.n_chord[wingIndex(w)] > 0) continue;
     report.fail({MessageId::WingWithoutArea, w});
     report.fail({MessageId::WingWithoutAreaAdvice});
     refused = true;

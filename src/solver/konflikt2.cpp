@@ -13,8 +13,6 @@ constexpr double kClearanceFactor = 0.6;
 constexpr std::array<std::pair<int, int>, 10> kPairs{
     {{1, 2}, {1, 3}, {2, 3}, {1, 4}, {2, 4}, {3, 4}, {1, 5}, {2, 5}, {3, 5}, {4, 5}}};
 
-std::size_t slot(int w) { return static_cast<std::size_t>(w - 1); }
-
 struct SpanInterval {
   double root = 0;
   double tip = 0;
@@ -28,7 +26,7 @@ SpanInterval spanOf(const AircraftGeometry& g, int w) {
 double clearanceOf(const AircraftGeometry& g, const LatticeCounts& counts, int wings) {
   double clearance = 0;
   for (int w = 1; w <= wings; ++w) {
-    const int strips = counts.n_strips[slot(w)];
+    const int strips = counts.n_strips[wingIndex(w)];
     if (strips <= 0) continue;  // no strips, no width: such a wing is refused before the lattice
     const double candidate = kClearanceFactor * ((g.figure(w).b / 2 - g.table.y(1, w)) / strips);
     if (candidate > clearance) clearance = candidate;
@@ -45,7 +43,7 @@ double walkClear(const std::array<double, kWingCount>& zf, const std::array<bool
                  double z0, double direction, double clearance) {
   auto conflict = [&](int c, long long k) {
     const double z = z0 + direction * static_cast<double>(k);
-    return overlaps[slot(c)] && !(std::fabs(zf[slot(c)] - z) > clearance);
+    return overlaps[wingIndex(c)] && !(std::fabs(zf[wingIndex(c)] - z) > clearance);
   };
   long long k = 1;
   for (bool moved = true; moved;) {
@@ -77,7 +75,7 @@ bool UEBERSCHNEID(double a1, double a2, double b1, double b2) { return b2 > a1 &
 Konflikt2Result KONFLIKT2(const AircraftGeometry& g, const LatticeCounts& counts, int wingsInUse) {
   Konflikt2Result out;
   const int wings = std::clamp(wingsInUse, 0, kWingCount);
-  for (int w = 1; w <= kWingCount; ++w) out.zf[slot(w)] = g.position(w).z;
+  for (int w = 1; w <= kWingCount; ++w) out.zf[wingIndex(w)] = g.position(w).z;
   out.z_clearance = clearanceOf(g, counts, wings);
   const double clearance = out.z_clearance;
   auto& zf = out.zf;
@@ -90,17 +88,17 @@ Konflikt2Result KONFLIKT2(const AircraftGeometry& g, const LatticeCounts& counts
 
   for (const auto& [a, b] : kPairs) {
     if (b > wings) continue;
-    if (!(std::fabs(zf[slot(a)] - zf[slot(b)]) < clearance) || !intersect(a, b)) continue;
+    if (!(std::fabs(zf[wingIndex(a)] - zf[wingIndex(b)]) < clearance) || !intersect(a, b)) continue;
 
     if (b == 2) {
       zf[1] = zf[0] >= zf[1] ? zf[0] - clearance : zf[0] + clearance;
     } else {
       std::array<bool, kWingCount> overlaps{};
-      for (int c = 1; c < b; ++c) overlaps[slot(c)] = intersect(c, b);
-      const double direction = zf[slot(a)] >= zf[slot(b)] ? -1.0 : 1.0;
-      zf[slot(b)] = walkClear(zf, overlaps, b, zf[slot(b)], direction, clearance);
+      for (int c = 1; c < b; ++c) overlaps[wingIndex(c)] = intersect(c, b);
+      const double direction = zf[wingIndex(a)] >= zf[wingIndex(b)] ? -1.0 : 1.0;
+      zf[wingIndex(b)] = walkClear(zf, overlaps, b, zf[wingIndex(b)], direction, clearance);
     }
-    const double z = zf[slot(b)];
+    const double z = zf[wingIndex(b)];
     out.moves.push_back({b, z, roundHalfEven(z), formatFixed(z, 0, 0)});
     out.wings_moved = true;
   }

@@ -33,8 +33,8 @@ struct LatticeCounts {
   std::array<int, kWingCount> n_strips{};
   int n_panels = 0;  // N
 
-  int chordRows(int w) const { return n_chord[static_cast<std::size_t>(w - 1)]; }
-  int strips(int w) const { return n_strips[static_cast<std::size_t>(w - 1)]; }
+  int chordRows(int w) const { return n_chord[wingIndex(w)]; }
+  int strips(int w) const { return n_strips[wingIndex(w)]; }
 };
 
 /// One spanwise edge of a strip (mm, aircraft coordinates).
@@ -67,8 +67,8 @@ struct Lattice {
   int wingsInUse = 0;
   int n_panels = 0;
 
-  WingLattice& wing(int w) { return wings[static_cast<std::size_t>(w - 1)]; }
-  const WingLattice& wing(int w) const { return wings[static_cast<std::size_t>(w - 1)]; }
+  WingLattice& wing(int w) { return wings[wingIndex(w)]; }
+  const WingLattice& wing(int w) const { return wings[wingIndex(w)]; }
 };
 
 }  // namespace volantis4

@@ -70,7 +70,7 @@ ExtraRuns runExtraRuns(const ReportBasis& basis, const std::atomic<bool>* cancel
     if (stopped(cancel)) return stop();
     const Evaluation alone = evaluateAlone(lattice, w, basis.geometry, cancel);
     if (alone.cancelled) return stop();
-    if (alone.complete) out.liftSlopeAlone[static_cast<std::size_t>(w - 1)] = alone.vortex.wing(1).lift_slope;
+    if (alone.complete) out.liftSlopeAlone[wingIndex(w)] = alone.vortex.wing(1).lift_slope;
     finished();
   }
 
@@ -84,7 +84,7 @@ ExtraRuns runExtraRuns(const ReportBasis& basis, const std::atomic<bool>* cancel
     const std::optional<double> forward = movedNeutralPoint(basis, w, -kMoveMm, cancel, cancelled);
     if (cancelled) return stop();
     finished();
-    if (aft && forward) out.xnpPer10mm[static_cast<std::size_t>(w - 1)] = (*aft - *forward) / 2;
+    if (aft && forward) out.xnpPer10mm[wingIndex(w)] = (*aft - *forward) / 2;
   }
   return out;
 }
@@ -146,7 +146,7 @@ StabilityReport makeReport(const ReportBasis& basis, const StabilityProposal& pr
   const WingVortexResult& ref = v.wing(v.ref_wing);
   for (int w = 1; w <= basis.wingsInUse; ++w) {
     const WingVortexResult& wing = v.wing(w);
-    const auto slot = static_cast<std::size_t>(w - 1);
+    const auto slot = wingIndex(w);
     SurfaceFigures f;
     f.wing = w;
     f.liftShare = wing.lift_slope * wing.S / totalLift;

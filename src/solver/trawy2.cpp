@@ -9,8 +9,6 @@
 namespace volantis4 {
 namespace {
 
-std::size_t slot(int i) { return static_cast<std::size_t>(i - 1); }
-
 void merge(StageReport& into, const StageReport& from) {
   into.messages.insert(into.messages.end(), from.messages.begin(), from.messages.end());
   into.failed = into.failed || from.failed;
@@ -19,10 +17,10 @@ void merge(StageReport& into, const StageReport& from) {
 bool fitsCapacity(const LatticeCounts& counts, int wings, const LatticeLimits& limits) {
   if (counts.n_panels < 0 || counts.n_panels > limits.maxPanels) return false;
   for (int w = 1; w <= wings; ++w) {
-    const int rows = counts.n_chord[slot(w)];
-    const int strips = counts.n_strips[slot(w)];
+    const int rows = counts.n_chord[wingIndex(w)];
+    const int strips = counts.n_strips[wingIndex(w)];
     if (rows < 1 || rows > limits.maxChordRows || strips < 1 || strips > limits.maxStripsPerWing) return false;
-    for (int span : counts.n_span[slot(w)])
+    for (int span : counts.n_span[wingIndex(w)])
       if (span < 0 || span > limits.maxStripsPerWing) return false;
   }
   return true;
@@ -74,7 +72,7 @@ Trawy2Result TRAWY2(const AircraftGeometry& g, const LatticeCounts& counts, int 
 
   if (!fitsCapacity(counts, wings, limits)) {
     for (int w = 1; w <= std::min(wings, 3); ++w) {
-      if (counts.n_strips[slot(w)] <= limits.maxStripsPerWing) continue;
+      if (counts.n_strips[wingIndex(w)] <= limits.maxStripsPerWing) continue;
       out.report.fail({MessageId::WingTooSlender, w});
       out.report.fail({MessageId::WingTooSlenderAdvice});
     }
@@ -87,9 +85,9 @@ Trawy2Result TRAWY2(const AircraftGeometry& g, const LatticeCounts& counts, int 
   lattice.n_panels = counts.n_panels;
   for (int w = 1; w <= wings; ++w) {
     WingLattice& wing = lattice.wing(w);
-    const int rows = counts.n_chord[slot(w)];
+    const int rows = counts.n_chord[wingIndex(w)];
     wing.n_chord = rows;
-    wing.strips.reserve(static_cast<std::size_t>(counts.n_strips[slot(w)]));
+    wing.strips.reserve(static_cast<std::size_t>(counts.n_strips[wingIndex(w)]));
 
     std::vector<double> cornerFraction, boundFraction;  // rows 1 … n_chord
     for (int k = 1; k <= rows; ++k) {
@@ -99,7 +97,7 @@ Trawy2Result TRAWY2(const AircraftGeometry& g, const LatticeCounts& counts, int 
 
     const int sections = std::clamp(g.wing(w).wingsections, 1, kSectionCount);
     for (int p = 1; p <= sections - 1; ++p) {
-      const int across = counts.n_span[slot(w)][slot(p)];
+      const int across = counts.n_span[wingIndex(w)][wingIndex(p)];
       if (across == 0) continue;
       const TrapeziumRun t{g.table.x(p, w),
                            g.table.y(p, w),

@@ -23,12 +23,10 @@
 namespace volantis4 {
 namespace {
 
-constexpr std::array<std::string_view, 5> kWingsCountNames{"RadioButton1", "RadioButton2", "RadioButton3", "RB_W4",
-                                                           "RB_W5"};
+constexpr std::array<std::string_view, kWingCount> kWingsCountNames{"RadioButton1", "RadioButton2", "RadioButton3",
+                                                                    "RB_W4", "RB_W5"};
 constexpr QSize kPositionImageSize{172, 84};
 constexpr int kPositionImagesTop = 54;
-
-std::size_t slotOf(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
 
 // The fixed positioning sketch, a side view: x to the right, z up, flight to the left, and a
 // wing section reached by one dimension along x and one along z; the wing's name at the top.
@@ -175,12 +173,12 @@ AircraftPage::AircraftPage(QWidget* parent) : QWidget(parent) {
   panel->setFrameShape(QFrame::Panel);
   panel->setFrameShadow(QFrame::Raised);
   panel->setGeometry(1, 1, 218, 38);
-  const std::array<QPoint, 5> at{{{4, 2}, {74, 2}, {144, 2}, {4, 19}, {74, 19}}};
+  const std::array<QPoint, kWingCount> at{{{4, 2}, {74, 2}, {144, 2}, {4, 19}, {74, 19}}};
   // Explicit groups: radio buttons left to themselves would exclude every radio of the page.
   auto* wingsCountGroup = new QButtonGroup(this);
-  for (int n = 1; n <= 5; ++n) {
-    QRadioButton* b = makeRadio(panel, kWingsCountNames[slotOf(n)], QRect(at[slotOf(n)], QSize(68, 17)), {});
-    wingsCount[slotOf(n)] = b;
+  for (int n = 1; n <= kWingCount; ++n) {
+    QRadioButton* b = makeRadio(panel, kWingsCountNames[wingIndex(n)], QRect(at[wingIndex(n)], QSize(68, 17)), {});
+    wingsCount[wingIndex(n)] = b;
     wingsCountGroup->addButton(b, n);
     connect(b, &QRadioButton::toggled, this, [this, n](bool checked) {
       if (checked) emit wingsCountClicked(n);
@@ -188,9 +186,9 @@ AircraftPage::AircraftPage(QWidget* parent) : QWidget(parent) {
   }
   wingsCount[4]->setChecked(true);
 
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     const WingControlNames& names = wingControlNames(w);
-    const std::size_t i = slotOf(w);
+    const std::size_t i = wingIndex(w);
     const int top = kPositionImagesTop + kPositionImageSize.height() * (w - 1);
     positionImages[i] = new PlanformImageWidget(this);
     positionImages[i]->setObjectName(qs(names.positionImage));
@@ -216,12 +214,12 @@ AircraftPage::AircraftPage(QWidget* parent) : QWidget(parent) {
 }
 
 QLineEdit* AircraftPage::positionField(FieldKey key) const {
-  const std::size_t i = slotOf(key.wing);
+  const std::size_t i = wingIndex(key.wing);
   return key.kind == FieldKind::PositionZ ? positionZ[i] : positionX[i];
 }
 
 void AircraftPage::showForm(const Form& form) {
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     for (const FieldKey key : {FieldKey{w, FieldKind::PositionX, 1}, FieldKey{w, FieldKind::PositionZ, 1}}) {
       QLineEdit* edit = positionField(key);
       const QString wanted = qs(fieldText(form, key));
@@ -230,25 +228,25 @@ void AircraftPage::showForm(const Form& form) {
       edit->setText(wanted);
     }
   }
-  if (form.wingsCount >= 1 && form.wingsCount <= 5) {
-    QRadioButton* b = wingsCount[slotOf(form.wingsCount)];
+  if (form.wingsCount >= 1 && form.wingsCount <= kWingCount) {
+    QRadioButton* b = wingsCount[wingIndex(form.wingsCount)];
     const QSignalBlocker blocker(b);
     b->setChecked(true);
   }
 }
 
 void AircraftPage::showWingsInUse(int n) {
-  for (int w = 2; w <= 5; ++w) {
+  for (int w = 2; w <= kWingCount; ++w) {
     const bool shown = w <= n;
-    positionImages[slotOf(w)]->setVisible(shown);
-    positionX[slotOf(w)]->setVisible(shown);
-    positionZ[slotOf(w)]->setVisible(shown);
+    positionImages[wingIndex(w)]->setVisible(shown);
+    positionX[wingIndex(w)]->setVisible(shown);
+    positionZ[wingIndex(w)]->setVisible(shown);
   }
 }
 
 void AircraftPage::drawPositionImages(Language language) {
-  for (int w = 1; w <= 5; ++w) {
-    PlanformImageWidget* box = positionImages[slotOf(w)];
+  for (int w = 1; w <= kWingCount; ++w) {
+    PlanformImageWidget* box = positionImages[wingIndex(w)];
     drawPositionSketch(box->canvas(), text(nthText(TextId::PositionImageTitle1, w - 1), language));
     box->update();
   }
@@ -264,7 +262,8 @@ void AircraftPage::applyCaptions(Language language) {
         },
         row.target);
   }
-  for (int n = 1; n <= 5; ++n) wingsCount[slotOf(n)]->setText(qtext(nthText(TextId::WingsCount1, n - 1), language));
+  for (int n = 1; n <= kWingCount; ++n)
+    wingsCount[wingIndex(n)]->setText(qtext(nthText(TextId::WingsCount1, n - 1), language));
 }
 
 }  // namespace volantis4

@@ -37,9 +37,9 @@ class AircraftPage : public QWidget {
   void applyCaptions(Language language);
 
   // Controls the window drives directly (names are their object names).
-  std::array<QRadioButton*, 5> wingsCount{};             // RadioButton1, 2, 3, RB_W4, RB_W5
-  std::array<PlanformImageWidget*, 5> positionImages{};  // Image5 … Image55555
-  std::array<QLineEdit*, 5> positionX{}, positionZ{};
+  std::array<QRadioButton*, kWingCount> wingsCount{};             // RadioButton1, 2, 3, RB_W4, RB_W5
+  std::array<PlanformImageWidget*, kWingCount> positionImages{};  // Image5 … Image55555
+  std::array<QLineEdit*, kWingCount> positionX{}, positionZ{};
   QLabel* Label23 = nullptr;  // "Positioning"
   QPushButton* Button4 = nullptr;
   QLabel* Label_w = nullptr;  // running indicator

@@ -79,7 +79,7 @@ void MainWindow::buildWindow() {
   aircraftPage_ = new AircraftPage;
   pageControl_->addTab(aircraftPage_, QString());
   for (int w = 1; w <= kWingCount; ++w) {
-    wingPages_[static_cast<std::size_t>(w - 1)] = new WingPage(w);
+    wingPages_[wingIndex(w)] = new WingPage(w);
     pageControl_->addTab(page(w), QString());
   }
   remarksPage_ = new QWidget;

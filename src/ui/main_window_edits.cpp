@@ -14,6 +14,7 @@
 #include "model/numbers.h"
 #include "model/planform.h"
 #include "solver/calculation_output.h"
+#include "solver/wirbel_erg.h"
 #include "ui/aircraft_page.h"
 #include "ui/main_window.h"
 #include "ui/widgets.h"
@@ -107,7 +108,7 @@ void MainWindow::drawWingPlanform(int w) {
   // The aerodynamic-centre mark needs this run's results; results loaded from a file carry none.
   const RunFlags& f = doc_.run.flags;
   const bool marked = f.results_valid && f.grid_valid && doc_.output;
-  const double acX = marked ? doc_.output->vortex.wing(w).ac_x : 0;
+  const double acX = marked ? acFromWingX(doc_.output->vortex, doc_.geometry, w) : 0;
   PlanformImageWidget* image = page(w)->planform();
   planformMappings_[wingIndex(w)] =
       drawPlanform(image->canvas(), planformInput(doc_.geometry, w, marked, acX), systemColoursFromPalette());

@@ -26,8 +26,8 @@ void MainWindow::connectPlanformMouse(int w) {
 
 int MainWindow::planformHitAt(int w, int x, int y) const {
   const PlanformImageWidget* image = page(w)->planform();
-  return planformHit(doc_.geometry.wing(w), planformMappings_[static_cast<std::size_t>(w - 1)].scale, image->width(),
-                     image->height(), x, y);
+  return planformHit(doc_.geometry.wing(w), planformMappings_[wingIndex(w)].scale, image->width(), image->height(), x,
+                     y);
 }
 
 void MainWindow::planformPressed(int w, int x, int y) {
@@ -52,9 +52,9 @@ void MainWindow::planformMoved(int w, int x, int y, bool shiftAlone) {
 // Each written field runs its own change handler, as if typed; later writes use the values read
 // before the first.
 void MainWindow::planformReleased(int w, int x, int y, bool shiftAlone) {
-  const std::vector<FieldWrite> writes = planformEdit(w, doc_.geometry.wing(w), doc_.form.wing(w).gap, grabbed_,
-                                                      planformMappings_[static_cast<std::size_t>(w - 1)].scale,
-                                                      x - pressedAt_.x(), y - pressedAt_.y(), shiftAlone);
+  const std::vector<FieldWrite> writes =
+      planformEdit(w, doc_.geometry.wing(w), doc_.form.wing(w).gap, grabbed_, planformMappings_[wingIndex(w)].scale,
+                   x - pressedAt_.x(), y - pressedAt_.y(), shiftAlone);
   for (const FieldWrite& write : writes) {
     QString text = QString::fromStdString(write.text);
     showTextOf(write.field, text);

@@ -35,8 +35,6 @@ QRect onPage(Rect r) { return QRect(QPoint(r.left, r.top) + kSketchOrigin, QSize
 constexpr int kResultTop = 344;
 constexpr int kRowHeight = 20;
 
-std::size_t slotOf(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
-
 enum class Look { Plain, Centred, Right, RedBold };
 
 template <typename W>
@@ -81,11 +79,11 @@ struct WingPage::Placement {
 // fields over it, the trapezium buttons, copy and insert, the results, the gap notice, the planform.
 std::vector<WingPage::Placement> WingPage::placements() {
   const WingControlNames& names = wingControlNames(wing_);
-  const std::size_t w = slotOf(wing_);
+  const std::size_t w = wingIndex(wing_);
   std::vector<Placement> rows;
   rows.push_back({&sketch_, kSketchNames[w], {kSketchOrigin, QSize(kInputSketchWidth, kInputSketchHeight)}});
   const std::vector<Rect> captionPlaces = sketchStationCaptionPlaces();
-  for (std::size_t s = 0; s < 5; ++s)
+  for (std::size_t s = 0; s < kSectionCount; ++s)
     rows.push_back({&stations_[s], names.stationCaptions[s], onPage(captionPlaces[s]), {}, {}, Look::Centred});
   for (const SketchFieldPlace& place : sketchFieldPlaces(wing_))
     rows.push_back({&slot(place.field), fieldName(place.field), onPage(place.rect)});
@@ -149,7 +147,7 @@ WingPage::WingPage(int wing, QWidget* parent) : QWidget(parent), wing_(wing) {
   }
   trapeziumGroup_ = new QButtonGroup(this);
   for (int t = 1; t <= 4; ++t) {
-    QRadioButton* b = trapezia_[slotOf(t)];
+    QRadioButton* b = trapezia_[wingIndex(t)];
     trapeziumGroup_->addButton(b, t);
     connect(b, &QRadioButton::toggled, this, [this, t](bool checked) {
       if (checked) emit trapeziaClicked(wing_, t);
@@ -177,11 +175,11 @@ std::array<FieldKey, 14> WingPage::pageFields(int wing) {
 QLineEdit*& WingPage::slot(FieldKey key) {
   switch (key.kind) {
     case FieldKind::Width:
-      return widths_[slotOf(key.index)];
+      return widths_[wingIndex(key.index)];
     case FieldKind::Offset:
-      return offsets_[slotOf(key.index - 1)];
+      return offsets_[wingIndex(key.index - 1)];
     case FieldKind::Chord:
-      return chords_[slotOf(key.index)];
+      return chords_[wingIndex(key.index)];
     default:
       return gap_;
   }
@@ -213,14 +211,15 @@ void WingPage::showFields(const WingFields& fields) {
 void WingPage::showTrapezia(int t) {
   for (int k = 1; k <= 4; ++k) {
     const bool shown = k <= t;
-    widths_[slotOf(k)]->setVisible(shown);
-    offsets_[slotOf(k)]->setVisible(shown);
-    chords_[slotOf(k + 1)]->setVisible(shown);
+    widths_[wingIndex(k)]->setVisible(shown);
+    offsets_[wingIndex(k)]->setVisible(shown);
+    chords_[wingIndex(k + 1)]->setVisible(shown);
   }
-  for (int s = 3; s <= 5; ++s) stations_[slotOf(s)]->setVisible(s <= t + 1);
+  for (int s = 3; s <= kSectionCount; ++s) stations_[wingIndex(s)]->setVisible(s <= t + 1);
 }
 
-void WingPage::showFigures(const std::array<std::string, 5>& results, const std::array<std::string, 5>& stations) {
+void WingPage::showFigures(const std::array<std::string, 5>& results,
+                           const std::array<std::string, kSectionCount>& stations) {
   for (std::size_t i = 0; i < 5; ++i) {
     results_[i]->setText(qs(results[i]));
     stations_[i]->setText(qs(stations[i]));

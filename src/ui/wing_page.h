@@ -39,7 +39,7 @@ class WingPage : public QWidget {
   /// Shows the fields of trapezia 1..t and the station captions 1..t+1 (1 and 2 always).
   void showTrapezia(int t);
   /// The five result labels and the five station captions.
-  void showFigures(const std::array<std::string, 5>& results, const std::array<std::string, 5>& stations);
+  void showFigures(const std::array<std::string, 5>& results, const std::array<std::string, kSectionCount>& stations);
   /// The two-line gap notice, empty when the wing has no gap.
   void showGapNotice(bool hasGap, Language language);
   /// Results on show: the aerodynamic-centre caption enabled and its value visible.
@@ -73,10 +73,10 @@ class WingPage : public QWidget {
   QLineEdit* gap_ = nullptr;
   std::array<QLineEdit*, 4> widths_{};
   std::array<QLineEdit*, 4> offsets_{};  // sections 2-5
-  std::array<QLineEdit*, 5> chords_{};
+  std::array<QLineEdit*, kSectionCount> chords_{};
   std::array<QRadioButton*, 4> trapezia_{};
   QButtonGroup* trapeziumGroup_ = nullptr;
-  std::array<QLabel*, 5> stations_{};
+  std::array<QLabel*, kSectionCount> stations_{};
   std::array<QLabel*, 5> resultCaptions_{};
   std::array<QLabel*, 5> results_{};
   QLabel* acCaption_ = nullptr;

@@ -7,9 +7,9 @@ namespace volantis4 {
 namespace {
 
 // Station marks of sections 1-5 and their leading and trailing edges in the sketch.
-constexpr std::array<int, 5> kStation{107, 314, 519, 619, 688};
-constexpr std::array<int, 5> kLeading{31, 72, 86, 115, 145};
-constexpr std::array<int, 5> kTrailing{196, 187, 187, 175, 195};
+constexpr std::array<int, kSectionCount> kStation{107, 314, 519, 619, 688};
+constexpr std::array<int, kSectionCount> kLeading{31, 72, 86, 115, 145};
+constexpr std::array<int, kSectionCount> kTrailing{196, 187, 187, 175, 195};
 constexpr int kSpanRow = 31;  // row of the span axis and of every span-width arrow
 
 // The outline of trapezium k (1-4), closed by repeating its first point.
@@ -23,8 +23,6 @@ const std::array<std::vector<Point>, 4> kTrapezia{{
 constexpr int kFieldWidth = 41;
 constexpr int kFieldHeight = 21;
 constexpr int kFieldGap = 4;  // between a vertical arrow and the field to its right
-
-std::size_t at(int oneBased) { return static_cast<std::size_t>(oneBased - 1); }
 
 // A field centred on the point (x, y).
 Rect centredOn(int x, int y) {
@@ -67,7 +65,7 @@ void d_w(Canvas& canvas, int trapezia, Language language) {
   canvas.setPenWidth(4);
   canvas.setPenColour(kAqua);
   canvas.setBrushColour(kWhite);
-  for (int k = 1; k <= trapezia; ++k) canvas.polygon(kTrapezia[at(k)]);
+  for (int k = 1; k <= trapezia; ++k) canvas.polygon(kTrapezia[wingIndex(k)]);
 
   canvas.setPenWidth(1);
   canvas.setPenColour(kBlack);
@@ -77,12 +75,12 @@ void d_w(Canvas& canvas, int trapezia, Language language) {
   PfeilH2(canvas, 3, kSpanRow, kStation[0], kSpanRow);
   PfeilV2(canvas, kStation[0], kLeading[0], kStation[0], kTrailing[0]);
   for (int k = 1; k <= trapezia; ++k) {
-    const int inner = kStation[at(k)];
-    const int outer = kStation[at(k + 1)];
-    const int leading = kLeading[at(k + 1)];
+    const int inner = kStation[wingIndex(k)];
+    const int outer = kStation[wingIndex(k + 1)];
+    const int leading = kLeading[wingIndex(k + 1)];
     PfeilH2(canvas, inner, kSpanRow, outer, kSpanRow);
     PfeilV1(canvas, outer, kSpanRow, outer, leading);
-    PfeilV2(canvas, outer, leading, outer, kTrailing[at(k + 1)]);
+    PfeilV2(canvas, outer, leading, outer, kTrailing[wingIndex(k + 1)]);
   }
 
   canvas.setPenColour(kRed);
@@ -104,8 +102,8 @@ std::vector<SketchFieldPlace> sketchFieldPlaces(int w) {
   places.push_back({{w, FieldKind::Gap, 1}, centredOn((3 + kStation[0]) / 2, kSpanRow)});
   places.push_back({{w, FieldKind::Chord, 1}, besideArrow(kStation[0], kLeading[0], kTrailing[0])});
   for (int k = 1; k <= 4; ++k) {
-    const std::size_t outer = at(k + 1);
-    places.push_back({{w, FieldKind::Width, k}, centredOn((kStation[at(k)] + kStation[outer]) / 2, kSpanRow)});
+    const std::size_t outer = wingIndex(k + 1);
+    places.push_back({{w, FieldKind::Width, k}, centredOn((kStation[wingIndex(k)] + kStation[outer]) / 2, kSpanRow)});
     places.push_back({{w, FieldKind::Offset, k + 1}, besideArrow(kStation[outer], kSpanRow, kLeading[outer])});
     places.push_back({{w, FieldKind::Chord, k + 1}, besideArrow(kStation[outer], kLeading[outer], kTrailing[outer])});
   }

@@ -74,9 +74,8 @@ void drawWingOutline(Canvas& canvas, const Wing& wing, const PlanformMapping& m)
   }
 }
 
-PlanformInput planformInput(const AircraftGeometry& geometry, int w, bool resultsValid, double acX) {
-  return {w,   geometry.wing(w),      geometry.figure(w).r25, geometry.figure(w).lm, resultsValid,
-          acX, geometry.position(w).x};
+PlanformInput planformInput(const AircraftGeometry& geometry, int w, bool resultsValid, double acFromWingX) {
+  return {w, geometry.wing(w), geometry.figure(w).r25, geometry.figure(w).lm, resultsValid, acFromWingX};
 }
 
 PlanformMapping drawPlanform(Canvas& canvas, const PlanformInput& input, const SystemColours& colours) {
@@ -102,7 +101,7 @@ PlanformMapping drawPlanform(Canvas& canvas, const PlanformInput& input, const S
 
     if (input.resultsValid) {
       canvas.setPenColour(kBlack);
-      const int row = centreRow(input.acX - input.wingX, m);
+      const int row = centreRow(input.acFromWingX, m);
       canvas.line(cx - 3, row, cx + 4, row);
     }
 

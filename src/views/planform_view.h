@@ -16,12 +16,11 @@ struct PlanformInput {
   double r25 = 0;             // geometric centre, mm aft of the root leading edge
   double lm = 0;              // mean aerodynamic chord, mm
   bool resultsValid = false;  // results_valid: mark the aerodynamic centre
-  double acX = 0;             // the wing's own aerodynamic centre, aircraft x (mm, positive aft)
-  int wingX = 0;              // wing_x: the wing's position (mm)
+  double acFromWingX = 0;     // the wing's own aerodynamic centre behind its position x (mm, positive aft)
 };
 
 /// The input of wing w from the recomputed geometry and the run's results.
-PlanformInput planformInput(const AircraftGeometry& geometry, int w, bool resultsValid, double acX);
+PlanformInput planformInput(const AircraftGeometry& geometry, int w, bool resultsValid, double acFromWingX);
 
 /// Redraws the whole planform image with the pen, brush and font carried over from the previous
 /// drawing; returns the mapping, whose scale (px/mm) the mouse editing keeps. A wing without

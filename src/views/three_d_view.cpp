@@ -151,7 +151,7 @@ std::vector<Point3> pointTable(const AircraftGeometry& geometry, double s3) {
     for (int side : {0, 1}) {
       const double sigma = side == 0 ? 1 : -1;
       for (int section = 1; section <= kSectionCount; ++section) {
-        const auto k = static_cast<std::size_t>(section - 1);
+        const auto k = wingIndex(section);
         const std::int64_t le = static_cast<std::int64_t>(pos.x) + (section == 1 ? 0 : wing.x[k]);
         const double y = sigma * static_cast<double>(wing.y[k]) * s3;
         const double z = static_cast<double>(pos.z) * s3;

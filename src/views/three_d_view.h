@@ -78,7 +78,7 @@ struct ThreeDState {
 /// What d_3d reads besides the canvases and states.
 struct ThreeDInput {
   const AircraftGeometry* geometry = nullptr;
-  int wingsCount = 5;
+  int wingsCount = kWingCount;
   SystemColours colours;
   bool resultsValid = false;
   bool gridValid = false;

@@ -36,7 +36,7 @@ struct Extent {
 };
 
 Extent extentOf(const Wing& wing, const WingPosition& position) {
-  const auto n = static_cast<std::size_t>(std::clamp(wing.wingsections, 2, 5));
+  const auto n = static_cast<std::size_t>(std::clamp(wing.wingsections, 2, kSectionCount));
   std::int64_t aft = wing.chord[0];
   std::int64_t ahead = wing.x[1];
   for (std::size_t k = 1; k < n; ++k) {
@@ -51,7 +51,7 @@ Extent extentOf(const Wing& wing, const WingPosition& position) {
 TopViewInput topViewInput(const Document& doc, const SystemColours& colours, PressureDisplay pressure) {
   TopViewInput in;
   in.geometry = &doc.geometry;
-  in.wingsCount = std::clamp(doc.form.wingsCount, 1, 5);
+  in.wingsCount = std::clamp(doc.form.wingsCount, 1, kWingCount);
   in.language = doc.language;
   in.colours = colours;
   in.resultsValid = doc.run.flags.results_valid;
@@ -64,20 +64,20 @@ TopViewInput topViewInput(const Document& doc, const SystemColours& colours, Pre
   return in;
 }
 
-std::array<int, 5> drawingOrder(const AircraftGeometry& geometry) {
-  std::array<int, 5> rank{};
-  for (int i = 1; i <= 5; ++i) {
+std::array<int, kWingCount> drawingOrder(const AircraftGeometry& geometry) {
+  std::array<int, kWingCount> rank{};
+  for (int i = 1; i <= kWingCount; ++i) {
     int lower = 0;
-    for (int j = 1; j <= 5; ++j)
+    for (int j = 1; j <= kWingCount; ++j)
       if (geometry.position(j).z < geometry.position(i).z) ++lower;
-    rank[static_cast<std::size_t>(i - 1)] = 1 + lower;
+    rank[wingIndex(i)] = 1 + lower;
   }
   return rank;
 }
 
 void topViewLayout(TopViewState& state, const AircraftGeometry& geometry, int wingsCount, int width, int height) {
   std::int64_t span = 0, rear = 0, front = 0;
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     const Extent e = w <= wingsCount ? extentOf(geometry.wing(w), geometry.position(w)) : Extent{};
     span = w == 1 ? e.span : std::max(span, e.span);
     rear = w == 1 ? e.rear : std::max(rear, e.rear);
@@ -113,9 +113,9 @@ void d_1d(Canvas& canvas, TopViewState& state, const TopViewInput& input, bool l
   canvas.textOut(W - 20, y0 - 16, text(TextId::AxisLabelY, input.language));
 
   state.rank = drawingOrder(*input.geometry);
-  for (int r = 1; r <= 5; ++r) {
+  for (int r = 1; r <= kWingCount; ++r) {
     for (int w = 1; w <= input.wingsCount; ++w) {
-      if (state.rank[static_cast<std::size_t>(w - 1)] != r) continue;
+      if (state.rank[wingIndex(w)] != r) continue;
       canvas.setPenColour(wingColour(w));
       canvas.setPenWidth(1);
       PlanformMapping origin;

@@ -19,21 +19,21 @@ struct CalculationOutput;
 
 /// The view state shared with the lattice display and the 3-D view.
 struct TopViewState {
-  double baseScale = 1;                    // px/mm, fitted by the layout
-  double scale = 1;                        // px/mm, base scale times the zoom factor
-  double scale3d = 1;                      // s3 of the 3-D view (px/mm); every layout resets it to the base scale
-  int cx = 0;                              // centre column of the wings, R(W / 2)
-  int y0 = 0;                              // row of aircraft x = 0
-  int zoom = 100;                          // ScrollBar3: 10 … 100, 100 = no magnification
-  std::array<int, 5> rank{1, 1, 1, 1, 1};  // drawing order of wings 1-5 by height, 1 = lowest
-  Point last;                              // last mouse position on the view
+  double baseScale = 1;  // px/mm, fitted by the layout
+  double scale = 1;      // px/mm, base scale times the zoom factor
+  double scale3d = 1;    // s3 of the 3-D view (px/mm); every layout resets it to the base scale
+  int cx = 0;            // centre column of the wings, R(W / 2)
+  int y0 = 0;            // row of aircraft x = 0
+  int zoom = 100;        // ScrollBar3: 10 … 100, 100 = no magnification
+  std::array<int, kWingCount> rank{1, 1, 1, 1, 1};  // drawing order of wings 1-5 by height, 1 = lowest
+  Point last;                                       // last mouse position on the view
   bool dragInactive = true;
 };
 
 /// Everything the top view reads besides its canvas and state.
 struct TopViewInput {
   const AircraftGeometry* geometry = nullptr;
-  int wingsCount = 5;  // 1-5
+  int wingsCount = kWingCount;  // 1-5
   Language language = Language::English;
   SystemColours colours;
   bool resultsValid = false;
@@ -49,7 +49,7 @@ struct TopViewInput {
 TopViewInput topViewInput(const Document& doc, const SystemColours& colours, PressureDisplay pressure);
 
 /// Ranks 1-5 of the five wings: 1 + the number of wings (of all five) lower in z.
-std::array<int, 5> drawingOrder(const AircraftGeometry& geometry);
+std::array<int, kWingCount> drawingOrder(const AircraftGeometry& geometry);
 
 /// Layout step for a W x H image: base, current and 3-D scales, cx, y0. A zero span or depth
 /// extent uses scale 1.0 for that direction.

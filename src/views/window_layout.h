@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "model/form.h"
 #include "views/canvas.h"
 
 namespace volantis4 {
@@ -15,7 +16,7 @@ struct Size {
 
 /// Design positions the resize keeps (left, top in page pixels) and the scroll bars' fixed extents.
 struct DesignPositions {
-  std::array<Point, 5> planforms{};  // Image1 … Image11111
+  std::array<Point, kWingCount> planforms{};  // Image1 … Image11111
   Point image2{224, 0};
   Point image3{224, 322};
   int scrollBar2Left = 224;
@@ -29,7 +30,7 @@ struct DesignPositions {
 
 /// Where everything goes. Image sizes are at least 1 pixel.
 struct ResizeLayout {
-  std::array<Size, 5> planforms{};
+  std::array<Size, kWingCount> planforms{};
   Size image2;
   int image3Top = 0;
   Size image3;

@@ -231,7 +231,7 @@ TEST(AircraftFileReader, ValuesAreReadAsFieldsAndReals) {
 TEST(AircraftFileReader, WingAndSectionNumbersOutsideTheirRangeAreSkipped) {
   const std::string file = crlf(dataFile("files/data/wing_and_section_numbers_outside_their_range_are_skipped.vn4"));
   const Form f = loaded(readAircraftText(file, "o.vn4", defaultForm(), {})).form;
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     EXPECT_EQ(f.wing(w).positionZ, "  10");
     EXPECT_EQ(f.wing(w).gap, "  10");
     EXPECT_EQ(f.wing(w).chords[4], "  10");

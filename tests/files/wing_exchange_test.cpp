@@ -32,7 +32,7 @@ TEST_P(WingExchange, SwapsEveryTextExactlyAndTheButtonsAndNothingElse) {
   EXPECT_EQ(swapped.wing(b), f.wing(a));
   EXPECT_EQ(swapped.wing(a).checkedTrapezia, 3);
   EXPECT_EQ(swapped.wing(b).gap, " +12 ");
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     if (w != a && w != b) {
       EXPECT_EQ(swapped.wing(w), f.wing(w));
     }

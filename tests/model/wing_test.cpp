@@ -42,7 +42,7 @@ TEST(ReadPosition, IsSigned) {
 
 TEST(FieldNames, EveryFieldHasOneDistinctNameThatMapsBack) {
   int count = 0;
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     std::vector<FieldKey> keys{{w, FieldKind::Gap, 1}, {w, FieldKind::PositionX, 1}, {w, FieldKind::PositionZ, 1}};
     for (int i = 1; i <= 4; ++i) keys.push_back({w, FieldKind::Width, i});
     for (int i = 2; i <= 5; ++i) keys.push_back({w, FieldKind::Offset, i});

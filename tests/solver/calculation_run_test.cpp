@@ -89,11 +89,11 @@ TEST(Physics, TranslatingTheAircraftMovesEveryCentreAlike) {
   Document a;
   ASSERT_TRUE(Button4Click(a));
   Document b;
-  for (int w = 1; w <= 5; ++w) b.form.wing(w).positionX = std::to_string(a.geometry.position(w).x + 1000);
+  for (int w = 1; w <= kWingCount; ++w) b.form.wing(w).positionX = std::to_string(a.geometry.position(w).x + 1000);
   Calc(b);
   ASSERT_TRUE(Button4Click(b));
   EXPECT_NEAR(b.output->vortex.xnp, a.output->vortex.xnp + 1000, 1e-7);
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     EXPECT_NEAR(b.output->vortex.wing(w).ac_x, a.output->vortex.wing(w).ac_x + 1000, 1e-6) << w;
     EXPECT_NEAR(b.output->vortex.wing(w).lift_slope, a.output->vortex.wing(w).lift_slope, 1e-9) << w;
     EXPECT_EQ(b.output->anpLabels, a.output->anpLabels);

@@ -56,8 +56,8 @@ inline Lattice handLattice(const std::vector<HandWing>& wings) {
   Lattice lattice;
   lattice.wingsInUse = static_cast<int>(wings.size());
   for (int w = 1; w <= lattice.wingsInUse; ++w) {
-    lattice.wing(w) = handWingLattice(wings[static_cast<std::size_t>(w - 1)]);
-    lattice.n_panels += wings[static_cast<std::size_t>(w - 1)].nStrips * wings[static_cast<std::size_t>(w - 1)].nChord;
+    lattice.wing(w) = handWingLattice(wings[wingIndex(w)]);
+    lattice.n_panels += wings[wingIndex(w)].nStrips * wings[wingIndex(w)].nChord;
   }
   return lattice;
 }

@@ -55,7 +55,7 @@ TEST_P(Konflikt2Moves, MovesTheLaterWingOfEachClosePair) {
     EXPECT_EQ(r.moves[i].wing, c.moves[i].wing);
     EXPECT_DOUBLE_EQ(r.moves[i].zf, c.moves[i].zf);
     EXPECT_EQ(r.moves[i].text, c.moves[i].text);
-    EXPECT_DOUBLE_EQ(r.zf[static_cast<std::size_t>(c.moves[i].wing - 1)], c.moves[i].zf);
+    EXPECT_DOUBLE_EQ(r.zf[wingIndex(c.moves[i].wing)], c.moves[i].zf);
   }
 }
 

@@ -42,7 +42,7 @@ TEST(TRAWY2, DefaultAircraftLatticeIsCompleteAndContinuous) {
   EXPECT_TRUE(r.report.messages.empty());
   EXPECT_EQ(r.lattice.n_panels, 1144);
   const std::array<double, 5> z{-190, 0, 240, -60, -350}, root{0, 0, 0, 0, 300}, tip{1100, 408, 1100, 100, 376};
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     const WingLattice& wing = r.lattice.wing(w);
     const auto n = static_cast<std::size_t>(grid.counts.chordRows(w));
     EXPECT_EQ(wing.z, z[w - 1]);

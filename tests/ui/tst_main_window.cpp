@@ -152,7 +152,7 @@ TEST_F(WindowTest, CalculateShowsResultsEnablesPrintAndDisablesCalculate) {
   find<QPushButton>("Button4")->click();
   const Document& doc = window->document();
   ASSERT_TRUE(doc.run.flags.results_valid);
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     const WingControlNames& n = wingControlNames(w);
     QLabel* anp = find<QLabel>(n.labelAerodynamicCentre.data());
     EXPECT_TRUE(shown(n.labelAerodynamicCentre.data())) << w;

@@ -118,9 +118,8 @@ TEST(PlanformView, AxesArrowMarksAndLabelsOfDefaultWing1) {
 
 TEST(PlanformView, AerodynamicCentreOnlyWhileResultsAreValid) {
   const AircraftGeometry g = geometryOf(defaultForm());
-  // Wing 4 sits at x = -400; its own centre at -300 is 100 mm behind its root.
-  const PlanformInput valid = planformInput(g, 4, true, -300);
-  EXPECT_EQ(valid.wingX, -400);
+  // Wing 4's own centre 100 mm behind its root.
+  const PlanformInput valid = planformInput(g, 4, true, 100);
   PlanformMapping m;
   const std::vector<DrawCall> calls = draw(valid, 489, 273, &m);
   // E = 1850 (root chord): scale 170.625 / 1850 = 0.09223; row R(100 * 0.09223 + 91) = R(100.22) = 100.
@@ -128,7 +127,7 @@ TEST(PlanformView, AerodynamicCentreOnlyWhileResultsAreValid) {
   const Segments black = linesIn(calls, kBlack);
   ASSERT_EQ(black.size(), 7u);
   EXPECT_EQ(black.back(), (Segment{{241, 100}, {248, 100}}));
-  EXPECT_EQ(linesIn(draw(planformInput(g, 4, false, -300)), kBlack).size(), 6u);
+  EXPECT_EQ(linesIn(draw(planformInput(g, 4, false, 100)), kBlack).size(), 6u);
 }
 
 TEST(PlanformView, MarkRowsRoundTheSumHalfToEven) {
@@ -141,8 +140,7 @@ TEST(PlanformView, MarkRowsRoundTheSumHalfToEven) {
   in.r25 = 10.5;  // 63.5 -> 64
   in.lm = 4;      // from 9.5 (62.5 -> 62) to 13.5 (66.5 -> 66)
   in.resultsValid = true;
-  in.acX = 1000.5;  // 0.5 behind the root: 53.5 -> 54
-  in.wingX = 1000;
+  in.acFromWingX = 0.5;  // 0.5 behind the root: 53.5 -> 54
   PlanformMapping m;
   const std::vector<DrawCall> calls = draw(in, 406, 160, &m);
   ASSERT_DOUBLE_EQ(m.scale, 1.0);

@@ -100,7 +100,7 @@ struct ThreeDTest : ::testing::Test {
   RecordingCanvas image3{593, 200};
   RecordingCanvas image2{591, 300};
   ThreeDTest() {
-    for (int w = 1; w <= 5; ++w) {
+    for (int w = 1; w <= kWingCount; ++w) {
       geometry.wing(w) = rectangle({.halfSpan = 1000, .chord = 500});
       geometry.position(w) = {w * 100, w * 10};
     }
@@ -118,7 +118,8 @@ struct ThreeDTest : ::testing::Test {
 TEST_F(ThreeDTest, OnlyWingsInUseAreDrawnBothRootChordsIncluded) {
   input.wingsCount = 3;
   const auto calls = draw();
-  for (int w = 1; w <= 5; ++w) EXPECT_EQ(linesIn(calls, wingColour(w)).size(), w <= 3 ? 8u : 0u) << "wing " << w;
+  for (int w = 1; w <= kWingCount; ++w)
+    EXPECT_EQ(linesIn(calls, wingColour(w)).size(), w <= 3 ? 8u : 0u) << "wing " << w;
   EXPECT_EQ(linesIn(calls, kBlack).size(), 2u);
   EXPECT_EQ(linesIn(calls, kRed).size(), 5u);
   EXPECT_EQ(callsOf(calls, Kind::FillRect).size(), 1u);

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Heights, FrontBound, ::testing::Values(std::pair{300, 1
 
 TEST(TopViewLayout, ZeroExtentUsesScaleOne) {
   AircraftGeometry g;  // five wings without span or chord, all at x = 0
-  for (int w = 1; w <= 5; ++w) g.wing(w) = rectangle({.halfSpan = 0, .chord = 0});
+  for (int w = 1; w <= kWingCount; ++w) g.wing(w) = rectangle({.halfSpan = 0, .chord = 0});
   TopViewState s;
   topViewLayout(s, g, 5, 591, 300);
   EXPECT_DOUBLE_EQ(s.baseScale, 1.0);
@@ -83,14 +83,14 @@ TEST(TopViewLayout, ZeroExtentUsesScaleOne) {
 TEST(TopViewOrder, RankCountsLowerWings) {
   AircraftGeometry g;
   const int z[5] = {0, 0, -10, 50, 0};
-  for (int w = 1; w <= 5; ++w) g.position(w).z = z[w - 1];
+  for (int w = 1; w <= kWingCount; ++w) g.position(w).z = z[w - 1];
   EXPECT_EQ(drawingOrder(g), (std::array<int, 5>{2, 2, 1, 5, 2}));
 }
 
 TEST(TopViewOrder, HigherWingsDrawnLaterEqualHeightsInWingOrder) {
   AircraftGeometry g;
   const int z[5] = {30, 0, 0, -5, 30};
-  for (int w = 1; w <= 5; ++w) {
+  for (int w = 1; w <= kWingCount; ++w) {
     g.wing(w) = rectangle({.halfSpan = 500, .chord = 100});
     g.position(w).z = z[w - 1];
   }

@@ -44,9 +44,9 @@ inline void addWing(CalculationOutput& out, int w, double tip, const std::vector
   l.strips.push_back(s);
   out.lattice.n_panels += l.n_chord;
   out.counts.n_panels += l.n_chord;
-  out.counts.n_chord[static_cast<std::size_t>(w - 1)] = l.n_chord;
-  out.counts.n_strips[static_cast<std::size_t>(w - 1)] = static_cast<int>(l.strips.size());
-  out.vortex.wings[static_cast<std::size_t>(w - 1)].panel_dcp = dcp;
+  out.counts.n_chord[wingIndex(w)] = l.n_chord;
+  out.counts.n_strips[wingIndex(w)] = static_cast<int>(l.strips.size());
+  out.vortex.wings[wingIndex(w)].panel_dcp = dcp;
 }
 
 using Segment = std::pair<Point, Point>;
