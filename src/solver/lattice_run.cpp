@@ -27,8 +27,8 @@ class Collect final : public StageSink {
 
 }  // namespace
 
-Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geometry, int maxPanels,
-                           StageSink& sink, const std::atomic<bool>* cancel) {
+Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geometry, int maxPanels, StageSink& sink,
+                           const std::atomic<bool>* cancel) {
   Evaluation out;
   if (stopped(cancel)) {
     out.cancelled = true;

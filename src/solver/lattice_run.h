@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "model/aircraft_geometry.h"
-#include "solver/lattice.h"
 #include "model/run_state.h"
+#include "solver/lattice.h"
 #include "solver/wirbel_erg.h"
 
 namespace volantis4 {
@@ -40,8 +40,8 @@ struct Evaluation {
 /// check or a singular system ends the evaluation before the results (the run's "LOES: Fehler..."
 /// line follows a singular system); WIRBEL_ERG fails on results that are not finite. `cancel`, when
 /// given, is read between the stages.
-Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geometry, int maxPanels,
-                           StageSink& sink, const std::atomic<bool>* cancel = nullptr);
+Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geometry, int maxPanels, StageSink& sink,
+                           const std::atomic<bool>* cancel = nullptr);
 
 /// One more run on a geometry whose heights are taken as they are (no overlap move).
 struct LatticeRun {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "model/aircraft_geometry.h"
+#include "model/document.h"
 #include "model/messages.h"
 #include "solver/balance.h"
-#include "model/document.h"
 #include "solver/lattice.h"
 #include "solver/stabil.h"
 
