@@ -5,24 +5,14 @@
 #include <sstream>
 #include <vector>
 
-#include "cli/cli.h"
+#include "cli_run.h"
 #include "files/aircraft_file.h"
 
 namespace volantis4 {
 namespace {
 
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliResult run(std::vector<const char*> args) {
-  args.insert(args.begin(), "volantis4-cli");
-  std::ostringstream out, err;
-  const int status = runCli(static_cast<int>(args.size()), args.data(), out, err);
-  return {status, out.str(), err.str()};
-}
+using testing_support::CliResult;
+CliResult run(std::vector<const char*> args) { return testing_support::runCliWith(std::move(args)); }
 
 std::set<std::string> keysOf(const nlohmann::json& j) {
   std::set<std::string> keys;

@@ -42,14 +42,13 @@ LoadedAircraft load(const std::string& bytes, const std::string& name, const Air
 TEST(LegacyFile, ThreeWingsResultsAndCommentLinesTakenWhole) {
   const LoadedAircraft a = load(legacyFile(), "old.da4");
   EXPECT_EQ(a.form.wingsCount, 3);
-  const WingFields& w1 = a.form.wing(1);
-  EXPECT_EQ(w1.checkedTrapezia, 2);
-  EXPECT_EQ(w1.chords, (std::array<std::string, 5>{" 300", " 280", " 200", " 150", " 100"}));
-  EXPECT_EQ(w1.gap, "   0");
-  EXPECT_EQ(w1.widths, (std::array<std::string, 4>{" 400", " 350", "  30", "  20"}));
-  EXPECT_EQ(w1.offsets, (std::array<std::string, 4>{"  10", "  40", "  60", "  80"}));
-  EXPECT_EQ(w1.positionX, "   0");
-  EXPECT_EQ(w1.positionZ, " -50");
+  EXPECT_EQ(a.form.wing(1), (WingFields{.gap = "   0",
+                                        .widths = {" 400", " 350", "  30", "  20"},
+                                        .offsets = {"  10", "  40", "  60", "  80"},
+                                        .chords = {" 300", " 280", " 200", " 150", " 100"},
+                                        .checkedTrapezia = 2,
+                                        .positionX = "   0",
+                                        .positionZ = " -50"}));
   EXPECT_EQ(a.form.wing(2).checkedTrapezia, 1);
   EXPECT_EQ(a.form.wing(2).positionX, " 900");
   const WingFields& w3 = a.form.wing(3);

@@ -41,14 +41,13 @@ TEST(WingClipboard, CopyWingTwoInsertWingFourKeepsWingFoursPosition) {
   const auto loaded = Load_Wing(path, start, 4);
   ASSERT_TRUE(std::holds_alternative<Form>(loaded));
   const Form& f = std::get<Form>(loaded);
-  const WingFields& w4 = f.wing(4);
-  EXPECT_EQ(w4.checkedTrapezia, 4);
-  EXPECT_EQ(w4.chords, (std::array<std::string, 5>{" 135", " 282", " 282", " 180", "  50"}));
-  EXPECT_EQ(w4.gap, "   0");
-  EXPECT_EQ(w4.widths, (std::array<std::string, 4>{" 105", " 210", "  75", "  18"}));
-  EXPECT_EQ(w4.offsets, (std::array<std::string, 4>{"   0", "   0", "  48", " 116"}));
-  EXPECT_EQ(w4.positionX, "-400");
-  EXPECT_EQ(w4.positionZ, "-60");
+  EXPECT_EQ(f.wing(4), (WingFields{.gap = "   0",
+                                   .widths = {" 105", " 210", "  75", "  18"},
+                                   .offsets = {"   0", "   0", "  48", " 116"},
+                                   .chords = {" 135", " 282", " 282", " 180", "  50"},
+                                   .checkedTrapezia = 4,
+                                   .positionX = "-400",
+                                   .positionZ = "-60"}));
   for (int w : {1, 2, 3, 5}) EXPECT_EQ(f.wing(w), start.wing(w)) << w;
 }
 

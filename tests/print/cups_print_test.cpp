@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <memory>
 
 #include "../views/qt_app.h"
 #include "cups_server.h"
@@ -19,28 +20,35 @@ namespace {
 using testing_support::CupsServer;
 using testing_support::runTool;
 
-TEST(RealPrint, SummaryArrivesAsOnePdfPageFromTheVirtualPrinter) {
-  testing_support::qtApp();
+// The printer window on the private server's queue, showing the default aircraft's summary.
+class RealPrint : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing_support::qtApp();
+    if (const QString why = server.start(); !why.isEmpty())
+      GTEST_SKIP() << "no private CUPS server: " << why.toStdString();
+    layer = std::make_unique<QtPrintLayer>();
+    const int index = static_cast<int>(layer->printerNames().indexOf(server.queue()));
+    ASSERT_GE(index, 0) << layer->printerNames().join(",").toStdString();
+    window = std::make_unique<PrinterDialog>(*layer);
+    window->findChild<QComboBox*>("ComboBox1")->setCurrentIndex(index);
+    window->ComboBox1Change();
+    window->setPage(testing_support::pageOf(doc), doc.run.solver_wings_count);
+    window->show();
+    ASSERT_GT(window->findChild<QTableWidget*>("StringGrid2")->rowCount(), 0)
+        << "the virtual printer reports no resolutions";
+  }
+
   CupsServer server;
-  if (const QString why = server.start(); !why.isEmpty())
-    GTEST_SKIP() << "no private CUPS server: " << why.toStdString();
-
-  QtPrintLayer layer;
-  const int index = static_cast<int>(layer.printerNames().indexOf(server.queue()));
-  ASSERT_GE(index, 0) << layer.printerNames().join(",").toStdString();
-  PrinterDialog window(layer);
-  auto* list = window.findChild<QComboBox*>("ComboBox1");
-  list->setCurrentIndex(index);
-  window.ComboBox1Change();
-  auto* grid = window.findChild<QTableWidget*>("StringGrid2");
-  ASSERT_GT(grid->rowCount(), 0) << "the virtual printer reports no resolutions";
-  EXPECT_TRUE(window.findChild<QCheckBox*>("CheckBoxColor")->isEnabled());
-
+  std::unique_ptr<QtPrintLayer> layer;
   const Document doc = testing_support::calculatedDocument();
-  window.setPage(testing_support::pageOf(doc), doc.run.solver_wings_count);
-  window.show();
-  window.ButtonCloseClick();
-  EXPECT_TRUE(window.notice().isEmpty()) << window.notice().toStdString();
+  std::unique_ptr<PrinterDialog> window;
+};
+
+TEST_F(RealPrint, SummaryArrivesAsOnePdfPageFromTheVirtualPrinter) {
+  EXPECT_TRUE(window->findChild<QCheckBox*>("CheckBoxColor")->isEnabled());
+  window->ButtonCloseClick();
+  EXPECT_TRUE(window->notice().isEmpty()) << window->notice().toStdString();
 
   const QString pdf = server.waitForPdf(90);
   ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived; server log:\n" << server.log().toStdString();
@@ -52,27 +60,11 @@ TEST(RealPrint, SummaryArrivesAsOnePdfPageFromTheVirtualPrinter) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
 }
 
-TEST(RealPrint, AJobThePrintServiceDoesNotTakeKeepsTheWindowOpenAndSaysSo) {
-  testing_support::qtApp();
-  CupsServer server;
-  if (const QString why = server.start(); !why.isEmpty())
-    GTEST_SKIP() << "no private CUPS server: " << why.toStdString();
-
-  QtPrintLayer layer;
-  const int index = static_cast<int>(layer.printerNames().indexOf(server.queue()));
-  ASSERT_GE(index, 0) << layer.printerNames().join(",").toStdString();
-  PrinterDialog window(layer);
-  window.findChild<QComboBox*>("ComboBox1")->setCurrentIndex(index);
-  window.ComboBox1Change();
-  const Document doc = testing_support::calculatedDocument();
-  window.setPage(testing_support::pageOf(doc), doc.run.solver_wings_count);
-  window.show();
-  ASSERT_GT(window.findChild<QTableWidget*>("StringGrid2")->rowCount(), 0);
-
+TEST_F(RealPrint, AJobThePrintServiceDoesNotTakeKeepsTheWindowOpenAndSaysSo) {
   server.stopServer();  // the print service goes away while the window is open
-  window.ButtonCloseClick();
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(window.notice(), "The printer did not accept the page.");
+  window->ButtonCloseClick();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->notice(), "The printer did not accept the page.");
   EXPECT_EQ(server.pdfCount(), 0);
 }
 

@@ -4,36 +4,17 @@
 
 #include <cmath>
 
-#include "rectangle.h"
+#include "geometry_fixture.h"
 #include "solver/calculation_output.h"
 
 namespace volantis4 {
 namespace {
 
-// A form with only wing 1 in use, a rectangle at x = 0.
-Document singleRectangle(const testing_support::Rectangle& r) {
-  Document doc;
-  WingFields& w = doc.form.wing(1);
-  w.checkedTrapezia = 1;
-  w.gap = "0";
-  w.widths[0] = std::to_string(r.halfSpan);
-  w.offsets[0] = "0";
-  w.chords[0] = std::to_string(r.chord);
-  w.chords[1] = std::to_string(r.chord);
-  w.positionX = "0";
-  w.positionZ = "0";
-  chooseWingsCount(doc, 1);
-  return doc;
-}
+using fixture::documentOf;
+using fixture::rectangle;
 
-// Wing 2 made a copy of wing 1's shape, at the given position.
-void copyWingOneToTwo(Document& doc, int x, int z) {
-  WingFields copy = doc.form.wing(1);
-  copy.positionX = std::to_string(x);
-  copy.positionZ = std::to_string(z);
-  doc.form.wing(2) = copy;
-  chooseWingsCount(doc, 2);
-}
+// Wing 1 alone, a rectangle at x = 0.
+Document singleRectangle(const testing_support::Rectangle& r) { return documentOf({rectangle(r)}); }
 
 TEST(Run, DefaultAircraftCompletesWithQuietPanel) {
   Document doc;
@@ -118,8 +99,8 @@ TEST(Physics, ScalingTheAircraftScalesLengthsAndKeepsLiftSlopes) {
 TEST(Physics, TwoWingsFarApartBehaveAsSingleWings) {
   Document single = singleRectangle({.halfSpan = 600, .chord = 200});
   ASSERT_TRUE(Button4Click(single));
-  Document pair = singleRectangle({.halfSpan = 600, .chord = 200});
-  copyWingOneToTwo(pair, 500000, 500000);
+  Document pair = documentOf({rectangle({.halfSpan = 600, .chord = 200}),
+                              rectangle({.halfSpan = 600, .chord = 200, .x = 500000, .z = 500000})});
   ASSERT_TRUE(Button4Click(pair));
   EXPECT_FALSE(pair.run.flags.wings_moved);
   const double slope = single.output->vortex.wing(1).lift_slope;
@@ -129,8 +110,8 @@ TEST(Physics, TwoWingsFarApartBehaveAsSingleWings) {
 }
 
 TEST(Overlap, LevelWingsAreMovedAndTheNoticeReplacesThePanel) {
-  Document doc = singleRectangle({.halfSpan = 600, .chord = 200});
-  copyWingOneToTwo(doc, 1000, 0);
+  Document doc =
+      documentOf({rectangle({.halfSpan = 600, .chord = 200}), rectangle({.halfSpan = 600, .chord = 200, .x = 1000})});
   ASSERT_TRUE(Button4Click(doc));
   EXPECT_TRUE(doc.run.flags.wings_moved);
   EXPECT_TRUE(doc.run.panel.visible());
@@ -144,10 +125,8 @@ TEST(Overlap, LevelWingsAreMovedAndTheNoticeReplacesThePanel) {
 }
 
 TEST(Refusal, AWingWithoutAreaIsRefusedBeforeAnyLattice) {
-  Document doc = singleRectangle({.halfSpan = 600, .chord = 200});
-  copyWingOneToTwo(doc, 1000, 500);
-  for (auto& c : doc.form.wing(2).chords) c = "0";
-  Calc(doc);
+  Document doc = documentOf(
+      {rectangle({.halfSpan = 600, .chord = 200}), rectangle({.halfSpan = 600, .chord = 0, .x = 1000, .z = 500})});
   EXPECT_FALSE(Button4Click(doc));
   EXPECT_TRUE(doc.run.flags.calc_failed);
   EXPECT_FALSE(doc.run.flags.results_valid);
@@ -158,32 +137,9 @@ TEST(Refusal, AWingWithoutAreaIsRefusedBeforeAnyLattice) {
   EXPECT_EQ(lines[1], renderMessage({MessageId::WingWithoutArea, 2}, Language::English));
 }
 
-TEST(Refusal, SlenderWingOneGetsTheAspectRatioLines) {
-  Document doc = singleRectangle({.halfSpan = 20000, .chord = 30});
-  EXPECT_FALSE(Button4Click(doc));
-  const auto lines = doc.run.panel.lines();
-  ASSERT_GE(lines.size(), 3u);
-  EXPECT_EQ(lines[1], "Can not calculate wing-1. ");
-  EXPECT_EQ(lines[2], "Please change this wing (less aspect ratio)!");
-}
-
-TEST(Refusal, SlenderWingFiveIsRefusedToo) {
-  Document doc;
-  WingFields& w5 = doc.form.wing(5);
-  w5.checkedTrapezia = 1;
-  w5.gap = "0";
-  w5.widths[0] = "90000";
-  w5.chords[0] = w5.chords[1] = "20";
-  w5.positionZ = "-5000";
-  Calc(doc);
-  EXPECT_FALSE(Button4Click(doc));
-  EXPECT_TRUE(doc.run.flags.calc_failed);
-  EXPECT_EQ(doc.output, nullptr);
-}
-
 TEST(Refusal, GridFailureWithAMoveShowsTheMoveNoticeAndThenWhy) {
-  Document doc = singleRectangle({.halfSpan = 20000, .chord = 30});
-  copyWingOneToTwo(doc, 1000, 0);
+  Document doc =
+      documentOf({rectangle({.halfSpan = 20000, .chord = 30}), rectangle({.halfSpan = 20000, .chord = 30, .x = 1000})});
   EXPECT_FALSE(Button4Click(doc));
   EXPECT_TRUE(doc.run.flags.calc_failed);
   EXPECT_TRUE(doc.run.flags.wings_moved);

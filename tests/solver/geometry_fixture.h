@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/aircraft_geometry.h"
+#include "model/document.h"
 #include "model/form.h"
 #include "model/numbers.h"
 #include "rectangle.h"
@@ -43,6 +44,14 @@ inline Form formOf(const std::vector<WingInput>& wings) {
 
 /// The geometry of formOf(wings), as Calc leaves it.
 inline AircraftGeometry aircraftOf(const std::vector<WingInput>& wings) { return geometryOf(formOf(wings)); }
+
+/// A document holding formOf(wings), recomputed as choosing its wing count does.
+inline Document documentOf(const std::vector<WingInput>& wings) {
+  Document doc;
+  doc.form = formOf(wings);
+  chooseWingsCount(doc, doc.form.wingsCount);
+  return doc;
+}
 
 /// The typed fields of a rectangle.
 inline WingInput rectangle(const testing_support::Rectangle& r) {

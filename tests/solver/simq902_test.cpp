@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <random>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "solver/simq90.h"
@@ -74,45 +72,7 @@ std::vector<double> solvedBySimq90(Matrix a, std::vector<double> b, int n) {
   return b;
 }
 
-// --- Factors of general matrices ---------------------------------------------------------------------
-
-struct Shape {
-  int n;
-  int width;
-};
-
-class Simq902Blocked : public ::testing::TestWithParam<Shape> {};
-
-TEST_P(Simq902Blocked, FactorsReproduceTheRowPermutedMatrixWithMultipliersAtMostOne) {
-  const auto [n, width] = GetParam();
-  const auto N = static_cast<std::size_t>(n);
-  const Matrix a = randomMatrix(n, 1000u + static_cast<unsigned>(n));
-
-  Matrix f = a;
-  std::vector<int> pivots(N);
-  ASSERT_EQ(detail::factorRows(f.data(), n, pivots.data(), {}, width), -1);
-  // The largest magnitude as pivot means no multiplier of L exceeds 1 in magnitude.
-  for (std::size_t r = 0; r < N; ++r)
-    for (std::size_t c = 0; c < r; ++c) ASSERT_LE(std::fabs(f[r * N + c]), 1.0) << "row " << r << " column " << c;
-
-  std::vector<std::size_t> rowOf(N);
-  for (std::size_t i = 0; i < N; ++i) rowOf[i] = i;
-  for (std::size_t k = 0; k < N; ++k) std::swap(rowOf[k], rowOf[static_cast<std::size_t>(pivots[k])]);
-  for (std::size_t r = 0; r < N; ++r) {
-    for (std::size_t c = 0; c < N; ++c) {
-      double lu = 0;
-      for (std::size_t m = 0; m <= std::min(r, c); ++m) lu += (m == r ? 1.0 : f[r * N + m]) * f[m * N + c];
-      ASSERT_NEAR(lu, a[rowOf[r] * N + c], 1e-12 * static_cast<double>(n)) << "row " << r << " column " << c;
-    }
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Simq902, Simq902Blocked,
-                         ::testing::Values(Shape{1, 4}, Shape{2, 1}, Shape{7, 4}, Shape{33, 8}, Shape{64, 16},
-                                           Shape{100, 32}, Shape{257, 64}, Shape{129, 128}, Shape{150, 7}),
-                         [](const ::testing::TestParamInfo<Shape>& p) {
-                           return "n" + std::to_string(p.param.n) + "_width" + std::to_string(p.param.width);
-                         });
+// --- Solutions of general matrices ------------------------------------------------------------------
 
 class Simq902Solve : public ::testing::TestWithParam<int> {};
 

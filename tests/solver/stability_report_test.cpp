@@ -12,7 +12,6 @@
 namespace volantis4 {
 namespace {
 
-using fixture::formOf;
 using fixture::rectangle;
 using fixture::WingInput;
 
@@ -32,8 +31,7 @@ struct Reported {
 
 Reported reportOf(const std::vector<WingInput>& wings) {
   Reported r;
-  r.doc.form = formOf(wings);
-  chooseWingsCount(r.doc, r.doc.form.wingsCount);
+  r.doc = fixture::documentOf(wings);
   EXPECT_TRUE(Button4Click(r.doc));
   r.basis = *reportBasis(r.doc);
   r.extras = runExtraRuns(r.basis);
@@ -49,9 +47,7 @@ TEST(LeadingEdgeOfTheReferenceChord, RectangleSitsAtItsLeadingEdge) {
 TEST(LeadingEdgeOfTheReferenceChord, QuarterChordBehindItIsTheGeometricCentre) {
   // Without a gap, x_le_ref + lmue/4 = ∫c(x_le + c/4)dy / ∫c dy, the planform's r25 point.
   const std::vector<WingInput> wings{{0, {300, 400}, {60, 250}, {320, 280, 90}, 40, 0}};
-  Document doc;
-  doc.form = formOf(wings);
-  chooseWingsCount(doc, 1);
+  Document doc = fixture::documentOf(wings);
   ASSERT_TRUE(Button4Click(doc));
   const double xLe = chordWeightedLeadingEdge(doc.output->lattice.wing(1));
   const double r25 = 40 + geometryOf(doc.form).figure(1).r25;

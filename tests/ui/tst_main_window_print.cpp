@@ -64,6 +64,9 @@ TEST_P(PrintFromTheWindow, AWingEditAfterARunStaysPrintableThroughPrinting) {
   find<QTabWidget>("PageControl1")->setCurrentWidget(find<QWidget>("TabSheet1"));
   type(fieldName({1, FieldKind::Chord, 1}).data(), "400");  // wing 1's root chord
   ASSERT_FALSE(window->document().run.flags.results_valid);
+  EXPECT_FALSE(shown("Label_anp1"));
+  EXPECT_FALSE(find<QLabel>("Label25")->isEnabled());
+  EXPECT_TRUE(find<QToolButton>("SpeedButton4")->isEnabled());
   expectPrintEnabled(true);  // a wing edit alone does not withdraw printing
   print();
   expectPrintEnabled(true);
@@ -81,7 +84,10 @@ TEST_P(PrintFromTheWindow, PrintingUnticksThePressureBox) {
   print();
   EXPECT_FALSE(box->isChecked());
   expectPrintEnabled(true);
-  EXPECT_TRUE(window->document().run.flags.results_valid);
+  EXPECT_TRUE(window->document().run.flags.results_valid);  // printing keeps the results on show
+  EXPECT_TRUE(window->document().run.flags.grid_valid);
+  EXPECT_TRUE(shown("Label_anp1"));
+  EXPECT_FALSE(find<QToolButton>("SpeedButton4")->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, PrintFromTheWindow,

@@ -3,16 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "model/field_names.h"
-#include "qt_app.h"
+#include "view_fixtures.h"
 #include "views/input_sketch.h"
-#include "views/qimage_canvas.h"
 #include "views/recording_canvas.h"
 
 namespace volantis4 {
 namespace {
 
 using Kind = DrawCall::Kind;
-using Segment = std::pair<Point, Point>;
+using view_fixtures::callsOf;
+using view_fixtures::linesIn;
+using view_fixtures::Segment;
 using Segments = std::vector<Segment>;
 
 const SystemColours kColours{};
@@ -23,13 +24,6 @@ std::vector<DrawCall> draw(const PlanformInput& input, int width = 489, int heig
   const PlanformMapping m = drawPlanform(c, input, kColours);
   if (mapping != nullptr) *mapping = m;
   return c.calls();
-}
-
-Segments linesIn(const std::vector<DrawCall>& calls, Rgb colour, int width = 1) {
-  Segments out;
-  for (const DrawCall& c : calls)
-    if (c.kind == Kind::Line && c.penColour == colour && c.penWidth == width) out.push_back({c.points[0], c.points[1]});
-  return out;
 }
 
 // A wing of one trapezium on wing 2's page: gap, width, offset of section 2, two chords.
@@ -99,14 +93,12 @@ TEST(PlanformView, AxesArrowMarksAndLabelsOfDefaultWing1) {
                                               {{489, 91}, {479, 89}}}));
   // Flight arrow, then the mean aerodynamic chord: r25 = 141.63, lm = 329.75,
   // rows R(12.96 + 91) = 104 and R(85.17 + 91) = 176.
-  EXPECT_EQ(linesIn(calls, kRed),
+  EXPECT_EQ(linesIn(calls, kRed, 1),
             (Segments{{{264, 30}, {264, 3}}, {{264, 3}, {262, 13}}, {{264, 3}, {266, 13}}, {{244, 104}, {244, 176}}}));
   // Geometric centre: R(141.63 * 0.218988 + 91) = R(122.02) = 122.
   EXPECT_EQ(linesIn(calls, kRed, 2), (Segments{{{243, 122}, {246, 122}}}));
 
-  std::vector<DrawCall> texts;
-  for (const DrawCall& c : calls)
-    if (c.kind == Kind::Text) texts.push_back(c);
+  const std::vector<DrawCall> texts = callsOf(calls, Kind::Text);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0].text, "x");
   EXPECT_EQ(texts[0].points[0], (Point{249, 253}));
@@ -214,9 +206,7 @@ TEST(PlanformView, WingWithoutExtentGetsAxesAndLabelsOnly) {
     EXPECT_TRUE(linesIn(calls, kRed, 2).empty());
     EXPECT_EQ(linesIn(calls, kBlack).size(), 6u);
     EXPECT_EQ(linesIn(calls, kRed).size(), 3u);
-    int texts = 0;
-    for (const DrawCall& c : calls) texts += c.kind == Kind::Text;
-    EXPECT_EQ(texts, 2);
+    EXPECT_EQ(callsOf(calls, Kind::Text).size(), 2u);
   }
 }
 
@@ -228,26 +218,6 @@ TEST(PlanformView, PenCarriesOverToTheNextDrawingsBorder) {
   drawPlanform(c, planformInput(g, 3, false, 0), kColours);
   EXPECT_EQ(c.calls().front().penColour, wingColour(3));
   EXPECT_EQ(c.calls().front().penWidth, 1);
-}
-
-Rgb pixel(const QImageCanvas& c, int x, int y) {
-  const QRgb p = c.image().pixel(x, y);
-  return {qRed(p), qGreen(p), qBlue(p)};
-}
-
-TEST(PlanformViewPixels, DefaultWing1OnAnImage) {
-  testing_support::qtApp();
-  QImageCanvas c(489, 273);
-  drawPlanform(c, planformInput(geometryOf(defaultForm()), 1, false, 0), kColours);
-  EXPECT_EQ(pixel(c, 292, 130), wingColour(1));  // section 2 chord, right half
-  EXPECT_EQ(pixel(c, 196, 130), wingColour(1));  // and left half
-  EXPECT_EQ(pixel(c, 244, 164), wingColour(1));  // root trailing edge, start of the left half
-  EXPECT_EQ(pixel(c, 244, 150), kRed);           // mean aerodynamic chord on the centre line
-  EXPECT_EQ(pixel(c, 245, 121), kRed);           // geometric-centre mark, two rows high
-  EXPECT_EQ(pixel(c, 244, 230), kBlack);         // centre line below the wing
-  EXPECT_EQ(pixel(c, 100, 91), kBlack);          // span axis outside the wing
-  EXPECT_EQ(pixel(c, 0, 0), kBlack);             // border in the first drawing's pen
-  EXPECT_EQ(pixel(c, 350, 140), kColours.infoBackground);
 }
 
 }  // namespace
