@@ -31,8 +31,9 @@ FieldKey offsetKey(int w, int section) { return {w, FieldKind::Offset, section};
 
 HitCode planformHit(const Wing& wing, double scale, int width, int height, int x, int y) {
   if (!usableScale(scale)) return 0;
-  const double u = static_cast<double>(x) - width / 2;
-  const double v = static_cast<double>(y) - height / 3;
+  const int cx = width / 2, cy = height / 3;  // the origin, truncated
+  const double u = static_cast<double>(x) - cx;
+  const double v = static_cast<double>(y) - cy;
   HitCode code = 0;
   for (int j = 1; j <= kSectionCount; ++j) {
     const std::size_t s = wingIndex(j);

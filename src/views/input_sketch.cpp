@@ -114,6 +114,7 @@ std::vector<Rect> sketchStationCaptionPlaces() {
   constexpr int kCaptionWidth = 40;
   constexpr int kCaptionHeight = 13;
   std::vector<Rect> places;
+  places.reserve(kStation.size());
   for (int x : kStation) places.push_back({x - kCaptionWidth / 2, -kCaptionHeight - 2, x + kCaptionWidth / 2, -2});
   return places;
 }

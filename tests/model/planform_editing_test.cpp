@@ -98,6 +98,7 @@ TEST(PlanformPointer, ShapeByCornerKind) {
 
 std::vector<std::string> names(const std::vector<FieldKey>& keys) {
   std::vector<std::string> out;
+  out.reserve(keys.size());
   for (const FieldKey& k : keys) out.emplace_back(fieldName(k));
   return out;
 }
@@ -140,6 +141,7 @@ TEST(PlanformHighlight, ShiftAloneAddsTheOutboardOffsets) {
 
 std::vector<std::pair<std::string, std::string>> writes(const std::vector<FieldWrite>& ws) {
   std::vector<std::pair<std::string, std::string>> out;
+  out.reserve(ws.size());
   for (const FieldWrite& w : ws) out.emplace_back(std::string(fieldName(w.field)), w.text);
   return out;
 }

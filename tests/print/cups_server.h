@@ -103,7 +103,7 @@ class CupsServer {
 
   /// Waits (at most `seconds`) for a finished PDF in the output folder; its path or "".
   QString waitForPdf(int seconds) const {
-    const QDeadlineTimer deadline(seconds * 1000);
+    const QDeadlineTimer deadline(qint64{seconds} * 1000);
     while (!deadline.hasExpired()) {
       const QFileInfoList files = QDir(dir_.path() + "/out").entryInfoList({"*.pdf"}, QDir::Files);
       // cups-pdf renames the file into place when Ghostscript has finished.

@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 
 #include "../views/qt_app.h"
 #include "ui/dialogs.h"
@@ -19,15 +18,13 @@ namespace volantis4 {
 namespace {
 
 // Types `typed` into the dialog that opens next, showing `folder`, and presses Return; gives up
-// after a few seconds.
-void typeIntoNextDialog(const QString& folder, const QString& typed) {
-  auto attempts = std::make_shared<int>(0);
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [folder, typed, attempts, poll] {
+// after a few seconds. Each look that finds no dialog yet schedules the next one.
+void typeIntoNextDialog(const QString& folder, const QString& typed, int attempt = 0) {
+  QTimer::singleShot(attempt == 0 ? 0 : 20, [folder, typed, attempt] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     auto* edit = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
     if (!edit) {
-      if (++*attempts < 200) QTimer::singleShot(20, *poll);
+      if (attempt < 200) typeIntoNextDialog(folder, typed, attempt + 1);
       return;
     }
     dialog->setDirectory(folder);
@@ -36,8 +33,7 @@ void typeIntoNextDialog(const QString& folder, const QString& typed) {
     QTest::keyClicks(edit, typed);
     QTest::keyClick(edit, Qt::Key_Return);
     if (dialog->isVisible()) dialog->reject();  // Return did not accept: the test sees an empty answer
-  };
-  QTimer::singleShot(0, *poll);
+  });
 }
 
 class FileDialogs : public ::testing::Test {
