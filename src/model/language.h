@@ -66,6 +66,25 @@ enum class TextId {
   MenuExchange3,
   MenuExchange4,
   MenuExchange5,
+  // Undo and redo: the menu items, their captions naming a step, and the steps' names.
+  MenuUndo,
+  MenuRedo,
+  UndoStep,       // step
+  RedoStep,       // step
+  StepFieldEdit,  // field, wing
+  StepTrapezia,   // wing
+  StepWingsCount,
+  StepDrag,      // wing
+  StepInsert,    // wing
+  StepExchange,  // wing, wing
+  StepMovedHeights,
+  FieldGap,
+  FieldRootChord,
+  FieldChord,   // section
+  FieldWidth,   // trapezium
+  FieldOffset,  // section
+  FieldPositionX,
+  FieldPositionZ,
   MenuFile,
   MenuOpen,
   MenuSaveAs,

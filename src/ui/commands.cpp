@@ -65,6 +65,16 @@ QString withMnemonic(const QString& caption, QString& taken) {
   return marked;
 }
 
+// The place of the single '&' in a menu text, -1 when it has none.
+qsizetype mnemonicPosition(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) continue;
+    if (text[i + 1] != QLatin1Char('&')) return i;
+    ++i;
+  }
+  return -1;
+}
+
 }  // namespace
 
 QString shownCaption(const QString& text) {
@@ -96,7 +106,11 @@ Commands buildCommands(QMainWindow* window, QWidget* toolBar, std::vector<Comman
     auto* a = new QAction(window);
     built = a;
     a->setObjectName(QString::fromLatin1(row.name));
-    a->setShortcut(row.shortcut);
+    if (row.alternateShortcut.isEmpty()) {
+      a->setShortcut(row.shortcut);
+    } else {
+      a->setShortcuts({row.shortcut, row.alternateShortcut});
+    }
     if (row.button) new CommandButton(toolBar, *row.button, a);
     if (row.menu == MenuPlace::MenuBar) {
       bar->addAction(a);
@@ -123,6 +137,14 @@ void Commands::setEnabled(Command command, bool enabled) {
     if (row.enabledWith == command) action(row.command)->setEnabled(enabled);
 }
 
+void Commands::setCaptionAfterMnemonic(Command command, const QString& caption) {
+  QString marked = caption;
+  marked.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  const qsizetype at = mnemonicAt_[index(command)];
+  if (at >= 0 && at < marked.size()) marked.insert(at, QLatin1Char('&'));
+  action(command)->setText(marked);
+}
+
 bool Commands::isEnabled(Command command) const { return action(command)->isEnabled(); }
 
 void Commands::applyCaptions(Language language) { setCaptions(language, false); }
@@ -145,7 +167,10 @@ void Commands::setCaptions(Language language, bool builtin) {
       taken = &barTaken;
     else if (row.visible && row.menu != MenuPlace::None)
       taken = &menuTaken[static_cast<std::size_t>(row.menu)];
-    if (caption) a->setText(withMnemonic(qtext(*caption, language), *taken));
+    if (caption) {
+      a->setText(withMnemonic(qtext(*caption, language), *taken));
+      mnemonicAt_[index(row.command)] = mnemonicPosition(a->text());
+    }
     if (row.button) a->setToolTip(qtext(row.button->hint, language));
   }
 }

@@ -30,6 +30,8 @@ enum class Command {
   Print,
   ExportPdf,
   Exit,
+  Undo,
+  Redo,
   Wing1,
   Wing2,
   Wing3,
@@ -79,6 +81,7 @@ struct CommandRow {
   bool checkable = false;                // an on/off item; its slot runs on every toggle
   std::optional<Command> enabledWith{};  // enabled and disabled together with that command
   QKeySequence shortcut{};               // the standard key where there is one
+  QKeySequence alternateShortcut{};      // a second key for the same command
   std::function<void()> slot{};          // runs when the command is triggered
 };
 
@@ -93,6 +96,9 @@ class Commands {
   void applyCaptions(Language language);
   /// The captions the window is built with.
   void applyBuiltinCaptions();
+  /// A caption that changes while the program runs ("Undo edit of …"), keeping the mnemonic
+  /// letter of the command's own caption, which it begins with.
+  void setCaptionAfterMnemonic(Command command, const QString& caption);
 
   QLabel* Lab_FName = nullptr;  // the current file name, right-aligned on the tool bar
 
@@ -103,7 +109,8 @@ class Commands {
 
   std::vector<CommandRow> rows_;
   std::array<QAction*, kCommandCount> actions_{};
-  std::array<QMenu*, 4> menus_{};  // File, Edit, Analysis, Language
+  std::array<qsizetype, kCommandCount> mnemonicAt_{};  // where the caption's '&' stands, -1: none
+  std::array<QMenu*, 4> menus_{};                      // File, Edit, Analysis, Language
 };
 
 /// A menu text as it is shown: the mnemonic marker `&` removed (`&&` shows one `&`).

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -21,6 +22,7 @@
 #include "ui/aircraft_page.h"
 #include "ui/dialogs.h"
 #include "ui/info_window.h"
+#include "ui/undo_commands.h"
 #include "ui/widgets.h"
 #include "ui/window_placement.h"
 #include "ui/wing_page.h"
@@ -37,6 +39,8 @@ constexpr int kToolBarHeight = 22;
 
 MainWindow::MainWindow(const QStringList& arguments, std::unique_ptr<Dialogs> dialogs)
     : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<Dialogs>()) {
+  history_ = new UndoHistory(
+      doc_.form, [this](const Form& target) { restoreForm(target); }, this);
   buildWindow();
   connectControls();
   restoreLiveResults();
@@ -155,6 +159,10 @@ void MainWindow::connectControls() {
   connectViewMouse();
   connect(memo2_, &QPlainTextEdit::textChanged, this, &MainWindow::remarksEdited);
   connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
+  connect(history_, &UndoHistory::changed, this, &MainWindow::showUndoCommands);
+  connect(qApp, &QApplication::focusChanged, history_, &UndoHistory::closeTyping);
+  // Ctrl+Z in a field undoes the window's last step, not the field's own typing.
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(this);
   for (auto [keys, step] : {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}})
     connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, [this, step] { stepPage(step); });
   // A picture moved to a screen of another scale is drawn anew at that scale.
@@ -196,8 +204,15 @@ std::vector<CommandRow> MainWindow::commandTable() {
       {.command = Command::Exit, .name = "Exit1", .menu = MenuPlace::File, .separatorBefore = true,
        .caption = TextId::MenuExit, .shortcut = QKeySequence(QKeySequence::Quit), .slot = [this] { close(); }},
 
-      // Edit. The Aircraft page is shown first: copy and insert have no wing to act on there.
-      {.command = Command::Wing1, .name = "wing11", .menu = MenuPlace::Edit, .caption = TextId::MenuWing1,
+      // Edit: undo and redo of the changes to the aircraft, the captions naming the step.
+      {.command = Command::Undo, .name = "Undo1", .menu = MenuPlace::Edit, .caption = TextId::MenuUndo,
+       .enabled = false, .shortcut = QKeySequence(QKeySequence::Undo), .slot = [this] { history_->undo(); }},
+      {.command = Command::Redo, .name = "Redo1", .menu = MenuPlace::Edit, .caption = TextId::MenuRedo,
+       .enabled = false, .shortcut = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+       .alternateShortcut = QKeySequence(Qt::CTRL | Qt::Key_Y), .slot = [this] { history_->redo(); }},
+      // The pages. The Aircraft page is shown first: copy and insert have no wing to act on there.
+      {.command = Command::Wing1, .name = "wing11", .menu = MenuPlace::Edit, .separatorBefore = true,
+       .caption = TextId::MenuWing1,
        .builtinCaption = TextId::BuiltinMenuWing1, .slot = [this] { editWingClick(1); }},
       {.command = Command::Wing2, .name = "wing21", .menu = MenuPlace::Edit, .caption = TextId::MenuWing2,
        .builtinCaption = TextId::BuiltinMenuWing2, .slot = [this] { editWingClick(2); }},
@@ -297,6 +312,12 @@ void MainWindow::stepPage(int step) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    for (const Command c : {Command::Undo, Command::Redo})
+      for (const QKeySequence& keys : commands_.action(c)->shortcuts())
+        if (QKeySequence(key->keyCombination()) == keys) return true;  // left to the window's shortcut
+  }
   // ScrollBar5Exit: leaving the margin slider draws the result overlay again.
   if (event->type() == QEvent::FocusOut && watched == aircraftPage_->ScrollBar5 && doc_.run.flags.results_valid)
     STABIL(Sender::Other);

@@ -31,6 +31,7 @@ enum class Sender { Other, PositionField, WingsCount, Run, Print, Open, Resize, 
 class AircraftPage;
 class InfoWindow;
 class PrinterDialog;
+class UndoHistory;
 class WingPage;
 struct FileError;
 
@@ -83,6 +84,12 @@ class MainWindow : public QMainWindow {
   void geometryChanged();
   /// Ctrl+Tab and Ctrl+Shift+Tab: the next or previous page whose tab is shown, round the end.
   void stepPage(int step);
+
+  // Undo and redo (main_window_edits.cpp).
+  /// Takes the aircraft to `target` through the handlers of the buttons and fields that differ.
+  void restoreForm(const Form& target);
+  /// Edit > Undo and Redo: enabled when there is a step, captions naming it.
+  void showUndoCommands();
 
   // Edits and what they refresh (main_window_edits.cpp).
   void fieldEdited(FieldKey key, const QString& text);
@@ -177,6 +184,8 @@ class MainWindow : public QMainWindow {
   QWidget* remarksPage_ = nullptr;
   QPlainTextEdit* memo2_ = nullptr;
   Commands commands_;
+  UndoHistory* history_ = nullptr;
+  bool dragOpen_ = false;  // a press on a planform began a step that its release ends
   bool resizing_ = false;
   bool livePending_ = false;  // a live run waits for the idle event loop
   int grabbed_ = 0;           // planform corner grabbed by the last press (shared by the five images)

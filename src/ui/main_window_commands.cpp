@@ -22,6 +22,7 @@
 #include "ui/aircraft_page.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"
+#include "ui/undo_commands.h"
 #include "ui/widgets.h"
 #include "ui/wing_page.h"
 #include "views/planform_image_widget.h"
@@ -69,7 +70,9 @@ void MainWindow::Button4Click(bool live) {
   repaintNow();
 
   RunProgress progress(*this);
+  history_->begin();  // the heights the run moves are a step of their own
   const bool complete = volantis4::Button4Click(doc_, &progress);
+  history_->end({.kind = StepName::Kind::MovedHeights});
   a->Label24->hide();
   showMessagePanel();
   if (complete) {
@@ -207,6 +210,7 @@ void MainWindow::applyLanguage(Language language) {
     drawWingPlanform(w);
   }
   commands_.applyCaptions(language);
+  showUndoCommands();
   Space1();
   drawFlightDirection();
 }

@@ -6,17 +6,20 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
 
 #include "files/wing_exchange.h"
+#include "model/field_names.h"
 #include "model/numbers.h"
 #include "model/planform.h"
 #include "solver/calculation_output.h"
 #include "solver/wirbel_erg.h"
 #include "ui/aircraft_page.h"
 #include "ui/main_window.h"
+#include "ui/undo_commands.h"
 #include "ui/widgets.h"
 #include "ui/wing_page.h"
 #include "views/input_sketch.h"
@@ -26,6 +29,7 @@
 
 namespace volantis4 {
 void MainWindow::fieldEdited(FieldKey key, const QString& text) {
+  history_->begin();
   switch (setFieldText(doc_, key, text.toStdString())) {
     case FieldHandler::WingRecomputation:
       afterWingRecomputation(key.wing);
@@ -38,22 +42,56 @@ void MainWindow::fieldEdited(FieldKey key, const QString& text) {
       afterCalc(Sender::PositionField);
       break;
   }
+  history_->end({.kind = StepName::Kind::FieldEdit, .field = key});
   geometryChanged();
 }
 
 void MainWindow::trapeziaClicked(int w, int t) {
+  history_->begin();
   chooseTrapezia(doc_, w, t);
   drawSketch(w);
   page(w)->showTrapezia(t);
   afterWingRecomputation(w);
+  history_->end({.kind = StepName::Kind::Trapezia, .wing = w});
   geometryChanged();
 }
 
 void MainWindow::wingsCountClicked(int n) {
+  history_->begin();
   chooseWingsCount(doc_, n);
   showWingsCount(n);
   afterCalc(Sender::WingsCount);
+  history_->end({.kind = StepName::Kind::WingsCount});
   geometryChanged();
+}
+
+// As the user would: the wing-count button, each wing's trapezium button, then each field whose
+// text differs, each write running its field's change handler.
+void MainWindow::restoreForm(const Form& target) {
+  if (const int n = target.wingsCount; n != doc_.form.wingsCount && n >= 1 && n <= kWingCount)
+    aircraftPage_->wingsCount[wingIndex(n)]->setChecked(true);
+  for (int w = 1; w <= kWingCount; ++w) {
+    const int t = target.wing(w).checkedTrapezia;
+    if (t != doc_.form.wing(w).checkedTrapezia && t >= 1 && t <= kTrapeziumCount)
+      page(w)->findChild<QRadioButton*>(qs(wingControlNames(w).trapeziumButtons[wingIndex(t)]))->setChecked(true);
+    const std::array<FieldKey, 14> pageKeys = WingPage::pageFields(w);
+    std::vector<FieldKey> keys(pageKeys.begin(), pageKeys.end());
+    keys.push_back({w, FieldKind::PositionX, 1});
+    keys.push_back({w, FieldKind::PositionZ, 1});
+    for (const FieldKey key : keys) {
+      const QString text = qs(fieldText(target, key));
+      if (fieldText(doc_.form, key) == fieldText(target, key)) continue;
+      showTextOf(key, text);
+      fieldEdited(key, text);
+    }
+  }
+}
+
+void MainWindow::showUndoCommands() {
+  commands_.setEnabled(Command::Undo, history_->canUndo());
+  commands_.setEnabled(Command::Redo, history_->canRedo());
+  commands_.setCaptionAfterMnemonic(Command::Undo, history_->undoCaption(doc_.language));
+  commands_.setCaptionAfterMnemonic(Command::Redo, history_->redoCaption(doc_.language));
 }
 
 void MainWindow::remarksEdited() { doc_.form.remarks = memo2_->toPlainText().toStdString(); }

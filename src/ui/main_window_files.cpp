@@ -18,6 +18,7 @@
 #include "ui/aircraft_page.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
+#include "ui/undo_commands.h"
 #include "ui/widgets.h"
 #include "ui/wing_page.h"
 #include "views/planform_image_widget.h"
@@ -58,6 +59,7 @@ void MainWindow::Create1(const QStringList& arguments) {
   Space1();
   if (doc_.language == Language::German) applyLanguage(Language::German);
   doc_.savedForm = doc_.form;
+  history_->clear();
 }
 
 // The command-line start: the file the argument names is opened as the core finds it.
@@ -76,8 +78,10 @@ void MainWindow::loadCommandLineFile(const QString& argument) {
   }
 }
 
-// A read aircraft shown as the buttons and fields would take it.
+// A read aircraft shown as the buttons and fields would take it, with a fresh history.
 void MainWindow::showLoaded() {
+  history_->clear();
+  dragOpen_ = false;
   showForm();
   showWingsCount(doc_.form.wingsCount);
   for (int w = 1; w <= kWingCount; ++w) drawSketch(w);
@@ -135,6 +139,7 @@ bool MainWindow::saveTo() {
     return false;
   }
   const SavedDocument& done = std::get<SavedDocument>(saved);
+  history_->setClean();
   commands_.Lab_FName->setText(qs(done.fileName));
   if (done.replacedCharacters > 0)
     dialogs_->showFileError(this, qs(renderReplacedCharacters(done.fileName, done.replacedCharacters, doc_.language)));
@@ -218,18 +223,21 @@ void MainWindow::insertCopiedWing(int w) {
     if (error->kind != FileErrorKind::CannotOpen) reportFileError(*error);
     return;
   }
+  history_->begin();
   doc_.form = std::get<Form>(loaded);
   recomputeWing(doc_, w);
   page(w)->showFields(doc_.form.wing(w));
   drawSketch(w);
   afterWingRecomputation(w);
   Space1();
+  history_->end({.kind = StepName::Kind::Insert, .wing = w});
   geometryChanged();
 }
 
 void MainWindow::exchangeWings(int k) {
   const auto command = static_cast<ExchangeCommand>(k - 1);
   const WingPair pair = exchangePair(command);
+  history_->begin();
   doc_.run.flags.results_valid = false;
   doc_.form = volantis4::exchangeWings(doc_.form, pair.a, pair.b);
   showForm();
@@ -237,6 +245,10 @@ void MainWindow::exchangeWings(int k) {
   drawSketch(pair.b);
   runCalc(Sender::Exchange);
   Space1();
+  // Exchanging again takes the wings back.
+  history_->end(
+      {.kind = StepName::Kind::Exchange, .wing = std::min(pair.a, pair.b), .otherWing = std::max(pair.a, pair.b)},
+      [this, k](const Form&) { exchangeWings(k); });
   geometryChanged();
 }
 

@@ -9,6 +9,7 @@
 #include "model/planform_editing.h"
 #include "ui/aircraft_page.h"
 #include "ui/main_window.h"
+#include "ui/undo_commands.h"
 #include "ui/wing_page.h"
 #include "views/planform_image_widget.h"
 
@@ -30,7 +31,11 @@ int MainWindow::planformHitAt(int w, int x, int y) const {
                      y);
 }
 
+// A drag, press to release, is one step.
 void MainWindow::planformPressed(int w, int x, int y) {
+  if (dragOpen_) history_->end({.kind = StepName::Kind::Drag, .wing = w});  // a release that never came
+  history_->begin();
+  dragOpen_ = true;
   grabbed_ = planformHitAt(w, x, y);
   pressedAt_ = QPoint(x, y);
   Image3MouseDown(threeD_, {x, y});  // the press position and drag flag are shared with the 3-D view
@@ -60,6 +65,8 @@ void MainWindow::planformReleased(int w, int x, int y, bool shiftAlone) {
     showTextOf(write.field, text);
     fieldEdited(write.field, text);
   }
+  if (dragOpen_) history_->end({.kind = StepName::Kind::Drag, .wing = w});
+  dragOpen_ = false;
   Image3MouseUp(threeD_, {x, y});
 }
 

@@ -1,0 +1,80 @@
+#pragma once
+// Undo and redo of the changes to the aircraft. Each step keeps the form (field texts and
+// buttons) before and after the change; undo and redo take the aircraft there through the
+// window's ordinary handlers, so that every recomputation and flag follows as for that change.
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <functional>
+
+#include "model/form.h"
+#include "model/language.h"
+
+namespace volantis4 {
+
+/// What a step changed, to name it in the Edit menu.
+struct StepName {
+  enum class Kind { FieldEdit, Trapezia, WingsCount, Drag, Insert, Exchange, MovedHeights };
+  Kind kind = Kind::FieldEdit;
+  FieldKey field{};   // FieldEdit
+  int wing = 0;       // Trapezia, Drag, Insert; Exchange: the lower of the two wings
+  int otherWing = 0;  // Exchange: the higher one
+};
+
+/// The step's name in `language`, as the menu shows it after "Undo" ("edit of root chord, wing 1").
+QString stepText(const StepName& name, Language language);
+
+/// True when the two forms hold the same aircraft (the remarks are not part of a step).
+bool sameAircraft(const Form& a, const Form& b);
+
+/// Takes the aircraft to `target`: the form before the step (undo) or after it (redo).
+using Replay = std::function<void(const Form& target)>;
+
+/// The history of the aircraft in the window. Changes are recorded between begin() and end();
+/// a change that starts inside another (the field writes of a drag) is part of it, and nothing
+/// is recorded while a step is being undone or redone.
+class UndoHistory : public QObject {
+  Q_OBJECT
+ public:
+  /// `form` is the document's form, read at each begin and end; `replay` takes it to a state.
+  UndoHistory(const Form& form, Replay replay, QObject* parent = nullptr);
+
+  void begin();
+  /// Ends the change begun last. The outermost one becomes a step when it changed the aircraft;
+  /// `replay` replaces the form replay for this step (an exchange is undone by exchanging again).
+  void end(const StepName& name, Replay replay = {});
+  /// Typing from now on starts a new step (the focus moved to another control).
+  void closeTyping() { ++typingSession_; }
+
+  void undo();
+  void redo();
+  /// A fresh history: after start and Open.
+  void clear();
+  /// The aircraft now is the one saved.
+  void setClean() { stack_.setClean(); }
+
+  bool canUndo() const { return stack_.canUndo(); }
+  bool canRedo() const { return stack_.canRedo(); }
+  int count() const { return stack_.count(); }
+  /// The Edit menu's captions: "Undo" alone when there is nothing to undo, else naming the step.
+  QString undoCaption(Language language) const;
+  QString redoCaption(Language language) const;
+
+ signals:
+  /// A step was added, undone, redone or the history cleared: the menu follows.
+  void changed();
+
+ private:
+  const StepName* nameAt(int index) const;
+
+  const Form& form_;
+  Replay replay_;
+  QUndoStack stack_;
+  Form before_;
+  int depth_ = 0;
+  bool replaying_ = false;
+  int typingSession_ = 0;
+};
+
+}  // namespace volantis4

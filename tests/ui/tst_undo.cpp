@@ -1,0 +1,242 @@
+// Undo and redo of the changes to the aircraft: each kind of change taken back and forward
+// through the fields and buttons, typing merged into one step, a drag as one step, the menu
+// captions in both languages, and a fresh history after Open.
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <functional>
+#include <map>
+
+#include "model/field_names.h"
+#include "ui/commands.h"
+#include "ui_test_support.h"
+
+namespace volantis4 {
+namespace {
+
+using testing_support::WindowTest;
+
+// What the window shows of the aircraft: every field's text, every checked button, and the
+// labels that the recomputations write (figures, stations, gap notices).
+using Shown = std::map<QString, QString>;
+
+class UndoTest : public WindowTest {
+ public:
+  // For the table's changes.
+  using WindowTest::action;
+  using WindowTest::type;
+  void page(const char* sheet) const { find<QTabWidget>("PageControl1")->setCurrentWidget(find<QWidget>(sheet)); }
+  void click(const char* name) const { find<QAbstractButton>(name)->click(); }
+
+  // A drag on wing 1's planform from its root leading edge, with moves between.
+  void drag() const {
+    page("TabSheet1");
+    QWidget* image = find<QWidget>("Image1");
+    const QPoint root(image->width() / 2, image->height() / 3);
+    QTest::mousePress(image, Qt::LeftButton, Qt::NoModifier, root);
+    for (int dx = 5; dx <= 20; dx += 5) QTest::mouseMove(image, root + QPoint(dx, 0));
+    QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, root + QPoint(20, 0));
+  }
+
+ protected:
+  Shown shownAircraft() const {
+    Shown shown;
+    for (const QLineEdit* e : window->findChildren<QLineEdit*>())
+      if (fieldByName(e->objectName().toStdString())) shown[e->objectName()] = e->text();
+    for (const QRadioButton* b : window->findChildren<QRadioButton*>())
+      if (b->isChecked()) shown[b->objectName()] = "checked";
+    for (int w = 1; w <= kWingCount; ++w) {
+      const WingControlNames& n = wingControlNames(w);
+      for (std::string_view name : {n.labelSpan, n.labelArea, n.labelMeanChord, n.labelGeometricCentre,
+                                    n.labelAspectRatio, n.gapNotice[0], n.gapNotice[1]})
+        shown[QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))] = label(std::string(name).c_str());
+      for (std::string_view name : n.stationCaptions) shown[QString::fromLatin1(name.data())] = label(name.data());
+    }
+    return shown;
+  }
+  // The aircraft file Save As writes now.
+  QByteArray saved() {
+    script->saveAnswer = path("undo.vn4");
+    action("Save2")->trigger();
+    QFile f(path("undo.vn4"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  void activate() {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
+  QString caption(const char* name) const { return shownCaption(action(name)->text()); }
+};
+
+struct ChangeCase {
+  const char* name;
+  std::function<void(UndoTest&)> before;  // brings the aircraft to where the change starts
+  std::function<void(UndoTest&)> change;  // one step
+  const char* undoCaption;
+};
+
+void PrintTo(const ChangeCase& c, std::ostream* os) { *os << c.name; }
+
+class EachChange : public UndoTest, public ::testing::WithParamInterface<ChangeCase> {};
+
+TEST_P(EachChange, IsOneStepThatUndoAndRedoTakeBackAndForth) {
+  const ChangeCase& c = GetParam();
+  open();
+  if (c.before) c.before(*this);
+  const int steps = action("Undo1")->isEnabled() ? 1 : 0;
+  const Shown start = shownAircraft();
+  const QByteArray startFile = saved();
+  c.change(*this);
+  const Shown changed = shownAircraft();
+  ASSERT_NE(changed, start);
+  EXPECT_EQ(caption("Undo1"), c.undoCaption);
+
+  action("Undo1")->trigger();
+  EXPECT_EQ(shownAircraft(), start);
+  EXPECT_EQ(saved(), startFile);
+  EXPECT_FALSE(window->document().run.flags.results_valid);
+  EXPECT_EQ(action("Undo1")->isEnabled(), steps == 1);
+  EXPECT_EQ(caption("Redo1"), QString(c.undoCaption).replace(0, 4, "Redo"));
+
+  action("Redo1")->trigger();
+  EXPECT_EQ(shownAircraft(), changed);
+  EXPECT_FALSE(action("Redo1")->isEnabled());
+  EXPECT_EQ(caption("Redo1"), "Redo");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, EachChange,
+    ::testing::Values(
+        ChangeCase{"RootChord", {}, [](UndoTest& u) { u.type("Edit4", "300"); }, "Undo edit of root chord, wing 1"},
+        ChangeCase{"GapOfWing5", {}, [](UndoTest& u) { u.type("Edit05", "0"); }, "Undo edit of gap, wing 5"},
+        ChangeCase{"Height", {}, [](UndoTest& u) { u.type("Edit_z3", "-5"); }, "Undo edit of height, wing 3"},
+        ChangeCase{"Trapezia", {}, [](UndoTest& u) { u.click("RadioButton8"); }, "Undo trapezium count, wing 2"},
+        ChangeCase{"WingsCount", {}, [](UndoTest& u) { u.click("RadioButton2"); }, "Undo wing count"},
+        ChangeCase{"Drag", {}, [](UndoTest& u) { u.drag(); }, "Undo drag on the planform, wing 1"},
+        ChangeCase{"Insert",
+                   [](UndoTest& u) {
+                     u.page("TabSheet2");
+                     u.click("Button_C2");
+                   },
+                   [](UndoTest& u) {
+                     u.page("TabSheet6");
+                     u.click("Button_P4");
+                   },
+                   "Undo insert of the copied wing, wing 4"},
+        ChangeCase{"Exchange", {}, [](UndoTest& u) { u.action("chng4")->trigger(); }, "Undo exchange of wings 3 and 4"},
+        // Wing 2 at wing 1's height over its span: the run moves it.
+        ChangeCase{"MovedHeights",
+                   [](UndoTest& u) {
+                     u.click("RadioButton2");
+                     u.type("Edit_z2", "-190");
+                   },
+                   [](UndoTest& u) { u.click("Button4"); }, "Undo heights moved by the calculation"}),
+    [](const ::testing::TestParamInfo<ChangeCase>& param) { return std::string(param.param.name); });
+
+TEST_F(UndoTest, EveryStepUndoneGivesTheStartFileByteForByteAndRedoneTheEndFile) {
+  open();
+  const QByteArray startFile = saved();
+  type("Edit4", "300");
+  click("RadioButton5");
+  drag();
+  type("Edit_x2", "900");
+  action("chng1")->trigger();
+  click("RadioButton3");
+  const QByteArray endFile = saved();
+  while (action("Undo1")->isEnabled()) action("Undo1")->trigger();
+  EXPECT_EQ(saved(), startFile);
+  while (action("Redo1")->isEnabled()) action("Redo1")->trigger();
+  EXPECT_EQ(saved(), endFile);
+}
+
+TEST_F(UndoTest, TypingInOneFieldIsOneStepUntilTheFocusMoves) {
+  open();
+  activate();
+  type("Edit4", "300");
+  type("Edit4", "310");
+  action("Undo1")->trigger();
+  EXPECT_EQ(edit("Edit4")->text(), "335");
+  EXPECT_FALSE(action("Undo1")->isEnabled());
+
+  // Typed back to the text it had: no step is left.
+  QTest::keyClick(edit("Edit4"), Qt::Key_End);
+  QTest::keyClick(edit("Edit4"), Qt::Key_1);
+  QTest::keyClick(edit("Edit4"), Qt::Key_Backspace);
+  EXPECT_FALSE(action("Undo1")->isEnabled());
+
+  type("Edit4", "300");
+  type("Edit5", "200");
+  edit("Edit4")->setFocus();
+  edit("Edit5")->setFocus();
+  type("Edit5", "210");
+  action("Undo1")->trigger();
+  EXPECT_EQ(edit("Edit5")->text(), "200");
+  action("Undo1")->trigger();
+  EXPECT_EQ(edit("Edit5")->text(), "335");
+  EXPECT_EQ(edit("Edit4")->text(), "300");
+}
+
+// The keys reach the window's history also from inside a field, where a field would undo its
+// own typing.
+TEST_F(UndoTest, CtrlZCtrlShiftZAndCtrlYFromInsideAField) {
+  open();
+  page("TabSheet1");
+  activate();
+  edit("Edit4")->setFocus();
+  type("Edit4", "300");
+  click("RadioButton5");
+  edit("Edit4")->setFocus();
+  QTest::keyClick(edit("Edit4"), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(find<QRadioButton>("RadioButton41t")->isChecked());
+  EXPECT_EQ(edit("Edit4")->text(), "300");
+  QTest::keyClick(edit("Edit4"), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(find<QRadioButton>("RadioButton5")->isChecked());
+  QTest::keyClick(edit("Edit4"), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(edit("Edit4"), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_TRUE(find<QRadioButton>("RadioButton5")->isChecked());
+}
+
+struct CaptionCase {
+  Language language;
+  const char* undoNothing;
+  const char* undo;
+  const char* redo;
+};
+
+TEST_F(UndoTest, CaptionsNameTheStepInBothLanguages) {
+  for (const CaptionCase& c :
+       {CaptionCase{Language::English, "Undo", "Undo edit of root chord, wing 1", "Redo edit of root chord, wing 1"},
+        CaptionCase{Language::German, "Rückgängig", "Rückgängig: Bearbeiten von Wurzeltiefe, Flügel 1",
+                    "Wiederherstellen: Bearbeiten von Wurzeltiefe, Flügel 1"}}) {
+    open();
+    if (c.language == Language::German) action("german1")->trigger();
+    EXPECT_EQ(caption("Undo1"), QString::fromUtf8(c.undoNothing));
+    EXPECT_FALSE(action("Undo1")->isEnabled());
+    type("Edit4", "300");
+    EXPECT_EQ(caption("Undo1"), QString::fromUtf8(c.undo));
+    action("Undo1")->trigger();
+    EXPECT_EQ(caption("Redo1"), QString::fromUtf8(c.redo));
+    action("german1")->trigger();  // the other language names the same step
+    EXPECT_NE(caption("Redo1"), QString::fromUtf8(c.redo));
+    EXPECT_TRUE(action("Redo1")->isEnabled());
+  }
+}
+
+TEST_F(UndoTest, OpenStartsAFreshHistory) {
+  open();
+  saved();
+  type("Edit4", "300");
+  script->changesAnswer = SaveAnswer::Discard;
+  script->openAnswer = path("undo.vn4");
+  action("Open2")->trigger();
+  EXPECT_EQ(edit("Edit4")->text().trimmed(), "335");
+  EXPECT_FALSE(action("Undo1")->isEnabled());
+  EXPECT_EQ(caption("Undo1"), "Undo");
+  EXPECT_FALSE(action("Redo1")->isEnabled());
+}
+
+}  // namespace
+}  // namespace volantis4
