@@ -244,6 +244,29 @@ enum class TextId {
   PdfCannotWrite,
   MenuAnalysis,
   MenuLiveResults,
+  MenuRecentFiles,
+  // Tooltips of the input fields, one per field kind in the order of FieldKind (%1 the wing, %2
+  // the trapezium or section), of the margin field, and of the result labels in the order of
+  // their captions (%1 the wing).
+  TipGap,
+  TipWidth,
+  TipOffset,
+  TipChord,
+  TipPositionX,
+  TipPositionZ,
+  TipMargin,
+  TipSpan,
+  TipArea,
+  TipMeanChord,
+  TipGeometricCentre,
+  TipAspectRatio,
+  TipAerodynamicCentre,
+  TipMarginResult,
+  // How a field's text was read when not whole (%1 the value read).
+  TipReadJunk,
+  TipReadSign,
+  TipReadClamped,
+  TipReadNoDigit,
 };
 
 /// The text of `id` in `language`, exactly as shown (blanks included).

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QToolButton>
 #include <stdexcept>
 
@@ -26,12 +27,33 @@ const std::array<MenuTitle, 4> kMenuTitles{{
     {"Language1", TextId::MenuLanguage},
 }};
 
+// `icon` with its disabled look made here: the style's greyed copy of a black-and-white icon (the
+// Print button's) looks just like the enabled one, so the disabled pixmaps are the normal ones at
+// a third of their opacity, for the sizes of the bar at scale 1 and 2.
+QIcon withFadedDisabled(const QIcon& icon) {
+  QIcon out;
+  for (const int side : {16, 32}) {
+    const QPixmap normal = icon.pixmap(QSize(side, side), 1.0);
+    QPixmap faded(normal.size());
+    faded.fill(Qt::transparent);
+    {
+      QPainter painter(&faded);
+      painter.setOpacity(0.35);
+      painter.drawPixmap(0, 0, normal);
+    }
+    out.addPixmap(normal, QIcon::Normal);
+    out.addPixmap(faded, QIcon::Disabled);
+  }
+  return out;
+}
+
 // A tool-bar button showing its command's action: tooltip (the hint) and enabled state follow the
 // action. The icon is the button's own, so that the menu, which sizes its items for any action
 // icon, keeps its narrow text-only items.
 class CommandButton : public QToolButton {
  public:
-  CommandButton(QWidget* toolBar, const ToolBarButton& spec, QAction* action) : QToolButton(toolBar), icon_(spec.icon) {
+  CommandButton(QWidget* toolBar, const ToolBarButton& spec, QAction* action)
+      : QToolButton(toolBar), icon_(withFadedDisabled(spec.icon)) {
     setObjectName(QString::fromLatin1(spec.name));
     setGeometry(spec.x, 0, 23, 22);
     setAutoRaise(true);

@@ -24,6 +24,7 @@ namespace volantis4 {
 /// Every command of the menu and the tool bar.
 enum class Command {
   Open,
+  RecentFiles,  // a submenu of the last files
   SaveAs,
   Save,
   Calc,  // tool bar only

@@ -21,8 +21,10 @@
 #include "model/field_names.h"
 #include "ui/aircraft_page.h"
 #include "ui/dialogs.h"
+#include "ui/field_feedback.h"
 #include "ui/info_window.h"
 #include "ui/undo_commands.h"
+#include "ui/recent_files.h"
 #include "ui/widgets.h"
 #include "ui/window_placement.h"
 #include "ui/wing_page.h"
@@ -43,6 +45,10 @@ MainWindow::MainWindow(const QStringList& arguments, std::unique_ptr<Dialogs> di
       doc_.form, [this](const Form& target) { restoreForm(target); }, this);
   buildWindow();
   connectControls();
+  feedback_ = new FieldFeedback(this, doc_.language);
+  recentFiles_ = new RecentFiles(commands_.action(Command::RecentFiles),
+                                 [this](const QString& file) { Load1Click(Sender::Open, file); });
+  acceptAircraftDrops(this, [this](const QString& file) { Load1Click(Sender::Open, file); });
   restoreLiveResults();
   Create1(arguments);
   fitOnScreen();
@@ -185,6 +191,8 @@ std::vector<CommandRow> MainWindow::commandTable() {
       {.command = Command::Open, .name = "Open2", .menu = MenuPlace::File, .caption = TextId::MenuOpen,
        .button = ToolBarButton{"SpeedButton1", 2, icon(QStyle::SP_DialogOpenButton), TextId::HintOpen},
        .shortcut = QKeySequence(QKeySequence::Open), .slot = [this] { Load1Click(Sender::Open); }},
+      {.command = Command::RecentFiles, .name = "RecentFiles1", .menu = MenuPlace::File,
+       .caption = TextId::MenuRecentFiles},
       {.command = Command::SaveAs, .name = "Save2", .menu = MenuPlace::File, .caption = TextId::MenuSaveAs,
        .button = ToolBarButton{"SpeedButton2", 28, icon(QStyle::SP_FileDialogNewFolder), TextId::HintSaveAs},
        .shortcut = QKeySequence(QKeySequence::SaveAs), .slot = [this] { Save1Click(true); }},
@@ -275,8 +283,6 @@ namespace {
 
 constexpr const char* kLiveResultsKey = "analysis/liveResults";
 
-QSettings userSettings() { return QSettings(QStringLiteral("volantis4"), QStringLiteral("volantis4")); }
-
 }  // namespace
 
 void MainWindow::restoreLiveResults() {
@@ -290,14 +296,17 @@ void MainWindow::liveResultsToggled() {
   if (on) geometryChanged();
 }
 
-// With live results on, a geometry change asks for one whole run as soon as the event loop is
-// idle; changes that come before it are taken by the same run.
+// With live results on, a geometry change (and an Open) asks for one whole run as soon as the
+// event loop is idle; changes that come before it are taken by the same run. Results opened from
+// a file have no lattice: they are calculated too.
 void MainWindow::geometryChanged() {
+  showFileName();
   if (livePending_ || !commands_.action(Command::LiveResults)->isChecked()) return;
   livePending_ = true;
   QTimer::singleShot(0, this, [this] {
     livePending_ = false;
-    if (!doc_.run.flags.results_valid && commands_.action(Command::LiveResults)->isChecked()) Button4Click(true);
+    const RunFlags& f = doc_.run.flags;
+    if ((!f.results_valid || !f.grid_valid) && commands_.action(Command::LiveResults)->isChecked()) Button4Click(true);
   });
 }
 

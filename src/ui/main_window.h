@@ -12,6 +12,7 @@
 #include "files/wing_clipboard.h"
 #include "model/document.h"
 #include "model/form.h"
+#include "model/planform_editing.h"
 #include "model/planform_mapping.h"
 #include "ui/commands.h"
 #include "ui/dialogs.h"
@@ -29,6 +30,8 @@ namespace volantis4 {
 enum class Sender { Other, PositionField, WingsCount, Run, Print, Open, Resize, Exchange };
 
 class AircraftPage;
+class FieldFeedback;
+class RecentFiles;
 class InfoWindow;
 class PrinterDialog;
 class UndoHistory;
@@ -142,17 +145,22 @@ class MainWindow : public QMainWindow {
   void connectPlanformMouse(int w);
   int planformHitAt(int w, int x, int y) const;
   void planformPressed(int w, int x, int y);
-  void planformMoved(int w, int x, int y, bool shiftAlone);
+  void planformMoved(int w, int x, int y, Qt::MouseButtons buttons, bool shiftAlone);
+  /// The field writes of the drag that began at the last press, with the pointer now at (x, y).
+  std::vector<FieldWrite> planformWrites(int w, int x, int y, bool shiftAlone) const;
   void planformReleased(int w, int x, int y, bool shiftAlone);
 
   // Files (main_window_files.cpp).
-  void Load1Click(Sender sender);
+  /// Open: `named` (a recent or dropped file) or the file chosen in the open dialog.
+  void Load1Click(Sender sender, const QString& named = {});
   void Save1Click(bool saveAs);
   bool saveTo();
   void loadCommandLineFile(const QString& argument);
   bool maySetAsideChanges();
   void showLoaded();
   void reportFileError(const FileError& error);
+  /// Lab_FName: the current file name, with an asterisk while there are unsaved changes.
+  void showFileName();
   void readDefaultsFile();
   void writeDefaultsFile();
   void copyWing(int w);
@@ -186,10 +194,16 @@ class MainWindow : public QMainWindow {
   Commands commands_;
   UndoHistory* history_ = nullptr;
   bool dragOpen_ = false;  // a press on a planform began a step that its release ends
+  FieldFeedback* feedback_ = nullptr;   // tooltips and warning frames of the fields
+  RecentFiles* recentFiles_ = nullptr;  // File > Recent files
   bool resizing_ = false;
   bool livePending_ = false;  // a live run waits for the idle event loop
   int grabbed_ = 0;           // planform corner grabbed by the last press (shared by the five images)
   QPoint pressedAt_;          // where that press was
+  Wing pressedWing_{};        // the grabbed wing as it was read at the press
+  std::string pressedGap_;    // its gap field's text then
+  double pressedScale_ = 0;   // and the scale of its planform image then
+  bool dragging_ = false;     // a press on a corner waits for its release
 };
 
 }  // namespace volantis4

@@ -20,6 +20,7 @@
 #include "solver/calculation_run.h"
 #include "solver/stabil.h"
 #include "ui/aircraft_page.h"
+#include "ui/field_feedback.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"
 #include "ui/undo_commands.h"
@@ -213,6 +214,7 @@ void MainWindow::applyLanguage(Language language) {
   showUndoCommands();
   Space1();
   drawFlightDirection();
+  feedback_->refresh();
 }
 
 // The views follow the page size; everything else keeps its design place. The recomputations

@@ -18,6 +18,7 @@
 #include "solver/calculation_output.h"
 #include "solver/wirbel_erg.h"
 #include "ui/aircraft_page.h"
+#include "ui/field_feedback.h"
 #include "ui/main_window.h"
 #include "ui/undo_commands.h"
 #include "ui/widgets.h"
@@ -94,7 +95,10 @@ void MainWindow::showUndoCommands() {
   commands_.setCaptionAfterMnemonic(Command::Redo, history_->redoCaption(doc_.language));
 }
 
-void MainWindow::remarksEdited() { doc_.form.remarks = memo2_->toPlainText().toStdString(); }
+void MainWindow::remarksEdited() {
+  doc_.form.remarks = memo2_->toPlainText().toStdString();
+  showFileName();
+}
 
 void MainWindow::runCalc(Sender sender) {
   Calc(doc_);
@@ -130,6 +134,7 @@ void MainWindow::afterCalc(Sender sender) {
   a->drawPositionImages(doc_.language);
   if (sender != Sender::Print) commands_.setEnabled(Command::Print, false);
   showMessagePanel();
+  showFileName();
 }
 
 // The wing's labels and planform after its recomputation. A recomputation enables "Calc", except
@@ -183,6 +188,7 @@ void MainWindow::showForm() {
     const QSignalBlocker blocker(memo2_);
     memo2_->setPlainText(remarks);
   }
+  feedback_->refresh();
 }
 
 void MainWindow::showFieldText(FieldKey key) { showTextOf(key, qs(fieldText(doc_.form, key))); }
@@ -192,8 +198,11 @@ void MainWindow::showTextOf(FieldKey key, const QString& text) {
   QLineEdit* edit = key.kind == FieldKind::PositionX || key.kind == FieldKind::PositionZ
                         ? aircraftPage_->positionField(key)
                         : page(key.wing)->field(key);
-  const QSignalBlocker blocker(edit);
-  edit->setText(text);
+  {
+    const QSignalBlocker blocker(edit);
+    edit->setText(text);
+  }
+  feedback_->refresh();
 }
 
 void MainWindow::showMessagePanel() {

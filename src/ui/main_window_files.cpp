@@ -19,6 +19,7 @@
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/undo_commands.h"
+#include "ui/recent_files.h"
 #include "ui/widgets.h"
 #include "ui/wing_page.h"
 #include "views/planform_image_widget.h"
@@ -45,7 +46,7 @@ void MainWindow::Create1(const QStringList& arguments) {
   chooseWingsCount(doc_, kWingCount);
   showForm();
   showWingsCount(kWingCount);
-  commands_.Lab_FName->setText(qs(doc_.fileName));
+  showFileName();
 
   if (arguments.size() == 1) {
     loadCommandLineFile(arguments.constFirst());
@@ -60,6 +61,7 @@ void MainWindow::Create1(const QStringList& arguments) {
   if (doc_.language == Language::German) applyLanguage(Language::German);
   doc_.savedForm = doc_.form;
   history_->clear();
+  showFileName();
 }
 
 // The command-line start: the file the argument names is opened as the core finds it.
@@ -76,6 +78,7 @@ void MainWindow::loadCommandLineFile(const QString& argument) {
     aircraftPage_->Image2->setCursor(Qt::DragMoveCursor);
     STABIL(Sender::Other);
   }
+  geometryChanged();
 }
 
 // A read aircraft shown as the buttons and fields would take it, with a fresh history.
@@ -86,18 +89,23 @@ void MainWindow::showLoaded() {
   showWingsCount(doc_.form.wingsCount);
   for (int w = 1; w <= kWingCount; ++w) drawSketch(w);
   Space1();
-  commands_.Lab_FName->setText(qs(doc_.fileName));
+  showFileName();
 }
 
-void MainWindow::Load1Click(Sender sender) {
+void MainWindow::Load1Click(Sender sender, const QString& named) {
   if (!maySetAsideChanges()) return;
-  const QString chosen = dialogs_->openFileName(this);
+  const QString chosen = named.isEmpty() ? dialogs_->openFileName(this) : named;
   std::optional<std::string> chosenName;
   if (!chosen.isEmpty()) chosenName = chosen.toStdString();
   const std::optional<FileError> error = openDocument(doc_, chosenName);
   if (error) reportFileError(*error);
-  if (chosenName && !error) showLoaded();
-  commands_.Lab_FName->setText(qs(doc_.fileName));
+  if (chosenName && !error) {
+    showLoaded();
+    recentFiles_->add(chosen);
+  } else if (error && !named.isEmpty()) {
+    recentFiles_->remove(named);  // a recent file that cannot be opened leaves the list
+  }
+  showFileName();
 
   const bool readable = clipboardReadable(kClipboard);
   copied_ = afterClipboardCheck(copied_, readable);
@@ -113,6 +121,7 @@ void MainWindow::Load1Click(Sender sender) {
   showPage(aircraftPage_);
   if (doc_.run.flags.results_valid) aircraftPage_->Image2->setCursor(Qt::DragMoveCursor);
   STABIL(sender);
+  geometryChanged();
 }
 
 void MainWindow::Save1Click(bool saveAs) {
@@ -140,7 +149,8 @@ bool MainWindow::saveTo() {
   }
   const SavedDocument& done = std::get<SavedDocument>(saved);
   history_->setClean();
-  commands_.Lab_FName->setText(qs(done.fileName));
+  showFileName();
+  recentFiles_->add(qs(done.fileName));
   if (done.replacedCharacters > 0)
     dialogs_->showFileError(this, qs(renderReplacedCharacters(done.fileName, done.replacedCharacters, doc_.language)));
   return true;
@@ -167,6 +177,10 @@ bool MainWindow::maySetAsideChanges() {
     commands_.setEnabled(Command::Save, true);
   }
   return saveTo();
+}
+
+void MainWindow::showFileName() {
+  commands_.Lab_FName->setText(qs(doc_.fileName) + (hasUnsavedChanges() ? QStringLiteral("*") : QString()));
 }
 
 void MainWindow::reportFileError(const FileError& error) {

@@ -2,12 +2,14 @@
 // pointer and highlights the fields a drag would change, a release writes them. On the top view
 // a vertical drag magnifies until the release; on the 3-D view a drag turns, tilts or magnifies.
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <algorithm>
 
 #include "model/planform_editing.h"
 #include "ui/aircraft_page.h"
+#include "ui/commands.h"
 #include "ui/main_window.h"
 #include "ui/undo_commands.h"
 #include "ui/wing_page.h"
@@ -19,8 +21,9 @@ void MainWindow::connectPlanformMouse(int w) {
   PlanformImageWidget* image = page(w)->planform();
   connect(image, &PlanformImageWidget::pressed, this,
           [this, w](int x, int y, Qt::MouseButton, bool) { planformPressed(w, x, y); });
-  connect(image, &PlanformImageWidget::moved, this,
-          [this, w](int x, int y, Qt::MouseButtons, bool shiftAlone) { planformMoved(w, x, y, shiftAlone); });
+  connect(image, &PlanformImageWidget::moved, this, [this, w](int x, int y, Qt::MouseButtons buttons, bool shiftAlone) {
+    planformMoved(w, x, y, buttons, shiftAlone);
+  });
   connect(image, &PlanformImageWidget::released, this,
           [this, w](int x, int y, Qt::MouseButton, bool shiftAlone) { planformReleased(w, x, y, shiftAlone); });
 }
@@ -38,10 +41,14 @@ void MainWindow::planformPressed(int w, int x, int y) {
   dragOpen_ = true;
   grabbed_ = planformHitAt(w, x, y);
   pressedAt_ = QPoint(x, y);
+  pressedWing_ = doc_.geometry.wing(w);
+  pressedGap_ = doc_.form.wing(w).gap;
+  pressedScale_ = planformMappings_[wingIndex(w)].scale;
+  dragging_ = grabbed_ != 0;
   Image3MouseDown(threeD_, {x, y});  // the press position and drag flag are shared with the 3-D view
 }
 
-void MainWindow::planformMoved(int w, int x, int y, bool shiftAlone) {
+void MainWindow::planformMoved(int w, int x, int y, Qt::MouseButtons buttons, bool shiftAlone) {
   const HitCode hover = planformHitAt(w, x, y);
   page(w)->planform()->setPointer(planformPointer(hover));
   const std::vector<FieldKey> lit = planformHighlight(w, hover, shiftAlone);
@@ -52,15 +59,28 @@ void MainWindow::planformMoved(int w, int x, int y, bool shiftAlone) {
     palette.setColor(QPalette::Base, yellow ? QColor(255, 255, 0) : this->palette().color(QPalette::Base));
     edit->setPalette(palette);
   }
+  // With live results on, every move of a drag writes the fields (those it changes), and the run
+  // follows once the event loop is idle. Shift alone is the Shift key with the button held.
+  if (!dragging_ || buttons == Qt::NoButton || !commands_.action(Command::LiveResults)->isChecked()) return;
+  const bool shift = QApplication::keyboardModifiers() == Qt::ShiftModifier;
+  for (const FieldWrite& write : planformWrites(w, x, y, shift)) {
+    if (fieldText(doc_.form, write.field) == write.text) continue;
+    const QString text = QString::fromStdString(write.text);
+    showTextOf(write.field, text);
+    fieldEdited(write.field, text);
+  }
 }
 
-// Each written field runs its own change handler, as if typed; later writes use the values read
-// before the first.
+std::vector<FieldWrite> MainWindow::planformWrites(int w, int x, int y, bool shiftAlone) const {
+  return planformEdit(w, pressedWing_, pressedGap_, grabbed_, pressedScale_, x - pressedAt_.x(), y - pressedAt_.y(),
+                      shiftAlone);
+}
+
+// Each written field runs its own change handler, as if typed; all writes use the values read at
+// the press (the same as at the release, unless live results moved the fields during the drag).
 void MainWindow::planformReleased(int w, int x, int y, bool shiftAlone) {
-  const std::vector<FieldWrite> writes =
-      planformEdit(w, doc_.geometry.wing(w), doc_.form.wing(w).gap, grabbed_, planformMappings_[wingIndex(w)].scale,
-                   x - pressedAt_.x(), y - pressedAt_.y(), shiftAlone);
-  for (const FieldWrite& write : writes) {
+  dragging_ = false;
+  for (const FieldWrite& write : planformWrites(w, x, y, shiftAlone)) {
     QString text = QString::fromStdString(write.text);
     showTextOf(write.field, text);
     fieldEdited(write.field, text);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
 
 namespace volantis4 {
 namespace {
@@ -18,6 +19,8 @@ W* place(W* widget, std::string_view name, QRect rect) {
 }
 
 }  // namespace
+
+QSettings userSettings() { return QSettings(QStringLiteral("volantis4"), QStringLiteral("volantis4")); }
 
 QFont designFont() {
   QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),

@@ -15,6 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QSettings;
 class QWidget;
 
 namespace volantis4 {
@@ -31,6 +32,9 @@ QString qs(std::string_view text);
 QString qtext(TextId id, Language language);
 /// The id `offset` places after `first` in a run of numbered ids (TabWing1 + 2 = TabWing3).
 TextId nthText(TextId first, int offset);
+
+/// The user's settings of the program (live results, recent files).
+QSettings userSettings();
 
 /// A label with object name `name` (may be empty) and geometry `rect`.
 QLabel* makeLabel(QWidget* parent, std::string_view name, QRect rect, const QString& text = {});

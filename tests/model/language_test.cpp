@@ -103,7 +103,7 @@ TEST(Language, WholeCaptionTableInBothLanguages) {
 }
 
 TEST(Language, EveryTextAndMessageHasBothLanguages) {
-  for (int i = 0; i <= static_cast<int>(TextId::PdfCannotWrite); ++i) {
+  for (int i = 0; i <= static_cast<int>(TextId::TipReadNoDigit); ++i) {
     const auto id = static_cast<TextId>(i);
     EXPECT_FALSE(text(id, Language::English).empty()) << "text " << i;
     EXPECT_FALSE(text(id, Language::German).empty()) << "text " << i;
