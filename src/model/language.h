@@ -267,6 +267,32 @@ enum class TextId {
   TipReadSign,
   TipReadClamped,
   TipReadNoDigit,
+  // Stability report window: menu item, headings of its parts, figures still being computed.
+  MenuStabilityReport,
+  ReportHeadingPosition,
+  ReportHeadingAccuracy,
+  ReportHeadingSurfaces,
+  ReportHeadingBalance,
+  ReportPending,
+  ReportAccuracyPending,
+  ReportNoResults,
+  ReportBalanceInputsHeading,
+  ReportBalanceMeasured,  // the two ways of weighing
+  ReportBalanceSupports,
+  ReportBalanceCg,  // input captions
+  ReportBalanceMass,
+  ReportBalanceSupportsHint,
+  ReportBalanceAddSupport,
+  ReportBalanceTargetCaption,
+  ReportBalanceBallastCaption,
+  ReportBalanceMoveCaption,
+  ReportBalanceIncomplete,
+  ChordBarLeadingEdge,  // marks of the reference-chord figure
+  ChordBarTrailingEdge,
+  ChordBarNeutralPoint,
+  ChordBarCgRange,
+  ChordBarManualCg,
+  ChordBarWeighedCg,
 };
 
 /// The text of `id` in `language`, exactly as shown (blanks included).

@@ -46,52 +46,72 @@ std::string cgName(CgTarget target, Language language) {
   return std::string(text(TextId::ReportCgManual, language));
 }
 
-std::vector<std::string> reportLines(const StabilityReport& r, Language language) {
+std::vector<ReportBlock> reportBlocks(const StabilityReport& r, Language language) {
   const Language l = language;
-  std::vector<std::string> lines;
-  lines.push_back(std::string(text(TextId::ReportTitle, l)));
-  lines.push_back(
+  // A figure of an extra run: its value, "…" while the runs go on, else "not available".
+  const auto extra = [&r, l](const std::optional<double>& v, int decimals) {
+    if (!v && r.extrasPending) return std::string(text(TextId::ReportPending, l));
+    return optionalFixed(v, decimals, l);
+  };
+  std::vector<ReportBlock> blocks;
+  const auto block = [&blocks, l](ReportSection section, TextId heading) -> std::vector<std::string>& {
+    blocks.push_back({section, std::string(text(heading, l)), {}});
+    return blocks.back().lines;
+  };
+
+  std::vector<std::string>& position = block(ReportSection::Position, TextId::ReportHeadingPosition);
+  position.push_back(
       filled(TextId::ReportNeutralPoint, l, {fixed(r.xnp, 1), fixed(r.npFromRootLe, 1), fixed(r.npPercentMac, 1)}));
-  lines.push_back(filled(TextId::ReportReference, l,
-                         {formatInt(r.refWing), fixed(r.refRootLeX, 1), fixed(r.lmue, 1), fixed(r.sb / 10000, 2)}));
-  lines.push_back(filled(TextId::ReportLeadingEdge, l, {fixed(r.xLeRef, 1), fixed(r.xLeRef - r.refRootLeX, 1)}));
+  position.push_back(filled(TextId::ReportReference, l,
+                            {formatInt(r.refWing), fixed(r.refRootLeX, 1), fixed(r.lmue, 1), fixed(r.sb / 10000, 2)}));
+  position.push_back(filled(TextId::ReportLeadingEdge, l, {fixed(r.xLeRef, 1), fixed(r.xLeRef - r.refRootLeX, 1)}));
   for (const CgPosition& cg : r.cg)
-    lines.push_back(filled(
+    position.push_back(filled(
         TextId::ReportCg, l,
         {cgName(cg.name, l), fixed(cg.margin, 1), fixed(cg.x, 1), fixed(cg.fromRootLe, 1), fixed(cg.percentMac, 1)}));
 
+  std::vector<std::string>& accuracy = block(ReportSection::Accuracy, TextId::ReportHeadingAccuracy);
   if (r.fine.available) {
-    lines.push_back(filled(TextId::ReportAccuracy, l,
-                           {formatInt(r.fine.n_panels), fixed(r.fine.xnp, 1), fixed(r.fine.xnpConverged, 1),
-                            fixed(r.fine.bandMm, 2), fixed(r.fine.bandPercentMac, 2)}));
+    accuracy.push_back(filled(TextId::ReportAccuracy, l,
+                              {formatInt(r.fine.n_panels), fixed(r.fine.xnp, 1), fixed(r.fine.xnpConverged, 1),
+                               fixed(r.fine.bandMm, 2), fixed(r.fine.bandPercentMac, 2)}));
+  } else if (r.extrasPending) {
+    accuracy.push_back(std::string(text(TextId::ReportAccuracyPending, l)));
   } else {
-    lines.push_back(std::string(text(TextId::ReportAccuracyNone, l)));
-    for (const Message& m : r.fine.messages) lines.push_back("  " + renderMessage(m, l));
+    accuracy.push_back(std::string(text(TextId::ReportAccuracyNone, l)));
+    for (const Message& m : r.fine.messages) accuracy.push_back("  " + renderMessage(m, l));
   }
 
+  std::vector<std::string>& surfaces = block(ReportSection::Surfaces, TextId::ReportHeadingSurfaces);
   for (const SurfaceFigures& s : r.wings) {
-    lines.push_back(filled(TextId::ReportSurface, l, {formatInt(s.wing), fixed(100 * s.liftShare, 1)}));
-    lines.push_back(
-        filled(TextId::ReportSurfaceSlope, l,
-               {fixed(s.liftSlope, 3), optionalFixed(s.liftSlopeAlone, 3, l), optionalFixed(s.effectiveness, 3, l)}));
-    if (s.volume) lines.push_back(filled(TextId::ReportSurfaceVolume, l, {fixed(*s.volume, 3)}));
-    lines.push_back(filled(TextId::ReportSurfaceChange, l, {optionalFixed(s.xnpPer10mm, 2, l)}));
+    surfaces.push_back(filled(TextId::ReportSurface, l, {formatInt(s.wing), fixed(100 * s.liftShare, 1)}));
+    surfaces.push_back(filled(TextId::ReportSurfaceSlope, l,
+                              {fixed(s.liftSlope, 3), extra(s.liftSlopeAlone, 3), extra(s.effectiveness, 3)}));
+    if (s.volume) surfaces.push_back(filled(TextId::ReportSurfaceVolume, l, {fixed(*s.volume, 3)}));
+    surfaces.push_back(filled(TextId::ReportSurfaceChange, l, {extra(s.xnpPer10mm, 2)}));
   }
 
   if (r.balance) {
+    std::vector<std::string>& balance = block(ReportSection::Balance, TextId::ReportHeadingBalance);
     const BalanceFigures& b = *r.balance;
-    lines.push_back(
+    balance.push_back(
         filled(TextId::ReportBalance, l, {fixed(b.x_cg, 1), fixed(b.fromRootLe, 1), fixed(b.totalMass, 0)}));
-    lines.push_back(filled(TextId::ReportBalanceMargin, l, {fixed(b.staticMargin, 1)}));
-    lines.push_back(
+    balance.push_back(filled(TextId::ReportBalanceMargin, l, {fixed(b.staticMargin, 1)}));
+    balance.push_back(
         filled(TextId::ReportBalanceTarget, l, {cgName(b.target, l), fixed(b.targetX, 1), fixed(b.shiftMm, 1)}));
     if (b.ballastG) {
-      lines.push_back(filled(TextId::ReportBalanceBallast, l, {fixed(*b.ballastAt, 1), fixed(*b.ballastG, 1)}));
+      balance.push_back(filled(TextId::ReportBalanceBallast, l, {fixed(*b.ballastAt, 1), fixed(*b.ballastG, 1)}));
     } else if (b.ballastUnreachable) {
-      lines.push_back(filled(TextId::ReportBalanceUnreachable, l, {fixed(*b.ballastAt, 1)}));
+      balance.push_back(filled(TextId::ReportBalanceUnreachable, l, {fixed(*b.ballastAt, 1)}));
     }
-    if (b.moveMm) lines.push_back(filled(TextId::ReportBalanceMove, l, {fixed(*b.moveMass, 0), fixed(*b.moveMm, 1)}));
+    if (b.moveMm) balance.push_back(filled(TextId::ReportBalanceMove, l, {fixed(*b.moveMass, 0), fixed(*b.moveMm, 1)}));
   }
+  return blocks;
+}
+
+std::vector<std::string> reportLines(const StabilityReport& r, Language language) {
+  std::vector<std::string> lines{std::string(text(TextId::ReportTitle, language))};
+  for (const ReportBlock& b : reportBlocks(r, language)) lines.insert(lines.end(), b.lines.begin(), b.lines.end());
   return lines;
 }
 

@@ -12,8 +12,22 @@ namespace volantis4 {
 /// The name of a proposed centre of gravity as the report writes it.
 std::string cgName(CgTarget target, Language language);
 
-/// The report's lines, with units on every number: neutral point, reference, the three centres of
-/// gravity, the lattice accuracy, each surface and, when given, the balance.
+/// The parts of the report, in their order.
+enum class ReportSection { Position, Accuracy, Surfaces, Balance };
+
+/// One part of the report: its heading and its lines.
+struct ReportBlock {
+  ReportSection section = ReportSection::Position;
+  std::string heading;
+  std::vector<std::string> lines;
+};
+
+/// The report's parts, with units on every number: neutral point, reference and the three centres
+/// of gravity; the lattice accuracy; each surface with what moving it changes; and, when given, the
+/// balance. Figures of extra runs still being computed say so.
+std::vector<ReportBlock> reportBlocks(const StabilityReport& report, Language language);
+
+/// The report's lines: the title, then the lines of every part (without the headings).
 std::vector<std::string> reportLines(const StabilityReport& report, Language language);
 
 }  // namespace volantis4

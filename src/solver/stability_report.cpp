@@ -131,6 +131,7 @@ StabilityReport makeReport(const ReportBasis& basis, const StabilityProposal& pr
           position(CgTarget::High, proposal.margins.high, proposal.x_cg_high),
           position(CgTarget::Manual, proposal.manual_margin, proposal.x_cg_manual)};
 
+  r.extrasPending = extras.pending;
   r.fine.available = extras.fine.available;
   r.fine.messages = extras.fine.messages;
   if (r.fine.available) {

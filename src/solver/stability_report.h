@@ -45,6 +45,7 @@ struct ExtraRuns {
   std::array<std::optional<double>, kWingCount> liftSlopeAlone{};  // per radian; wing solved alone
   std::array<std::optional<double>, kWingCount> xnpPer10mm{};      // mm the neutral point moves per 10 mm aft
   bool cancelled = false;                                          // stopped before all runs ended
+  bool pending = false;  // not run yet: the report of the completed run alone, while the runs go on
 };
 
 /// Runs done so far and all runs, after each run.
@@ -109,6 +110,7 @@ struct StabilityReport {
   AccuracyFigures fine;
   std::vector<SurfaceFigures> wings;
   std::optional<BalanceFigures> balance;
+  bool extrasPending = false;  // the extra runs' figures are still being computed
 
   /// Percent MAC of an aircraft x: 100·(x − x_le_ref)/lmue.
   double percentMac(double x) const { return 100 * (x - xLeRef) / lmue; }
