@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "solver/indu.h"
+#include "solver/stage_threads.h"
 
 namespace volantis4 {
 namespace detail {
@@ -116,7 +117,7 @@ EinflussResult EINFLUSS(const Lattice& lattice, std::vector<double> buffer, int 
   double* out = buffer.data();
 
   // Rows cost the same, so equal contiguous shares; small systems stay on this thread.
-  const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+  const auto cores = static_cast<std::size_t>(stageThreads());
   const std::size_t workers = n < 64 ? 1 : std::min(cores, n);
   std::vector<std::thread> threads;
   threads.reserve(workers - 1);

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "solver/stage_threads.h"
+
 namespace volantis4 {
 namespace detail {
 namespace {
@@ -240,9 +242,10 @@ int factorRows(double* a, int n, int* pivots, const SolveProgress& progress, int
   std::vector<double> w(static_cast<std::size_t>(n) * static_cast<std::size_t>(nb));
   std::vector<int> local(static_cast<std::size_t>(nb));
 
-  const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  const int cores = stageThreads();
   const int helpers = n > nb ? cores - 1 : 0;
-  const SingleThreadedBlas blas(helpers > 0);
+  // Under a thread budget OpenBLAS's own threads would take the cores the budget leaves free.
+  const SingleThreadedBlas blas(helpers > 0 || cores < machineCores());
   Team team(helpers);
 
   int singular = factorPanelAt(m, w, local, 0, nb, progress);

@@ -45,6 +45,7 @@ enum class Command {
   Exchange4,
   Exchange5,
   LiveResults,  // checkable: a whole run after every geometry change
+  StabilityReport,
   SwitchLanguage,
   French,   // hidden, disabled
   Spanish,  // hidden, disabled

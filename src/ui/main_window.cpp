@@ -25,6 +25,7 @@
 #include "ui/info_window.h"
 #include "ui/undo_commands.h"
 #include "ui/recent_files.h"
+#include "ui/report_window.h"
 #include "ui/widgets.h"
 #include "ui/window_placement.h"
 #include "ui/wing_page.h"
@@ -54,7 +55,8 @@ MainWindow::MainWindow(const QStringList& arguments, std::unique_ptr<Dialogs> di
   fitOnScreen();
 }
 
-MainWindow::~MainWindow() = default;
+// The report window reads the document: it goes before the document does.
+MainWindow::~MainWindow() { delete report_; }
 
 void MainWindow::buildWindow() {
   setObjectName(QStringLiteral("Form1"));
@@ -243,9 +245,11 @@ std::vector<CommandRow> MainWindow::commandTable() {
       {.command = Command::Exchange5, .name = "chng5", .menu = MenuPlace::Edit, .caption = TextId::MenuExchange5,
        .slot = [this] { exchangeWings(5); }},
 
-      // Analysis: live results, kept between runs of the program.
+      // Analysis: live results, kept between runs of the program; the stability report window.
       {.command = Command::LiveResults, .name = "LiveResults1", .menu = MenuPlace::Analysis,
        .caption = TextId::MenuLiveResults, .checkable = true, .slot = [this] { liveResultsToggled(); }},
+      {.command = Command::StabilityReport, .name = "StabilityReport1", .menu = MenuPlace::Analysis,
+       .caption = TextId::MenuStabilityReport, .slot = [this] { showStabilityReport(); }},
 
       // Language: the item names the other language; French and Spanish are kept hidden.
       {.command = Command::SwitchLanguage, .name = "german1", .menu = MenuPlace::Language,

@@ -35,6 +35,7 @@ class RecentFiles;
 class InfoWindow;
 class PrinterDialog;
 class UndoHistory;
+class ReportWindow;
 class WingPage;
 struct FileError;
 
@@ -134,6 +135,10 @@ class MainWindow : public QMainWindow {
   void BitBtn1Click();
   void german1Click();
   void applyLanguage(Language language);
+  /// Analysis > Stability report: opens (or raises) the modeless report window.
+  void showStabilityReport();
+  /// The report window, when open, shows the document as it stands now.
+  void reportFollows();
   /// The views follow the page size; `sender` is the command the resize runs for (Print keeps printing).
   void FormResize(Sender sender = Sender::Resize);
   void repaintNow();
@@ -179,6 +184,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<Dialogs> dialogs_;
   InfoWindow* info_ = nullptr;
   PrinterDialog* printer_ = nullptr;
+  ReportWindow* report_ = nullptr;  // made on first use
   TopViewState topView_;
   ThreeDState threeD_;
 

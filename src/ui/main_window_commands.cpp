@@ -24,6 +24,7 @@
 #include "ui/info_window.h"
 #include "ui/main_window.h"
 #include "ui/undo_commands.h"
+#include "ui/report_window.h"
 #include "ui/widgets.h"
 #include "ui/wing_page.h"
 #include "views/planform_image_widget.h"
@@ -88,6 +89,7 @@ void MainWindow::Button4Click(bool live) {
   a->Button4->show();
   a->Button4->setEnabled(false);
   commands_.setEnabled(Command::Calc, false);
+  reportFollows();
   if (!live) QApplication::beep();
 }
 
@@ -126,6 +128,7 @@ void MainWindow::stabilityModeClicked(bool manual) {
   a->Label28->setVisible(manual && severalWings);
   a->Label30->setVisible(manual && !severalWings);
   STABIL(Sender::Other);
+  reportFollows();
 }
 
 // The top view's zoom back to 100 (no magnification); the next drawing lays the view out anew.
@@ -138,6 +141,7 @@ void MainWindow::resetZoom() {
 void MainWindow::marginEdited(const QString& text) {
   doc_.stability.marginText = text.toStdString();
   STABIL(Sender::Other);
+  reportFollows();
 }
 
 void MainWindow::marginSliderMoved(int position) {
@@ -215,6 +219,18 @@ void MainWindow::applyLanguage(Language language) {
   Space1();
   drawFlightDirection();
   feedback_->refresh();
+  reportFollows();
+}
+
+void MainWindow::showStabilityReport() {
+  if (!report_) report_ = new ReportWindow(doc_, this);
+  report_->show();
+  report_->raise();
+  report_->activateWindow();
+}
+
+void MainWindow::reportFollows() {
+  if (report_) report_->follow();
 }
 
 // The views follow the page size; everything else keeps its design place. The recomputations

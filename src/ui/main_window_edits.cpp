@@ -111,6 +111,7 @@ void MainWindow::afterWingRecomputation(int w) {
     for (WingPage* p : wingPages_) p->showAerodynamicCentre(false);
   }
   showWing(w);
+  reportFollows();
 }
 
 void MainWindow::afterCalc(Sender sender) {
@@ -135,6 +136,7 @@ void MainWindow::afterCalc(Sender sender) {
   if (sender != Sender::Print) commands_.setEnabled(Command::Print, false);
   showMessagePanel();
   showFileName();
+  reportFollows();
 }
 
 // The wing's labels and planform after its recomputation. A recomputation enables "Calc", except

@@ -1,0 +1,62 @@
+#pragma once
+// The balance inputs of the stability report: the measured centre of gravity with the total mass,
+// or the readings of two or more supports; the target, a ballast position and a movable mass.
+
+#include <QGroupBox>
+#include <vector>
+
+#include "model/language.h"
+#include "solver/balance.h"
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace volantis4 {
+
+class BalancePanel : public QGroupBox {
+  Q_OBJECT
+ public:
+  explicit BalancePanel(QWidget* parent = nullptr);
+
+  /// Captions and the target names in `language`.
+  void applyCaptions(Language language);
+  /// The inputs as the fields stand; no readings while they do not give a total mass above 0 g.
+  BalanceInputs inputs() const;
+  /// Shows `inputs` in the fields, unless the fields already give them (so typing is not undone).
+  void showInputs(const BalanceInputs& inputs);
+
+ signals:
+  /// The user changed an input.
+  void edited();
+
+ private:
+  struct SupportRow {
+    QLineEdit* x = nullptr;
+    QLineEdit* mass = nullptr;
+  };
+  void addSupportRow();
+  void showMode();
+
+  QRadioButton* measured_ = nullptr;
+  QRadioButton* supports_ = nullptr;
+  QLabel* cgCaption_ = nullptr;
+  QLabel* massCaption_ = nullptr;
+  QLineEdit* cg_ = nullptr;
+  QLineEdit* mass_ = nullptr;
+  QLabel* supportsHint_ = nullptr;
+  QGridLayout* supportGrid_ = nullptr;
+  std::vector<SupportRow> rows_;
+  QPushButton* addSupport_ = nullptr;
+  QLabel* targetCaption_ = nullptr;
+  QComboBox* target_ = nullptr;
+  QLabel* ballastCaption_ = nullptr;
+  QLineEdit* ballastAt_ = nullptr;
+  QLabel* moveCaption_ = nullptr;
+  QLineEdit* moveMass_ = nullptr;
+};
+
+}  // namespace volantis4

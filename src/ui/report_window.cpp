@@ -1,0 +1,170 @@
+#include "ui/report_window.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include "solver/calculation_output.h"
+#include "solver/report_lines.h"
+#include "solver/stabil.h"
+#include "ui/balance_panel.h"
+#include "ui/report_job.h"
+#include "ui/widgets.h"
+#include "views/chord_bar.h"
+#include "views/planform_image_widget.h"
+
+namespace volantis4 {
+namespace {
+
+constexpr QSize kChordBarSize{600, 112};
+constexpr std::array<const char*, 4> kSectionNames{"ReportPosition", "ReportAccuracy", "ReportSurfaces",
+                                                   "ReportBalance"};
+
+QString joined(const std::vector<std::string>& lines) {
+  QStringList out;
+  for (const std::string& line : lines) out << qs(line);
+  return out.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+ReportWindow::ReportWindow(const Document& doc, QWidget* parent)
+    : QWidget(parent, Qt::Window), doc_(doc), job_(new ReportJob(this)) {
+  setObjectName(QStringLiteral("ReportWindow"));
+  buildWindow();
+  connect(job_, &ReportJob::progress, this, [this](int done, int total) {
+    progress_->setRange(0, total);
+    progress_->setValue(done);
+  });
+  connect(job_, &ReportJob::finished, this, &ReportWindow::extrasFinished);
+  connect(balancePanel_, &BalancePanel::edited, this, [this] {
+    balance_ = balancePanel_->inputs();
+    emit balanceEdited(balance_);
+    showReport();
+  });
+  showReport();
+}
+
+ReportWindow::~ReportWindow() = default;
+
+void ReportWindow::buildWindow() {
+  setFont(designFont());
+  resize(680, 860);
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll);
+  auto* content = new QWidget;
+  scroll->setWidget(content);
+  auto* column = new QVBoxLayout(content);
+
+  status_ = new QLabel(content);
+  status_->setObjectName(QStringLiteral("ReportStatus"));
+  status_->setWordWrap(true);
+  setTextStyle(status_, Qt::red, true);
+  column->addWidget(status_);
+  progress_ = new QProgressBar(content);
+  progress_->setObjectName(QStringLiteral("ReportProgress"));
+  column->addWidget(progress_);
+  chordBar_ = new PlanformImageWidget(content);
+  chordBar_->setObjectName(QStringLiteral("ChordBar"));
+  chordBar_->setCursor(Qt::ArrowCursor);
+  chordBar_->resizeImage(kChordBarSize.width(), kChordBarSize.height());
+  chordBar_->setFixedSize(kChordBarSize);
+  column->addWidget(chordBar_);
+
+  for (std::size_t i = 0; i < sections_.size(); ++i) {
+    if (i == sections_.size() - 1) {
+      balancePanel_ = new BalancePanel(content);
+      column->addWidget(balancePanel_);
+    }
+    sections_[i] = new QGroupBox(content);
+    auto* box = new QVBoxLayout(sections_[i]);
+    sectionLines_[i] = new QLabel(sections_[i]);
+    sectionLines_[i]->setObjectName(QString::fromLatin1(kSectionNames[i]));
+    sectionLines_[i]->setWordWrap(true);
+    sectionLines_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->addWidget(sectionLines_[i]);
+    column->addWidget(sections_[i]);
+  }
+  column->addStretch(1);
+}
+
+bool ReportWindow::extrasRunning() const { return job_->running(); }
+
+BalanceInputs ReportWindow::balanceInputs() const { return balance_; }
+
+void ReportWindow::follow() {
+  std::optional<ReportBasis> basis = isVisible() ? reportBasis(doc_) : std::nullopt;
+  const bool same = basis && basis_ && basis->output == basis_->output;
+  if (!same) {
+    job_->cancel();
+    basis_ = std::move(basis);
+    extras_.reset();
+    if (basis_) job_->start(*basis_);
+  }
+  if (isVisible()) showReport();
+}
+
+void ReportWindow::extrasFinished(const ExtraRuns& extras) {
+  extras_ = extras;
+  showReport();
+}
+
+void ReportWindow::showReport() {
+  const Language l = doc_.language;
+  setWindowTitle(qtext(TextId::ReportTitle, l));
+  balancePanel_->applyCaptions(l);
+  progress_->setVisible(job_->running());
+  const bool shown = basis_.has_value();
+  status_->setVisible(!shown);
+  chordBar_->setVisible(shown);
+  for (QGroupBox* s : sections_) s->setVisible(shown);
+  if (!shown) {
+    report_.reset();
+    status_->setText(qtext(TextId::ReportNoResults, l));
+    return;
+  }
+
+  const VortexResults& v = basis_->output->vortex;
+  const StabilityProposal proposal = STABIL(v.xnp, v.lmue, doc_.run.solver_wings_count, doc_.stability.marginText);
+  ExtraRuns pending;
+  pending.pending = true;
+  const BalanceInputs balance = balanceInputs();
+  report_ = makeReport(*basis_, proposal, extras_ ? *extras_ : pending, balance.readings.empty() ? nullptr : &balance);
+
+  const std::vector<ReportBlock> blocks = reportBlocks(*report_, l);
+  static constexpr std::array<TextId, 4> kHeadings{TextId::ReportHeadingPosition, TextId::ReportHeadingAccuracy,
+                                                   TextId::ReportHeadingSurfaces, TextId::ReportHeadingBalance};
+  for (std::size_t i = 0; i < sections_.size(); ++i) {
+    sections_[i]->setTitle(qtext(kHeadings[i], l));
+    sectionLines_[i]->setText(qtext(TextId::ReportBalanceIncomplete, l));  // shown for the balance without readings
+  }
+  for (const ReportBlock& b : blocks) sectionLines_[static_cast<std::size_t>(b.section)]->setText(joined(b.lines));
+  drawChordBar();
+}
+
+void ReportWindow::drawChordBar() {
+  volantis4::drawChordBar(chordBar_->canvas(), chordBarInput(*report_), doc_.language, systemColoursFromPalette());
+  chordBar_->update();
+}
+
+void ReportWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  follow();
+}
+
+void ReportWindow::closeEvent(QCloseEvent* event) {
+  job_->cancel();
+  basis_.reset();
+  extras_.reset();
+  QWidget::closeEvent(event);
+}
+
+}  // namespace volantis4

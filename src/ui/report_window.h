@@ -1,0 +1,71 @@
+#pragma once
+// The stability report window: the report of the last complete run, following every new run,
+// margin change and language switch. The part from the completed run shows at once; the extra
+// runs (finer lattice, each wing alone, each wing moved) fill in from the background.
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "model/document.h"
+#include "solver/balance.h"
+#include "solver/stability_report.h"
+
+class QLabel;
+class QGroupBox;
+class QProgressBar;
+
+namespace volantis4 {
+
+class BalancePanel;
+class PlanformImageWidget;
+class ReportJob;
+
+class ReportWindow : public QWidget {
+  Q_OBJECT
+ public:
+  /// A window over `doc`, which it only reads; `doc` outlives it.
+  explicit ReportWindow(const Document& doc, QWidget* parent = nullptr);
+  ~ReportWindow() override;
+
+  /// Shows the document as it stands: a new complete run restarts the extra runs, an edit that
+  /// left no valid results cancels them; margin, language and balance are shown anew.
+  void follow();
+
+  /// The report on show; nullopt without valid results.
+  const std::optional<StabilityReport>& report() const { return report_; }
+  /// True while the extra runs of the report on show are still going.
+  bool extrasRunning() const;
+  /// The balance inputs as typed in the window.
+  BalanceInputs balanceInputs() const;
+
+ signals:
+  /// The user changed the balance inputs.
+  void balanceEdited(const volantis4::BalanceInputs& inputs);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildWindow();
+  void extrasFinished(const ExtraRuns& extras);
+  void showReport();
+  void drawChordBar();
+
+  const Document& doc_;
+  ReportJob* job_ = nullptr;
+  std::optional<ReportBasis> basis_;  // of the report on show
+  std::optional<ExtraRuns> extras_;   // its extra runs, once they have ended
+  std::optional<StabilityReport> report_;
+  BalanceInputs balance_;  // until the document keeps them
+
+  QLabel* status_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  PlanformImageWidget* chordBar_ = nullptr;
+  std::array<QGroupBox*, 4> sections_{};  // position, accuracy, surfaces, balance
+  std::array<QLabel*, 4> sectionLines_{};
+  BalancePanel* balancePanel_ = nullptr;
+};
+
+}  // namespace volantis4
