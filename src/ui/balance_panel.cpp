@@ -25,16 +25,6 @@ std::optional<double> numberIn(const QLineEdit* edit) {
   return manualMarginNumber(edit->text().trimmed().toStdString());
 }
 
-// A number as a field shows it: up to three decimals, trailing zeros dropped.
-QString fieldText(double v) {
-  std::string s = formatFixed(v, 0, 3);
-  if (s.find('.') != std::string::npos) {
-    while (s.back() == '0') s.pop_back();
-    if (s.back() == '.') s.pop_back();
-  }
-  return qs(s);
-}
-
 QLineEdit* numberField(QWidget* parent, const QString& name) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(name);
@@ -44,16 +34,7 @@ QLineEdit* numberField(QWidget* parent, const QString& name) {
 
 void setField(QLineEdit* edit, const std::optional<double>& v) {
   const QSignalBlocker blocker(edit);
-  edit->setText(v ? fieldText(*v) : QString());
-}
-
-bool sameInputs(const BalanceInputs& a, const BalanceInputs& b) {
-  if (a.readings.size() != b.readings.size() || a.target != b.target || a.ballastAt != b.ballastAt ||
-      a.moveMass != b.moveMass)
-    return false;
-  for (std::size_t i = 0; i < a.readings.size(); ++i)
-    if (a.readings[i].x != b.readings[i].x || a.readings[i].mass != b.readings[i].mass) return false;
-  return true;
+  edit->setText(v ? qs(formatRoundTrip(*v)) : QString());
 }
 
 }  // namespace
@@ -182,8 +163,15 @@ BalanceInputs BalancePanel::inputs() const {
   return in;
 }
 
-void BalancePanel::showInputs(const BalanceInputs& in) {
-  if (sameInputs(in, inputs())) return;
+std::optional<BalanceInputs> BalancePanel::entered() const {
+  BalanceInputs in = inputs();
+  if (!usableBalanceInputs(in)) return std::nullopt;
+  return in;
+}
+
+void BalancePanel::showInputs(const std::optional<BalanceInputs>& kept) {
+  if (kept == entered()) return;
+  const BalanceInputs in = kept.value_or(BalanceInputs{});
   const bool measured = in.readings.size() < 2;
   {
     const QSignalBlocker a(measured_), b(supports_);

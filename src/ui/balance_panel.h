@@ -3,6 +3,7 @@
 // or the readings of two or more supports; the target, a ballast position and a movable mass.
 
 #include <QGroupBox>
+#include <optional>
 #include <vector>
 
 #include "model/language.h"
@@ -26,8 +27,11 @@ class BalancePanel : public QGroupBox {
   void applyCaptions(Language language);
   /// The inputs as the fields stand; no readings while they do not give a total mass above 0 g.
   BalanceInputs inputs() const;
-  /// Shows `inputs` in the fields, unless the fields already give them (so typing is not undone).
-  void showInputs(const BalanceInputs& inputs);
+  /// The inputs when they can be weighed, else nullopt: what the aircraft keeps.
+  std::optional<BalanceInputs> entered() const;
+  /// Shows the aircraft's inputs (nullopt: none) in the fields, unless the fields already give
+  /// them, so that a reading half typed stays as it is.
+  void showInputs(const std::optional<BalanceInputs>& inputs);
 
  signals:
   /// The user changed an input.

@@ -223,7 +223,14 @@ void MainWindow::applyLanguage(Language language) {
 }
 
 void MainWindow::showStabilityReport() {
-  if (!report_) report_ = new ReportWindow(doc_, this);
+  if (!report_) {
+    report_ = new ReportWindow(doc_, this);
+    // The weighing is kept with the aircraft: an ordinary change of the document.
+    connect(report_, &ReportWindow::balanceEdited, this, [this](const std::optional<BalanceInputs>& inputs) {
+      doc_.balance = inputs;
+      reportFollows();
+    });
+  }
   report_->show();
   report_->raise();
   report_->activateWindow();

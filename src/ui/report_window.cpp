@@ -41,11 +41,7 @@ ReportWindow::ReportWindow(const Document& doc, QWidget* parent)
     progress_->setValue(done);
   });
   connect(job_, &ReportJob::finished, this, &ReportWindow::extrasFinished);
-  connect(balancePanel_, &BalancePanel::edited, this, [this] {
-    balance_ = balancePanel_->inputs();
-    emit balanceEdited(balance_);
-    showReport();
-  });
+  connect(balancePanel_, &BalancePanel::edited, this, [this] { emit balanceEdited(balancePanel_->entered()); });
   showReport();
 }
 
@@ -98,8 +94,6 @@ void ReportWindow::buildWindow() {
 
 bool ReportWindow::extrasRunning() const { return job_->running(); }
 
-BalanceInputs ReportWindow::balanceInputs() const { return balance_; }
-
 void ReportWindow::follow() {
   std::optional<ReportBasis> basis = isVisible() ? reportBasis(doc_) : std::nullopt;
   const bool same = basis && basis_ && basis->output == basis_->output;
@@ -121,6 +115,7 @@ void ReportWindow::showReport() {
   const Language l = doc_.language;
   setWindowTitle(qtext(TextId::ReportTitle, l));
   balancePanel_->applyCaptions(l);
+  balancePanel_->showInputs(doc_.balance);
   progress_->setVisible(job_->running());
   const bool shown = basis_.has_value();
   status_->setVisible(!shown);
@@ -136,8 +131,7 @@ void ReportWindow::showReport() {
   const StabilityProposal proposal = STABIL(v.xnp, v.lmue, doc_.run.solver_wings_count, doc_.stability.marginText);
   ExtraRuns pending;
   pending.pending = true;
-  const BalanceInputs balance = balanceInputs();
-  report_ = makeReport(*basis_, proposal, extras_ ? *extras_ : pending, balance.readings.empty() ? nullptr : &balance);
+  report_ = makeReport(*basis_, proposal, extras_ ? *extras_ : pending, doc_.balance ? &*doc_.balance : nullptr);
 
   const std::vector<ReportBlock> blocks = reportBlocks(*report_, l);
   static constexpr std::array<TextId, 4> kHeadings{TextId::ReportHeadingPosition, TextId::ReportHeadingAccuracy,

@@ -7,8 +7,8 @@
 #include <array>
 #include <optional>
 
+#include "model/balance_inputs.h"
 #include "model/document.h"
-#include "solver/balance.h"
 #include "solver/stability_report.h"
 
 class QLabel;
@@ -36,12 +36,10 @@ class ReportWindow : public QWidget {
   const std::optional<StabilityReport>& report() const { return report_; }
   /// True while the extra runs of the report on show are still going.
   bool extrasRunning() const;
-  /// The balance inputs as typed in the window.
-  BalanceInputs balanceInputs() const;
-
  signals:
-  /// The user changed the balance inputs.
-  void balanceEdited(const volantis4::BalanceInputs& inputs);
+  /// The user changed the balance inputs: what the aircraft should keep now (nullopt: none, or
+  /// not yet enough to weigh).
+  void balanceEdited(const std::optional<volantis4::BalanceInputs>& inputs);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -58,7 +56,6 @@ class ReportWindow : public QWidget {
   std::optional<ReportBasis> basis_;  // of the report on show
   std::optional<ExtraRuns> extras_;   // its extra runs, once they have ended
   std::optional<StabilityReport> report_;
-  BalanceInputs balance_;  // until the document keeps them
 
   QLabel* status_ = nullptr;
   QProgressBar* progress_ = nullptr;

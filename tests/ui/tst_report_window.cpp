@@ -141,6 +141,9 @@ TEST_F(ReportWindowTest, BalanceFromTheWeighing) {
     EXPECT_DOUBLE_EQ(r->report()->balance->fromRootLe, c.fromRootLe);
     EXPECT_DOUBLE_EQ(r->report()->balance->totalMass, c.totalMass);
     EXPECT_TRUE(lines("ReportBalance").startsWith("Balance: centre of gravity "));
+    ASSERT_TRUE(window->document().balance);  // kept with the aircraft
+    EXPECT_EQ(window->document().balance->readings.size(), c.typed.size() / 2);
+    EXPECT_TRUE(window->hasUnsavedChanges());
     window.reset();
   }
 }
