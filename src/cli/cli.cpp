@@ -133,7 +133,14 @@ Subcommand addReport(CLI::App& app) {
                   << "Run with --help for the commands and options.\n";
               return 2;
             }
-            return printReport(doc, *options, out, err);
+            const int status = printReport(doc, *options, out, err);
+#ifdef VOLANTIS4_HAVE_QT
+            // The template marks the manual centre of gravity when a margin is given, else the pair.
+            if (status == 0 && !command->templateFile.empty())
+              return writeBalanceTemplate(doc, command->app->count("--margin") > 0, options->language,
+                                          command->templateFile, err);
+#endif
+            return status;
           }};
 }
 

@@ -3,9 +3,11 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "files/document_io.h"
+#include "print/balance_template.h"
 #include "print/pdf_export.h"
 #include "print/summary_page.h"
 #include "solver/calculation_run.h"
@@ -76,6 +78,21 @@ int runPrint(const PrintOptions& options, std::ostream& out, std::ostream& err) 
       return 2;
     }
     out << options.pdf << "\n";
+  }
+  return 0;
+}
+
+int writeBalanceTemplate(const Document& doc, bool manualChoice, Language language, const std::string& path,
+                         std::ostream& err) {
+  const std::optional<TemplateInput> input = templateInputOf(doc, manualChoice);
+  if (!input) {
+    err << text(TextId::TemplateNoRun, language) << "\n";
+    return 2;
+  }
+  const auto app = ensureApplication();
+  if (!exportBalanceTemplate(*input, language, QString::fromStdString(path))) {
+    err << cannotWrite(path, language) << "\n";
+    return 2;
   }
   return 0;
 }

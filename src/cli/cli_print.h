@@ -20,4 +20,12 @@ struct PrintOptions {
 /// run failed (the panel lines go to `err`), 2 when the file is refused or the output cannot be written.
 int runPrint(const PrintOptions& options, std::ostream& out, std::ostream& err);
 
+struct Document;
+
+/// Writes the balance template of `doc`, whose last run is complete, as a one-page A4 PDF at
+/// `path`; `manualChoice` marks the manual centre of gravity instead of the automatic pair.
+/// Returns 0, or 2 with the reason on `err` when there is no complete run or the file cannot be written.
+int writeBalanceTemplate(const Document& doc, bool manualChoice, Language language, const std::string& path,
+                         std::ostream& err);
+
 }  // namespace volantis4

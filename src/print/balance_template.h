@@ -1,0 +1,95 @@
+#pragma once
+// The balance template: one A4 page with the reference wing's root region at true scale (1 mm on
+// paper is 1 mm on the model), the root leading edge, the centre-of-gravity range or the manual
+// centre of gravity and the neutral point marked, and a printed 100 mm ruler to check the printer's
+// scale. The modeller lays it on the wing, root to root, and marks the balance point.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/language.h"
+
+class QPainter;
+class QString;
+
+namespace volantis4 {
+
+struct Document;
+
+/// One section of the reference wing's outline (mm): span distance from the root section,
+/// leading-edge x (aircraft) and chord.
+struct OutlineSection {
+  double y = 0;
+  double xLe = 0;
+  double chord = 0;
+};
+
+/// A centre of gravity for the template: its margin (percent of the reference chord) and x.
+struct TemplateCg {
+  double margin = 0;
+  double x = 0;
+};
+
+/// What the template shows (mm, aircraft x).
+struct TemplateInput {
+  int wing = 1;                          // the reference wing
+  std::vector<OutlineSection> sections;  // root first (y = 0)
+  double rootLeX = 0;                    // R, the root leading edge
+  double xnp = 0;
+  double lmue = 0;
+  double xLeRef = 0;                 // leading edge of the reference chord
+  TemplateCg forward, aft;           // the automatic pair: larger and smaller margin
+  std::optional<TemplateCg> manual;  // shown instead of the pair when the manual margin is chosen
+  std::string fileName;
+};
+
+/// The template of a document whose last run is complete (reference wing, outline, neutral point,
+/// centres of gravity; `manualChoice` picks the manual one over the pair); nullopt without one.
+std::optional<TemplateInput> templateInputOf(const Document& doc, bool manualChoice);
+
+/// What a mark line of the template stands for.
+enum class MarkKind { RootLeadingEdge, CgForward, CgAft, CgManual, NeutralPoint };
+
+struct TemplateMark {
+  MarkKind kind = MarkKind::RootLeadingEdge;
+  double x = 0;         // aircraft x
+  double pageY = 0;     // mm from the top of the page
+  bool onPage = false;  // within the drawing
+};
+
+/// A point on the page, mm from its top-left corner.
+struct PagePoint {
+  double x = 0;
+  double y = 0;
+};
+
+inline constexpr double kA4WidthMm = 210;
+inline constexpr double kA4HeightMm = 297;
+inline constexpr double kRulerLengthMm = 100;
+
+/// Where everything stands on the page. Model and page share the scale: page y = top + (x − xAtTop),
+/// page x = left + span distance from the root.
+struct TemplateLayout {
+  double left = 0, right = 0, top = 0, bottom = 0;  // the drawing, mm; the root section on `left`
+  double xAtTop = 0;                                // the aircraft x at `top`
+  std::vector<PagePoint> outline;   // the planform (gap left out), leading edge out, trailing edge back; not clipped
+  std::vector<TemplateMark> marks;  // root leading edge, the centre(s) of gravity, neutral point
+  double rulerX = 0;                // page x of the ruler's line, which runs down the page like the chords
+  double rulerTop = 0;              // page y of its 0 mm tick; the ticks point right
+
+  double pageX(double fromRoot) const { return left + fromRoot; }
+  double pageY(double x) const { return top + (x - xAtTop); }
+};
+
+/// The layout of a template: the drawing's top 10 mm ahead of the foremost leading-edge point
+/// within the drawing's span and of every mark, so that the leading edge is always on the page.
+TemplateLayout templateLayout(const TemplateInput& input);
+
+/// Draws the template on a page of `dpi` device pixels per inch (A4, no margins).
+void drawBalanceTemplate(QPainter& painter, int dpi, const TemplateInput& input, Language language);
+
+/// Writes the template as a one-page A4 PDF (600 dpi). False when the file cannot be written.
+bool exportBalanceTemplate(const TemplateInput& input, Language language, const QString& path);
+
+}  // namespace volantis4
