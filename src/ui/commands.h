@@ -30,6 +30,7 @@ enum class Command {
   Calc,  // tool bar only
   Print,
   ExportPdf,
+  ExportTemplate,
   Exit,
   Undo,
   Redo,

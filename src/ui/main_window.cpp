@@ -23,9 +23,9 @@
 #include "ui/dialogs.h"
 #include "ui/field_feedback.h"
 #include "ui/info_window.h"
-#include "ui/undo_commands.h"
 #include "ui/recent_files.h"
 #include "ui/report_window.h"
+#include "ui/undo_commands.h"
 #include "ui/widgets.h"
 #include "ui/window_placement.h"
 #include "ui/wing_page.h"
@@ -211,6 +211,9 @@ std::vector<CommandRow> MainWindow::commandTable() {
       {.command = Command::ExportPdf, .name = "ExportPdf1", .menu = MenuPlace::File, .caption = TextId::MenuExportPdf,
        .enabled = false, .enabledWith = Command::Print, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_E),
        .slot = [this] { exportPdfClick(); }},
+      {.command = Command::ExportTemplate, .name = "ExportTemplate1", .menu = MenuPlace::File,
+       .caption = TextId::MenuExportTemplate, .enabled = false, .enabledWith = Command::Print,
+       .slot = [this] { exportTemplateClick(); }},
       {.command = Command::Exit, .name = "Exit1", .menu = MenuPlace::File, .separatorBefore = true,
        .caption = TextId::MenuExit, .shortcut = QKeySequence(QKeySequence::Quit), .slot = [this] { close(); }},
 

@@ -175,6 +175,8 @@ class MainWindow : public QMainWindow {
   /// The summary page of the document now, pictures drawn: for the printer window and the PDF.
   std::function<void(Canvas&)> summaryPage();
   void exportPdfClick();
+  void exportTemplateClick();
+  void showPdfCannotWrite(const QString& path);
   void setInsertEnabled(bool enabled);
 
   Document doc_;
@@ -199,7 +201,7 @@ class MainWindow : public QMainWindow {
   QPlainTextEdit* memo2_ = nullptr;
   Commands commands_;
   UndoHistory* history_ = nullptr;
-  bool dragOpen_ = false;  // a press on a planform began a step that its release ends
+  bool dragOpen_ = false;               // a press on a planform began a step that its release ends
   FieldFeedback* feedback_ = nullptr;   // tooltips and warning frames of the fields
   RecentFiles* recentFiles_ = nullptr;  // File > Recent files
   bool resizing_ = false;

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "model/numbers.h"
+#include "print/balance_template.h"
 #include "print/pdf_export.h"
 #include "print/printer_window.h"
 #include "print/summary_page.h"
@@ -23,8 +24,8 @@
 #include "ui/field_feedback.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"
-#include "ui/undo_commands.h"
 #include "ui/report_window.h"
+#include "ui/undo_commands.h"
 #include "ui/widgets.h"
 #include "ui/wing_page.h"
 #include "views/planform_image_widget.h"
@@ -301,11 +302,27 @@ void MainWindow::exportPdfClick() {
   FormResize(Sender::Print);
   const QString path = dialogs_->pdfFileName(this, doc_.language);
   if (path.isEmpty()) return;
-  if (!exportSummaryPdf(page, doc_.run.solver_wings_count, path)) {
-    std::string message(text(TextId::PdfCannotWrite, doc_.language));
-    if (auto at = message.find("%1"); at != std::string::npos) message.replace(at, 2, path.toStdString());
-    dialogs_->showFileError(this, QString::fromStdString(message));
+  if (!exportSummaryPdf(page, doc_.run.solver_wings_count, path)) showPdfCannotWrite(path);
+}
+
+void MainWindow::showPdfCannotWrite(const QString& path) {
+  std::string message(text(TextId::PdfCannotWrite, doc_.language));
+  if (auto at = message.find("%1"); at != std::string::npos) message.replace(at, 2, path.toStdString());
+  dialogs_->showFileError(this, QString::fromStdString(message));
+}
+
+// File > "Export balance template…": the reference wing's root region at true scale on one A4
+// page, marking the manual centre of gravity when that margin is chosen, else the pair.
+void MainWindow::exportTemplateClick() {
+  const bool manualChoice = !aircraftPage_->RadioButton15->isChecked();
+  const std::optional<TemplateInput> input = templateInputOf(doc_, manualChoice);
+  if (!input) {
+    dialogs_->showFileError(this, qtext(TextId::TemplateNoRun, doc_.language));
+    return;
   }
+  const QString path = dialogs_->pdfFileName(this, doc_.language);
+  if (path.isEmpty()) return;
+  if (!exportBalanceTemplate(*input, doc_.language, path)) showPdfCannotWrite(path);
 }
 
 // The summary page handed to the printer window.
