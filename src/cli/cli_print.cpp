@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "files/document_io.h"
+#include "model/text_fill.h"
 #include "print/balance_template.h"
 #include "print/pdf_export.h"
 #include "print/summary_page.h"
@@ -33,9 +34,7 @@ struct Pictures {
 };
 
 std::string cannotWrite(const std::string& path, Language language) {
-  std::string line(text(TextId::PdfCannotWrite, language));
-  if (auto at = line.find("%1"); at != std::string::npos) line.replace(at, 2, path);
-  return line;
+  return filledText(TextId::PdfCannotWrite, language, {path});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/numbers.h"
+#include "model/text_fill.h"
 
 namespace volantis4 {
 namespace {
@@ -34,16 +35,7 @@ FileError withCount(FileErrorKind kind, std::string path, int wing, long long co
 // Replaces "%1", "%2", "%3" in a template of the language table.
 std::string fill(std::string_view pattern, const std::string& a1, const std::string& a2 = {},
                  const std::string& a3 = {}) {
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '3') {
-      const char n = pattern[++i];
-      out += n == '1' ? a1 : n == '2' ? a2 : a3;
-    } else {
-      out += pattern[i];
-    }
-  }
-  return out;
+  return fillPlaceholders(pattern, {a1, a2, a3});
 }
 
 std::string reasonText(const FileError& e, Language language) {

@@ -18,6 +18,7 @@
 
 #include "model/document.h"
 #include "model/numbers.h"
+#include "model/text_fill.h"
 #include "solver/stabil.h"
 #include "solver/stability_report.h"
 
@@ -37,23 +38,6 @@ const QColor kCgBand(215, 225, 255);
 const QColor kOutlineInk(96, 96, 96);
 const QColor kOutlineFill(242, 242, 242);
 
-// The text of `id` with %1, %2 … replaced by `values`.
-std::string filled(TextId id, Language language, std::initializer_list<std::string> values) {
-  const std::string_view pattern = text(id, language);
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-    const auto index = static_cast<std::size_t>(next - '1');
-    if (pattern[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
-      out += *(values.begin() + index);
-      ++i;
-    } else {
-      out += pattern[i];
-    }
-  }
-  return out;
-}
-
 std::string mm(double v) { return formatFixed(v, 0, 1); }
 
 // The short label on a mark's line.
@@ -63,15 +47,15 @@ std::string lineLabel(const TemplateInput& in, const TemplateMark& m, Language l
     case MarkKind::RootLeadingEdge:
       return std::string(text(TextId::TemplateLineRootLe, language));
     case MarkKind::CgForward:
-      return filled(TextId::TemplateLineCg, language, {formatFixed(in.forward.margin, 0, 1), mm(from)});
+      return filledText(TextId::TemplateLineCg, language, {formatFixed(in.forward.margin, 0, 1), mm(from)});
     case MarkKind::CgAft:
-      return filled(TextId::TemplateLineCg, language, {formatFixed(in.aft.margin, 0, 1), mm(from)});
+      return filledText(TextId::TemplateLineCg, language, {formatFixed(in.aft.margin, 0, 1), mm(from)});
     case MarkKind::CgManual:
-      return filled(TextId::TemplateLineCg, language, {formatFixed(in.manual->margin, 0, 1), mm(from)});
+      return filledText(TextId::TemplateLineCg, language, {formatFixed(in.manual->margin, 0, 1), mm(from)});
     case MarkKind::NeutralPoint:
       break;
   }
-  return filled(TextId::TemplateLineNeutralPoint, language, {mm(from)});
+  return filledText(TextId::TemplateLineNeutralPoint, language, {mm(from)});
 }
 
 // The label of a mark in the list: what it is and how far aft of the root leading edge.
@@ -83,19 +67,19 @@ std::string markLabel(const TemplateInput& in, const TemplateMark& m, Language l
       label = text(TextId::TemplateRootLe, language);
       break;
     case MarkKind::CgForward:
-      label = filled(TextId::TemplateCgForward, language, {formatFixed(in.forward.margin, 0, 1), mm(from)});
+      label = filledText(TextId::TemplateCgForward, language, {formatFixed(in.forward.margin, 0, 1), mm(from)});
       break;
     case MarkKind::CgAft:
-      label = filled(TextId::TemplateCgAft, language, {formatFixed(in.aft.margin, 0, 1), mm(from)});
+      label = filledText(TextId::TemplateCgAft, language, {formatFixed(in.aft.margin, 0, 1), mm(from)});
       break;
     case MarkKind::CgManual:
-      label = filled(TextId::TemplateCgManual, language, {formatFixed(in.manual->margin, 0, 1), mm(from)});
+      label = filledText(TextId::TemplateCgManual, language, {formatFixed(in.manual->margin, 0, 1), mm(from)});
       break;
     case MarkKind::NeutralPoint:
-      label = filled(TextId::TemplateNeutralPoint, language, {mm(from)});
+      label = filledText(TextId::TemplateNeutralPoint, language, {mm(from)});
       break;
   }
-  return m.onPage ? label : filled(TextId::TemplateOffPage, language, {label});
+  return m.onPage ? label : filledText(TextId::TemplateOffPage, language, {label});
 }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -213,7 +197,7 @@ void drawBalanceTemplate(QPainter& p, int dpi, const TemplateInput& in, Language
     p.drawText(box, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, qs(s), &used);
     return top + used.height() / k;
   };
-  double y = paragraph(kTop, 40, filled(TextId::TemplateDistances, language, {formatInt(in.wing)}));
+  double y = paragraph(kTop, 40, filledText(TextId::TemplateDistances, language, {formatInt(in.wing)}));
   y = paragraph(y + 3, 40, std::string(text(TextId::TemplateScale, language)));
 
   // Flight direction: a red arrow pointing up, at the top of the column.

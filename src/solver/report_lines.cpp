@@ -5,26 +5,10 @@
 #include <string_view>
 
 #include "model/numbers.h"
+#include "model/text_fill.h"
 
 namespace volantis4 {
 namespace {
-
-// The text of `id` with %1 … %9 replaced by the given values.
-std::string filled(TextId id, Language language, std::initializer_list<std::string> values) {
-  const std::string_view pattern = text(id, language);
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-    if (pattern[i] == '%' && next >= '1' && next <= '9') {
-      const auto index = static_cast<std::size_t>(next - '1');
-      if (index < values.size()) out += *(values.begin() + index);
-      ++i;
-    } else {
-      out += pattern[i];
-    }
-  }
-  return out;
-}
 
 std::string fixed(double v, int decimals) { return formatFixed(v, 0, decimals); }
 
@@ -61,20 +45,21 @@ std::vector<ReportBlock> reportBlocks(const StabilityReport& r, Language languag
 
   std::vector<std::string>& position = block(ReportSection::Position, TextId::ReportHeadingPosition);
   position.push_back(
-      filled(TextId::ReportNeutralPoint, l, {fixed(r.xnp, 1), fixed(r.npFromRootLe, 1), fixed(r.npPercentMac, 1)}));
-  position.push_back(filled(TextId::ReportReference, l,
-                            {formatInt(r.refWing), fixed(r.refRootLeX, 1), fixed(r.lmue, 1), fixed(r.sb / 10000, 2)}));
-  position.push_back(filled(TextId::ReportLeadingEdge, l, {fixed(r.xLeRef, 1), fixed(r.xLeRef - r.refRootLeX, 1)}));
+      filledText(TextId::ReportNeutralPoint, l, {fixed(r.xnp, 1), fixed(r.npFromRootLe, 1), fixed(r.npPercentMac, 1)}));
+  position.push_back(
+      filledText(TextId::ReportReference, l,
+                 {formatInt(r.refWing), fixed(r.refRootLeX, 1), fixed(r.lmue, 1), fixed(r.sb / 10000, 2)}));
+  position.push_back(filledText(TextId::ReportLeadingEdge, l, {fixed(r.xLeRef, 1), fixed(r.xLeRef - r.refRootLeX, 1)}));
   for (const CgPosition& cg : r.cg)
-    position.push_back(filled(
+    position.push_back(filledText(
         TextId::ReportCg, l,
         {cgName(cg.name, l), fixed(cg.margin, 1), fixed(cg.x, 1), fixed(cg.fromRootLe, 1), fixed(cg.percentMac, 1)}));
 
   std::vector<std::string>& accuracy = block(ReportSection::Accuracy, TextId::ReportHeadingAccuracy);
   if (r.fine.available) {
-    accuracy.push_back(filled(TextId::ReportAccuracy, l,
-                              {formatInt(r.fine.n_panels), fixed(r.fine.xnp, 1), fixed(r.fine.xnpConverged, 1),
-                               fixed(r.fine.bandMm, 2), fixed(r.fine.bandPercentMac, 2)}));
+    accuracy.push_back(filledText(TextId::ReportAccuracy, l,
+                                  {formatInt(r.fine.n_panels), fixed(r.fine.xnp, 1), fixed(r.fine.xnpConverged, 1),
+                                   fixed(r.fine.bandMm, 2), fixed(r.fine.bandPercentMac, 2)}));
   } else if (r.extrasPending) {
     accuracy.push_back(std::string(text(TextId::ReportAccuracyPending, l)));
   } else {
@@ -84,27 +69,28 @@ std::vector<ReportBlock> reportBlocks(const StabilityReport& r, Language languag
 
   std::vector<std::string>& surfaces = block(ReportSection::Surfaces, TextId::ReportHeadingSurfaces);
   for (const SurfaceFigures& s : r.wings) {
-    surfaces.push_back(filled(TextId::ReportSurface, l, {formatInt(s.wing), fixed(100 * s.liftShare, 1)}));
-    surfaces.push_back(filled(TextId::ReportSurfaceSlope, l,
-                              {fixed(s.liftSlope, 3), extra(s.liftSlopeAlone, 3), extra(s.effectiveness, 3)}));
-    if (s.volume) surfaces.push_back(filled(TextId::ReportSurfaceVolume, l, {fixed(*s.volume, 3)}));
-    surfaces.push_back(filled(TextId::ReportSurfaceChange, l, {extra(s.xnpPer10mm, 2)}));
+    surfaces.push_back(filledText(TextId::ReportSurface, l, {formatInt(s.wing), fixed(100 * s.liftShare, 1)}));
+    surfaces.push_back(filledText(TextId::ReportSurfaceSlope, l,
+                                  {fixed(s.liftSlope, 3), extra(s.liftSlopeAlone, 3), extra(s.effectiveness, 3)}));
+    if (s.volume) surfaces.push_back(filledText(TextId::ReportSurfaceVolume, l, {fixed(*s.volume, 3)}));
+    surfaces.push_back(filledText(TextId::ReportSurfaceChange, l, {extra(s.xnpPer10mm, 2)}));
   }
 
   if (r.balance) {
     std::vector<std::string>& balance = block(ReportSection::Balance, TextId::ReportHeadingBalance);
     const BalanceFigures& b = *r.balance;
     balance.push_back(
-        filled(TextId::ReportBalance, l, {fixed(b.x_cg, 1), fixed(b.fromRootLe, 1), fixed(b.totalMass, 0)}));
-    balance.push_back(filled(TextId::ReportBalanceMargin, l, {fixed(b.staticMargin, 1)}));
+        filledText(TextId::ReportBalance, l, {fixed(b.x_cg, 1), fixed(b.fromRootLe, 1), fixed(b.totalMass, 0)}));
+    balance.push_back(filledText(TextId::ReportBalanceMargin, l, {fixed(b.staticMargin, 1)}));
     balance.push_back(
-        filled(TextId::ReportBalanceTarget, l, {cgName(b.target, l), fixed(b.targetX, 1), fixed(b.shiftMm, 1)}));
+        filledText(TextId::ReportBalanceTarget, l, {cgName(b.target, l), fixed(b.targetX, 1), fixed(b.shiftMm, 1)}));
     if (b.ballastG) {
-      balance.push_back(filled(TextId::ReportBalanceBallast, l, {fixed(*b.ballastAt, 1), fixed(*b.ballastG, 1)}));
+      balance.push_back(filledText(TextId::ReportBalanceBallast, l, {fixed(*b.ballastAt, 1), fixed(*b.ballastG, 1)}));
     } else if (b.ballastUnreachable) {
-      balance.push_back(filled(TextId::ReportBalanceUnreachable, l, {fixed(*b.ballastAt, 1)}));
+      balance.push_back(filledText(TextId::ReportBalanceUnreachable, l, {fixed(*b.ballastAt, 1)}));
     }
-    if (b.moveMm) balance.push_back(filled(TextId::ReportBalanceMove, l, {fixed(*b.moveMass, 0), fixed(*b.moveMm, 1)}));
+    if (b.moveMm)
+      balance.push_back(filledText(TextId::ReportBalanceMove, l, {fixed(*b.moveMass, 0), fixed(*b.moveMm, 1)}));
   }
   return blocks;
 }

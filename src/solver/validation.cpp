@@ -5,6 +5,7 @@
 
 #include "model/document.h"
 #include "model/numbers.h"
+#include "model/text_fill.h"
 #include "solver/calculation_output.h"
 #include "solver/calculation_run.h"
 #include "solver/lattice_run.h"
@@ -50,22 +51,6 @@ Document documentOf(const Planform& p) {
   return doc;
 }
 
-std::string filled(TextId id, Language language, std::initializer_list<std::string> values) {
-  const std::string_view pattern = text(id, language);
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-    if (pattern[i] == '%' && next >= '1' && next <= '9') {
-      const auto index = static_cast<std::size_t>(next - '1');
-      if (index < values.size()) out += *(values.begin() + index);
-      ++i;
-    } else {
-      out += pattern[i];
-    }
-  }
-  return out;
-}
-
 }  // namespace
 
 std::vector<ValidationResult> runValidation() {
@@ -91,12 +76,12 @@ std::vector<std::string> validationLines(const std::vector<ValidationResult>& re
   std::vector<std::string> lines{std::string(text(TextId::ValidateTitle, language))};
   for (const ValidationResult& r : results) {
     lines.push_back(std::string(text(r.name, language)));
-    lines.push_back(filled(TextId::ValidatePublished, language,
-                           {formatFixed(r.published, 0, 3), std::string(text(r.source, language))}));
+    lines.push_back(filledText(TextId::ValidatePublished, language,
+                               {formatFixed(r.published, 0, 3), std::string(text(r.source, language))}));
     auto computedLine = [&](double value, int panels) {
       const double deviation = 100 * (value - r.published) / r.published;
-      return filled(TextId::ValidateComputed, language,
-                    {formatFixed(value, 0, 3), formatInt(panels), formatFixed(deviation, 0, 1)});
+      return filledText(TextId::ValidateComputed, language,
+                        {formatFixed(value, 0, 3), formatInt(panels), formatFixed(deviation, 0, 1)});
     };
     if (r.panels > 0) lines.push_back(computedLine(r.computed, r.panels));
     if (r.panelsFine > 0) lines.push_back(computedLine(r.computedFine, r.panelsFine));

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "model/numbers.h"
+#include "model/text_fill.h"
 #include "print/balance_template.h"
 #include "print/pdf_export.h"
 #include "print/printer_window.h"
@@ -306,9 +307,7 @@ void MainWindow::exportPdfClick() {
 }
 
 void MainWindow::showPdfCannotWrite(const QString& path) {
-  std::string message(text(TextId::PdfCannotWrite, doc_.language));
-  if (auto at = message.find("%1"); at != std::string::npos) message.replace(at, 2, path.toStdString());
-  dialogs_->showFileError(this, QString::fromStdString(message));
+  dialogs_->showFileError(this, qs(filledText(TextId::PdfCannotWrite, doc_.language, {path.toStdString()})));
 }
 
 // File > "Export balance template…": the reference wing's root region at true scale on one A4
