@@ -166,4 +166,10 @@ StabilityReport makeReport(const ReportBasis& basis, const StabilityProposal& pr
   return r;
 }
 
+StabilityReport fullReport(const ReportBasis& basis, const Document& doc) {
+  const StabilityProposal proposal =
+      STABIL(doc.results.xnp, doc.results.lmue, doc.run.solver_wings_count, doc.stability.marginText);
+  return makeReport(basis, proposal, runExtraRuns(basis), doc.balance ? &*doc.balance : nullptr);
+}
+
 }  // namespace volantis4

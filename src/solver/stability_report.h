@@ -120,4 +120,8 @@ struct StabilityReport {
 StabilityReport makeReport(const ReportBasis& basis, const StabilityProposal& proposal, const ExtraRuns& extras,
                            const BalanceInputs* balance = nullptr);
 
+/// The whole report over `basis`, extra runs included, for the margin, results and balance inputs
+/// `doc` holds.
+StabilityReport fullReport(const ReportBasis& basis, const Document& doc);
+
 }  // namespace volantis4

@@ -20,7 +20,9 @@
 #include "print/summary_page.h"
 #include "solver/calculation_output.h"
 #include "solver/calculation_run.h"
+#include "solver/report_lines.h"
 #include "solver/stabil.h"
+#include "solver/stability_report.h"
 #include "ui/aircraft_page.h"
 #include "ui/field_feedback.h"
 #include "ui/info_window.h"
@@ -299,11 +301,16 @@ std::function<void(Canvas&)> MainWindow::summaryPage() {
 
 // File ▸ "Export PDF…": the summary page as a one-page A4 PDF, as a 600-dpi printer would place it.
 void MainWindow::exportPdfClick() {
+  // The stability report of a complete run follows on a page of its own; the summary's own Calc
+  // leaves the lattice behind, so the report is taken over the run before it.
+  const std::optional<ReportBasis> basis = reportBasis(doc_);
   const auto page = summaryPage();
   FormResize(Sender::Print);
   const QString path = dialogs_->pdfFileName(this, doc_.language);
   if (path.isEmpty()) return;
-  if (!exportSummaryPdf(page, doc_.run.solver_wings_count, path)) showPdfCannotWrite(path);
+  const std::vector<std::string> lines =
+      basis ? reportLines(fullReport(*basis, doc_), doc_.language) : std::vector<std::string>{};
+  if (!exportSummaryPdf(page, doc_.run.solver_wings_count, path, lines)) showPdfCannotWrite(path);
 }
 
 void MainWindow::showPdfCannotWrite(const QString& path) {

@@ -96,6 +96,8 @@ UndoHistory::UndoHistory(const Form& form, Replay replay, QObject* parent)
   connect(&stack_, &QUndoStack::indexChanged, this, &UndoHistory::changed);
 }
 
+UndoHistory::~UndoHistory() { disconnect(&stack_, nullptr, this, nullptr); }
+
 void UndoHistory::begin() {
   if (replaying_) return;
   if (depth_++ == 0) before_ = form_;

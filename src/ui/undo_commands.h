@@ -39,6 +39,8 @@ class UndoHistory : public QObject {
  public:
   /// `form` is the document's form, read at each begin and end; `replay` takes it to a state.
   UndoHistory(const Form& form, Replay replay, QObject* parent = nullptr);
+  /// Quiet while going: the stack's own clearing must not reach a window being destroyed.
+  ~UndoHistory() override;
 
   void begin();
   /// Ends the change begun last. The outermost one becomes a step when it changed the aircraft;

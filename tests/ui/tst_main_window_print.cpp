@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "../print/print_test_support.h"
 #include "../print/stand_in_print_layer.h"
 #include "model/field_names.h"
 #include "print/printer_window.h"
@@ -44,8 +45,16 @@ class PrintFromTheWindow : public WindowTest, public ::testing::WithParamInterfa
       printer_->findChild<QPushButton*>("Button1")->click();  // Cancel
       EXPECT_FALSE(printer_->isVisible());
     } else {
+      const RunFlags& flags = window->document().run.flags;
+      const bool complete = flags.results_valid && flags.grid_valid;
       action("ExportPdf1")->trigger();
       EXPECT_EQ(QFile::exists(path("page.pdf")), GetParam() == PrintPath::ExportPdf);
+      // The stability report follows the summary page after a complete run, and only then.
+      if (GetParam() == PrintPath::ExportPdf && testing_support::haveTool("pdftotext")) {
+        EXPECT_EQ(testing_support::runTool("pdftotext", {"-f", "2", "-l", "2", path("page.pdf"), "-"})
+                      .contains("Neutral point:"),
+                  complete);
+      }
     }
   }
 
