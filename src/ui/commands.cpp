@@ -52,10 +52,10 @@ QIcon withFadedDisabled(const QIcon& icon) {
 // icon, keeps its narrow text-only items.
 class CommandButton : public QToolButton {
  public:
-  CommandButton(QWidget* toolBar, const ToolBarButton& spec, QAction* action)
-      : QToolButton(toolBar), icon_(withFadedDisabled(spec.icon)) {
-    setObjectName(QString::fromLatin1(spec.name));
-    setGeometry(spec.x, 0, 23, 22);
+  CommandButton(QWidget* toolBar, const ToolBarButton& button, QAction* action)
+      : QToolButton(toolBar), icon_(withFadedDisabled(button.icon)) {
+    setObjectName(QString::fromLatin1(button.name));
+    setGeometry(button.x, 0, 23, 22);
     setAutoRaise(true);
     setIconSize(QSize(16, 16));
     setDefaultAction(action);
