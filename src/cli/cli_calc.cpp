@@ -10,10 +10,6 @@
 namespace volantis4 {
 namespace {
 
-StabilityProposal proposalOf(const Document& doc) {
-  return STABIL(doc.results.xnp, doc.results.lmue, doc.run.solver_wings_count, doc.stability.marginText);
-}
-
 // Reference lines, both automatic lines, the manual line and x_ac, each once.
 std::vector<std::string> legendOf(const Document& doc) {
   const StabilityProposal p = proposalOf(doc);

@@ -217,8 +217,7 @@ int printReport(Document& doc, const ReportOptions& options, std::ostream& out, 
     return 1;
   }
 
-  const StabilityProposal proposal =
-      STABIL(doc.results.xnp, doc.results.lmue, doc.run.solver_wings_count, doc.stability.marginText);
+  const StabilityProposal proposal = proposalOf(doc);
   const ExtraRuns extras = runExtraRuns(*basis);
   const StabilityReport report = makeReport(*basis, proposal, extras, options.balance ? &*options.balance : nullptr);
 

@@ -89,8 +89,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::optional<TemplateInput> templateInputOf(const Document& doc, bool manualChoice) {
   const std::optional<ReportBasis> basis = reportBasis(doc);
   if (!basis) return std::nullopt;
-  const StabilityProposal proposal =
-      STABIL(doc.results.xnp, doc.results.lmue, doc.run.solver_wings_count, doc.stability.marginText);
+  const StabilityProposal proposal = proposalOf(doc);
   const StabilityReport r = makeReport(*basis, proposal, ExtraRuns{});
 
   TemplateInput in;

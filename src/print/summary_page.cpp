@@ -107,8 +107,7 @@ void drawSummaryPage(Canvas& page, const Document& doc, const std::string& fileN
   page.stretchDraw(kTopViewOnPage, topView);
   page.stretchDraw(kThreeDOnPage, threeDView);
 
-  const StabilityProposal p =
-      STABIL(doc.results.xnp, doc.results.lmue, doc.run.solver_wings_count, doc.stability.marginText);
+  const StabilityProposal p = proposalOf(doc);
   auto line = [&](int row, const std::string& label, double value) {
     const int y = kSummaryTop + 20 * row;
     page.textOut(0, y, label);

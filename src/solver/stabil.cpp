@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "model/document.h"
 #include "model/numbers.h"
 
 namespace volantis4 {
@@ -100,6 +101,10 @@ std::vector<LegendLine> legendLines(double sb, double lmue, double xnp, const St
   }
   lines.push_back({298, Ink::Red, (en ? "x_ac: " : "x_NP: ") + formatFixed(xnp, 0, 1) + "mm    "});
   return lines;
+}
+
+StabilityProposal proposalOf(const Document& doc) {
+  return STABIL(doc.results.xnp, doc.results.lmue, doc.run.solver_wings_count, doc.stability.marginText);
 }
 
 }  // namespace volantis4

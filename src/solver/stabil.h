@@ -41,6 +41,11 @@ struct StabilityProposal {
 /// the text of Edit_Mstab.
 StabilityProposal STABIL(double xnp, double lmue, int solverWingsCount, std::string_view marginText);
 
+struct Document;
+
+/// STABIL's proposal for the document's last results, solver wing count and margin text.
+StabilityProposal proposalOf(const Document& doc);
+
 /// The caption of Label21: "%" without valid results, else "%  AC-CG= " (German "%  NP-SP= ")
 /// + (xnp − x_cg_manual) with one decimal + "mm".
 std::string label21Caption(bool resultsValid, double xnp, const StabilityProposal& proposal, Language language);

@@ -167,8 +167,7 @@ StabilityReport makeReport(const ReportBasis& basis, const StabilityProposal& pr
 }
 
 StabilityReport fullReport(const ReportBasis& basis, const Document& doc) {
-  const StabilityProposal proposal =
-      STABIL(doc.results.xnp, doc.results.lmue, doc.run.solver_wings_count, doc.stability.marginText);
+  const StabilityProposal proposal = proposalOf(doc);
   return makeReport(basis, proposal, runExtraRuns(basis), doc.balance ? &*doc.balance : nullptr);
 }
 

@@ -57,7 +57,7 @@ TopViewInput topViewInput(const Document& doc, const SystemColours& colours, Pre
   in.resultsValid = doc.run.flags.results_valid;
   in.gridValid = doc.run.flags.grid_valid;
   in.results = doc.results;
-  in.proposal = STABIL(doc.results.xnp, doc.results.lmue, doc.run.solver_wings_count, doc.stability.marginText);
+  in.proposal = proposalOf(doc);
   in.manualChoice = doc.stability.manual;
   in.output = doc.output.get();
   in.pressure = pressure;
