@@ -76,6 +76,7 @@ constexpr std::array kTexts{
     Entry{TextId::StepInsert, "insert of the copied wing, wing %1", "Einfügen des kopierten Flügels, Flügel %1"},
     Entry{TextId::StepExchange, "exchange of wings %1 and %2", "Tausch der Flügel %1 und %2"},
     Entry{TextId::StepMovedHeights, "heights moved by the calculation", "von der Berechnung verschobene Höhen"},
+    Entry{TextId::StepBalance, "edit of the balance inputs", "Bearbeiten der Wiegedaten"},
     Entry{TextId::FieldGap, "gap", "Spalt"},
     Entry{TextId::FieldRootChord, "root chord", "Wurzeltiefe"},
     Entry{TextId::FieldChord, "chord of section %1", "Tiefe an Schnitt %1"},

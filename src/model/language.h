@@ -78,6 +78,7 @@ enum class TextId {
   StepInsert,    // wing
   StepExchange,  // wing, wing
   StepMovedHeights,
+  StepBalance,
   FieldGap,
   FieldRootChord,
   FieldChord,   // section

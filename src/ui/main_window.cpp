@@ -43,7 +43,7 @@ constexpr int kToolBarHeight = 22;
 MainWindow::MainWindow(const QStringList& arguments, std::unique_ptr<Dialogs> dialogs)
     : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<Dialogs>()) {
   history_ = new UndoHistory(
-      doc_.form, [this](const Form& target) { restoreForm(target); }, this);
+      doc_.form, doc_.balance, [this](const AircraftState& target) { restoreAircraft(target); }, this);
   buildWindow();
   connectControls();
   feedback_ = new FieldFeedback(this, doc_.language);

@@ -35,6 +35,7 @@ class RecentFiles;
 class InfoWindow;
 class PrinterDialog;
 class UndoHistory;
+struct AircraftState;
 class ReportWindow;
 class WingPage;
 struct FileError;
@@ -90,7 +91,9 @@ class MainWindow : public QMainWindow {
   void stepPage(int step);
 
   // Undo and redo (main_window_edits.cpp).
-  /// Takes the aircraft to `target` through the handlers of the buttons and fields that differ.
+  /// Takes the aircraft to `target`: the form through the handlers of the buttons and fields that
+  /// differ, the balance inputs as the report window's fields would give them.
+  void restoreAircraft(const AircraftState& target);
   void restoreForm(const Form& target);
   /// Edit > Undo and Redo: enabled when there is a step, captions naming it.
   void showUndoCommands();

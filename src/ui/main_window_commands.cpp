@@ -229,9 +229,12 @@ void MainWindow::applyLanguage(Language language) {
 void MainWindow::showStabilityReport() {
   if (!report_) {
     report_ = new ReportWindow(doc_, this);
-    // The weighing is kept with the aircraft: an ordinary change of the document.
+    // The weighing is kept with the aircraft: an ordinary change of the document, and a step.
     connect(report_, &ReportWindow::balanceEdited, this, [this](const std::optional<BalanceInputs>& inputs) {
+      history_->begin();
       doc_.balance = inputs;
+      history_->end({.kind = StepName::Kind::Balance});
+      showFileName();
       reportFollows();
     });
   }

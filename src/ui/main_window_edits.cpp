@@ -66,6 +66,14 @@ void MainWindow::wingsCountClicked(int n) {
   geometryChanged();
 }
 
+void MainWindow::restoreAircraft(const AircraftState& target) {
+  restoreForm(target.form);
+  if (doc_.balance == target.balance) return;
+  doc_.balance = target.balance;
+  showFileName();
+  reportFollows();
+}
+
 // As the user would: the wing-count button, each wing's trapezium button, then each field whose
 // text differs, each write running its field's change handler.
 void MainWindow::restoreForm(const Form& target) {

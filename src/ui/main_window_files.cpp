@@ -262,7 +262,7 @@ void MainWindow::exchangeWings(int k) {
   // Exchanging again takes the wings back.
   history_->end(
       {.kind = StepName::Kind::Exchange, .wing = std::min(pair.a, pair.b), .otherWing = std::max(pair.a, pair.b)},
-      [this, k](const Form&) { exchangeWings(k); });
+      [this, k](const AircraftState&) { exchangeWings(k); });
   geometryChanged();
 }
 

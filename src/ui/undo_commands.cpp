@@ -26,12 +26,15 @@ QString fieldText(FieldKey key, Language language) {
   return {};
 }
 
-// Typing in one field merges into one step until the focus moves or another step comes.
+// Typing in one field merges into one step until the focus moves or another step comes; so does
+// typing in one of the balance inputs.
 constexpr int kTypingId = 1;
+
+bool typed(StepName::Kind kind) { return kind == StepName::Kind::FieldEdit || kind == StepName::Kind::Balance; }
 
 class AircraftStep : public QUndoCommand {
  public:
-  AircraftStep(StepName name, Form before, Form after, Replay replay, int typingSession)
+  AircraftStep(StepName name, AircraftState before, AircraftState after, Replay replay, int typingSession)
       : QUndoCommand(stepText(name, Language::English)),
         name_(name),
         before_(std::move(before)),
@@ -48,11 +51,12 @@ class AircraftStep : public QUndoCommand {
   }
   void undo() override { replay_(before_); }
 
-  int id() const override { return name_.kind == StepName::Kind::FieldEdit ? kTypingId : -1; }
+  int id() const override { return typed(name_.kind) ? kTypingId : -1; }
 
   bool mergeWith(const QUndoCommand* other) override {
     const auto* next = static_cast<const AircraftStep*>(other);
-    if (!(next->name_.field == name_.field) || next->typingSession_ != typingSession_) return false;
+    if (next->name_.kind != name_.kind || !(next->name_.field == name_.field) || next->typingSession_ != typingSession_)
+      return false;
     after_ = next->after_;
     setObsolete(sameAircraft(before_, after_));  // typed back to where it was: no step
     return true;
@@ -60,7 +64,7 @@ class AircraftStep : public QUndoCommand {
 
  private:
   StepName name_;
-  Form before_, after_;
+  AircraftState before_, after_;
   Replay replay_;
   int typingSession_;
   bool done_ = false;
@@ -85,14 +89,18 @@ QString stepText(const StepName& name, Language language) {
       return qtext(TextId::StepExchange, language).arg(name.wing).arg(name.otherWing);
     case Kind::MovedHeights:
       return qtext(TextId::StepMovedHeights, language);
+    case Kind::Balance:
+      return qtext(TextId::StepBalance, language);
   }
   return {};
 }
 
-bool sameAircraft(const Form& a, const Form& b) { return a.wings == b.wings && a.wingsCount == b.wingsCount; }
+bool sameAircraft(const AircraftState& a, const AircraftState& b) {
+  return a.form.wings == b.form.wings && a.form.wingsCount == b.form.wingsCount && a.balance == b.balance;
+}
 
-UndoHistory::UndoHistory(const Form& form, Replay replay, QObject* parent)
-    : QObject(parent), form_(form), replay_(std::move(replay)) {
+UndoHistory::UndoHistory(const Form& form, const std::optional<BalanceInputs>& balance, Replay replay, QObject* parent)
+    : QObject(parent), form_(form), balance_(balance), replay_(std::move(replay)) {
   connect(&stack_, &QUndoStack::indexChanged, this, &UndoHistory::changed);
 }
 
@@ -100,14 +108,15 @@ UndoHistory::~UndoHistory() { disconnect(&stack_, nullptr, this, nullptr); }
 
 void UndoHistory::begin() {
   if (replaying_) return;
-  if (depth_++ == 0) before_ = form_;
+  if (depth_++ == 0) before_ = now();
 }
 
 void UndoHistory::end(const StepName& name, Replay replay) {
   if (replaying_ || depth_ == 0 || --depth_ > 0) return;
-  if (sameAircraft(before_, form_)) return;
-  if (name.kind != StepName::Kind::FieldEdit) closeTyping();
-  stack_.push(new AircraftStep(name, before_, form_, replay ? std::move(replay) : replay_, typingSession_));
+  const AircraftState after = now();
+  if (sameAircraft(before_, after)) return;
+  if (!typed(name.kind)) closeTyping();
+  stack_.push(new AircraftStep(name, before_, after, replay ? std::move(replay) : replay_, typingSession_));
   emit changed();  // a merged step leaves the index where it was
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 // Undo and redo of the changes to the aircraft. Each step keeps the form (field texts and
-// buttons) before and after the change; undo and redo take the aircraft there through the
-// window's ordinary handlers, so that every recomputation and flag follows as for that change.
+// buttons) and the balance inputs before and after the change; undo and redo take the aircraft
+// there through the window's ordinary handlers, so that every recomputation and flag follows as
+// for that change.
 
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 #include <functional>
+#include <optional>
 
+#include "model/balance_inputs.h"
 #include "model/form.h"
 #include "model/language.h"
 
@@ -15,7 +18,7 @@ namespace volantis4 {
 
 /// What a step changed, to name it in the Edit menu.
 struct StepName {
-  enum class Kind { FieldEdit, Trapezia, WingsCount, Drag, Insert, Exchange, MovedHeights };
+  enum class Kind { FieldEdit, Trapezia, WingsCount, Drag, Insert, Exchange, MovedHeights, Balance };
   Kind kind = Kind::FieldEdit;
   FieldKey field{};   // FieldEdit
   int wing = 0;       // Trapezia, Drag, Insert; Exchange: the lower of the two wings
@@ -25,11 +28,17 @@ struct StepName {
 /// The step's name in `language`, as the menu shows it after "Undo" ("edit of root chord, wing 1").
 QString stepText(const StepName& name, Language language);
 
-/// True when the two forms hold the same aircraft (the remarks are not part of a step).
-bool sameAircraft(const Form& a, const Form& b);
+/// What a step takes back and forth: the form and the balance inputs kept with the aircraft.
+struct AircraftState {
+  Form form;
+  std::optional<BalanceInputs> balance;
+};
 
-/// Takes the aircraft to `target`: the form before the step (undo) or after it (redo).
-using Replay = std::function<void(const Form& target)>;
+/// True when the two states hold the same aircraft (the remarks are not part of a step).
+bool sameAircraft(const AircraftState& a, const AircraftState& b);
+
+/// Takes the aircraft to `target`: the state before the step (undo) or after it (redo).
+using Replay = std::function<void(const AircraftState& target)>;
 
 /// The history of the aircraft in the window. Changes are recorded between begin() and end();
 /// a change that starts inside another (the field writes of a drag) is part of it, and nothing
@@ -37,8 +46,9 @@ using Replay = std::function<void(const Form& target)>;
 class UndoHistory : public QObject {
   Q_OBJECT
  public:
-  /// `form` is the document's form, read at each begin and end; `replay` takes it to a state.
-  UndoHistory(const Form& form, Replay replay, QObject* parent = nullptr);
+  /// `form` and `balance` are the document's, read at each begin and end; `replay` takes them to
+  /// a state.
+  UndoHistory(const Form& form, const std::optional<BalanceInputs>& balance, Replay replay, QObject* parent = nullptr);
   /// Quiet while going: the stack's own clearing must not reach a window being destroyed.
   ~UndoHistory() override;
 
@@ -69,11 +79,13 @@ class UndoHistory : public QObject {
 
  private:
   const StepName* nameAt(int index) const;
+  AircraftState now() const { return {form_, balance_}; }
 
   const Form& form_;
+  const std::optional<BalanceInputs>& balance_;
   Replay replay_;
   QUndoStack stack_;
-  Form before_;
+  AircraftState before_;
   int depth_ = 0;
   bool replaying_ = false;
   int typingSession_ = 0;

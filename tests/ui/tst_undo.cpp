@@ -199,6 +199,34 @@ TEST_F(UndoTest, CtrlZCtrlShiftZAndCtrlYFromInsideAField) {
   EXPECT_TRUE(find<QRadioButton>("RadioButton5")->isChecked());
 }
 
+// The weighing in the report window is kept with the aircraft: typing it is a step like a field
+// edit, and taking it back leaves the results of the run standing.
+TEST_F(UndoTest, BalanceInputsAreAStepThatKeepsTheResults) {
+  open();
+  action("Calc1")->trigger();
+  const QByteArray startFile = saved();
+  action("StabilityReport1")->trigger();
+  type("BalanceCg", "60");
+  EXPECT_FALSE(action("Undo1")->isEnabled());  // no mass yet: nothing the aircraft keeps
+  type("BalanceMass", "1200");
+  EXPECT_EQ(caption("Undo1"), "Undo edit of the balance inputs");
+  const QByteArray weighed = saved();
+  ASSERT_NE(weighed, startFile);
+
+  action("Undo1")->trigger();
+  EXPECT_EQ(saved(), startFile);
+  EXPECT_EQ(edit("BalanceCg")->text(), "");
+  EXPECT_EQ(edit("BalanceMass")->text(), "");
+  EXPECT_TRUE(window->document().run.flags.results_valid);
+  EXPECT_FALSE(action("Undo1")->isEnabled());
+  action("german1")->trigger();
+  EXPECT_EQ(caption("Redo1"), QString::fromUtf8("Wiederherstellen: Bearbeiten der Wiegedaten"));
+
+  action("Redo1")->trigger();
+  EXPECT_EQ(edit("BalanceMass")->text(), "1200");
+  EXPECT_EQ(saved(), weighed);
+}
+
 struct CaptionCase {
   Language language;
   const char* undoNothing;
