@@ -35,6 +35,9 @@ run: build
 bench: build
 	@$(BUILD_DIR)/bench/volantis4-bench
 	@if [ -x $(BUILD_DIR)/bench/volantis4-views-bench ]; then $(BUILD_DIR)/bench/volantis4-views-bench; fi
+# The window with live results, beside the headless default run measured in the same program.
+	@if [ -x $(BUILD_DIR)/bench/volantis4-window-bench ]; then \
+	  $(BUILD_DIR)/bench/volantis4-window-bench --benchmark_filter='BM_Live|BM_Run/1144' --benchmark_repetitions=5; fi
 
 # Installs the programs, menu entry, icons, file types, manual pages and examples under PREFIX.
 install: build
