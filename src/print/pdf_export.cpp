@@ -37,34 +37,69 @@ std::vector<QString> wrapped(const QString& line, const QFontMetricsF& metrics, 
   return pieces;
 }
 
-// The report's lines in a fixed-width face, 20 mm from the paper's edges, as many pages as they need.
-void drawReportPages(QPdfWriter& writer, QPainter& painter, const std::vector<std::string>& lines) {
-  const double pixelsPerMm = kDpi / 25.4;
+// Lines of text down the report's pages, 20 mm from the paper's edges, a new page when one is full.
+class ReportColumn {
+ public:
+  ReportColumn(QPdfWriter& writer, QPainter& painter) : writer_(writer), painter_(painter) {}
+
+  // `line` in `font`, broken at blanks to the column's width; `keepLines` lines of this font must
+  // fit below it, or it starts a new page (a heading stays with its first line).
+  void write(const QString& line, const QFont& font, int keepLines = 1) {
+    const QFontMetricsF metrics(font, &writer_);
+    painter_.setFont(font);
+    bool first = true;
+    for (const QString& piece : wrapped(line, metrics, kWidth)) {
+      const int needed = first ? keepLines : 1;
+      if (y_ + needed * metrics.lineSpacing() - metrics.leading() > kBottom) newPage();
+      painter_.drawText(QPointF(kLeft, y_ + metrics.ascent()), piece);
+      y_ += metrics.lineSpacing();
+      first = false;
+    }
+  }
+  // An empty line's worth of space in `font`, left out at the top of a page.
+  void space(const QFont& font) {
+    if (y_ > kTop) y_ += QFontMetricsF(font, &writer_).lineSpacing();
+  }
+
+ private:
+  static constexpr double kPixelsPerMm = kDpi / 25.4;
+  static constexpr double kLeft = 20 * kPixelsPerMm, kTop = 20 * kPixelsPerMm;
+  static constexpr double kBottom = (297 - 20) * kPixelsPerMm, kWidth = (210 - 40) * kPixelsPerMm;
+
+  void newPage() {
+    writer_.newPage();
+    y_ = kTop;
+  }
+
+  QPdfWriter& writer_;
+  QPainter& painter_;
+  double y_ = kBottom;  // a new page before the first line
+};
+
+QFont reportFont(double points, bool bold) {
   QFont font(QStringLiteral("Liberation Mono"));
   font.setStyleHint(QFont::Monospace);
-  font.setPointSizeF(9);
-  painter.setFont(font);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+// The report in a fixed-width face: the title, then each part under its heading in bold.
+void drawReportPages(QPdfWriter& writer, QPainter& painter, const ReportPages& report) {
+  const QFont title = reportFont(12, true), heading = reportFont(9, true), body = reportFont(9, false);
   painter.setPen(Qt::black);
-  const QFontMetricsF metrics(font, &writer);
-  const double left = 20 * pixelsPerMm, top = 20 * pixelsPerMm, bottom = (297 - 20) * pixelsPerMm;
-  const double width = (210 - 40) * pixelsPerMm;
-  double y = bottom;  // a new page before the first line
-  for (const std::string& line : lines) {
-    for (const QString& piece : wrapped(QString::fromStdString(line), metrics, width)) {
-      if (y + metrics.height() > bottom) {
-        writer.newPage();
-        y = top;
-      }
-      painter.drawText(QPointF(left, y + metrics.ascent()), piece);
-      y += metrics.lineSpacing();
-    }
+  ReportColumn column(writer, painter);
+  column.write(QString::fromStdString(report.title), title, 2);
+  for (const ReportBlock& part : report.parts) {
+    column.space(body);
+    if (!part.heading.empty()) column.write(QString::fromStdString(part.heading), heading, 2);
+    for (const std::string& line : part.lines) column.write(QString::fromStdString(line), body);
   }
 }
 
 }  // namespace
 
-bool exportSummaryPdf(const PageDrawing& page, int solverWingsCount, const QString& path,
-                      const std::vector<std::string>& reportLines) {
+bool exportSummaryPdf(const PageDrawing& page, int solverWingsCount, const QString& path, const ReportPages& report) {
   {
     QPdfWriter writer(path);
     writer.setResolution(kDpi);
@@ -74,7 +109,7 @@ bool exportSummaryPdf(const PageDrawing& page, int solverWingsCount, const QStri
     QPainter painter;
     if (!painter.begin(&writer)) return false;
     drawPageOnPainter(painter, pagePlacement(kDpi, solverWingsCount), page);
-    if (!reportLines.empty()) drawReportPages(writer, painter, reportLines);
+    if (!report.parts.empty()) drawReportPages(writer, painter, report);
     if (!painter.end()) return false;
   }
   // QPdfWriter reports an unwritable file only through an empty result.

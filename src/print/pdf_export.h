@@ -1,19 +1,26 @@
 #pragma once
 // The summary page as an A4 PDF, placed as on paper from a 600-dpi printer, optionally followed
-// by the stability report's lines.
+// by the stability report's pages.
 
 #include <QString>
 #include <string>
 #include <vector>
 
 #include "print/print_layer.h"
+#include "solver/report_lines.h"
 
 namespace volantis4 {
 
+/// Text that follows the summary on pages of its own: a title, then parts, each under its heading.
+struct ReportPages {
+  std::string title;
+  std::vector<ReportBlock> parts;
+};
+
 /// Writes `page` into a one-page A4 PDF at `path` (600 dpi, the page at pagePlacement(600,
-/// solverWingsCount) from the paper's corner, text as text). Non-empty `reportLines` follow on
-/// pages of their own. False when the file cannot be written.
+/// solverWingsCount) from the paper's corner, text as text). A report with parts follows on pages
+/// of its own. False when the file cannot be written.
 bool exportSummaryPdf(const PageDrawing& page, int solverWingsCount, const QString& path,
-                      const std::vector<std::string>& reportLines = {});
+                      const ReportPages& report = {});
 
 }  // namespace volantis4

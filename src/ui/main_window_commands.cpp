@@ -311,9 +311,11 @@ void MainWindow::exportPdfClick() {
   FormResize(Sender::Print);
   const QString path = dialogs_->pdfFileName(this, doc_.language);
   if (path.isEmpty()) return;
-  const std::vector<std::string> lines =
-      basis ? reportLines(fullReport(*basis, doc_), doc_.language) : std::vector<std::string>{};
-  if (!exportSummaryPdf(page, doc_.run.solver_wings_count, path, lines)) showPdfCannotWrite(path);
+  ReportPages report;
+  if (basis)
+    report = {.title = std::string(text(TextId::ReportTitle, doc_.language)),
+              .parts = reportBlocks(fullReport(*basis, doc_), doc_.language)};
+  if (!exportSummaryPdf(page, doc_.run.solver_wings_count, path, report)) showPdfCannotWrite(path);
 }
 
 void MainWindow::showPdfCannotWrite(const QString& path) {

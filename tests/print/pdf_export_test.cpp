@@ -35,21 +35,24 @@ TEST(PdfExport, WritesOneA4PageWithTheSummaryAsText) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(line).simplified())) << line;
 }
 
-TEST(PdfExport, ReportLinesFollowTheSummaryOnPagesOfTheirOwn) {
+TEST(PdfExport, TheReportFollowsTheSummaryOnPagesOfItsOwnUnderBoldHeadings) {
   testing_support::qtApp();
-  if (!testing_support::haveTool("pdfinfo") || !testing_support::haveTool("pdftotext"))
-    GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed";
+  if (!testing_support::haveTool("pdfinfo") || !testing_support::haveTool("pdftotext") ||
+      !testing_support::haveTool("pdffonts"))
+    GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext, pdffonts) are not installed";
   const Document doc = testing_support::calculatedDocument();
-  std::vector<std::string> lines;
-  for (int i = 1; i <= 150; ++i) lines.push_back("report line " + std::to_string(i) + ".");
+  ReportPages report{.title = "The title",
+                     .parts = {{.heading = "First part", .lines = {}}, {.heading = "Second part", .lines = {}}}};
+  for (int i = 1; i <= 150; ++i)
+    report.parts[i <= 75 ? 0 : 1].lines.push_back("report line " + std::to_string(i) + ".");
   // A line wider than the page's 170 mm (about 94 characters of 9 point) goes on in the next:
   // every word of it is on the page.
   std::string longLine = "long";
   for (int i = 1; i <= 40; ++i) longLine += " word" + std::to_string(i);
-  lines.insert(lines.begin() + 75, longLine);
+  report.parts[0].lines.insert(report.parts[0].lines.begin() + 30, longLine);
   QTemporaryDir dir;
   const QString path = dir.filePath("summary.pdf");
-  ASSERT_TRUE(exportSummaryPdf(testing_support::pageOf(doc), doc.run.solver_wings_count, path, lines));
+  ASSERT_TRUE(exportSummaryPdf(testing_support::pageOf(doc), doc.run.solver_wings_count, path, report));
 
   const QRegularExpressionMatch pages = QRegularExpression("Pages:\\s+(\\d+)").match(runTool("pdfinfo", {path}));
   ASSERT_TRUE(pages.hasMatch());
@@ -58,13 +61,19 @@ TEST(PdfExport, ReportLinesFollowTheSummaryOnPagesOfTheirOwn) {
   const QString first = runTool("pdftotext", {"-f", "1", "-l", "1", path, "-"});
   EXPECT_TRUE(first.contains("Summary:"));
   EXPECT_FALSE(first.contains("report line"));
-  // Every line once, in order, on the pages after the summary.
+  EXPECT_TRUE(runTool("pdffonts", {path}).contains("Bold"));  // the title and the headings
+  // The title, each heading before its lines, every line once and in order, after the summary.
   const QString rest = runTool("pdftotext", {"-f", "2", "-l", QString::number(count), path, "-"});
-  qsizetype at = 0;
   for (int i = 1; i <= 40; ++i)
     EXPECT_TRUE(rest.contains(QRegularExpression(QString("\\bword%1\\b").arg(i)))) << "word" << i;
-  for (const std::string& line : lines) {
-    if (line == longLine) continue;
+  std::vector<std::string> expected{report.title};
+  for (const ReportBlock& part : report.parts) {
+    expected.push_back(part.heading);
+    for (const std::string& line : part.lines)
+      if (line != longLine) expected.push_back(line);
+  }
+  qsizetype at = 0;
+  for (const std::string& line : expected) {
     const qsizetype found = rest.indexOf(QString::fromStdString(line) + "\n", at);
     ASSERT_GE(found, at) << line;
     at = found + 1;
