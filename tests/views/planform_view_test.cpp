@@ -41,37 +41,18 @@ Form oneTrapeziumForm(const char* gap, const char* width, const char* x2, const 
 
 // Default wing 1 in the design-size image: origin (244, 91), scale (489 / 2.03) / 1100 = 0.218988;
 // stations 220, 984, 1034, 1100 -> 48, 215, 226, 241 px; offsets 131, 140, 215 -> 29, 31, 47;
-// trailing edges 335, 466, 435, 335 -> 73, 102, 95, 73.
+// trailing edges 335, 466, 435, 335 -> 73, 102, 95, 73. Trapezium 1 right then left (gap 0, so no
+// root chord), then trapezia 2-4: inner leading edge, outer leading edge, outer trailing edge, inner
+// trailing edge.
 TEST(PlanformView, DefaultWing1OutlineInBlue) {
   const std::vector<DrawCall> calls = draw(planformInput(geometryOf(defaultForm()), 1, false, 0));
   const Segments expected{
-      // Trapezium 1, right then left; gap 0, so no root chord.
-      {{244, 91}, {292, 91}},
-      {{292, 91}, {292, 164}},
-      {{292, 164}, {244, 164}},
-      {{244, 164}, {196, 164}},
-      {{196, 164}, {196, 91}},
-      {{196, 91}, {244, 91}},
-      // Trapezia 2-4: inner leading edge, outer leading edge, outer trailing edge, inner trailing edge.
-      {{292, 91}, {459, 120}},
-      {{459, 120}, {459, 193}},
-      {{459, 193}, {292, 164}},
-      {{196, 91}, {29, 120}},
-      {{29, 120}, {29, 193}},
-      {{29, 193}, {196, 164}},
-      {{459, 120}, {470, 122}},
-      {{470, 122}, {470, 186}},
-      {{470, 186}, {459, 193}},
-      {{29, 120}, {18, 122}},
-      {{18, 122}, {18, 186}},
-      {{18, 186}, {29, 193}},
-      {{470, 122}, {485, 138}},
-      {{485, 138}, {485, 164}},
-      {{485, 164}, {470, 186}},
-      {{18, 122}, {3, 138}},
-      {{3, 138}, {3, 164}},
-      {{3, 164}, {18, 186}},
-  };
+      {{244, 91}, {292, 91}},   {{292, 91}, {292, 164}},  {{292, 164}, {244, 164}}, {{244, 164}, {196, 164}},
+      {{196, 164}, {196, 91}},  {{196, 91}, {244, 91}},   {{292, 91}, {459, 120}},  {{459, 120}, {459, 193}},
+      {{459, 193}, {292, 164}}, {{196, 91}, {29, 120}},   {{29, 120}, {29, 193}},   {{29, 193}, {196, 164}},
+      {{459, 120}, {470, 122}}, {{470, 122}, {470, 186}}, {{470, 186}, {459, 193}}, {{29, 120}, {18, 122}},
+      {{18, 122}, {18, 186}},   {{18, 186}, {29, 193}},   {{470, 122}, {485, 138}}, {{485, 138}, {485, 164}},
+      {{485, 164}, {470, 186}}, {{18, 122}, {3, 138}},    {{3, 138}, {3, 164}},     {{3, 164}, {18, 186}}};
   EXPECT_EQ(linesIn(calls, wingColour(1)), expected);
 }
 
@@ -85,12 +66,9 @@ TEST(PlanformView, AxesArrowMarksAndLabelsOfDefaultWing1) {
   EXPECT_EQ(calls.front().brushColour, kColours.infoBackground);
   EXPECT_EQ(calls.front().penColour, kBlack);  // the very first drawing
 
-  EXPECT_EQ(linesIn(calls, kBlack), (Segments{{{489, 91}, {0, 91}},
-                                              {{244, 0}, {244, 273}},
-                                              {{244, 273}, {246, 263}},
-                                              {{244, 273}, {242, 263}},
-                                              {{479, 93}, {489, 91}},
-                                              {{489, 91}, {479, 89}}}));
+  const Segments expected{{{489, 91}, {0, 91}},     {{244, 0}, {244, 273}}, {{244, 273}, {246, 263}},
+                          {{244, 273}, {242, 263}}, {{479, 93}, {489, 91}}, {{489, 91}, {479, 89}}};
+  EXPECT_EQ(linesIn(calls, kBlack), expected);
   // Flight arrow, then the mean aerodynamic chord: r25 = 141.63, lm = 329.75,
   // rows R(12.96 + 91) = 104 and R(85.17 + 91) = 176.
   EXPECT_EQ(linesIn(calls, kRed, 1),
@@ -148,36 +126,22 @@ TEST(PlanformView, OutlineRoundsEachProductHalfToEven) {
   PlanformMapping m;
   const std::vector<DrawCall> calls = draw(planformInput(g, 2, false, 0), 406, 80, &m);
   ASSERT_DOUBLE_EQ(m.scale, 0.5);
-  EXPECT_EQ(linesIn(calls, wingColour(2)), (Segments{{{215, 26}, {221, 28}},
-                                                     {{221, 28}, {221, 58}},
-                                                     {{221, 58}, {215, 76}},
-                                                     {{215, 76}, {215, 26}},
-                                                     {{191, 76}, {185, 58}},
-                                                     {{185, 58}, {185, 28}},
-                                                     {{185, 28}, {191, 26}},
-                                                     {{191, 26}, {191, 76}}}));
+  const Segments expected{{{215, 26}, {221, 28}}, {{221, 28}, {221, 58}}, {{221, 58}, {215, 76}},
+                          {{215, 76}, {215, 26}}, {{191, 76}, {185, 58}}, {{185, 58}, {185, 28}},
+                          {{185, 28}, {191, 26}}, {{191, 26}, {191, 76}}};
+  EXPECT_EQ(linesIn(calls, wingColour(2)), expected);
 }
 
 TEST(PlanformView, GapWingDrawsBothRootChords) {
   // Default wing 5: gap 300, stations 338 and 376, x2 = -80, chords 600, 680, 600.
   // E = 600 gives the scale 170.625 / 600 = 0.284375: 85, 96, 107 px across; -23 and 171 px along.
   const std::vector<DrawCall> calls = draw(planformInput(geometryOf(defaultForm()), 5, false, 0));
-  EXPECT_EQ(linesIn(calls, wingColour(5)), (Segments{
-                                               {{329, 91}, {340, 68}},
-                                               {{340, 68}, {340, 262}},
-                                               {{340, 262}, {329, 262}},
-                                               {{329, 262}, {329, 91}},
-                                               {{159, 262}, {148, 262}},
-                                               {{148, 262}, {148, 68}},
-                                               {{148, 68}, {159, 91}},
-                                               {{159, 91}, {159, 262}},
-                                               {{340, 68}, {351, 91}},
-                                               {{351, 91}, {351, 262}},
-                                               {{351, 262}, {340, 262}},
-                                               {{148, 68}, {137, 91}},
-                                               {{137, 91}, {137, 262}},
-                                               {{137, 262}, {148, 262}},
-                                           }));
+  const Segments expected{{{329, 91}, {340, 68}},  {{340, 68}, {340, 262}},  {{340, 262}, {329, 262}},
+                          {{329, 262}, {329, 91}}, {{159, 262}, {148, 262}}, {{148, 262}, {148, 68}},
+                          {{148, 68}, {159, 91}},  {{159, 91}, {159, 262}},  {{340, 68}, {351, 91}},
+                          {{351, 91}, {351, 262}}, {{351, 262}, {340, 262}}, {{148, 68}, {137, 91}},
+                          {{137, 91}, {137, 262}}, {{137, 262}, {148, 262}}};
+  EXPECT_EQ(linesIn(calls, wingColour(5)), expected);
 }
 
 TEST(PlanformView, ForwardSweptOneTrapeziumUsesTwiceTheLeadOffsetAsExtent) {
@@ -187,12 +151,9 @@ TEST(PlanformView, ForwardSweptOneTrapeziumUsesTwiceTheLeadOffsetAsExtent) {
   PlanformMapping m;
   const std::vector<DrawCall> calls = draw(planformInput(g, 2, false, 0), 489, 273, &m);
   EXPECT_EQ(m.chordExtent, 200);
-  EXPECT_EQ(linesIn(calls, wingColour(2)), (Segments{{{244, 91}, {329, 6}},
-                                                     {{329, 6}, {329, 74}},
-                                                     {{329, 74}, {244, 219}},
-                                                     {{244, 219}, {159, 74}},
-                                                     {{159, 74}, {159, 6}},
-                                                     {{159, 6}, {244, 91}}}));
+  const Segments expected{{{244, 91}, {329, 6}},   {{329, 6}, {329, 74}}, {{329, 74}, {244, 219}},
+                          {{244, 219}, {159, 74}}, {{159, 74}, {159, 6}}, {{159, 6}, {244, 91}}};
+  EXPECT_EQ(linesIn(calls, wingColour(2)), expected);
 }
 
 TEST(PlanformView, WingWithoutExtentGetsAxesAndLabelsOnly) {

@@ -53,19 +53,15 @@ TEST(TopViewLayout, DefaultAircraftIsBoundByItsDepth) {
   EXPECT_EQ(s.y0, 94);
 }
 
-// A front bound of −400 keeps the nose in view: y0 = R(H / 7 + 400·s) with s = (591 / 2.03) / 1000.
-class FrontBound : public ::testing::TestWithParam<std::pair<int, int>> {};
-TEST_P(FrontBound, ReferenceRowMovesDown) {
-  const auto [height, expectedRow] = GetParam();
+// A front bound of −400 with the span scale binding: y0 = R(500 / 7 + 400·(591 / 2.03) / 1000) = R(187.88).
+TEST(TopViewLayout, FrontBoundMovesTheReferenceRowDown) {
   AircraftGeometry g = oneWingAt(-400);
   g.wing(1).chord = {200, 200, 200, 200, 200};
   TopViewState s;
-  topViewLayout(s, g, 1, 591, height);
+  topViewLayout(s, g, 1, 591, 500);
   EXPECT_NEAR(s.baseScale, 591 / 2.03 / 1000, 1e-12);
-  EXPECT_EQ(s.y0, expectedRow);
+  EXPECT_EQ(s.y0, 188);
 }
-// 300 / 7 + 116.4532 = 159.31; 500 / 7 + 116.4532 = 187.88.
-INSTANTIATE_TEST_SUITE_P(Heights, FrontBound, ::testing::Values(std::pair{300, 159}, std::pair{500, 188}));
 
 TEST(TopViewLayout, ZeroExtentUsesScaleOne) {
   AircraftGeometry g;  // five wings without span or chord, all at x = 0
@@ -78,13 +74,6 @@ TEST(TopViewLayout, ZeroExtentUsesScaleOne) {
   in.geometry = &g;
   d_1d(c, s, in, true);
   EXPECT_FALSE(c.calls().empty());
-}
-
-TEST(TopViewOrder, RankCountsLowerWings) {
-  AircraftGeometry g;
-  const int z[5] = {0, 0, -10, 50, 0};
-  for (int w = 1; w <= kWingCount; ++w) g.position(w).z = z[w - 1];
-  EXPECT_EQ(drawingOrder(g), (std::array<int, 5>{2, 2, 1, 5, 2}));
 }
 
 TEST(TopViewOrder, HigherWingsDrawnLaterEqualHeightsInWingOrder) {
@@ -262,9 +251,7 @@ TEST_F(TopViewTest, DragMagnifiesAndReleaseRestores) {
 
 TEST(TopViewMargin, SliderText) {
   EXPECT_EQ(ScrollBar5Text(0), "30.0");
-  EXPECT_EQ(ScrollBar5Text(45), " 7.5");
-  EXPECT_EQ(ScrollBar5Text(33), "13.5");
-  EXPECT_EQ(ScrollBar5Text(60), " 0.0");
+  EXPECT_EQ(ScrollBar5Text(45), " 7.5");  // odd positions give the half
 }
 
 }  // namespace
