@@ -196,12 +196,6 @@ TEST_F(QImageCanvasTest, ANewRatioKeepsTheLogicalSizeAndTheContent) {
   EXPECT_EQ(c.image().size(), QSize(6, 3));
 }
 
-}  // namespace
-}  // namespace volantis4
-
-namespace volantis4 {
-namespace {
-
 // Fractional advances snapped glyph by glyph give uneven gaps ("m m"); whole-pixel advances
 // keep the spacing of the picture texts even.
 TEST(QtFont, PictureTextAdvancesByWholePixels) {
