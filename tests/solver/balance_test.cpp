@@ -7,6 +7,7 @@ namespace {
 
 // Hand numbers: R = 100, xnp = 300, lmue = 200, target at 250 (aircraft x).
 constexpr double kR = 100, kXnp = 300, kLmue = 200, kTarget = 250;
+constexpr auto none = std::nullopt;
 
 struct BalanceCase {
   const char* name;
@@ -54,31 +55,13 @@ INSTANTIATE_TEST_SUITE_P(
             "TwoSupportsNoseHeavyTargetBehind", {{50, 600}, {250, 400}}, 400.0, 200.0, 230, 35, 20, 80.0, false, 100.0},
         // The same centre of gravity measured directly; ballast ahead of it pulls the wrong way:
         // 1000·(−20)/(250 − 50) = −100 g, so no ballast is given.
-        BalanceCase{"MeasuredCgBallastAheadIsUnreachable",
-                    {{130, 1000}},
-                    -50.0,
-                    std::nullopt,
-                    230,
-                    35,
-                    20,
-                    std::nullopt,
-                    true,
-                    std::nullopt},
+        BalanceCase{"MeasuredCgBallastAheadIsUnreachable", {{130, 1000}}, -50.0, none, 230, 35, 20, none, true, none},
         // Three supports: 200 g at 0, 300 g at 100, 500 g at 300: (0 + 30000 + 150000)/1000 = 180 from R, x 280.
         // margin 100·20/200 = 10 %; shift −30; ballast at 0 from R (x 100): 1000·30/150 = 200 g.
-        BalanceCase{"ThreeSupportsTailHeavyBallastInTheNose",
-                    {{0, 200}, {100, 300}, {300, 500}},
-                    0.0,
-                    50.0,
-                    280,
-                    10,
-                    -30,
-                    200.0,
-                    false,
-                    -600.0},
-        // Ballast exactly at the target cannot move the centre of gravity there.
         BalanceCase{
-            "BallastAtTheTarget", {{130, 1000}}, 150.0, std::nullopt, 230, 35, 20, std::nullopt, true, std::nullopt}),
+            "TailHeavyOnThree", {{0, 200}, {100, 300}, {300, 500}}, 0.0, 50.0, 280, 10, -30, 200.0, false, -600.0},
+        // Ballast exactly at the target cannot move the centre of gravity there.
+        BalanceCase{"BallastAtTheTarget", {{130, 1000}}, 150.0, none, 230, 35, 20, none, true, none}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(Balance, NoMassGivesNoFigures) {

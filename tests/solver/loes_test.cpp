@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 #include <string>
 #include <vector>
 
@@ -19,18 +18,6 @@ LoesResult solve(const Lattice& lattice, const SolveProgress& progress = {}) {
   EinflussResult influence = EINFLUSS(lattice);
   EXPECT_FALSE(influence.report.failed);
   return LOES(std::move(influence.matrix), progress);
-}
-
-// The wing's lift per unit angle of attack over its area, both halves: 4 Σ Γ Δy / S.
-double liftSlope(const WingLattice& wing, const std::vector<double>& gamma, std::size_t first) {
-  double lift = 0, area = 0;
-  std::size_t i = first;
-  for (const Strip& s : wing.strips) {
-    const double dy = s.outer.y - s.inner.y;
-    for (int k = 0; k < wing.n_chord; ++k) lift += 4.0 * gamma[i++] * dy;
-    area += 2.0 * s.chord * dy;
-  }
-  return lift / area;
 }
 
 // One strip at the root, one row: with its mirror image a single horseshoe from y = −2 to 2 (the
@@ -82,20 +69,6 @@ INSTANTIATE_TEST_SUITE_P(Loes, LoesFlatWing,
                                                     true},
                                            WingCase{"with_gap", HandWing{60, 700, 0, 0, 200, 150, 10, 3, 0}, false}),
                          [](const ::testing::TestParamInfo<WingCase>& p) { return p.param.name; });
-
-// Rectangular wings of aspect ratio 6 and 12: within 10 % of Helmbold's estimate
-// 2πA / (2 + √(A² + 4)) (4.53 and 5.35 per radian).
-TEST(Loes, LiftSlopeOfRectangularWingsNearHelmbold) {
-  for (double aspect : {6.0, 12.0}) {
-    const double chord = 200;
-    const HandWing w{0, aspect * chord / 2, 0, 0, chord, chord, static_cast<int>(aspect) * 3, 6, 0};
-    const Lattice lattice = handLattice({w});
-    const LoesResult r = solve(lattice);
-    ASSERT_TRUE(r.solved);
-    const double helmbold = 2 * std::numbers::pi * aspect / (2 + std::sqrt(aspect * aspect + 4));
-    EXPECT_NEAR(liftSlope(lattice.wing(1), r.gamma, 0), helmbold, 0.1 * helmbold) << "aspect " << aspect;
-  }
-}
 
 // A wing repeated with the same panels at the same place gives identical rows: singular.
 TEST(Loes, SingularSystemIsReportedAndGammaReturned) {
