@@ -31,14 +31,11 @@ TEST(Arrows, HeadsAreFilledTrianglesAtTheirEnds) {
   PfeilV1(c, 314, 31, 314, 72);
   std::vector<Points> points;
   for (const DrawCall& call : c.calls()) points.push_back(call.points);
-  EXPECT_EQ(points, (std::vector<Points>{{{3, 31}, {107, 31}},
-                                         {{3, 31}, {14, 29}, {14, 33}},
-                                         {{107, 31}, {96, 29}, {96, 33}},
-                                         {{107, 31}, {107, 196}},
-                                         {{107, 31}, {109, 42}, {105, 42}},
-                                         {{107, 196}, {109, 185}, {105, 185}},
-                                         {{314, 31}, {314, 72}},
-                                         {{314, 72}, {316, 61}, {312, 61}}}));
+  const std::vector<Points> expected{
+      {{3, 31}, {107, 31}},    {{3, 31}, {14, 29}, {14, 33}},     {{107, 31}, {96, 29}, {96, 33}},
+      {{107, 31}, {107, 196}}, {{107, 31}, {109, 42}, {105, 42}}, {{107, 196}, {109, 185}, {105, 185}},
+      {{314, 31}, {314, 72}},  {{314, 72}, {316, 61}, {312, 61}}};
+  EXPECT_EQ(points, expected);
 }
 
 TEST(InputSketch, OneTrapeziumDrawsTheRootAndItsOwnArrowsOnly) {
@@ -54,13 +51,10 @@ TEST(InputSketch, OneTrapeziumDrawsTheRootAndItsOwnArrowsOnly) {
   std::vector<Points> arrows;
   for (const DrawCall& l : calls)
     if (l.kind == Kind::Line && l.penColour == kBlack) arrows.push_back(l.points);
-  EXPECT_EQ(arrows, (std::vector<Points>{{{3, 31}, {740, 31}},
-                                         {{3, 1}, {3, 199}},
-                                         {{3, 31}, {107, 31}},
-                                         {{107, 31}, {107, 196}},
-                                         {{107, 31}, {314, 31}},
-                                         {{314, 31}, {314, 72}},
-                                         {{314, 72}, {314, 187}}}));
+  const std::vector<Points> expected{{{3, 31}, {740, 31}},    {{3, 1}, {3, 199}},     {{3, 31}, {107, 31}},
+                                     {{107, 31}, {107, 196}}, {{107, 31}, {314, 31}}, {{314, 31}, {314, 72}},
+                                     {{314, 72}, {314, 187}}};
+  EXPECT_EQ(arrows, expected);
 }
 
 TEST(InputSketch, EachTrapeziumAddsItsPolygonAndFiveArrowheads) {
