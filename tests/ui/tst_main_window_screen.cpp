@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -32,11 +31,6 @@ class WindowOnScreen : public WindowTest {
   }
   QRect frame() const { return window->frameGeometry(); }
   QScrollArea* scroll() const { return find<QScrollArea>("ClientScroll"); }
-  void writeDefaults(const QByteArray& content) const {
-    QFile f(path("Default.pa4"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(content);
-  }
 
   // Every button, field, scroll bar and text box of every page and of the tool bar can be scrolled
   // fully into view (the menu bar stays above the scrolled client).
@@ -80,15 +74,13 @@ TEST_F(WindowOnScreen, TheDesignFitsALargeScreenUnchanged) {
 }
 
 TEST_F(WindowOnScreen, BoundsFromTheDefaultsFileAreBroughtOntoTheScreenAndRecordedAtClose) {
-  writeDefaults("e\r\n2999\r\n1999\r\n999\r\n999\r\n");  // the largest bounds the file may give
+  write("Default.pa4", "e\r\n2999\r\n1999\r\n999\r\n999\r\n");  // the largest bounds the file may give
   openAndSettle();
   EXPECT_TRUE(kTestScreens[0].contains(frame())) << frame().x() << "," << frame().y() << " " << frame().width();
   // The frame fills the 1920 × 1200 screen: the window is 4 pixels smaller each way.
   EXPECT_EQ(window->size(), QSize(1916, 1196));
   ASSERT_TRUE(window->close());
-  QFile f(path("Default.pa4"));
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll(), QByteArray("e\r\n1916\r\n1196\r\n0\r\n0\r\n"));
+  EXPECT_EQ(contents("Default.pa4"), QByteArray("e\r\n1916\r\n1196\r\n0\r\n0\r\n"));
 }
 
 class WindowOnSmallScreen : public WindowOnScreen, public ::testing::WithParamInterface<QRect> {};

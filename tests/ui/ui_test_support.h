@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -105,6 +106,16 @@ class WindowTest : public ::testing::Test {
   }
 
   QString path(const QString& name) const { return folder_.filePath(name); }
+  /// The bytes of the working folder's file `name`; empty when it cannot be read.
+  QByteArray contents(const QString& name) const {
+    QFile f(path(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  void write(const QString& name, const QByteArray& bytes) const {
+    QFile f(path(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+  }
 
   std::shared_ptr<DialogScript> script = std::make_shared<DialogScript>();
   std::unique_ptr<MainWindow> window;

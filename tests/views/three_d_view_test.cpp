@@ -68,19 +68,18 @@ TEST(ThreeDProjection, PointBehindTheEyeKeepsItsLastProjection) {
   // Tilt 90, turn 360: w = 1 + x / 10000.
   const Matrix4 t = viewingMatrix(90, 360);
   std::vector<Projection> out;
-  std::vector<Point3> points{{50, 100, 20}};
-  Trans(t, points, out);
-  EXPECT_NEAR(out[0].u, 50 / 1.01, 1e-9);
-  EXPECT_FALSE(out[0].behind);
-  points[0] = {50, -10000, 20};  // w = 0
-  Trans(t, points, out);
-  EXPECT_NEAR(out[0].u, 50 / 1.01, 1e-9);
-  EXPECT_NEAR(out[0].v, 20 / 1.01, 1e-9);
-  EXPECT_TRUE(out[0].behind);
-  points[0] = {50, 0, 20};
-  Trans(t, points, out);
-  EXPECT_NEAR(out[0].u, 50, 1e-9);
-  EXPECT_FALSE(out[0].behind);
+  const auto at = [&](Point3 p) {
+    Trans(t, std::vector<Point3>{p}, out);
+    return out[0];
+  };
+  EXPECT_NEAR(at({50, 100, 20}).u, 50 / 1.01, 1e-9);
+  const Projection behind = at({50, -10000, 20});  // w = 0
+  EXPECT_NEAR(behind.u, 50 / 1.01, 1e-9);
+  EXPECT_NEAR(behind.v, 20 / 1.01, 1e-9);
+  EXPECT_TRUE(behind.behind);
+  const Projection again = at({50, 0, 20});
+  EXPECT_NEAR(again.u, 50, 1e-9);
+  EXPECT_FALSE(again.behind);
 }
 
 TEST(ThreeDScale, ScrollBar4) {
