@@ -319,26 +319,13 @@ TEST(AircraftFileRefusal, FilesThatCannotBeReadAreNamed) {
 
 // ---- Balance inputs ----
 
-// Two supports, the larger automatic margin's target, ballast and a battery: the block as it stands
-// before the comment of the one-wing file.
+// Two supports, the larger automatic margin's target, ballast and a battery: the block stands
+// before the comment (files/data/one_wing_weighed.vn4).
 BalanceInputs weighing() { return {{{95.5, 640}, {-120, 310.25}}, CgTarget::High, -40.0, 0.1}; }
-
-constexpr std::string_view kBalanceBlock =
-    " <balance>\n"
-    "  <cg_reading>\n   <reading_x_mm>95.5</reading_x_mm>\n   <reading_mass_g>640</reading_mass_g>\n  </cg_reading>\n"
-    "  <cg_reading>\n   <reading_x_mm>-120</reading_x_mm>\n   <reading_mass_g>310.25</reading_mass_g>\n  "
-    "</cg_reading>\n"
-    "  <cg_target>high</cg_target>\n  <ballast_at_mm>-40</ballast_at_mm>\n  <move_mass_g>0.1</move_mass_g>\n"
-    " </balance>\n \n";
-
-std::string withBalanceBlock(std::string_view block) {
-  std::string file = kOneWingFile;
-  return crlf(file.insert(file.find(" <comment>"), block));
-}
 
 TEST(AircraftFileBalance, WrittenBeforeTheCommentAndReadBackExactly) {
   const std::string bytes = aircraftFileText(oneWingForm(), std::nullopt, weighing()).bytes;
-  EXPECT_EQ(bytes, withBalanceBlock(kBalanceBlock));
+  EXPECT_EQ(bytes, dataFile("files/data/one_wing_weighed.vn4"));
   const LoadedAircraft a = loaded(readAircraftText(bytes, "w.vn4", defaultForm(), {}));
   EXPECT_EQ(a.balance, weighing());
   EXPECT_EQ(aircraftFileText(a.form, std::nullopt, a.balance).bytes, bytes);
@@ -346,9 +333,7 @@ TEST(AircraftFileBalance, WrittenBeforeTheCommentAndReadBackExactly) {
   // One measured centre of gravity, the default target, nothing else.
   const BalanceInputs measured{{{80, 2000}}, CgTarget::Manual, std::nullopt, std::nullopt};
   const std::string one = aircraftFileText(oneWingForm(), std::nullopt, measured).bytes;
-  EXPECT_EQ(one, withBalanceBlock(" <balance>\n  <cg_reading>\n   <reading_x_mm>80</reading_x_mm>\n"
-                                  "   <reading_mass_g>2000</reading_mass_g>\n  </cg_reading>\n"
-                                  "  <cg_target>manual</cg_target>\n </balance>\n \n"));
+  EXPECT_EQ(one, dataFile("files/data/one_wing_measured.vn4"));
   EXPECT_EQ(loaded(readAircraftText(one, "m.vn4", defaultForm(), {})).balance, measured);
 }
 

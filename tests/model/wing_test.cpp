@@ -63,16 +63,5 @@ TEST(FieldNames, EveryFieldHasOneDistinctNameThatMapsBack) {
   EXPECT_FALSE(fieldByName("Edit99").has_value());
 }
 
-TEST(DefaultForm, HoldsTheDefaultAircraftTexts) {
-  const Form f = defaultForm();
-  EXPECT_EQ(f.wingsCount, 5);
-  EXPECT_EQ(f.wing(4).checkedTrapezia, 3);
-  EXPECT_EQ(f.wing(2).positionX, "1167");
-  EXPECT_EQ(f.wing(5).offsets[0], "-80");
-  EXPECT_EQ(fieldText(f, {4, FieldKind::Chord, 1}), "1850");
-  EXPECT_EQ(f.remarks, "insert your remarks her:");
-  EXPECT_EQ(defaultForm(Language::German).remarks, "Bemerkungen können in diesem Feld eingegeben werden:");
-}
-
 }  // namespace
 }  // namespace volantis4
