@@ -9,14 +9,25 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <sstream>
 
 #include "solver/calculation_output.h"
+#include "test_data.h"
 #include "views/recording_canvas.h"
 
 namespace volantis4 {
 namespace {
 
 using Texts = std::map<std::pair<int, int>, std::string>;  // (y, x) -> text
+
+// A page's texts from a golden file of lines "y x |text|".
+Texts textsOf(const std::string& golden) {
+  Texts texts;
+  std::istringstream lines(golden);
+  int y = 0, x = 0;
+  for (std::string text; lines >> y >> x && std::getline(lines, text);) texts[{y, x}] = text.substr(2, text.size() - 3);
+  return texts;
+}
 
 // The default aircraft with `wings` in use, the planform figures recomputed as the Print command
 // does, and hand-set results: xnp 116.54 mm, lmue 300 mm, margin 7.5 %.
@@ -61,40 +72,7 @@ Drawn draw(const Document& doc, const std::string& fileName = "c:\\planes\\glide
 TEST(SummaryPage, OneWingPageHoldsEveryTextAtItsPlace) {
   const Drawn d = draw(documentWith(1));
   // One wing: margins 4 and 8; 116.54 − 300·0.08 = 92.54, − 300·0.04 = 104.54, − 300·0.075 = 94.04.
-  const Texts expected = {
-      {{0, 0}, "Volantis4  V3.3 "},
-      {{20, 0}, "c:\\planes\\glider.vn4"},
-      {{563, 0}, "Summary:"},
-      {{583, 0}, "aerodynamic center: "},
-      {{583, 420}, "116.5 mm"},
-      {{603, 0}, "Recommended center of gravity by stab =  8%: "},
-      {{603, 420}, " 92.5 mm"},
-      {{623, 0}, "recomemnded center of gravity by stab =  4%: "},
-      {{623, 420}, "104.5 mm"},
-      {{643, 0}, "Center of gravity by stab = 7.5%: "},
-      {{643, 420}, " 94.0 mm"},
-      {{683, 0}, "Wing1:"},
-      {{703, 0}, "xf:     0     0   131   140   215"},
-      {{723, 0}, "lf:   335   335   335   295   120"},
-      {{743, 0}, "yf:     0   220   984  1034  1100"},
-      {{763, 0}, "zf:  -190"},
-      {{783, 0}, "x0:     0"},
-      {{703, 320}, "wing span:          "},
-      {{703, 510}, " 2200 mm"},
-      {{723, 320}, "wing area:          "},
-      {{723, 510}, " 71.8 dm**2"},
-      {{743, 320}, "aspect ratio:       "},
-      {{743, 510}, "  6.7"},
-      {{763, 320}, "mean aerod. chord:  "},
-      {{763, 510}, "329.7 mm"},
-      {{783, 320}, "geometric center:   "},
-      {{783, 510}, "141.6 mm"},
-      {{803, 320}, "aerodynamic center: "},
-      {{803, 510}, "131.7 mm"},
-      {{823, 320}, "lift slope:         "},
-      {{823, 510}, " 3.54"},
-  };
-  EXPECT_EQ(d.texts, expected);
+  EXPECT_EQ(d.texts, textsOf(testing_support::dataFile("print/data/summary_one_wing.txt")));
 }
 
 TEST(SummaryPage, FiveWingsEndWithTheFifthBlockInsideThePage) {
