@@ -16,10 +16,9 @@
 namespace volantis4 {
 namespace {
 
-using testing_support::WindowTest;
+using testing_support::OpenWindowTest;
 
-TEST_F(WindowTest, TheFileNameCarriesAnAsteriskWhileChangesAreUnsaved) {
-  open();
+TEST_F(OpenWindowTest, TheFileNameCarriesAnAsteriskWhileChangesAreUnsaved) {
   const QString caption = window->windowTitle();
   EXPECT_EQ(label("Lab_FName"), "Unknown.da4");
   type("Edit4", "300");
@@ -35,7 +34,7 @@ TEST_F(WindowTest, TheFileNameCarriesAnAsteriskWhileChangesAreUnsaved) {
   EXPECT_EQ(window->windowTitle(), caption);  // the caption stays as it is
 }
 
-class RecentFilesTest : public WindowTest {
+class RecentFilesTest : public OpenWindowTest {
  protected:
   /// Saves the aircraft as each of `names`, in order.
   void saveAs(const QStringList& names) {
@@ -56,7 +55,6 @@ class RecentFilesTest : public WindowTest {
 };
 
 TEST_F(RecentFilesTest, TheLastEightNewestFirstKeptForTheNextStart) {
-  open();
   EXPECT_FALSE(action("RecentFiles1")->isEnabled());  // nothing yet
   saveAs({"1.vn4", "2.vn4", "3.vn4", "4.vn4", "5.vn4", "6.vn4", "7.vn4", "8.vn4", "9.vn4", "3.vn4"});
   window.reset();
@@ -70,7 +68,6 @@ TEST_F(RecentFilesTest, TheLastEightNewestFirstKeptForTheNextStart) {
 }
 
 TEST_F(RecentFilesTest, AnEntryOpensThroughTheUnsavedChangesQuestion) {
-  open();
   type("Edit1", "500");
   saveAs({"wide.vn4"});
   type("Edit1", "200");
@@ -89,7 +86,6 @@ TEST_F(RecentFilesTest, AnEntryOpensThroughTheUnsavedChangesQuestion) {
 }
 
 TEST_F(RecentFilesTest, AnEntryGoneSinceTheMenuOpenedIsRefusedAndLeavesTheList) {
-  open();
   saveAs({"gone.vn4", "kept.vn4"});
   ASSERT_EQ(entries().size(), 2);
   QFile::remove(path("gone.vn4"));
@@ -116,7 +112,6 @@ bool dropOn(QWidget* window, const QStringList& files) {
 }
 
 TEST_F(RecentFilesTest, ADroppedAircraftFileOpensOtherFilesAreIgnored) {
-  open();
   saveAs({"dropped.vn4"});
   QFile::copy(path("dropped.vn4"), path("notes.txt"));
   saveAs({"other.vn4"});
@@ -144,8 +139,7 @@ int darkest(QWidget* button) {
 
 // The Print icon is black lines on white: a disabled button must not show them black (greying a
 // black-and-white icon leaves it black; a third of its opacity over silver gives grey 120 or more).
-TEST_F(WindowTest, ADisabledPrintButtonLooksDisabled) {
-  open();
+TEST_F(OpenWindowTest, ADisabledPrintButtonLooksDisabled) {
   auto* print = find<QToolButton>("SpeedButton5");
   ASSERT_FALSE(print->isEnabled());
   EXPECT_GE(darkest(print), 110);

@@ -9,7 +9,7 @@
 namespace volantis4 {
 namespace {
 
-using testing_support::WindowTest;
+using testing_support::OpenWindowTest;
 
 struct Typed {
   const char* field;
@@ -31,8 +31,7 @@ constexpr Typed kTyped[] = {
     {"Edit14y", "7.5", "read as 7: the characters after the number are ignored"},
 };
 
-TEST_F(WindowTest, AFieldReadPartlyShowsAFrameAndHowItWasRead) {
-  open();
+TEST_F(OpenWindowTest, AFieldReadPartlyShowsAFrameAndHowItWasRead) {
   for (const Typed& t : kTyped) {
     type(t.field, QString::fromUtf8(t.text));
     QLineEdit* e = edit(t.field);
@@ -46,8 +45,7 @@ TEST_F(WindowTest, AFieldReadPartlyShowsAFrameAndHowItWasRead) {
   }
 }
 
-TEST_F(WindowTest, FieldsAndResultLabelsSayTheirMeaningAndUnitInBothLanguages) {
-  open();
+TEST_F(OpenWindowTest, FieldsAndResultLabelsSayTheirMeaningAndUnitInBothLanguages) {
   const std::pair<const char*, const char*> english[] = {
       {"Edit14y", "Wing 1: span width of trapezium 4, mm"},
       {"Edit24xx", "Wing 2: leading edge of section 5 behind the root's leading edge (negative: ahead), mm"},
@@ -73,8 +71,7 @@ TEST_F(WindowTest, FieldsAndResultLabelsSayTheirMeaningAndUnitInBothLanguages) {
 }
 
 // Texts the window writes itself (here an exchange) are judged like typed ones.
-TEST_F(WindowTest, TheFrameFollowsTextsTheWindowWrites) {
-  open();
+TEST_F(OpenWindowTest, TheFrameFollowsTextsTheWindowWrites) {
   type("Edit1", "12a");
   action("chng1")->trigger();
   EXPECT_TRUE(FieldFeedback::warns(edit("Edit11")));

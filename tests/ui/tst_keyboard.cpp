@@ -15,9 +15,7 @@
 namespace volantis4 {
 namespace {
 
-using testing_support::WindowTest;
-
-class KeyboardTest : public WindowTest {
+class KeyboardTest : public testing_support::OpenWindowTest {
  protected:
   void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
@@ -41,7 +39,6 @@ QChar mnemonic(const QString& text) {
 }
 
 TEST_F(KeyboardTest, EveryMenuEntryHasItsOwnMnemonicInBothLanguages) {
-  open();
   for (int pass = 0; pass < 2; ++pass) {
     QString bar;
     for (QAction* title : window->menuBar()->actions()) {
@@ -67,7 +64,6 @@ TEST_F(KeyboardTest, EveryMenuEntryHasItsOwnMnemonicInBothLanguages) {
 }
 
 TEST_F(KeyboardTest, AltAndTheTitleLetterOpensTheMenu) {
-  open();
   activate();
   press(Qt::Key_F, Qt::AltModifier);
   QWidget* popup = QApplication::activePopupWidget();
@@ -77,7 +73,6 @@ TEST_F(KeyboardTest, AltAndTheTitleLetterOpensTheMenu) {
 }
 
 TEST_F(KeyboardTest, CtrlOOpensF9CalculatesAndCtrlTabStepsThroughTheShownPages) {
-  open();
   activate();
   press(Qt::Key_O, Qt::ControlModifier);  // Open, its dialog cancelled: Save is enabled all the same
   EXPECT_TRUE(action("Save3")->isEnabled());
@@ -99,7 +94,6 @@ TEST_F(KeyboardTest, CtrlOOpensF9CalculatesAndCtrlTabStepsThroughTheShownPages) 
 // Tab walks a wing's fields from the root to the tip: gap, root chord, then each trapezium's
 // width, its outer section's offset and chord.
 TEST_F(KeyboardTest, TabOrderOfAWingPageRunsFromRootToTip) {
-  open();
   find<QTabWidget>("PageControl1")->setCurrentIndex(1);
   const QStringList expected{"Edit01", "Edit4", "Edit1",  "Edit8", "Edit5",   "Edit2",    "Edit9",
                              "Edit6",  "Edit3", "Edit10", "Edit7", "Edit14y", "Edit14xx", "Edit14x"};

@@ -19,7 +19,7 @@
 namespace volantis4 {
 namespace {
 
-using testing_support::WindowTest;
+using testing_support::OpenWindowTest;
 
 // Result labels (span, area, mean chord, geometric centre, aspect ratio) and station captions of
 // the default aircraft, worked by hand from its widths, offsets and chords.
@@ -31,10 +31,9 @@ struct WingLabels {
 
 void PrintTo(const WingLabels& labels, std::ostream* os) { *os << "wing " << labels.wing; }
 
-class DefaultLabels : public WindowTest, public ::testing::WithParamInterface<WingLabels> {};
+class DefaultLabels : public OpenWindowTest, public ::testing::WithParamInterface<WingLabels> {};
 
 TEST_P(DefaultLabels, EveryWingPageShowsItsFiguresAtStart) {
-  open();
   const WingLabels& expected = GetParam();
   const WingControlNames& names = wingControlNames(expected.wing);
   const std::array<std::string_view, 5> labels{names.labelSpan, names.labelArea, names.labelMeanChord,
@@ -57,8 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         WingLabels{5, {" 752mm", "9.73dm^2", "640.8mm", "119.4mm", "  5.8"}, {"300", "338", "376", "384", "389"}}),
     [](const ::testing::TestParamInfo<WingLabels>& param) { return "Wing" + std::to_string(param.param.wing); });
 
-TEST_F(WindowTest, TypingAWidthRecomputesTheWingAtOnce) {
-  open();
+TEST_F(OpenWindowTest, TypingAWidthRecomputesTheWingAtOnce) {
   type("Edit1", "320");
   EXPECT_EQ(label("Label_b1"), "2400mm");
   EXPECT_EQ(label("L_1_2"), "320");
@@ -68,8 +66,7 @@ TEST_F(WindowTest, TypingAWidthRecomputesTheWingAtOnce) {
   EXPECT_EQ(edit("Edit1")->text(), "-320");
 }
 
-TEST_F(WindowTest, APositionEditAfterARunWithdrawsResultsAndPrinting) {
-  open();
+TEST_F(OpenWindowTest, APositionEditAfterARunWithdrawsResultsAndPrinting) {
   find<QPushButton>("Button4")->click();
   type("Edit_x2", "1200");
   EXPECT_FALSE(window->document().run.flags.results_valid);
@@ -81,8 +78,7 @@ TEST_F(WindowTest, APositionEditAfterARunWithdrawsResultsAndPrinting) {
     EXPECT_FALSE(shown(anp)) << anp;
 }
 
-TEST_F(WindowTest, TrapeziumButtonsShowTheirFieldsAndKeepHiddenValues) {
-  open();
+TEST_F(OpenWindowTest, TrapeziumButtonsShowTheirFieldsAndKeepHiddenValues) {
   find<QRadioButton>("RadioButton4")->click();  // wing 1: one trapezium
   EXPECT_EQ(label("Label_b1"), " 440mm");
   for (const char* hidden : {"Edit2", "Edit9", "Edit6", "Edit14y", "Edit14xx", "Edit14x"})
@@ -96,8 +92,7 @@ TEST_F(WindowTest, TrapeziumButtonsShowTheirFieldsAndKeepHiddenValues) {
   EXPECT_TRUE(shown("L_1_5"));
 }
 
-TEST_F(WindowTest, TwoWingsHideThePagesFieldsAndMenuItemsOfTheOthers) {
-  open();
+TEST_F(OpenWindowTest, TwoWingsHideThePagesFieldsAndMenuItemsOfTheOthers) {
   auto* tabs = find<QTabWidget>("PageControl1");
   find<QRadioButton>("RadioButton2")->click();
   EXPECT_EQ(window->document().form.wingsCount, 2);
@@ -120,8 +115,7 @@ TEST_F(WindowTest, TwoWingsHideThePagesFieldsAndMenuItemsOfTheOthers) {
   EXPECT_EQ(edit("Edit21")->text(), "220");
 }
 
-TEST_F(WindowTest, GapNoticeFollowsTheGapAndTheLanguage) {
-  open();
+TEST_F(OpenWindowTest, GapNoticeFollowsTheGapAndTheLanguage) {
   EXPECT_EQ(label("Label_SP9"), "Are you sure this wing shall ");  // wing 5 has a gap
   EXPECT_EQ(label("Label_sp3"), "");
   type("Edit02", "300");
@@ -134,8 +128,7 @@ TEST_F(WindowTest, GapNoticeFollowsTheGapAndTheLanguage) {
   EXPECT_EQ(label("Label_sp4"), "");
 }
 
-TEST_F(WindowTest, CalculateShowsResultsEnablesPrintAndDisablesCalculate) {
-  open();
+TEST_F(OpenWindowTest, CalculateShowsResultsEnablesPrintAndDisablesCalculate) {
   find<QPushButton>("Button4")->click();
   const Document& doc = window->document();
   ASSERT_TRUE(doc.run.flags.results_valid);
@@ -156,8 +149,7 @@ TEST_F(WindowTest, CalculateShowsResultsEnablesPrintAndDisablesCalculate) {
   EXPECT_FALSE(find<QPlainTextEdit>("Memo1")->isVisible());
 }
 
-TEST_F(WindowTest, WingsInOnePlaneAreMovedAndThePanelSaysSo) {
-  open();
+TEST_F(OpenWindowTest, WingsInOnePlaneAreMovedAndThePanelSaysSo) {
   find<QRadioButton>("RadioButton2")->click();
   type("Edit_z2", "-190");  // the height of wing 1, whose span wing 2 overlaps
   find<QPushButton>("Button4")->click();
@@ -169,8 +161,7 @@ TEST_F(WindowTest, WingsInOnePlaneAreMovedAndThePanelSaysSo) {
   EXPECT_EQ(edit("Edit_z2")->text().toStdString(), moved);
 }
 
-TEST_F(WindowTest, ARefusedRunThatMovesWingsStillSaysWhyNothingWasComputed) {
-  open();
+TEST_F(OpenWindowTest, ARefusedRunThatMovesWingsStillSaysWhyNothingWasComputed) {
   type("Edit1", "100000");  // wing 1 far too slender for its strips
   find<QPushButton>("Button4")->click();
   auto* memo = find<QPlainTextEdit>("Memo1");
@@ -185,8 +176,7 @@ TEST_F(WindowTest, ARefusedRunThatMovesWingsStillSaysWhyNothingWasComputed) {
   EXPECT_FALSE(find<QToolButton>("SpeedButton4")->isEnabled());
 }
 
-TEST_F(WindowTest, ManualStabilityShowsItsControlsAndTheDistance) {
-  open();
+TEST_F(OpenWindowTest, ManualStabilityShowsItsControlsAndTheDistance) {
   find<QPushButton>("Button4")->click();
   find<QRadioButton>("RadioButton16")->click();
   for (const char* control : {"Label21", "Label22", "Label28", "Label29", "Edit_Mstab", "ScrollBar5"})
@@ -200,8 +190,7 @@ TEST_F(WindowTest, ManualStabilityShowsItsControlsAndTheDistance) {
 }
 
 // The tool bar's buttons: place, hint in either language, and one enabling shared with the menu.
-TEST_F(WindowTest, ToolBarButtonsKeepTheirHintsAndFollowTheirMenuItems) {
-  open();
+TEST_F(OpenWindowTest, ToolBarButtonsKeepTheirHintsAndFollowTheirMenuItems) {
   for (const char* print : {"Print1", "ExportPdf1"}) EXPECT_FALSE(action(print)->isEnabled()) << print;
   struct Button {
     const char* name;
@@ -280,8 +269,7 @@ void expectEveryCaption(const MainWindow& w, Language l) {
                   l));
 }
 
-TEST_F(WindowTest, ALanguageSwitchAfterARunLeavesCalculateDisabled) {
-  open();
+TEST_F(OpenWindowTest, ALanguageSwitchAfterARunLeavesCalculateDisabled) {
   find<QPushButton>("Button4")->click();
   action("german1")->trigger();
   action("german1")->trigger();
@@ -290,8 +278,7 @@ TEST_F(WindowTest, ALanguageSwitchAfterARunLeavesCalculateDisabled) {
   EXPECT_TRUE(window->document().run.flags.results_valid);
 }
 
-TEST_F(WindowTest, EachSwitchShowsEveryCaptionOfTheNewLanguage) {
-  open();
+TEST_F(OpenWindowTest, EachSwitchShowsEveryCaptionOfTheNewLanguage) {
   EXPECT_EQ(find<QTabWidget>("PageControl1")->tabText(1), " Wing 1 ");  // built-in until the first switch
   EXPECT_EQ(find<QPushButton>("Button_C1")->text(), "copy wing 1");
   action("german1")->trigger();
@@ -301,8 +288,7 @@ TEST_F(WindowTest, EachSwitchShowsEveryCaptionOfTheNewLanguage) {
   EXPECT_EQ(window->windowTitle(), " Volantis4  V3.3 ");
 }
 
-TEST_F(WindowTest, PagesOfferCopyAndInsertOnlyForWingsOneToThree) {
-  open();
+TEST_F(OpenWindowTest, PagesOfferCopyAndInsertOnlyForWingsOneToThree) {
   EXPECT_FALSE(action("CopyWing1")->isEnabled());
   auto* tabs = find<QTabWidget>("PageControl1");
   tabs->setCurrentWidget(find<QWidget>("TabSheet2"));
@@ -318,8 +304,7 @@ TEST_F(WindowTest, PagesOfferCopyAndInsertOnlyForWingsOneToThree) {
   EXPECT_TRUE(action("CopyWing1")->isEnabled());
 }
 
-TEST_F(WindowTest, ExchangeSwapsTwoWingsAndRecomputes) {
-  open();
+TEST_F(OpenWindowTest, ExchangeSwapsTwoWingsAndRecomputes) {
   find<QPushButton>("Button4")->click();
   action("chng1")->trigger();
   EXPECT_EQ(edit("Edit1")->text(), "105");  // which texts move is the core's exchange
@@ -330,8 +315,7 @@ TEST_F(WindowTest, ExchangeSwapsTwoWingsAndRecomputes) {
 }
 
 // Wing 1 (gap 0, half span 1100 mm, chord extent 131 + 335 = 466 mm) drawn at the image's scale.
-TEST_F(WindowTest, DraggingPlanformCornersWritesTheirFields) {
-  open();
+TEST_F(OpenWindowTest, DraggingPlanformCornersWritesTheirFields) {
   find<QTabWidget>("PageControl1")->setCurrentWidget(find<QWidget>("TabSheet1"));
   QWidget* image = find<QWidget>("Image1");
   const int cx = image->width() / 2;
@@ -354,8 +338,7 @@ TEST_F(WindowTest, DraggingPlanformCornersWritesTheirFields) {
 }
 
 // Text of every kind typed into every field, then a run: the window never fails.
-TEST_F(WindowTest, RandomTextInEveryFieldThenCalculateKeepsTheWindowWhole) {
-  open();
+TEST_F(OpenWindowTest, RandomTextInEveryFieldThenCalculateKeepsTheWindowWhole) {
   const QStringList pieces{"0",           "7",           "-",    "+",   "12a", "x", " ",  "$1F", "0x10",
                            "99999999999", "-2147483648", "3000", "1e5", "#",   "",  "00", "-0"};
   QRandomGenerator random(20240611);

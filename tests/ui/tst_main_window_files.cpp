@@ -13,6 +13,7 @@
 namespace volantis4 {
 namespace {
 
+using testing_support::OpenWindowTest;
 using testing_support::WindowTest;
 
 const char* const kGermanRemarks = "Bemerkungen können in diesem Feld eingegeben werden:";
@@ -53,8 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DefaultsCase{"GermanOutOfRange", "d\r\n3000\r\n2000\r\n-5\r\n1000\r\n", true, -1, -1, 0, 0}),
     [](const ::testing::TestParamInfo<DefaultsCase>& param) { return std::string(param.param.name); });
 
-TEST_F(WindowTest, ClosingWritesTheLanguageAndBounds) {
-  open();
+TEST_F(OpenWindowTest, ClosingWritesTheLanguageAndBounds) {
   action("german1")->trigger();
   window->resize(1000, 900);
   window->move(30, 40);
@@ -62,8 +62,7 @@ TEST_F(WindowTest, ClosingWritesTheLanguageAndBounds) {
   EXPECT_EQ(contents("Default.pa4"), QByteArray("d\r\n1000\r\n900\r\n30\r\n40\r\n"));
 }
 
-TEST_F(WindowTest, SaveAsThenOpenGoesThroughTheMenu) {
-  open();
+TEST_F(OpenWindowTest, SaveAsThenOpenGoesThroughTheMenu) {
   find<QPushButton>("Button4")->click();
   script->saveAnswer = path("plane");
   action("Save2")->trigger();
@@ -84,8 +83,7 @@ TEST_F(WindowTest, SaveAsThenOpenGoesThroughTheMenu) {
   EXPECT_FALSE(window->hasUnsavedChanges());
 }
 
-TEST_F(WindowTest, CancelledQuestionKeepsEverything) {
-  open();
+TEST_F(OpenWindowTest, CancelledQuestionKeepsEverything) {
   type("Edit5", "400");
   script->changesAnswer = SaveAnswer::Cancel;
   action("Open2")->trigger();
@@ -97,8 +95,7 @@ TEST_F(WindowTest, CancelledQuestionKeepsEverything) {
   EXPECT_FALSE(QFile::exists("Default.pa4"));
 }
 
-TEST_F(WindowTest, QuestionIsAskedInTheCurrentLanguageOnlyWhenSomethingChanged) {
-  open();
+TEST_F(OpenWindowTest, QuestionIsAskedInTheCurrentLanguageOnlyWhenSomethingChanged) {
   action("german1")->trigger();
   EXPECT_TRUE(window->close());  // nothing changed: no question
   EXPECT_TRUE(script->questions.isEmpty());
@@ -111,8 +108,7 @@ TEST_F(WindowTest, QuestionIsAskedInTheCurrentLanguageOnlyWhenSomethingChanged) 
   EXPECT_EQ(script->questionLanguage, Language::German);  // the defaults file of the first window
 }
 
-TEST_F(WindowTest, SavingAnUnnamedAircraftOnCloseAsksForAName) {
-  open();
+TEST_F(OpenWindowTest, SavingAnUnnamedAircraftOnCloseAsksForAName) {
   type("Edit_z1", "-100");
   script->changesAnswer = SaveAnswer::Save;
   script->saveAnswer = "";  // the dialog is cancelled: the window stays
@@ -123,8 +119,7 @@ TEST_F(WindowTest, SavingAnUnnamedAircraftOnCloseAsksForAName) {
   EXPECT_TRUE(contents("kept.vn4").contains("<z>-100</z>"));
 }
 
-TEST_F(WindowTest, SavingAnUnnamedAircraftAsksForANameEvenWhenSaveIsEnabled) {
-  open();
+TEST_F(OpenWindowTest, SavingAnUnnamedAircraftAsksForANameEvenWhenSaveIsEnabled) {
   action("Open2")->trigger();  // cancelled: Save is enabled, the name stays Unknown.da4
   ASSERT_TRUE(action("Save3")->isEnabled());
   type("Edit5", "400");
@@ -137,8 +132,7 @@ TEST_F(WindowTest, SavingAnUnnamedAircraftAsksForANameEvenWhenSaveIsEnabled) {
   EXPECT_EQ(edit("Edit5")->text(), "400");
 }
 
-TEST_F(WindowTest, FailedOpenNamesTheFileAndChangesNothing) {
-  open();
+TEST_F(OpenWindowTest, FailedOpenNamesTheFileAndChangesNothing) {
   script->openAnswer = path("missing.vn4");
   action("Open2")->trigger();
   ASSERT_EQ(script->errors.size(), 1);
@@ -148,8 +142,7 @@ TEST_F(WindowTest, FailedOpenNamesTheFileAndChangesNothing) {
   EXPECT_TRUE(action("Save3")->isEnabled());  // Open enables Save whatever the dialog gave
 }
 
-TEST_F(WindowTest, FailedSaveIsReportedAndTheNameLabelKept) {
-  open();
+TEST_F(OpenWindowTest, FailedSaveIsReportedAndTheNameLabelKept) {
   script->saveAnswer = path("no-such-folder/plane.vn4");
   action("Save2")->trigger();
   ASSERT_EQ(script->errors.size(), 1);
@@ -158,8 +151,7 @@ TEST_F(WindowTest, FailedSaveIsReportedAndTheNameLabelKept) {
   EXPECT_TRUE(window->hasUnsavedChanges() == false);  // nothing was changed, only not saved
 }
 
-TEST_F(WindowTest, CopyOnWingTwoInsertOnWingFourKeepsThePosition) {
-  open();
+TEST_F(OpenWindowTest, CopyOnWingTwoInsertOnWingFourKeepsThePosition) {
   find<QPushButton>("Button_C2")->click();
   EXPECT_TRUE(QFile::exists("wingcopy.fl4"));
   EXPECT_TRUE(action("Save3")->isEnabled());
@@ -172,8 +164,7 @@ TEST_F(WindowTest, CopyOnWingTwoInsertOnWingFourKeepsThePosition) {
   EXPECT_EQ(label("Label_b4"), " 816mm");
 }
 
-TEST_F(WindowTest, ClipboardFromAnEarlierRunEnablesInsertAtStart) {
-  open();
+TEST_F(OpenWindowTest, ClipboardFromAnEarlierRunEnablesInsertAtStart) {
   find<QPushButton>("Button_C1")->click();
   window.reset();
   open();
@@ -181,8 +172,7 @@ TEST_F(WindowTest, ClipboardFromAnEarlierRunEnablesInsertAtStart) {
     EXPECT_TRUE(find<QPushButton>(insert)->isEnabled());
 }
 
-TEST_F(WindowTest, CommandLineFileIsLoadedAsGivenElseLowerCased) {
-  open();
+TEST_F(OpenWindowTest, CommandLineFileIsLoadedAsGivenElseLowerCased) {
   script->saveAnswer = path("plane");
   action("Save2")->trigger();
   type("Edit1", "300");

@@ -125,4 +125,10 @@ class WindowTest : public ::testing::Test {
   QString previous_;
 };
 
+/// The window built as the program does, without arguments, before each test.
+class OpenWindowTest : public WindowTest {
+ protected:
+  void SetUp() override { open(); }
+};
+
 }  // namespace volantis4::testing_support
