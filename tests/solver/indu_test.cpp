@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -80,23 +81,17 @@ double legToInfinityZ(const Vec3& p, const Vec3& start) {
   return crossZ(e, r) / dot(c, c) * (1.0 + r.x / norm(r));
 }
 
-struct GeneralCase {
-  Vec3 p1, p2, point;
-};
-
-class InduGeneral : public ::testing::TestWithParam<GeneralCase> {};
-
-TEST_P(InduGeneral, MatchesVectorBiotSavart) {
-  const GeneralCase& c = GetParam();
-  const double expected = segmentZ(c.point, c.p1, c.p2) - legToInfinityZ(c.point, c.p1) + legToInfinityZ(c.point, c.p2);
-  EXPECT_NEAR(INDU(minus(c.point, c.p1), minus(c.point, c.p2)), expected, 1e-12 * std::fabs(expected));
+TEST(InduGeneral, MatchesVectorBiotSavart) {
+  // (p1, p2, point)
+  const std::array<Vec3, 3> cases[] = {{{{0, 0, 0}, {0.5, 2, 0}, {0.7, 0.3, -0.4}}},
+                                       {{{100, 50, 10}, {130, 150, 10}, {180, 75, 10}}},
+                                       {{{100, 50, 10}, {130, 150, 10}, {20, 400, -190}}},
+                                       {{{-3, 1, 2}, {-2.5, 4, 2}, {5, -6, 1.5}}}};
+  for (const auto& [p1, p2, point] : cases) {
+    const double expected = segmentZ(point, p1, p2) - legToInfinityZ(point, p1) + legToInfinityZ(point, p2);
+    EXPECT_NEAR(INDU(minus(point, p1), minus(point, p2)), expected, 1e-12 * std::fabs(expected));
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Indu, InduGeneral,
-                         ::testing::Values(GeneralCase{{0, 0, 0}, {0.5, 2, 0}, {0.7, 0.3, -0.4}},
-                                           GeneralCase{{100, 50, 10}, {130, 150, 10}, {180, 75, 10}},
-                                           GeneralCase{{100, 50, 10}, {130, 150, 10}, {20, 400, -190}},
-                                           GeneralCase{{-3, 1, 2}, {-2.5, 4, 2}, {5, -6, 1.5}}));
 
 }  // namespace
 }  // namespace volantis4

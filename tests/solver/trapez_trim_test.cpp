@@ -21,25 +21,19 @@ struct TrimCase {
   std::vector<double> eta;  // hand-worked: equal ratios make the boundary chords a geometric series
 };
 
-class TrapezTrim : public ::testing::TestWithParam<TrimCase> {};
-
-TEST_P(TrapezTrim, GivesEqualWidthToChordRatios) {
-  const TrimCase& c = GetParam();
-  const int n = static_cast<int>(c.eta.size()) - 1;
-  const TrimResult r = TRAPEZ_TRIM(1, 1, c.shape, n, 4);
-  EXPECT_TRUE(r.report.messages.empty());
-  ASSERT_EQ(r.eta.size(), c.eta.size());
-  for (std::size_t i = 0; i < c.eta.size(); ++i) EXPECT_NEAR(r.eta[i], c.eta[i], 1e-9) << "edge " << i;
+TEST(TRAPEZ_TRIM, GivesEqualWidthToChordRatios) {
+  const TrimCase cases[] = {// Chords 100, 200, 400, 800 at stations 0, 100, 300, 700: strips widen outward.
+                            {"Growing", {700, 100, 800}, {0, 1.0 / 7, 3.0 / 7, 1}},
+                            // Chords 800, 400, 200, 100 at stations 0, 400, 600, 700: strips narrow outward.
+                            {"Tapering", {700, 800, 100}, {0, 4.0 / 7, 6.0 / 7, 1}},
+                            {"Rectangle", {300, 200, 200}, {0, 0.25, 0.5, 0.75, 1}}};
+  for (const TrimCase& c : cases) {
+    const TrimResult r = TRAPEZ_TRIM(1, 1, c.shape, static_cast<int>(c.eta.size()) - 1, 4);
+    EXPECT_TRUE(r.report.messages.empty()) << c.name;
+    ASSERT_EQ(r.eta.size(), c.eta.size()) << c.name;
+    for (std::size_t i = 0; i < c.eta.size(); ++i) EXPECT_NEAR(r.eta[i], c.eta[i], 1e-9) << c.name << " edge " << i;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Trapezia, TrapezTrim,
-                         ::testing::Values(
-                             // Chords 100, 200, 400, 800 at stations 0, 100, 300, 700: strips widen outward.
-                             TrimCase{"Growing", {700, 100, 800}, {0, 1.0 / 7, 3.0 / 7, 1}},
-                             // Chords 800, 400, 200, 100 at stations 0, 400, 600, 700: strips narrow outward.
-                             TrimCase{"Tapering", {700, 800, 100}, {0, 4.0 / 7, 6.0 / 7, 1}},
-                             TrimCase{"Rectangle", {300, 200, 200}, {0, 0.25, 0.5, 0.75, 1}}),
-                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(TRIM9M, KeepsThePresetWhenNoStepIsNeeded) {
   std::vector<double> x{75, 75, 75, 75, 300, 200, 200};

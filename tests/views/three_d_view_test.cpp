@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 
 #include "view_fixtures.h"
@@ -15,19 +16,14 @@ using Kind = DrawCall::Kind;
 const Rgb kNeedle{200, 200, 200};
 const Rgb kMesh{0, 255, 0};
 
-struct AngleCase {
-  int tilt, turn;
-  double a, b;
-};
-class ViewAngle : public ::testing::TestWithParam<AngleCase> {};
-TEST_P(ViewAngle, FromScrollBars) {
-  const ViewAngles v = viewAngles(GetParam().tilt, GetParam().turn);
-  EXPECT_DOUBLE_EQ(v.a, GetParam().a);
-  EXPECT_DOUBLE_EQ(v.b, GetParam().b);
+TEST(ViewAngle, FromScrollBars) {
+  // (tilt, turn) -> (a, b)
+  for (const auto& [tilt, turn, a, b] : {std::array{80, 250, 10, 110}, std::array{0, 250, 90, 110},
+                                         std::array{90, 0, 0, 360}, std::array{45, 360, 45, 0}}) {
+    EXPECT_DOUBLE_EQ(viewAngles(tilt, turn).a, a) << tilt << " " << turn;
+    EXPECT_DOUBLE_EQ(viewAngles(tilt, turn).b, b) << tilt << " " << turn;
+  }
 }
-INSTANTIATE_TEST_SUITE_P(Positions, ViewAngle,
-                         ::testing::Values(AngleCase{80, 250, 10, 110}, AngleCase{0, 250, 90, 110},
-                                           AngleCase{90, 0, 0, 360}, AngleCase{45, 360, 45, 0}));
 
 Projection project(int tilt, int turn, Point3 p) {
   std::vector<Projection> out;
