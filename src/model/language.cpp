@@ -1,6 +1,5 @@
 #include "model/language.h"
 
-#include <array>
 #include <utility>
 
 namespace volantis4 {
@@ -12,7 +11,7 @@ struct Entry {
   std::string_view german;
 };
 
-constexpr std::array kTexts{
+constexpr Entry kTexts[] = {
     Entry{TextId::CaptionSpan, "wing span (b):", "Spannweite (b):"},
     Entry{TextId::CaptionArea, "wing area (S):", "Flächeninhalt (S):"},
     Entry{TextId::CaptionMeanChord, "mean aerod. chord (lm):", "Bezugstiefe (lm):"},

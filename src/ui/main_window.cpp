@@ -171,8 +171,10 @@ void MainWindow::connectControls() {
   connect(qApp, &QApplication::focusChanged, history_, &UndoHistory::closeTyping);
   // Ctrl+Z in a field undoes the window's last step, not the field's own typing.
   for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(this);
-  for (auto [keys, step] : {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}})
+  for (const auto& [keys, by] : {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}}) {
+    const int step = by;  // a structured binding is not captured by every compiler we check with
     connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, [this, step] { stepPage(step); });
+  }
   // A picture moved to a screen of another scale is drawn anew at that scale.
   for (PlanformImageWidget* image : findChildren<PlanformImageWidget*>())
     connect(image, &PlanformImageWidget::devicePixelRatioChanged, this, [this] {

@@ -105,7 +105,7 @@ void RecentFiles::fill() {
 QString droppedAircraftFile(const QMimeData& data) {
   for (const QUrl& url : data.urls()) {
     if (!url.isLocalFile()) continue;
-    const QString file = url.toLocalFile();
+    QString file = url.toLocalFile();
     const QString suffix = QFileInfo(file).suffix().toLower();
     if (suffix == QLatin1String("vn4") || suffix == QLatin1String("da4")) return file;
   }

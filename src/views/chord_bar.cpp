@@ -118,7 +118,7 @@ void drawChordBar(Canvas& canvas, const ChordBarInput& in, Language language, co
   for (int q = 0; q <= 4; ++q) {
     const int x = col(in.xLe + in.lmue * q / 4);
     mark(canvas, x, kBarBottom, kBarBottom + 4, kBlack, 1);
-    centredText(canvas, x, kBarBottom + 6, formatInt(25 * q) + " %");
+    centredText(canvas, x, kBarBottom + 6, formatInt(25LL * q) + " %");
   }
   centredText(canvas, le, kBarTop - 14, std::string(text(TextId::ChordBarLeadingEdge, language)));
   centredText(canvas, te, kBarTop - 14, std::string(text(TextId::ChordBarTrailingEdge, language)));
