@@ -8,9 +8,12 @@
 
 namespace volantis4 {
 
-ReportJob::ReportJob(QObject* parent) : QObject(parent) {}
+ReportJob::ReportJob(QObject* parent) : QObject(parent) { workers_.setMaxThreadCount(1); }
 
-ReportJob::~ReportJob() { cancel(); }
+ReportJob::~ReportJob() {
+  cancel();
+  workers_.waitForDone();
+}
 
 void ReportJob::start(const ReportBasis& basis) {
   cancel();
@@ -28,7 +31,7 @@ void ReportJob::start(const ReportBasis& basis) {
   });
   // The worker holds its own copy of the basis (the run's output is shared, read only) and of
   // the flag, so neither the window nor the document need outlive it.
-  watcher->setFuture(QtConcurrent::run([basis, flag = cancel_, total](QPromise<ExtraRuns>& promise) {
+  watcher->setFuture(QtConcurrent::run(&workers_, [basis, flag = cancel_, total](QPromise<ExtraRuns>& promise) {
     const ThreadBudget budget(backgroundThreads());  // a core stays free for the window
     promise.setProgressRange(0, total);
     ExtraRuns extras = runExtraRuns(basis, flag.get(), [&promise](int done, int) { promise.setProgressValue(done); });

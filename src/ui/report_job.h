@@ -3,6 +3,7 @@
 // thread, with their progress and their figures handed back on the window's thread.
 
 #include <QObject>
+#include <QThreadPool>
 #include <atomic>
 #include <memory>
 
@@ -17,7 +18,8 @@ class ReportJob : public QObject {
   Q_OBJECT
  public:
   explicit ReportJob(QObject* parent = nullptr);
-  /// Cancels a job still running; the worker stops at its next check.
+  /// Cancels a job still running and waits for its worker, which stops at its next check: no
+  /// worker outlives the job (one left running at exit would compute on while the program ends).
   ~ReportJob() override;
 
   /// Starts the extra runs of `basis`, cancelling the job before it.
@@ -33,6 +35,7 @@ class ReportJob : public QObject {
   void finished(const volantis4::ExtraRuns& extras);
 
  private:
+  QThreadPool workers_;  // one thread: a new job starts when the cancelled one has stopped
   std::shared_ptr<std::atomic<bool>> cancel_;
   QFutureWatcher<ExtraRuns>* watcher_ = nullptr;
 };

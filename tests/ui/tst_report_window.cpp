@@ -10,6 +10,7 @@
 #include "solver/calculation_output.h"
 #include "solver/report_lines.h"
 #include "solver/stabil.h"
+#include "solver/stability_report.h"
 #include "ui/report_window.h"
 #include "ui_test_support.h"
 
@@ -100,6 +101,7 @@ TEST_F(ReportWindowTest, AnEditOrClosingCancelsTheExtraRuns) {
     calculate();
     ReportWindow* r = openReport();
     ASSERT_TRUE(r->extrasRunning());
+    const std::weak_ptr<const CalculationOutput> run = reportBasis(window->document())->output;
     if (closing) {
       r->close();
       EXPECT_FALSE(r->extrasRunning());
@@ -114,6 +116,8 @@ TEST_F(ReportWindowTest, AnEditOrClosingCancelsTheExtraRuns) {
       EXPECT_TRUE(label("ReportStatus").startsWith("No valid results"));
     }
     window.reset();
+    // No worker outlives the window: one still computing at exit crashed the program.
+    EXPECT_TRUE(run.expired());
   }
 }
 
