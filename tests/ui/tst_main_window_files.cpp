@@ -16,43 +16,27 @@ namespace {
 using testing_support::OpenWindowTest;
 using testing_support::WindowTest;
 
-const char* const kGermanRemarks = "Bemerkungen können in diesem Feld eingegeben werden:";
-
-struct DefaultsCase {
-  const char* name;
-  QByteArray file;
-  bool german;
-  int width, height, left, top;  // -1: the designed value stays
-};
-
-void PrintTo(const DefaultsCase& c, std::ostream* os) { *os << c.name; }
-
-class DefaultsAtStart : public WindowTest, public ::testing::WithParamInterface<DefaultsCase> {};
-
-TEST_P(DefaultsAtStart, LanguageAndBoundsFollowTheRangeRules) {
-  const DefaultsCase& c = GetParam();
-  write("Default.pa4", c.file);
-  open();
-  const MainWindow& designed = *window;
-  EXPECT_EQ(window->document().language, c.german ? Language::German : Language::English);
-  if (c.width >= 0) {
-    EXPECT_EQ(designed.width(), c.width);
+TEST_F(WindowTest, LanguageAndBoundsFromTheDefaultsFileFollowTheRangeRules) {
+  struct Case {
+    const char* name;
+    QByteArray file;
+    bool german;
+    QRect bounds;  // out of range: the designed size at the origin
+  };
+  const Case cases[] = {{"in range", "e\r\n900\r\n850\r\n10\r\n20\r\n", false, {10, 20, 900, 850}},
+                        {"German, out of range", "d\r\n3000\r\n2000\r\n-5\r\n1000\r\n", true, {0, 0, 822, 752}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    write("Default.pa4", c.file);
+    open();
+    EXPECT_EQ(window->document().language, c.german ? Language::German : Language::English);
+    EXPECT_EQ(QRect(window->pos(), window->size()), c.bounds);
+    EXPECT_EQ(find<QPlainTextEdit>("Memo2")->toPlainText(),
+              c.german ? QString::fromUtf8("Bemerkungen können in diesem Feld eingegeben werden:")
+                       : QString("insert your remarks her:"));
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->tabText(0), c.german ? " Flugzeug " : "     Aircraft    ");
   }
-  if (c.height >= 0) {
-    EXPECT_EQ(designed.height(), c.height);
-  }
-  EXPECT_EQ(designed.x(), c.left);
-  EXPECT_EQ(designed.y(), c.top);
-  const QString remarks = find<QPlainTextEdit>("Memo2")->toPlainText();
-  EXPECT_EQ(remarks, c.german ? QString::fromUtf8(kGermanRemarks) : QString("insert your remarks her:"));
-  EXPECT_EQ(find<QTabWidget>("PageControl1")->tabText(0), c.german ? " Flugzeug " : "     Aircraft    ");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Window, DefaultsAtStart,
-    ::testing::Values(DefaultsCase{"InRange", "e\r\n900\r\n850\r\n10\r\n20\r\n", false, 900, 850, 10, 20},
-                      DefaultsCase{"GermanOutOfRange", "d\r\n3000\r\n2000\r\n-5\r\n1000\r\n", true, -1, -1, 0, 0}),
-    [](const ::testing::TestParamInfo<DefaultsCase>& param) { return std::string(param.param.name); });
 
 TEST_F(OpenWindowTest, ClosingWritesTheLanguageAndBounds) {
   action("german1")->trigger();

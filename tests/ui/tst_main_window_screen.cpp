@@ -12,7 +12,7 @@
 
 #include "ui_test_support.h"
 
-// A screen's rectangle in test names and messages.
+// A rectangle in messages.
 void PrintTo(const QRect& r, std::ostream* os) {
   *os << r.width() << "x" << r.height() << "+" << r.x() << "+" << r.y();
 }
@@ -76,34 +76,26 @@ TEST_F(WindowOnScreen, TheDesignFitsALargeScreenUnchanged) {
 TEST_F(WindowOnScreen, BoundsFromTheDefaultsFileAreBroughtOntoTheScreenAndRecordedAtClose) {
   write("Default.pa4", "e\r\n2999\r\n1999\r\n999\r\n999\r\n");  // the largest bounds the file may give
   openAndSettle();
-  EXPECT_TRUE(kTestScreens[0].contains(frame())) << frame().x() << "," << frame().y() << " " << frame().width();
+  EXPECT_TRUE(kTestScreens[0].contains(frame())) << ::testing::PrintToString(frame());
   // The frame fills the 1920 × 1200 screen: the window is 4 pixels smaller each way.
   EXPECT_EQ(window->size(), QSize(1916, 1196));
   ASSERT_TRUE(window->close());
   EXPECT_EQ(contents("Default.pa4"), QByteArray("e\r\n1916\r\n1196\r\n0\r\n0\r\n"));
 }
 
-class WindowOnSmallScreen : public WindowOnScreen, public ::testing::WithParamInterface<QRect> {};
-
-TEST_P(WindowOnSmallScreen, TheFrameLiesOnTheScreenAndEveryControlCanBeReached) {
-  const QRect screen = GetParam();
-  openAndSettle();
-  const QSize design = window->size();
-  window->move(screen.topLeft() + QPoint(542, 172));  // the design position on this screen
-  window->fitOnScreen();
-  EXPECT_TRUE(screen.contains(frame())) << frame().x() << "," << frame().y() << " " << frame().width() << "x"
-                                        << frame().height();
-  EXPECT_LE(window->minimumSize().height(), screen.height() - 4);
-  EXPECT_EQ(window->size().height(), std::min(design.height(), screen.height() - 4));
-  expectEveryControlReachable();
+TEST_F(WindowOnScreen, OnSmallScreensTheFrameLiesOnTheScreenAndEveryControlCanBeReached) {
+  for (const QRect& screen : {kTestScreens[1], kTestScreens[2], kTestScreens[3], kTestScreens[4]}) {
+    SCOPED_TRACE(::testing::PrintToString(screen));
+    openAndSettle();
+    const QSize design = window->size();
+    window->move(screen.topLeft() + QPoint(542, 172));  // the design position on this screen
+    window->fitOnScreen();
+    EXPECT_TRUE(screen.contains(frame())) << ::testing::PrintToString(frame());
+    EXPECT_LE(window->minimumSize().height(), screen.height() - 4);
+    EXPECT_EQ(window->size().height(), std::min(design.height(), screen.height() - 4));
+    expectEveryControlReachable();
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Window, WindowOnSmallScreen,
-                         ::testing::Values(kTestScreens[1], kTestScreens[2], kTestScreens[3], kTestScreens[4]),
-                         [](const ::testing::TestParamInfo<QRect>& param) {
-                           return "Screen" + std::to_string(param.param.width()) + "x" +
-                                  std::to_string(param.param.height());
-                         });
 
 }  // namespace
 }  // namespace volantis4
