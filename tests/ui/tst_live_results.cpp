@@ -14,20 +14,14 @@
 namespace volantis4 {
 namespace {
 
-using testing_support::WindowTest;
+using testing_support::OpenWindowTest;
 
-class LiveResultsTest : public WindowTest {
+class LiveResultsTest : public OpenWindowTest {
  protected:
-  void type(const char* field, const char* text) {
-    QLineEdit* e = edit(field);
-    e->selectAll();
-    QTest::keyClicks(e, QString::fromLatin1(text));
-  }
   bool resultsShown() const { return !find<QLabel>("Label_anp1")->isHidden(); }
 };
 
 TEST_F(LiveResultsTest, TheAnalysisMenuFollowsEditWithTheCheckableItem) {
-  open();
   const QList<QAction*> titles = window->menuBar()->actions();
   ASSERT_GE(titles.size(), 3);
   EXPECT_EQ(shownCaption(titles[2]->text()), "Analysis");
@@ -41,7 +35,6 @@ TEST_F(LiveResultsTest, TheAnalysisMenuFollowsEditWithTheCheckableItem) {
 }
 
 TEST_F(LiveResultsTest, OnEveryKeystrokeIsFollowedByOneWholeRunOnTheSamePage) {
-  open();
   find<QTabWidget>("PageControl1")->setCurrentIndex(1);
   type("Edit4", "300");  // off: the results stay out of date
   QApplication::processEvents();
@@ -75,7 +68,6 @@ TipCorner tipTrailingEdge(const QWidget* image) {
 }
 
 TEST_F(LiveResultsTest, OnEachMoveOfADragIsFollowedByARunReckonedFromThePress) {
-  open();
   find<QTabWidget>("PageControl1")->setCurrentIndex(1);
   QWidget* image = find<QWidget>("Image1");
   const TipCorner tip = tipTrailingEdge(image);
@@ -106,7 +98,6 @@ TEST_F(LiveResultsTest, OnEachMoveOfADragIsFollowedByARunReckonedFromThePress) {
 }
 
 TEST_F(LiveResultsTest, OnOpenIsFollowedByARun) {
-  open();
   script->saveAnswer = script->openAnswer = path("plane.vn4");
   action("Save2")->trigger();  // no results: the file carries none
   action("LiveResults1")->trigger();
@@ -120,7 +111,6 @@ TEST_F(LiveResultsTest, OnOpenIsFollowedByARun) {
 }
 
 TEST_F(LiveResultsTest, TheChoiceIsKeptForTheNextStart) {
-  open();
   action("LiveResults1")->trigger();
   window.reset();
   open();

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTabWidget>
 
 #include "model/field_names.h"
 #include "model/numbers.h"
@@ -17,13 +16,11 @@
 namespace volantis4 {
 namespace {
 
-using testing_support::WindowTest;
+using testing_support::OpenWindowTest;
 
-class ViewsTest : public WindowTest {
+class ViewsTest : public OpenWindowTest {
  protected:
-  void calculate() {
-    open();
-    find<QTabWidget>("PageControl1")->setCurrentWidget(find<QWidget>("TabSheet5"));
+  void calculate() {  // on the Aircraft page, where the window starts
     find<QPushButton>("Button4")->click();
     ASSERT_TRUE(window->document().run.flags.results_valid);
   }
@@ -111,7 +108,6 @@ TEST_F(ViewsTest, AResizeKeepsTheResultsAndTheOverlay) {
 }
 
 TEST_F(ViewsTest, ALanguageSwitchWritesTheFlightDirectionBesideTheArrow) {
-  open();
   QImage expected = image("Image2").copy();
   const int cx = roundHalfEven(expected.width() / 2.0);  // the top view's centre column
   {

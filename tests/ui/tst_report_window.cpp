@@ -17,16 +17,14 @@
 namespace volantis4 {
 namespace {
 
-using testing_support::WindowTest;
+using testing_support::OpenWindowTest;
 
-class ReportWindowTest : public WindowTest {
+class ReportWindowTest : public OpenWindowTest {
  protected:
   ReportWindow* openReport() {
     action("StabilityReport1")->trigger();
     return find<ReportWindow>("ReportWindow");
   }
-  void calculate() { action("Calc1")->trigger(); }
-  QString lines(const char* section) const { return label(section); }
   void waitForExtras(const ReportWindow* r) const { QTRY_VERIFY_WITH_TIMEOUT(!r->extrasRunning(), 60000); }
   static QString joined(const std::vector<std::string>& lines) {
     QStringList out;
@@ -36,7 +34,6 @@ class ReportWindowTest : public WindowTest {
 };
 
 TEST_F(ReportWindowTest, WithoutARunItSaysSoInBothLanguages) {
-  open();
   ReportWindow* r = openReport();
   EXPECT_TRUE(r->isVisible());
   EXPECT_FALSE(r->report());
@@ -49,13 +46,12 @@ TEST_F(ReportWindowTest, WithoutARunItSaysSoInBothLanguages) {
 }
 
 TEST_F(ReportWindowTest, ShowsTheRunAtOnceAndTheExtraRunsFillIn) {
-  open();
-  calculate();
+  action("Calc1")->trigger();
   ReportWindow* r = openReport();
   ASSERT_TRUE(r->report());
   EXPECT_TRUE(r->extrasRunning());  // the extra runs take far longer than opening the window
   EXPECT_TRUE(find<QProgressBar>("ReportProgress")->isVisibleTo(r));
-  EXPECT_TRUE(lines("ReportAccuracy").contains(QString::fromUtf8("being computed…")));
+  EXPECT_TRUE(label("ReportAccuracy").contains(QString::fromUtf8("being computed…")));
   waitForExtras(r);
   EXPECT_FALSE(find<QProgressBar>("ReportProgress")->isVisibleTo(r));
 
@@ -68,14 +64,13 @@ TEST_F(ReportWindowTest, ShowsTheRunAtOnceAndTheExtraRunsFillIn) {
   const char* names[] = {"ReportPosition", "ReportAccuracy", "ReportSurfaces"};
   for (const ReportBlock& b : reportBlocks(expected, Language::English)) {
     if (b.section == ReportSection::Balance) continue;
-    EXPECT_EQ(lines(names[static_cast<int>(b.section)]), joined(b.lines)) << names[static_cast<int>(b.section)];
+    EXPECT_EQ(label(names[static_cast<int>(b.section)]), joined(b.lines)) << names[static_cast<int>(b.section)];
   }
   EXPECT_DOUBLE_EQ(r->report()->fine.bandMm, std::fabs(expected.fine.xnp - v.xnp));
 }
 
 TEST_F(ReportWindowTest, FollowsTheMarginAndTheLanguage) {
-  open();
-  calculate();
+  action("Calc1")->trigger();
   ReportWindow* r = openReport();
   find<QRadioButton>("RadioButton16")->click();
   type("Edit_Mstab", "10");
@@ -85,11 +80,11 @@ TEST_F(ReportWindowTest, FollowsTheMarginAndTheLanguage) {
   EXPECT_NEAR(at10, r->report()->xnp - 0.10 * lmue, 1e-9);  // x_cg = xnp − lmue·σ/100
   type("Edit_Mstab", "20");
   EXPECT_NEAR(r->report()->cg[2].x, at10 - 0.10 * lmue, 1e-9);
-  EXPECT_TRUE(lines("ReportPosition").contains("(manual, margin 20.0 %)"));
+  EXPECT_TRUE(label("ReportPosition").contains("(manual, margin 20.0 %)"));
 
   action("german1")->trigger();
-  EXPECT_TRUE(lines("ReportPosition").startsWith("Neutralpunkt: "));
-  EXPECT_TRUE(lines("ReportPosition").contains(QString::fromUtf8("(manuell, Stabilitätsmaß 20.0 %)")));
+  EXPECT_TRUE(label("ReportPosition").startsWith("Neutralpunkt: "));
+  EXPECT_TRUE(label("ReportPosition").contains(QString::fromUtf8("(manuell, Stabilitätsmaß 20.0 %)")));
   EXPECT_EQ(find<QLabel>("ReportPosition")->parentWidget()->property("title").toString(),
             QString::fromUtf8("Neutralpunkt und Schwerpunkt"));
 }
@@ -98,7 +93,7 @@ TEST_F(ReportWindowTest, AnEditOrClosingCancelsTheExtraRuns) {
   for (bool closing : {false, true}) {
     SCOPED_TRACE(closing ? "closing" : "an edit");
     open();
-    calculate();
+    action("Calc1")->trigger();
     ReportWindow* r = openReport();
     ASSERT_TRUE(r->extrasRunning());
     const std::weak_ptr<const CalculationOutput> run = reportBasis(window->document())->output;
@@ -136,15 +131,15 @@ TEST_F(ReportWindowTest, BalanceFromTheWeighing) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     open();
-    calculate();
+    action("Calc1")->trigger();
     ReportWindow* r = openReport();
-    EXPECT_TRUE(lines("ReportBalance").startsWith("Enter the measured centre of gravity"));
+    EXPECT_TRUE(label("ReportBalance").startsWith("Enter the measured centre of gravity"));
     if (std::string_view(c.name) == "supports") find<QRadioButton>("BalanceSupports")->click();
     for (const auto& [field, text] : c.typed) type(field, QString::fromLatin1(text));
     ASSERT_TRUE(r->report() && r->report()->balance);
     EXPECT_DOUBLE_EQ(r->report()->balance->fromRootLe, c.fromRootLe);
     EXPECT_DOUBLE_EQ(r->report()->balance->totalMass, c.totalMass);
-    EXPECT_TRUE(lines("ReportBalance").startsWith("Balance: centre of gravity "));
+    EXPECT_TRUE(label("ReportBalance").startsWith("Balance: centre of gravity "));
     ASSERT_TRUE(window->document().balance);  // kept with the aircraft
     EXPECT_EQ(window->document().balance->readings.size(), c.typed.size() / 2);
     EXPECT_TRUE(window->hasUnsavedChanges());

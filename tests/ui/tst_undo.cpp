@@ -3,7 +3,6 @@
 // captions in both languages, and a fresh history after Open.
 
 #include <QApplication>
-#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -17,17 +16,14 @@
 namespace volantis4 {
 namespace {
 
-using testing_support::WindowTest;
+using testing_support::OpenWindowTest;
 
 // What the window shows of the aircraft: every field's text, every checked button, and the
 // labels that the recomputations write (figures, stations, gap notices).
 using Shown = std::map<QString, QString>;
 
-class UndoTest : public WindowTest {
- public:
-  // For the table's changes.
-  using WindowTest::action;
-  using WindowTest::type;
+class UndoTest : public OpenWindowTest {
+ protected:
   void page(const char* sheet) const { find<QTabWidget>("PageControl1")->setCurrentWidget(find<QWidget>(sheet)); }
   void click(const char* name) const { find<QAbstractButton>(name)->click(); }
 
@@ -40,8 +36,6 @@ class UndoTest : public WindowTest {
     for (int dx = 5; dx <= 20; dx += 5) QTest::mouseMove(image, root + QPoint(dx, 0));
     QTest::mouseRelease(image, Qt::LeftButton, Qt::NoModifier, root + QPoint(20, 0));
   }
-
- protected:
   Shown shownAircraft() const {
     Shown shown;
     for (const QLineEdit* e : window->findChildren<QLineEdit*>())
@@ -61,83 +55,71 @@ class UndoTest : public WindowTest {
   QByteArray saved() {
     script->saveAnswer = path("undo.vn4");
     action("Save2")->trigger();
-    QFile f(path("undo.vn4"));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
-  void activate() {
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    return contents("undo.vn4");
   }
   QString caption(const char* name) const { return shownCaption(action(name)->text()); }
 };
 
-struct ChangeCase {
-  const char* name;
-  std::function<void(UndoTest&)> before;  // brings the aircraft to where the change starts
-  std::function<void(UndoTest&)> change;  // one step
-  const char* undoCaption;
-};
+TEST_F(UndoTest, EachChangeIsOneStepThatUndoAndRedoTakeBackAndForth) {
+  struct Change {
+    const char* name;
+    std::function<void()> before;  // brings the aircraft to where the change starts
+    std::function<void()> change;  // one step
+    const char* undoCaption;
+  };
+  const Change changes[] = {
+      {"root chord", {}, [this] { type("Edit4", "300"); }, "Undo edit of root chord, wing 1"},
+      {"gap of wing 5", {}, [this] { type("Edit05", "0"); }, "Undo edit of gap, wing 5"},
+      {"height", {}, [this] { type("Edit_z3", "-5"); }, "Undo edit of height, wing 3"},
+      {"trapezia", {}, [this] { click("RadioButton8"); }, "Undo trapezium count, wing 2"},
+      {"wings count", {}, [this] { click("RadioButton2"); }, "Undo wing count"},
+      {"drag", {}, [this] { drag(); }, "Undo drag on the planform, wing 1"},
+      {"insert",
+       [this] {
+         page("TabSheet2");
+         click("Button_C2");
+       },
+       [this] {
+         page("TabSheet6");
+         click("Button_P4");
+       },
+       "Undo insert of the copied wing, wing 4"},
+      {"exchange", {}, [this] { action("chng4")->trigger(); }, "Undo exchange of wings 3 and 4"},
+      // Wing 2 at wing 1's height over its span: the run moves it.
+      {"moved heights",
+       [this] {
+         click("RadioButton2");
+         type("Edit_z2", "-190");
+       },
+       [this] { click("Button4"); }, "Undo heights moved by the calculation"},
+  };
+  for (const Change& c : changes) {
+    SCOPED_TRACE(c.name);
+    open();
+    if (c.before) c.before();
+    const int steps = action("Undo1")->isEnabled() ? 1 : 0;
+    const Shown start = shownAircraft();
+    const QByteArray startFile = saved();
+    c.change();
+    const Shown changed = shownAircraft();
+    ASSERT_NE(changed, start);
+    EXPECT_EQ(caption("Undo1"), c.undoCaption);
 
-void PrintTo(const ChangeCase& c, std::ostream* os) { *os << c.name; }
+    action("Undo1")->trigger();
+    EXPECT_EQ(shownAircraft(), start);
+    EXPECT_EQ(saved(), startFile);
+    EXPECT_FALSE(window->document().run.flags.results_valid);
+    EXPECT_EQ(action("Undo1")->isEnabled(), steps == 1);
+    EXPECT_EQ(caption("Redo1"), QString(c.undoCaption).replace(0, 4, "Redo"));
 
-class EachChange : public UndoTest, public ::testing::WithParamInterface<ChangeCase> {};
-
-TEST_P(EachChange, IsOneStepThatUndoAndRedoTakeBackAndForth) {
-  const ChangeCase& c = GetParam();
-  open();
-  if (c.before) c.before(*this);
-  const int steps = action("Undo1")->isEnabled() ? 1 : 0;
-  const Shown start = shownAircraft();
-  const QByteArray startFile = saved();
-  c.change(*this);
-  const Shown changed = shownAircraft();
-  ASSERT_NE(changed, start);
-  EXPECT_EQ(caption("Undo1"), c.undoCaption);
-
-  action("Undo1")->trigger();
-  EXPECT_EQ(shownAircraft(), start);
-  EXPECT_EQ(saved(), startFile);
-  EXPECT_FALSE(window->document().run.flags.results_valid);
-  EXPECT_EQ(action("Undo1")->isEnabled(), steps == 1);
-  EXPECT_EQ(caption("Redo1"), QString(c.undoCaption).replace(0, 4, "Redo"));
-
-  action("Redo1")->trigger();
-  EXPECT_EQ(shownAircraft(), changed);
-  EXPECT_FALSE(action("Redo1")->isEnabled());
-  EXPECT_EQ(caption("Redo1"), "Redo");
+    action("Redo1")->trigger();
+    EXPECT_EQ(shownAircraft(), changed);
+    EXPECT_FALSE(action("Redo1")->isEnabled());
+    EXPECT_EQ(caption("Redo1"), "Redo");
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Window, EachChange,
-    ::testing::Values(
-        ChangeCase{"RootChord", {}, [](UndoTest& u) { u.type("Edit4", "300"); }, "Undo edit of root chord, wing 1"},
-        ChangeCase{"GapOfWing5", {}, [](UndoTest& u) { u.type("Edit05", "0"); }, "Undo edit of gap, wing 5"},
-        ChangeCase{"Height", {}, [](UndoTest& u) { u.type("Edit_z3", "-5"); }, "Undo edit of height, wing 3"},
-        ChangeCase{"Trapezia", {}, [](UndoTest& u) { u.click("RadioButton8"); }, "Undo trapezium count, wing 2"},
-        ChangeCase{"WingsCount", {}, [](UndoTest& u) { u.click("RadioButton2"); }, "Undo wing count"},
-        ChangeCase{"Drag", {}, [](UndoTest& u) { u.drag(); }, "Undo drag on the planform, wing 1"},
-        ChangeCase{"Insert",
-                   [](UndoTest& u) {
-                     u.page("TabSheet2");
-                     u.click("Button_C2");
-                   },
-                   [](UndoTest& u) {
-                     u.page("TabSheet6");
-                     u.click("Button_P4");
-                   },
-                   "Undo insert of the copied wing, wing 4"},
-        ChangeCase{"Exchange", {}, [](UndoTest& u) { u.action("chng4")->trigger(); }, "Undo exchange of wings 3 and 4"},
-        // Wing 2 at wing 1's height over its span: the run moves it.
-        ChangeCase{"MovedHeights",
-                   [](UndoTest& u) {
-                     u.click("RadioButton2");
-                     u.type("Edit_z2", "-190");
-                   },
-                   [](UndoTest& u) { u.click("Button4"); }, "Undo heights moved by the calculation"}),
-    [](const ::testing::TestParamInfo<ChangeCase>& param) { return std::string(param.param.name); });
-
 TEST_F(UndoTest, EveryStepUndoneGivesTheStartFileByteForByteAndRedoneTheEndFile) {
-  open();
   const QByteArray startFile = saved();
   type("Edit4", "300");
   click("RadioButton5");
@@ -153,7 +135,6 @@ TEST_F(UndoTest, EveryStepUndoneGivesTheStartFileByteForByteAndRedoneTheEndFile)
 }
 
 TEST_F(UndoTest, TypingInOneFieldIsOneStepUntilTheFocusMoves) {
-  open();
   activate();
   type("Edit4", "300");
   type("Edit4", "310");
@@ -182,7 +163,6 @@ TEST_F(UndoTest, TypingInOneFieldIsOneStepUntilTheFocusMoves) {
 // The keys reach the window's history also from inside a field, where a field would undo its
 // own typing.
 TEST_F(UndoTest, CtrlZCtrlShiftZAndCtrlYFromInsideAField) {
-  open();
   page("TabSheet1");
   activate();
   edit("Edit4")->setFocus();
@@ -202,7 +182,6 @@ TEST_F(UndoTest, CtrlZCtrlShiftZAndCtrlYFromInsideAField) {
 // The weighing in the report window is kept with the aircraft: typing it is a step like a field
 // edit, and taking it back leaves the results of the run standing.
 TEST_F(UndoTest, BalanceInputsAreAStepThatKeepsTheResults) {
-  open();
   action("Calc1")->trigger();
   const QByteArray startFile = saved();
   action("StabilityReport1")->trigger();
@@ -227,34 +206,20 @@ TEST_F(UndoTest, BalanceInputsAreAStepThatKeepsTheResults) {
   EXPECT_EQ(saved(), weighed);
 }
 
-struct CaptionCase {
-  Language language;
-  const char* undoNothing;
-  const char* undo;
-  const char* redo;
-};
-
-TEST_F(UndoTest, CaptionsNameTheStepInBothLanguages) {
-  for (const CaptionCase& c :
-       {CaptionCase{Language::English, "Undo", "Undo edit of root chord, wing 1", "Redo edit of root chord, wing 1"},
-        CaptionCase{Language::German, "Rückgängig", "Rückgängig: Bearbeiten von Wurzeltiefe, Flügel 1",
-                    "Wiederherstellen: Bearbeiten von Wurzeltiefe, Flügel 1"}}) {
-    open();
-    if (c.language == Language::German) action("german1")->trigger();
-    EXPECT_EQ(caption("Undo1"), QString::fromUtf8(c.undoNothing));
-    EXPECT_FALSE(action("Undo1")->isEnabled());
-    type("Edit4", "300");
-    EXPECT_EQ(caption("Undo1"), QString::fromUtf8(c.undo));
-    action("Undo1")->trigger();
-    EXPECT_EQ(caption("Redo1"), QString::fromUtf8(c.redo));
-    action("german1")->trigger();  // the other language names the same step
-    EXPECT_NE(caption("Redo1"), QString::fromUtf8(c.redo));
-    EXPECT_TRUE(action("Redo1")->isEnabled());
-  }
+// The English captions are those of the changes above.
+TEST_F(UndoTest, CaptionsNameTheStepInGermanAndAfterASwitchBack) {
+  action("german1")->trigger();
+  EXPECT_EQ(caption("Undo1"), QString::fromUtf8("Rückgängig"));
+  type("Edit4", "300");
+  EXPECT_EQ(caption("Undo1"), QString::fromUtf8("Rückgängig: Bearbeiten von Wurzeltiefe, Flügel 1"));
+  action("Undo1")->trigger();
+  EXPECT_EQ(caption("Redo1"), QString::fromUtf8("Wiederherstellen: Bearbeiten von Wurzeltiefe, Flügel 1"));
+  action("german1")->trigger();  // English again names the same step
+  EXPECT_EQ(caption("Redo1"), "Redo edit of root chord, wing 1");
+  EXPECT_TRUE(action("Redo1")->isEnabled());
 }
 
 TEST_F(UndoTest, OpenStartsAFreshHistory) {
-  open();
   saved();
   type("Edit4", "300");
   script->changesAnswer = SaveAnswer::Discard;

@@ -84,6 +84,11 @@ class WindowTest : public ::testing::Test {
   }
   QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
   QAction* action(const char* name) const { return find<QAction>(name); }
+  /// Makes the window the active one, as keys need it.
+  void activate() {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
   /// Not hidden: shown whenever its page is the active one.
   bool shown(const char* name) const {
     const QWidget* w = find<QWidget>(name);
