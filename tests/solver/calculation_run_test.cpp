@@ -16,18 +16,14 @@ using fixture::rectangle;
 // Wing 1 alone, a rectangle at x = 0.
 Document singleRectangle(const testing_support::Rectangle& r) { return documentOf({rectangle(r)}); }
 
-TEST(Run, DefaultAircraftCompletesWithQuietPanel) {
+// The run's panel, N, figures and legend on the default aircraft are pinned by the command line's
+// golden test (the same Button4Click); here the flags that the window reads.
+TEST(Run, DefaultAircraftCompletesWithResultsAndLattice) {
   Document doc;
   ASSERT_TRUE(Button4Click(doc));
   EXPECT_TRUE(doc.run.flags.results_valid);
   EXPECT_TRUE(doc.run.flags.grid_valid);
-  EXPECT_FALSE(doc.run.flags.calc_failed);
-  EXPECT_FALSE(doc.run.panel.visible());
-  EXPECT_EQ(doc.run.panel.lines(), std::vector<std::string>{"Error: "});
   ASSERT_NE(doc.output, nullptr);
-  EXPECT_EQ(doc.output->counts.n_panels, 1144);
-  // The reference wing is wing 1: 2 x (220 x 335 + 764 x 335 + 50 x 315 + 66 x 207.5) mm^2.
-  EXPECT_NEAR(doc.results.sb, 718170, 1e-6);
 }
 
 TEST(Run, AGeometryEditAfterwardsClearsResultsUnlessKept) {
@@ -134,7 +130,7 @@ TEST(Refusal, AWingWithoutAreaIsRefusedBeforeAnyLattice) {
   const auto lines = doc.run.panel.lines();
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], "Error: ");
-  EXPECT_EQ(lines[1], renderMessage({MessageId::WingWithoutArea, 2}, Language::English));
+  EXPECT_EQ(lines[1], "Can not calculate wing-2: no span or no area. ");
 }
 
 TEST(Refusal, GridFailureWithAMoveShowsTheMoveNoticeAndThenWhy) {

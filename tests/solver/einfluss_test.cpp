@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <limits>
-#include <string>
 #include <vector>
 
 #include "hand_lattice.h"
@@ -39,53 +38,40 @@ std::vector<PanelPoints> walk(const Lattice& lattice) {
 
 Vec3 minus(const Vec3& p, const Vec3& q) { return {p.x - q.x, p.y - q.y, p.z - q.z}; }
 
-struct LatticeCase {
-  std::string name;
-  std::vector<HandWing> wings;
-};
-
-const std::vector<LatticeCase>& latticeCases() {
-  static const std::vector<LatticeCase> cases{
-      {"one_rectangular_wing", {HandWing{0, 1000, 0, 0, 200, 200, 5, 2, 0}}},
-      {"swept_wing_and_tail_with_gap",
-       {HandWing{40, 900, 0, 150, 260, 120, 8, 5, -190}, HandWing{0, 300, 800, 840, 120, 80, 6, 4, 0}}},
-      {"three_wings_mixed",
-       {HandWing{0, 700, 0, 60, 220, 140, 7, 3, 0}, HandWing{25, 250, 600, 620, 100, 70, 4, 2, 60},
-        HandWing{0, 200, -300, -280, 90, 60, 3, 3, -40}}},
-  };
-  return cases;
-}
-
-class EinflussOnLattices : public ::testing::TestWithParam<LatticeCase> {};
+// A lone rectangular wing; a swept wing and a tail with a gap; three mixed wings.
+const std::vector<std::vector<HandWing>> kLattices{
+    {HandWing{0, 1000, 0, 0, 200, 200, 5, 2, 0}},
+    {HandWing{40, 900, 0, 150, 260, 120, 8, 5, -190}, HandWing{0, 300, 800, 840, 120, 80, 6, 4, 0}},
+    {HandWing{0, 700, 0, 60, 220, 140, 7, 3, 0}, HandWing{25, 250, 600, 620, 100, 70, 4, 2, 60},
+     HandWing{0, 200, -300, -280, 90, 60, 3, 3, -40}}};
 
 // Each entry is the horseshoe's own value plus, for the mirror image, the same horseshoe seen
 // from the mirrored control point (x, −y, z): the reflection leaves the z velocity unchanged.
-TEST_P(EinflussOnLattices, EntriesAreRightHalfPlusMirrorInPanelOrder) {
-  const Lattice lattice = handLattice(GetParam().wings);
-  const EinflussResult r = EINFLUSS(lattice);
-  const std::vector<PanelPoints> panels = walk(lattice);
-  const int n = static_cast<int>(panels.size());
-  ASSERT_EQ(r.matrix.n, n);
-  ASSERT_EQ(r.matrix.values.size(), panels.size() * panels.size());
-  EXPECT_FALSE(r.report.failed);
-  EXPECT_TRUE(r.report.messages.empty());
-
-  for (int j = 0; j < n; ++j) {
-    const Vec3 p = panels[static_cast<std::size_t>(j)].control;
-    const Vec3 mirrored{p.x, -p.y, p.z};
-    for (int i = 0; i < n; ++i) {
-      const PanelPoints& v = panels[static_cast<std::size_t>(i)];
-      const double right = INDU(minus(p, v.p1), minus(p, v.p2));
-      const double left = INDU(minus(mirrored, v.p1), minus(mirrored, v.p2));
-      const double got =
-          r.matrix.values[static_cast<std::size_t>(j) * static_cast<std::size_t>(n) + static_cast<std::size_t>(i)];
-      ASSERT_NEAR(got, right + left, 1e-12 * (std::fabs(right) + std::fabs(left))) << "row " << j << " column " << i;
+TEST(Einfluss, EntriesAreRightHalfPlusMirrorInPanelOrder) {
+  for (const std::vector<HandWing>& wings : kLattices) {
+    SCOPED_TRACE(wings.size());
+    const Lattice lattice = handLattice(wings);
+    const EinflussResult r = EINFLUSS(lattice);
+    const std::vector<PanelPoints> panels = walk(lattice);
+    const int n = static_cast<int>(panels.size());
+    ASSERT_EQ(r.matrix.n, n);
+    ASSERT_EQ(r.matrix.values.size(), panels.size() * panels.size());
+    EXPECT_FALSE(r.report.failed);
+    EXPECT_TRUE(r.report.messages.empty());
+    for (int j = 0; j < n; ++j) {
+      const Vec3 p = panels[static_cast<std::size_t>(j)].control;
+      const Vec3 mirrored{p.x, -p.y, p.z};
+      for (int i = 0; i < n; ++i) {
+        const PanelPoints& v = panels[static_cast<std::size_t>(i)];
+        const double right = INDU(minus(p, v.p1), minus(p, v.p2));
+        const double left = INDU(minus(mirrored, v.p1), minus(mirrored, v.p2));
+        const double got =
+            r.matrix.values[static_cast<std::size_t>(j) * static_cast<std::size_t>(n) + static_cast<std::size_t>(i)];
+        ASSERT_NEAR(got, right + left, 1e-12 * (std::fabs(right) + std::fabs(left))) << "row " << j << " column " << i;
+      }
     }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Einfluss, EinflussOnLattices, ::testing::ValuesIn(latticeCases()),
-                         [](const ::testing::TestParamInfo<LatticeCase>& p) { return p.param.name; });
 
 // A tail in the wing's plane whose control point lies on the line of a wing leg (y = 100, z = 0).
 TEST(Einfluss, ControlPointOnATrailingLegStaysFinite) {
@@ -109,32 +95,25 @@ TEST(Einfluss, CountDisagreeingWithTheLatticeIsReportedAndTheMatrixKept) {
   EXPECT_EQ(bad.matrix.values, good.matrix.values);
 }
 
-struct MalformedCase {
-  std::string name;
-  void (*spoil)(Lattice&);
-};
-
-class EinflussMalformed : public ::testing::TestWithParam<MalformedCase> {};
-
-TEST_P(EinflussMalformed, IsRefusedWithoutAMatrix) {
-  Lattice lattice = handLattice({HandWing{0, 500, 0, 0, 100, 100, 3, 2, 0}});
-  GetParam().spoil(lattice);
-  const EinflussResult r = EINFLUSS(lattice);
-  EXPECT_TRUE(r.report.failed);
-  ASSERT_FALSE(r.report.messages.empty());
-  EXPECT_EQ(r.report.messages[0].id, MessageId::InfluenceCountMismatch);
-  EXPECT_EQ(r.matrix.n, 0);
-  EXPECT_TRUE(r.matrix.values.empty());
+TEST(Einfluss, MalformedLatticeIsRefusedWithoutAMatrix) {
+  using Spoil = void (*)(Lattice&);
+  const std::pair<const char*, Spoil> cases[] = {
+      {"bound row missing", [](Lattice& l) { l.wing(1).strips[1].outer.boundX.pop_back(); }},
+      {"control row missing", [](Lattice& l) { l.wing(1).strips[2].centreX.resize(2); }},
+      {"rows without points", [](Lattice& l) { l.wing(1).n_chord = 9; }},
+      {"wing count beyond five", [](Lattice& l) { l.wingsInUse = 6; }}};
+  for (const auto& [name, spoil] : cases) {
+    SCOPED_TRACE(name);
+    Lattice lattice = handLattice({HandWing{0, 500, 0, 0, 100, 100, 3, 2, 0}});
+    spoil(lattice);
+    const EinflussResult r = EINFLUSS(lattice);
+    EXPECT_TRUE(r.report.failed);
+    ASSERT_FALSE(r.report.messages.empty());
+    EXPECT_EQ(r.report.messages[0].id, MessageId::InfluenceCountMismatch);
+    EXPECT_EQ(r.matrix.n, 0);
+    EXPECT_TRUE(r.matrix.values.empty());
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Einfluss, EinflussMalformed,
-    ::testing::Values(MalformedCase{"bound_row_missing",
-                                    [](Lattice& l) { l.wing(1).strips[1].outer.boundX.pop_back(); }},
-                      MalformedCase{"control_row_missing", [](Lattice& l) { l.wing(1).strips[2].centreX.resize(2); }},
-                      MalformedCase{"rows_without_points", [](Lattice& l) { l.wing(1).n_chord = 9; }},
-                      MalformedCase{"wing_count_beyond_five", [](Lattice& l) { l.wingsInUse = 6; }}),
-    [](const ::testing::TestParamInfo<MalformedCase>& p) { return p.param.name; });
 
 TEST(Einfluss, MoreThan3000PanelsAreRefusedBeforeAllocating) {
   const EinflussResult r = EINFLUSS(handLattice({HandWing{0, 5000, 0, 0, 300, 300, 101, 30, 0}}));
@@ -146,7 +125,7 @@ TEST(Einfluss, MoreThan3000PanelsAreRefusedBeforeAllocating) {
 }
 
 TEST(Einfluss, LentBufferGivesTheSameMatrix) {
-  const Lattice lattice = handLattice(latticeCases()[1].wings);
+  const Lattice lattice = handLattice(kLattices[1]);
   const EinflussResult fresh = EINFLUSS(lattice);
   std::vector<double> old(fresh.matrix.values.size() + 333, std::numeric_limits<double>::quiet_NaN());
   const EinflussResult reused = EINFLUSS(lattice, std::move(old));

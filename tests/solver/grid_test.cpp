@@ -39,32 +39,26 @@ TEST(GRID, DefaultAircraftCountsAreTheHandWorkedOnes) {
   EXPECT_EQ(GRID(g, 2).counts.n_strips, (std::array<int, 5>{37, 14, 0, 0, 0}));  // wings beyond the count
 }
 
-struct BudgetCase {
-  const char* name;
-  int wings;
-  std::array<int, 5> chords;  // rectangles of half span 100: S = 200 · chord
-  int reference;
-};
-
-class PanelBudgetWing : public ::testing::TestWithParam<BudgetCase> {};
-
-TEST_P(PanelBudgetWing, PicksTheLargestOfTheFirstThree) {
-  const BudgetCase& c = GetParam();
-  std::vector<fixture::WingInput> wings;
-  for (int chord : c.chords) wings.push_back(rectangle({.halfSpan = 100, .chord = chord}));
-  EXPECT_EQ(panelBudgetWing(aircraftOf(wings), c.wings), c.reference);
+TEST(GRID, PanelBudgetGoesToTheLargestOfTheFirstThree) {
+  struct Case {
+    const char* name;
+    int wings;
+    std::array<int, 5> chords;  // rectangles of half span 100: S = 200 · chord
+    int reference;
+  };
+  const Case cases[] = {{"one wing is its own reference", 1, {10, 90, 90, 90, 90}, 1},
+                        {"two wings tie: wing two", 2, {50, 50, 90, 90, 90}, 2},
+                        {"two wings, larger first", 2, {50, 40, 90, 90, 90}, 1},
+                        {"tie of two and three above one: three", 3, {40, 50, 50, 10, 10}, 3},
+                        {"tie of one and three: one", 3, {50, 40, 50, 10, 10}, 1},
+                        {"wing two largest", 3, {30, 50, 40, 10, 10}, 2},
+                        {"wings four and five never take part", 5, {30, 40, 50, 90, 95}, 3}};
+  for (const Case& c : cases) {
+    std::vector<fixture::WingInput> wings;
+    for (int chord : c.chords) wings.push_back(rectangle({.halfSpan = 100, .chord = chord}));
+    EXPECT_EQ(panelBudgetWing(aircraftOf(wings), c.wings), c.reference) << c.name;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Areas, PanelBudgetWing,
-                         ::testing::Values(BudgetCase{"OneWingIsItsOwnReference", 1, {10, 90, 90, 90, 90}, 1},
-                                           BudgetCase{"TwoWingsTieGoesToWingTwo", 2, {50, 50, 90, 90, 90}, 2},
-                                           BudgetCase{"TwoWingsLargerFirst", 2, {50, 40, 90, 90, 90}, 1},
-                                           BudgetCase{
-                                               "TieOfTwoAndThreeAboveOneGoesToThree", 3, {40, 50, 50, 10, 10}, 3},
-                                           BudgetCase{"TieOfOneAndThreeGoesToOne", 3, {50, 40, 50, 10, 10}, 1},
-                                           BudgetCase{"WingTwoLargest", 3, {30, 50, 40, 10, 10}, 2},
-                                           BudgetCase{"WingsFourAndFiveNeverTakePart", 5, {30, 40, 50, 90, 95}, 3}),
-                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(GRID, SlenderWingOneToThreeIsRefusedWithTheAspectRatioLines) {
   // Both S = 100000, so wing 2 (tie of two wings) is the reference and both get 400 panels.
@@ -83,62 +77,53 @@ TEST(GRID, SlenderWingOneToThreeIsRefusedWithTheAspectRatioLines) {
   EXPECT_TRUE(checkLatticeCapacity(r.counts, g, 2).messages.empty());
 }
 
-struct RefusalCase {
-  const char* name;
-  std::vector<fixture::WingInput> wings;
-  std::vector<std::string> lines;
-};
-
-class CapacityRefusal : public ::testing::TestWithParam<RefusalCase> {};
-
-TEST_P(CapacityRefusal, RefusesBeforeTheLatticeIsWritten) {
-  const RefusalCase& c = GetParam();
-  const AircraftGeometry g = aircraftOf(c.wings);
-  const int wings = static_cast<int>(c.wings.size());
-  const GridResult grid = GRID(g, wings);
-  EXPECT_TRUE(grid.report.messages.empty());
-  const StageReport r = checkLatticeCapacity(grid.counts, g, wings);
-  EXPECT_TRUE(r.failed);
-  EXPECT_EQ(rendered(r), c.lines);
+TEST(GRID, CapacityRefusesBeforeTheLatticeIsWritten) {
+  struct Case {
+    const char* name;
+    std::vector<fixture::WingInput> wings;
+    std::vector<std::string> lines;
+  };
+  const fixture::WingInput kSmall =
+      rectangle({.halfSpan = 500, .chord = 100});  // S = 100000: 9 rows × 45 strips as reference
+  const Case cases[] = {
+      // Wing 4 is ten times the reference: target 4000, n_chord R(sqrt(8000)) = 89,
+      // strips R(89·500/1000) = R(44.5) = 44; N = 3·405 + 89·44 = 5131.
+      {"TooManyPanels",
+       {kSmall, kSmall, kSmall, rectangle({.halfSpan = 500, .chord = 1000})},
+       {"Can not calculate: 5131 panels, at most 3000. ", "Please change the wings (less aspect ratio)!"}},
+      // Aspect ratio 0.008: n_chord R(sqrt(800 / 0.008)) = R(316.2) = 316 > 299.
+      {"TooManyRows",
+       {rectangle({.halfSpan = 400, .chord = 100000})},
+       {"Can not calculate wing-1: too many panel rows. ",
+        "Please change this wing (less area compared to the other wings)!"}},
+      {"SlenderWingFour",
+       {kSmall, kSmall, kSmall, rectangle({.halfSpan = 5000, .chord = 10})},
+       {"Can not calculate wing-4. ", "Please change this wing (less aspect ratio)!"}},
+      {"WingWithoutChords",
+       {kSmall, kSmall, {0, {100, 100}, {0, 0}, {0, 0, 0}, 0, 0}},
+       {"Can not calculate wing-3: no span or no area. ", "Please enter widths and chords for this wing!"}},
+      {"WingWithoutSpan",
+       {kSmall, {50, {0}, {0}, {100, 100}, 0, 0}},
+       {"Can not calculate wing-2: no span or no area. ", "Please enter widths and chords for this wing!"}},
+      // The only wing has no area, so there is no panel budget at all.
+      {"NoReferenceArea",
+       {{0, {100}, {0}, {0, 0}, 0, 0}},
+       {"Can not calculate wing-1: no span or no area. ", "Please enter widths and chords for this wing!"}},
+      // A trapezium of span 100 with both chords 0 would need endless strips.
+      {"ZeroChordTrapeziumOnWingFive",
+       {kSmall, kSmall, kSmall, kSmall, {0, {100, 100}, {0, 0}, {100, 0, 0}, 0, 0}},
+       {"Can not calculate wing-5. ", "Please change this wing (less aspect ratio)!"}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const AircraftGeometry g = aircraftOf(c.wings);
+    const int wings = static_cast<int>(c.wings.size());
+    const GridResult grid = GRID(g, wings);
+    EXPECT_TRUE(grid.report.messages.empty());
+    const StageReport r = checkLatticeCapacity(grid.counts, g, wings);
+    EXPECT_TRUE(r.failed);
+    EXPECT_EQ(rendered(r), c.lines);
+  }
 }
-
-const fixture::WingInput kSmall =
-    rectangle({.halfSpan = 500, .chord = 100});  // S = 100000: 9 rows × 45 strips as reference
-
-INSTANTIATE_TEST_SUITE_P(
-    Limits, CapacityRefusal,
-    ::testing::Values(
-        // Wing 4 is ten times the reference: target 4000, n_chord R(sqrt(8000)) = 89,
-        // strips R(89·500/1000) = R(44.5) = 44; N = 3·405 + 89·44 = 5131.
-        RefusalCase{"TooManyPanels",
-                    {kSmall, kSmall, kSmall, rectangle({.halfSpan = 500, .chord = 1000})},
-                    {"Can not calculate: 5131 panels, at most 3000. ", "Please change the wings (less aspect ratio)!"}},
-        // Aspect ratio 0.008: n_chord R(sqrt(800 / 0.008)) = R(316.2) = 316 > 299.
-        RefusalCase{"TooManyRows",
-                    {rectangle({.halfSpan = 400, .chord = 100000})},
-                    {"Can not calculate wing-1: too many panel rows. ",
-                     "Please change this wing (less area compared to the other wings)!"}},
-        RefusalCase{"SlenderWingFour",
-                    {kSmall, kSmall, kSmall, rectangle({.halfSpan = 5000, .chord = 10})},
-                    {"Can not calculate wing-4. ", "Please change this wing (less aspect ratio)!"}},
-        RefusalCase{
-            "WingWithoutChords",
-            {kSmall, kSmall, {0, {100, 100}, {0, 0}, {0, 0, 0}, 0, 0}},
-            {"Can not calculate wing-3: no span or no area. ", "Please enter widths and chords for this wing!"}},
-        RefusalCase{
-            "WingWithoutSpan",
-            {kSmall, {50, {0}, {0}, {100, 100}, 0, 0}},
-            {"Can not calculate wing-2: no span or no area. ", "Please enter widths and chords for this wing!"}},
-        // The only wing has no area, so there is no panel budget at all.
-        RefusalCase{
-            "NoReferenceArea",
-            {{0, {100}, {0}, {0, 0}, 0, 0}},
-            {"Can not calculate wing-1: no span or no area. ", "Please enter widths and chords for this wing!"}},
-        // A trapezium of span 100 with both chords 0 would need endless strips.
-        RefusalCase{"ZeroChordTrapeziumOnWingFive",
-                    {kSmall, kSmall, kSmall, kSmall, {0, {100, 100}, {0, 0}, {100, 0, 0}, 0, 0}},
-                    {"Can not calculate wing-5. ", "Please change this wing (less aspect ratio)!"}}),
-    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(GRID, ZeroChordTrapeziumSaturatesInsteadOfOverflowing) {
   const GridResult r = GRID(aircraftOf({{0, {100, 100}, {0, 0}, {100, 0, 0}, 0, 0}}), 1);

@@ -4,7 +4,7 @@
 
 #include <array>
 #include <cmath>
-#include <string>
+#include <tuple>
 
 namespace volantis4 {
 namespace {
@@ -17,43 +17,30 @@ Vec3 minus(const Vec3& p, const Vec3& q) { return {p.x - q.x, p.y - q.y, p.z - q
 // its legs induce downwash between them. Expected values worked by hand from the Biot–Savart law:
 // a segment seen at distance h under end angles gives (cos a1 + cos a2) / h, a semi-infinite leg
 // (1 + cos a) / h, all times 4π.
-struct UnitHorseshoeCase {
-  std::string name;
-  Vec3 point;
-  double expected;
-};
-
-class InduUnitHorseshoe : public ::testing::TestWithParam<UnitHorseshoeCase> {};
-
-TEST_P(InduUnitHorseshoe, MatchesBiotSavartByHand) {
-  const UnitHorseshoeCase& c = GetParam();
-  const Vec3 p1{0, -1, 0};
-  const Vec3 p2{0, 1, 0};
-  const double v = INDU(minus(c.point, p1), minus(c.point, p2));
-  EXPECT_TRUE(std::isfinite(v));
-  EXPECT_NEAR(v, c.expected, 1e-14);
+TEST(Indu, UnitHorseshoeMatchesBiotSavartByHand) {
+  const std::tuple<const char*, Vec3, double> cases[] = {
+      // On the segment: no bound term; each leg at distance 1 from its start gives 1.
+      {"segment_centre", {0, 0, 0}, -2.0},
+      // One behind: segment seen under 45° at both ends, legs (1 + cos 45°) each.
+      {"behind_centre", {1, 0, 0}, -2.0 - 2.0 * kRoot2},
+      // One ahead: the segment gives upwash, the legs (1 − cos 45°) downwash each.
+      {"ahead_of_centre", {-1, 0, 0}, 2.0 * kRoot2 - 2.0},
+      // Straight above: the segment induces no z velocity; each leg 1/√2 at 45° below.
+      {"above_centre", {0, 0, 1}, -1.0},
+      // On the segment's line beyond its end (q = 0): legs at 3 and 1, opposite senses.
+      {"segment_line_outboard", {0, 2, 0}, 1.0 - 1.0 / 3.0},
+      // On the first leg, 2 downstream: that leg gives nothing, the segment and the other leg do.
+      {"on_first_leg", {2, -1, 0}, -kRoot2 / 4.0 - (1.0 + 1.0 / kRoot2) / 2.0},
+      // On the first leg's line, 2 upstream.
+      {"first_leg_line_upstream", {-2, -1, 0}, kRoot2 / 4.0 - (1.0 - 1.0 / kRoot2) / 2.0},
+      // On the second leg, 1 downstream: segment seen from its end at distance 1, first leg at 2.
+      {"on_second_leg", {1, 1, 0}, -2.0 / std::sqrt(5.0) - (1.0 + 1.0 / std::sqrt(5.0)) / 2.0}};
+  for (const auto& [name, point, expected] : cases) {
+    const double v = INDU(minus(point, {0, -1, 0}), minus(point, {0, 1, 0}));
+    EXPECT_TRUE(std::isfinite(v)) << name;
+    EXPECT_NEAR(v, expected, 1e-14) << name;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Indu, InduUnitHorseshoe,
-    ::testing::Values(
-        // On the segment: no bound term; each leg at distance 1 from its start gives 1.
-        UnitHorseshoeCase{"segment_centre", {0, 0, 0}, -2.0},
-        // One behind: segment seen under 45° at both ends, legs (1 + cos 45°) each.
-        UnitHorseshoeCase{"behind_centre", {1, 0, 0}, -2.0 - 2.0 * kRoot2},
-        // One ahead: the segment gives upwash, the legs (1 − cos 45°) downwash each.
-        UnitHorseshoeCase{"ahead_of_centre", {-1, 0, 0}, 2.0 * kRoot2 - 2.0},
-        // Straight above: the segment induces no z velocity; each leg 1/√2 at 45° below.
-        UnitHorseshoeCase{"above_centre", {0, 0, 1}, -1.0},
-        // On the segment's line beyond its end (q = 0): legs at 3 and 1, opposite senses.
-        UnitHorseshoeCase{"segment_line_outboard", {0, 2, 0}, 1.0 - 1.0 / 3.0},
-        // On the first leg, 2 downstream: that leg gives nothing, the segment and the other leg do.
-        UnitHorseshoeCase{"on_first_leg", {2, -1, 0}, -kRoot2 / 4.0 - (1.0 + 1.0 / kRoot2) / 2.0},
-        // On the first leg's line, 2 upstream.
-        UnitHorseshoeCase{"first_leg_line_upstream", {-2, -1, 0}, kRoot2 / 4.0 - (1.0 - 1.0 / kRoot2) / 2.0},
-        // On the second leg, 1 downstream: segment seen from its end at distance 1, first leg at 2.
-        UnitHorseshoeCase{"on_second_leg", {1, 1, 0}, -2.0 / std::sqrt(5.0) - (1.0 + 1.0 / std::sqrt(5.0)) / 2.0}),
-    [](const ::testing::TestParamInfo<UnitHorseshoeCase>& p) { return p.param.name; });
 
 // Biot–Savart for a general horseshoe, written from the vector forms: finite segment
 // (r1 × r2)/|r1 × r2|² · r0·(r1/|r1| − r2/|r2|), semi-infinite line from Q along e:

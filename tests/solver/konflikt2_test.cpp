@@ -36,46 +36,40 @@ struct Move {
   const char* text;
 };
 
-struct OverlapCase {
-  const char* name;
-  std::vector<WingInput> wings;
-  int wingsInUse;
-  std::vector<Move> moves;
-};
-
-class Konflikt2Moves : public ::testing::TestWithParam<OverlapCase> {};
-
-TEST_P(Konflikt2Moves, MovesTheLaterWingOfEachClosePair) {
-  const OverlapCase& c = GetParam();
-  const Konflikt2Result r = KONFLIKT2(fixture::aircraftOf(c.wings), stripsOf({10, 10, 10, 10, 10}), c.wingsInUse);
-  EXPECT_DOUBLE_EQ(r.z_clearance, 30);
-  EXPECT_EQ(r.wings_moved, !c.moves.empty());
-  ASSERT_EQ(r.moves.size(), c.moves.size());
-  for (std::size_t i = 0; i < c.moves.size(); ++i) {
-    EXPECT_EQ(r.moves[i].wing, c.moves[i].wing);
-    EXPECT_DOUBLE_EQ(r.moves[i].zf, c.moves[i].zf);
-    EXPECT_EQ(r.moves[i].text, c.moves[i].text);
-    EXPECT_DOUBLE_EQ(r.zf[wingIndex(c.moves[i].wing)], c.moves[i].zf);
+TEST(KONFLIKT2, MovesTheLaterWingOfEachClosePair) {
+  struct Case {
+    const char* name;
+    std::vector<WingInput> wings;
+    int wingsInUse;
+    std::vector<Move> moves;
+  };
+  const Case cases[] = {
+      {"EqualHeightsGoExactlyOneClearanceBelow", {level(0), level(0)}, 2, {{2, -30, "-30"}}},
+      {"SlightlyHigherGoesOneClearanceAbove", {level(0), level(10)}, 2, {{2, 30, "30"}}},
+      {"ExactlyOneClearanceApartStays", {level(0), level(-30)}, 2, {}},
+      // Wing 2's root at y 500 touches wing 1's tip: the open spans do not intersect.
+      {"SpansThatOnlyTouchStay", {level(0), level(0, 500)}, 2, {}},
+      // Wing 3 walks down from 0 until more than 30 from wing 1 (0) and from wing 2 (−30).
+      {"ThreeWingsAtOneHeight", {level(0), level(0), level(0)}, 3, {{2, -30, "-30"}, {3, -61, "-61"}}},
+      // Pair (2,3): wing 3 (35) lies below wing 2 (40), so it walks down, through wing 1's band.
+      {"DirectionStaysFixedByThePairsFirstWing", {level(0), level(40), level(35)}, 3, {{3, -31, "-31"}}},
+      // Wing 4 just above wing 2 walks up: past 90 to clear wing 2, past 150 to clear wing 3.
+      {"WingFourClearsEveryEarlierWing", {level(0), level(60), level(120), level(61)}, 4, {{4, 151, "151"}}},
+      {"WingsBeyondTheCountStay", {level(0), level(100), level(0)}, 2, {}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Konflikt2Result r = KONFLIKT2(fixture::aircraftOf(c.wings), stripsOf({10, 10, 10, 10, 10}), c.wingsInUse);
+    EXPECT_DOUBLE_EQ(r.z_clearance, 30);
+    EXPECT_EQ(r.wings_moved, !c.moves.empty());
+    ASSERT_EQ(r.moves.size(), c.moves.size());
+    for (std::size_t i = 0; i < c.moves.size(); ++i) {
+      EXPECT_EQ(r.moves[i].wing, c.moves[i].wing);
+      EXPECT_DOUBLE_EQ(r.moves[i].zf, c.moves[i].zf);
+      EXPECT_EQ(r.moves[i].text, c.moves[i].text);
+      EXPECT_DOUBLE_EQ(r.zf[wingIndex(c.moves[i].wing)], c.moves[i].zf);
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pairs, Konflikt2Moves,
-    ::testing::Values(
-        OverlapCase{"EqualHeightsGoExactlyOneClearanceBelow", {level(0), level(0)}, 2, {{2, -30, "-30"}}},
-        OverlapCase{"SlightlyHigherGoesOneClearanceAbove", {level(0), level(10)}, 2, {{2, 30, "30"}}},
-        OverlapCase{"ExactlyOneClearanceApartStays", {level(0), level(-30)}, 2, {}},
-        // Wing 2's root at y 500 touches wing 1's tip: the open spans do not intersect.
-        OverlapCase{"SpansThatOnlyTouchStay", {level(0), level(0, 500)}, 2, {}},
-        // Wing 3 walks down from 0 until more than 30 from wing 1 (0) and from wing 2 (−30).
-        OverlapCase{"ThreeWingsAtOneHeight", {level(0), level(0), level(0)}, 3, {{2, -30, "-30"}, {3, -61, "-61"}}},
-        // Pair (2,3): wing 3 (35) lies below wing 2 (40), so it walks down, through wing 1's band.
-        OverlapCase{"DirectionStaysFixedByThePairsFirstWing", {level(0), level(40), level(35)}, 3, {{3, -31, "-31"}}},
-        // Wing 4 just above wing 2 walks up: past 90 to clear wing 2, past 150 to clear wing 3.
-        OverlapCase{
-            "WingFourClearsEveryEarlierWing", {level(0), level(60), level(120), level(61)}, 4, {{4, 151, "151"}}},
-        OverlapCase{"WingsBeyondTheCountStay", {level(0), level(100), level(0)}, 2, {}}),
-    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(KONFLIKT2, FractionalClearanceKeepsTheWorkingHeightAndRoundsTheText) {
   // 7 strips: clearance 0.6 · 500/7 = 42.857…; wing 3 must get more than that from 0 and from −42.857….

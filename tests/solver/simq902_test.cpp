@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "solver/simq90.h"
@@ -74,63 +74,51 @@ std::vector<double> solvedBySimq90(Matrix a, std::vector<double> b, int n) {
 
 // --- Solutions of general matrices ------------------------------------------------------------------
 
-class Simq902Solve : public ::testing::TestWithParam<int> {};
-
-TEST_P(Simq902Solve, AgreesWithSimq90ToRounding) {
-  const int n = GetParam();
-  const auto N = static_cast<std::size_t>(n);
-  const Matrix a = randomMatrix(n, 7u * static_cast<unsigned>(n));
-  std::vector<double> xTrue(N);
-  for (std::size_t i = 0; i < N; ++i) xTrue[i] = 1.0 + static_cast<double>(i % 7) * 0.25;
-  const std::vector<double> b = multiply(a, xTrue);
-
-  const std::vector<double> oracle = solvedBySimq90(a, b, n);
-  ASSERT_EQ(oracle.size(), N);
-  Matrix work = a;
-  std::vector<double> x = b;
-  ASSERT_TRUE(SIMQ902(work, x, n));
-  for (std::size_t i = 0; i < N; ++i) {
-    EXPECT_NEAR(x[i], oracle[i], 1e-10);
-    EXPECT_NEAR(x[i], xTrue[i], 1e-9);
+TEST(Simq902, AgreesWithSimq90ToRounding) {
+  for (int n : {1, 2, 9, 95, 96, 97, 300, 401}) {
+    SCOPED_TRACE(n);
+    const auto N = static_cast<std::size_t>(n);
+    const Matrix a = randomMatrix(n, 7u * static_cast<unsigned>(n));
+    std::vector<double> xTrue(N);
+    for (std::size_t i = 0; i < N; ++i) xTrue[i] = 1.0 + static_cast<double>(i % 7) * 0.25;
+    const std::vector<double> b = multiply(a, xTrue);
+    const std::vector<double> oracle = solvedBySimq90(a, b, n);
+    ASSERT_EQ(oracle.size(), N);
+    Matrix work = a;
+    std::vector<double> x = b;
+    ASSERT_TRUE(SIMQ902(work, x, n));
+    for (std::size_t i = 0; i < N; ++i) {
+      EXPECT_NEAR(x[i], oracle[i], 1e-10);
+      EXPECT_NEAR(x[i], xTrue[i], 1e-9);
+    }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Simq902, Simq902Solve, ::testing::Values(1, 2, 9, 95, 96, 97, 300, 401));
-
 // --- Ties and exact pivot sequences ----------------------------------------------------------------
 
-struct TieCase {
-  std::string name;
-  int n;
-  Matrix a;
-  std::vector<double> x;    // the solution
-  std::vector<int> pivots;  // worked by hand
-};
-
-class Simq902Ties : public ::testing::TestWithParam<TieCase> {};
-
-TEST_P(Simq902Ties, EqualMagnitudesGoToTheLaterRow) {
-  const TieCase& c = GetParam();
-  const std::vector<double> b = multiply(c.a, c.x);
-  for (int width : {1, 2, 128}) EXPECT_EQ(blockedPivots(c.a, c.n, width), c.pivots) << "width " << width;
-  Matrix work = c.a;
-  std::vector<double> x = b;
-  ASSERT_TRUE(SIMQ902(work, x, c.n));
-  for (std::size_t i = 0; i < c.x.size(); ++i) EXPECT_NEAR(x[i], c.x[i], 1e-14);
+TEST(Simq902, EqualMagnitudesGoToTheLaterRow) {
+  struct Case {
+    const char* name;
+    int n;
+    Matrix a;
+    std::vector<double> x;    // the solution
+    std::vector<int> pivots;  // worked by hand
+  };
+  const Case cases[] = {
+      // Column 1: 1, −1, 1 → row 3; then rows [0 1 2], [0 1 −1] tie again → row 3; last pivot 3.
+      {"three-way ties", 3, {1, 2, 0, -1, 0, 1, 1, 1, 1}, {1, 2, 3}, {2, 2, 2}},
+      {"opposite signs of equal size", 2, {-2, 1, 2, 1}, {1, 1}, {1, 1}},
+      {"a strictly larger first row keeps its place", 2, {4, 1, 2, 3}, {1, -1}, {0, 1}},
+      {"equal magnitudes below a larger pivot do not matter", 3, {5, 1, 0, 2, 4, 1, -2, 1, 3}, {1, 0, -1}, {0, 1, 2}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (int width : {1, 2, 128}) EXPECT_EQ(blockedPivots(c.a, c.n, width), c.pivots) << "width " << width;
+    Matrix work = c.a;
+    std::vector<double> x = multiply(c.a, c.x);
+    ASSERT_TRUE(SIMQ902(work, x, c.n));
+    for (std::size_t i = 0; i < c.x.size(); ++i) EXPECT_NEAR(x[i], c.x[i], 1e-14);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Simq902, Simq902Ties,
-                         ::testing::Values(
-                             // Column 1: 1, −1, 1 → row 3; then rows [0 1 2], [0 1 −1] tie again → row 3; last pivot 3.
-                             TieCase{"three_way_ties", 3, {1, 2, 0, -1, 0, 1, 1, 1, 1}, {1, 2, 3}, {2, 2, 2}},
-                             // Opposite signs of equal size.
-                             TieCase{"opposite_signs", 2, {-2, 1, 2, 1}, {1, 1}, {1, 1}},
-                             // A strictly larger first row keeps its place.
-                             TieCase{"no_tie_no_swap", 2, {4, 1, 2, 3}, {1, -1}, {0, 1}},
-                             // Equal magnitudes below the larger diagonal do not matter.
-                             TieCase{
-                                 "tie_below_a_larger_pivot", 3, {5, 1, 0, 2, 4, 1, -2, 1, 3}, {1, 0, -1}, {0, 1, 2}}),
-                         [](const ::testing::TestParamInfo<TieCase>& p) { return p.param.name; });
 
 TEST(Simq902, ExactMatricesGiveTheSamePivotsForEveryWidth) {
   for (int n : {10, 37}) {
@@ -143,56 +131,43 @@ TEST(Simq902, ExactMatricesGiveTheSamePivotsForEveryWidth) {
 
 // --- Singular matrices -----------------------------------------------------------------------------
 
-struct SingularCase {
-  std::string name;
-  int n;
-  Matrix a;
-  int column;  // first column without a pivot
-};
-
-std::vector<SingularCase> singularCases() {
+TEST(Simq902, SingularStopsAtTheSameColumnAndLeavesBAsGiven) {
   auto zeroColumn = [](int n, int column) {
     Matrix a = randomMatrix(n, 5u);
     for (int r = 0; r < n; ++r)
       a[static_cast<std::size_t>(r) * static_cast<std::size_t>(n) + static_cast<std::size_t>(column)] = 0.0;
     return a;
   };
-  return {{"one_by_one_zero", 1, {0.0}, 0},
-          {"all_zero", 4, Matrix(16, 0.0), 0},
-          {"zero_first_column", 10, zeroColumn(10, 0), 0},
-          {"zero_last_column", 10, zeroColumn(10, 9), 9},
-          {"rank_deficient_at_2", 10, exactMatrix(10, 11u, 2), 2},
-          {"rank_deficient_last", 10, exactMatrix(10, 13u, 9), 9},
-          {"rank_deficient_in_third_panel", 23, exactMatrix(23, 14u, 17), 17}};
-}
-
-class Simq902Singular : public ::testing::TestWithParam<SingularCase> {};
-
-TEST_P(Simq902Singular, StopsAtTheSameColumnAndLeavesBAsGiven) {
-  const SingularCase& c = GetParam();
-  const auto N = static_cast<std::size_t>(c.n);
-  EXPECT_TRUE(solvedBySimq90(c.a, std::vector<double>(N, 1.0), c.n).empty());
-  for (int width : {1, 4, 128}) {
-    int singular = -2;
-    blockedPivots(c.a, c.n, width, &singular);
-    EXPECT_EQ(singular, c.column) << "width " << width;
+  struct Case {
+    const char* name;
+    int n;
+    Matrix a;
+    int column;  // first column without a pivot
+  };
+  const Case cases[] = {{"one by one zero", 1, {0.0}, 0},
+                        {"all zero", 4, Matrix(16, 0.0), 0},
+                        {"zero first column", 10, zeroColumn(10, 0), 0},
+                        {"zero last column", 10, zeroColumn(10, 9), 9},
+                        {"rank deficient at 2", 10, exactMatrix(10, 11u, 2), 2},
+                        {"rank deficient last", 10, exactMatrix(10, 13u, 9), 9},
+                        {"rank deficient in the third panel", 23, exactMatrix(23, 14u, 17), 17}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto N = static_cast<std::size_t>(c.n);
+    EXPECT_TRUE(solvedBySimq90(c.a, std::vector<double>(N, 1.0), c.n).empty());
+    for (int width : {1, 4, 128}) {
+      int singular = -2;
+      blockedPivots(c.a, c.n, width, &singular);
+      EXPECT_EQ(singular, c.column) << "width " << width;
+    }
+    Matrix work = c.a;
+    std::vector<double> b(N, -1.0);
+    EXPECT_FALSE(SIMQ902(work, b, c.n));
+    EXPECT_EQ(b, std::vector<double>(N, -1.0));
   }
-  Matrix work = c.a;
-  std::vector<double> b(N, -1.0);
-  EXPECT_FALSE(SIMQ902(work, b, c.n));
-  EXPECT_EQ(b, std::vector<double>(N, -1.0));
 }
-
-INSTANTIATE_TEST_SUITE_P(Simq902, Simq902Singular, ::testing::ValuesIn(singularCases()),
-                         [](const ::testing::TestParamInfo<SingularCase>& p) { return p.param.name; });
 
 // --- Countdown and small cases -----------------------------------------------------------------------
-
-std::vector<int> countdown(int from, int to) {
-  std::vector<int> v;
-  for (int k = from; k >= to; --k) v.push_back(k);
-  return v;
-}
 
 TEST(Simq902, CountsDownAfterEveryColumn) {
   for (int n : {1, 5, 130}) {
@@ -200,7 +175,9 @@ TEST(Simq902, CountsDownAfterEveryColumn) {
     std::vector<double> b(static_cast<std::size_t>(n), 1.0);
     std::vector<int> seen;
     ASSERT_TRUE(SIMQ902(a, b, n, [&](int remaining) { seen.push_back(remaining); }));
-    EXPECT_EQ(seen, countdown(n - 1, 0)) << "n " << n;
+    std::vector<int> countdown(static_cast<std::size_t>(n));
+    std::iota(countdown.rbegin(), countdown.rend(), 0);  // n − 1 … 0
+    EXPECT_EQ(seen, countdown) << "n " << n;
   }
 }
 

@@ -5,27 +5,15 @@
 namespace volantis4 {
 namespace {
 
-struct MarginText {
-  const char* text;
-  double value;
-};
-
-class ManualMargin : public ::testing::TestWithParam<MarginText> {};
-
-TEST_P(ManualMargin, ReadsTheLeadingDecimalNumber) {
-  EXPECT_DOUBLE_EQ(readManualMargin(GetParam().text), GetParam().value);
+// " 7.5" is what the slider writes (width 4); from "12,5" on, a comma is a decimal separator too,
+// only the first one.
+TEST(ManualMargin, ReadsTheLeadingDecimalNumber) {
+  const std::pair<const char*, double> cases[] = {
+      {" 7.5", 7.5},     {"-2", -2},  {"+3.25", 3.25}, {"-.5", -0.5},  {"12a", 12}, {"1e1", 10},   {"12,5", 12.5},
+      {" -0,25", -0.25}, {",5", 0.5}, {"7,5,3", 7.5},  {"1.5,2", 1.5}, {",", 0},    {"1,5e1", 15}, {"2.5e", 2.5},
+      {"", 0},           {"abc", 0},  {"- 5", 0},      {".", 0},       {"nan", 0},  {"inf", 0},    {"1e999", 0}};
+  for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(readManualMargin(text), value) << '"' << text << '"';
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, ManualMargin,
-                         ::testing::Values(MarginText{" 7.5", 7.5},  // the slider writes width 4
-                                           MarginText{"-2", -2}, MarginText{"+3.25", 3.25}, MarginText{"-.5", -0.5},
-                                           MarginText{"12a", 12}, MarginText{"1e1", 10},
-                                           // a comma is a decimal separator too; only the first one
-                                           MarginText{"12,5", 12.5}, MarginText{" -0,25", -0.25}, MarginText{",5", 0.5},
-                                           MarginText{"7,5,3", 7.5}, MarginText{"1.5,2", 1.5}, MarginText{",", 0},
-                                           MarginText{"1,5e1", 15}, MarginText{"2.5e", 2.5}, MarginText{"", 0},
-                                           MarginText{"abc", 0}, MarginText{"- 5", 0}, MarginText{".", 0},
-                                           MarginText{"nan", 0}, MarginText{"inf", 0}, MarginText{"1e999", 0}));
 
 TEST(ManualMargin, CommandLineMarginIsOneWholeNumber) {
   EXPECT_EQ(manualMarginNumber("12,5"), 12.5);

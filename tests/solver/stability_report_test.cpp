@@ -40,10 +40,6 @@ Reported reportOf(const std::vector<WingInput>& wings) {
   return r;
 }
 
-TEST(LeadingEdgeOfTheReferenceChord, RectangleSitsAtItsLeadingEdge) {
-  EXPECT_DOUBLE_EQ(chordWeightedLeadingEdge(latticeOf({rectangle({600, 200, 0, 1000, 0})}).wing(1)), 1000);
-}
-
 TEST(LeadingEdgeOfTheReferenceChord, QuarterChordBehindItIsTheGeometricCentre) {
   // Without a gap, x_le_ref + lmue/4 = ∫c(x_le + c/4)dy / ∫c dy, the planform's r25 point.
   const std::vector<WingInput> wings{{0, {300, 400}, {60, 250}, {320, 280, 90}, 40, 0}};

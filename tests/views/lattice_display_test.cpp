@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 #include "solver/calculation_run.h"
 #include "view_fixtures.h"
@@ -15,21 +16,15 @@ namespace {
 using namespace view_fixtures;
 using Kind = DrawCall::Kind;
 
-struct ColourCase {
-  double P;
-  int k;
-  std::optional<Rgb> colour;
-};
-class PressureColour : public ::testing::TestWithParam<ColourCase> {};
-TEST_P(PressureColour, ShadeFromLoad) { EXPECT_EQ(pressureColour(GetParam().P, GetParam().k), GetParam().colour); }
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PressureColour,
-    ::testing::Values(ColourCase{0.01, 8, Rgb{255, 245, 245}},  // t = 800, n = R(10.38) = 10
-                      ColourCase{-0.01, 8, Rgb{245, 245, 255}},
-                      ColourCase{0.0001, 1, Rgb{255, 254, 254}},  // t = 1, n = 1
-                      ColourCase{0.5, 80, Rgb{255, 164, 164}},    // t = 400000, n = R(e^(0.35·12.899)) = R(91.35)
-                      ColourCase{1e6, 80, Rgb{255, 0, 0}},        // saturates
-                      ColourCase{-1e6, 80, Rgb{0, 0, 255}}, ColourCase{0.0, 8, std::nullopt}));
+// (P, k) -> shade. 0.01 at 8: t = 800, n = R(10.38) = 10; 0.0001 at 1: t = 1, n = 1;
+// 0.5 at 80: t = 400000, n = R(e^(0.35·12.899)) = R(91.35); ±1e6 saturates; no load, no shade.
+TEST(PressureColour, ShadeFromLoad) {
+  const std::tuple<double, int, std::optional<Rgb>> cases[] = {
+      {0.01, 8, Rgb{255, 245, 245}}, {-0.01, 8, Rgb{245, 245, 255}}, {0.0001, 1, Rgb{255, 254, 254}},
+      {0.5, 80, Rgb{255, 164, 164}}, {1e6, 80, Rgb{255, 0, 0}},      {-1e6, 80, Rgb{0, 0, 255}},
+      {0.0, 8, std::nullopt}};
+  for (const auto& [P, k, colour] : cases) EXPECT_EQ(pressureColour(P, k), colour) << P << " " << k;
+}
 
 // One strip from y 0 to 500, corners x = 0, 250, 500; s = 0.2, y0 = 36; W = 407 gives column
 // trunc(203.5) = 203, one left of the outlines' R(203.5) = 204.

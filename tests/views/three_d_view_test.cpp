@@ -178,32 +178,31 @@ TEST_F(ThreeDTest, PressureBoxShownWithGridOnly) {
   EXPECT_FALSE(d_3d(image3, image2, state, view, input));
 }
 
-struct MoveCase {
-  Point to;
-  bool left, right;
-  int tilt, turn, magnification;
-  bool changed;
-};
-class ThreeDMouse : public ::testing::TestWithParam<MoveCase> {};
-TEST_P(ThreeDMouse, MoveFromCentre) {
-  const MoveCase& m = GetParam();
-  ThreeDState s;
-  s.tilt = 50;
-  Image3MouseDown(s, {100, 100});
-  EXPECT_EQ(Image3MouseMove(s, m.to, m.left, m.right), m.changed);
-  EXPECT_EQ(s.tilt, m.tilt);
-  EXPECT_EQ(s.turn, m.turn);
-  EXPECT_EQ(s.magnification, m.magnification);
-  EXPECT_EQ(s.last, (m.left || m.right ? m.to : Point{100, 100}));
+TEST(ThreeDMouse, MoveFromCentre) {
+  struct Case {
+    Point to;
+    bool left, right;
+    int tilt, turn, magnification;
+    bool changed;
+  };
+  const Case cases[] = {{{102, 98}, true, false, 50, 250, 75, false},   // under 3 px: nothing
+                        {{100, 70}, true, false, 60, 250, 75, true},    // 30 up tilts by 10
+                        {{130, 100}, true, false, 50, 260, 75, true},   // 30 right turns by 10
+                        {{100, 70}, false, true, 50, 250, 85, true},    // right button magnifies
+                        {{100, -900}, true, false, 90, 250, 75, true},  // clamped
+                        {{100, 70}, false, false, 50, 250, 75, false}};
+  for (const Case& m : cases) {
+    SCOPED_TRACE(::testing::Message() << m.to.x << "," << m.to.y << " " << m.left << m.right);
+    ThreeDState s;
+    s.tilt = 50;
+    Image3MouseDown(s, {100, 100});
+    EXPECT_EQ(Image3MouseMove(s, m.to, m.left, m.right), m.changed);
+    EXPECT_EQ(s.tilt, m.tilt);
+    EXPECT_EQ(s.turn, m.turn);
+    EXPECT_EQ(s.magnification, m.magnification);
+    EXPECT_EQ(s.last, (m.left || m.right ? m.to : Point{100, 100}));
+  }
 }
-INSTANTIATE_TEST_SUITE_P(
-    Moves, ThreeDMouse,
-    ::testing::Values(MoveCase{{102, 98}, true, false, 50, 250, 75, false},   // under 3 px: nothing
-                      MoveCase{{100, 70}, true, false, 60, 250, 75, true},    // 30 up tilts by 10
-                      MoveCase{{130, 100}, true, false, 50, 260, 75, true},   // 30 right turns by 10
-                      MoveCase{{100, 70}, false, true, 50, 250, 85, true},    // right button magnifies
-                      MoveCase{{100, -900}, true, false, 90, 250, 75, true},  // clamped
-                      MoveCase{{100, 70}, false, false, 50, 250, 75, false}));
 
 TEST(ThreeDMouseState, NothingAfterRelease) {
   ThreeDState s;

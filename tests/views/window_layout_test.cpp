@@ -14,8 +14,7 @@ TEST(WindowLayout, ImagesAndScrollBars) {
   EXPECT_EQ(l.image2, (Size{816 - 224 - 1, 421 - 2}));
   EXPECT_EQ(l.image3Top, 420);
   EXPECT_EQ(l.image3, (Size{816 - 224 - 1, 703 - 419 - 21}));
-  EXPECT_EQ(l.image3Top + l.image3.height, 703 - 20);  // room for the turn scroll bar
-  EXPECT_EQ(l.scrollBar2Top, 703 - 20);                // below the 3-D view's bottom border row 703 - 21
+  EXPECT_EQ(l.scrollBar2Top, 703 - 20);  // below the 3-D view's bottom border row 703 - 21
   EXPECT_EQ(l.scrollBar2Width, 816 - 224);
   EXPECT_EQ(l.scrollBar1Top, 420);
   EXPECT_EQ(l.scrollBar1Height, 703 - 420 - 4);
