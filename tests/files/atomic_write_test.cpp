@@ -7,7 +7,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <filesystem>
 #include <functional>
@@ -68,25 +67,23 @@ bool throughDevFull(int, std::string_view bytes) {
   return ok;
 }
 
-class FailingWrite : public ::testing::TestWithParam<bool (*)(int, std::string_view)> {};
-
-TEST_P(FailingWrite, LeavesTheOldFileIntactAndNoTemporaryFile) {
-  TempDir dir;
-  const std::string path = dir.file("plane.vn4");
-  writeBytes(path, "the modeller's aircraft");
-  const auto error = writeFileAtomically(path, std::string(100000, 'x'), GetParam());
-  ASSERT_TRUE(error);
-  EXPECT_EQ(error->kind, FileErrorKind::CannotWrite);
-  EXPECT_EQ(error->path, path);
-  EXPECT_EQ(error->reason, SystemReason::DiskFull);
-  EXPECT_EQ(readBytes(path), "the modeller's aircraft");
-  EXPECT_EQ(dir.entries(), 1u);
-  EXPECT_EQ(
-      renderFileError(*error, Language::English),
-      "The file \"" + path + "\" cannot be written: the disk is full. A previous file of that name is unchanged.");
+TEST(AtomicWrite, FailingWriteLeavesTheOldFileIntactAndNoTemporaryFile) {
+  for (const auto step : {&halfThenDiskFull, &throughDevFull}) {
+    TempDir dir;
+    const std::string path = dir.file("plane.vn4");
+    writeBytes(path, "the modeller's aircraft");
+    const auto error = writeFileAtomically(path, std::string(100000, 'x'), step);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind, FileErrorKind::CannotWrite);
+    EXPECT_EQ(error->path, path);
+    EXPECT_EQ(error->reason, SystemReason::DiskFull);
+    EXPECT_EQ(readBytes(path), "the modeller's aircraft");
+    EXPECT_EQ(dir.entries(), 1u);
+    EXPECT_EQ(
+        renderFileError(*error, Language::English),
+        "The file \"" + path + "\" cannot be written: the disk is full. A previous file of that name is unchanged.");
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Steps, FailingWrite, ::testing::Values(&halfThenDiskFull, &throughDevFull));
 
 TEST(AtomicWrite, MissingFolderIsReported) {
   TempDir dir;
@@ -155,8 +152,6 @@ struct PermissionCase {
   bool replaced;             // the file holds the new content afterwards
 };
 
-void PrintTo(const PermissionCase& c, std::ostream* out) { *out << c.name; }
-
 std::string withPath(std::string_view pattern, const std::string& path) {
   std::string out(pattern);
   const std::size_t at = out.find("%1");
@@ -190,77 +185,63 @@ std::string inChildAsNobody(const std::function<std::optional<FileError>()>& sav
   return message;
 }
 
-class SavePermissions : public ::testing::TestWithParam<PermissionCase> {
- protected:
-  void SetUp() override {
-    if (::geteuid() != 0)
-      GTEST_SKIP() << "needs the superuser to make files of other users and to drop to the unprivileged user";
-  }
-};
-
-TEST_P(SavePermissions, FollowWhatOpeningForWritingAllows) {
-  const PermissionCase& c = GetParam();
-  TempDir dir;
-  const std::string path = dir.file("plane.vn4"), link = dir.file("link.vn4");
-  if (c.fileExists) {
-    writeBytes(path, "old");
-    ASSERT_EQ(::chown(path.c_str(), c.owner, c.group), 0);
-    ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
-    if (c.hardLink) std::filesystem::create_hard_link(path, link);
-  }
-  ASSERT_EQ(::chmod(dir.path().c_str(), c.folderMode), 0);
-  const std::size_t entriesBefore = dir.entries();
-
-  const auto save = [&] { return writeFileAtomically(path, "new"); };
-  std::string message;
-  if (c.asNobody) {
-    message = inChildAsNobody(save);
-  } else if (const auto error = save()) {
-    message = renderFileError(*error, Language::English);
-  }
-  EXPECT_EQ(message, withPath(c.message, path));
-  EXPECT_EQ(dir.entries(), entriesBefore + (c.fileExists || !c.replaced ? 0 : 1));  // nothing left behind
-  if (c.fileExists) {
-    EXPECT_EQ(readBytes(path), c.replaced ? "new" : "old");
-    if (c.hardLink) {
-      EXPECT_EQ(readBytes(link), c.replaced ? "new" : "old");
-    }
-    struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_uid, c.owner);
-    EXPECT_EQ(info.st_gid, c.group);
-    EXPECT_EQ(info.st_mode & 07777, c.mode);
-  } else {
-    EXPECT_EQ(std::filesystem::exists(path), c.replaced);
-  }
-}
-
 constexpr std::string_view kRefused =
     "The file \"%1\" cannot be written: permission denied. A previous file of that name is unchanged.";
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, SavePermissions,
-    ::testing::Values(
-        PermissionCase{"own read-only file", true, 0777, true, kNobody, kNogroup, 0444, false, kRefused, false},
-        PermissionCase{"root's file in the user's folder", true, 0777, true, 0, 0, 0644, false, kRefused, false},
-        PermissionCase{"root's writable file keeps its owner", true, 0777, true, 0, 0, 0666, false, "", true},
-        PermissionCase{"a group the user is not in is kept", true, 0777, true, kNobody, 0, 0664, false, "", true},
-        PermissionCase{"a hard link sees the new content", true, 0777, true, kNobody, kNogroup, 0640, true, "", true},
-        PermissionCase{"own file in a folder the user may not write", true, 0755, true, kNobody, kNogroup, 0600, false,
-                       "", true},
-        PermissionCase{"neither file nor folder may be written", true, 0755, true, 0, 0, 0644, false,
-                       "The file \"%1\" cannot be written: neither the file nor its folder may be written. A previous "
-                       "file of that name is unchanged.",
-                       false},
-        PermissionCase{"a new file in a folder the user may not write", true, 0755, false, 0, 0, 0, false,
-                       "The file \"%1\" cannot be written: the folder may not be written.", false},
-        PermissionCase{"the superuser keeps the user's owner and group", false, 0755, true, kNobody, kNogroup, 0640,
-                       false, "", true}),
-    [](const ::testing::TestParamInfo<PermissionCase>& param) {
-      std::string name;
-      for (char ch : param.param.name) name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-      return name;
-    });
+TEST(SavePermissions, FollowWhatOpeningForWritingAllows) {
+  if (::geteuid() != 0)
+    GTEST_SKIP() << "needs the superuser to make files of other users and to drop to the unprivileged user";
+  const PermissionCase cases[] = {
+      {"own read-only file", true, 0777, true, kNobody, kNogroup, 0444, false, kRefused, false},
+      {"root's file in the user's folder", true, 0777, true, 0, 0, 0644, false, kRefused, false},
+      {"root's writable file keeps its owner", true, 0777, true, 0, 0, 0666, false, "", true},
+      {"a group the user is not in is kept", true, 0777, true, kNobody, 0, 0664, false, "", true},
+      {"a hard link sees the new content", true, 0777, true, kNobody, kNogroup, 0640, true, "", true},
+      {"own file in a folder the user may not write", true, 0755, true, kNobody, kNogroup, 0600, false, "", true},
+      {"neither file nor folder may be written", true, 0755, true, 0, 0, 0644, false,
+       "The file \"%1\" cannot be written: neither the file nor its folder may be written. A previous file of that "
+       "name is unchanged.",
+       false},
+      {"a new file in a folder the user may not write", true, 0755, false, 0, 0, 0, false,
+       "The file \"%1\" cannot be written: the folder may not be written.", false},
+      {"the superuser keeps the user's owner and group", false, 0755, true, kNobody, kNogroup, 0640, false, "", true}};
+  for (const PermissionCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    const std::string path = dir.file("plane.vn4"), link = dir.file("link.vn4");
+    if (c.fileExists) {
+      writeBytes(path, "old");
+      ASSERT_EQ(::chown(path.c_str(), c.owner, c.group), 0);
+      ASSERT_EQ(::chmod(path.c_str(), c.mode), 0);
+      if (c.hardLink) std::filesystem::create_hard_link(path, link);
+    }
+    ASSERT_EQ(::chmod(dir.path().c_str(), c.folderMode), 0);
+    const std::size_t entriesBefore = dir.entries();
+
+    const auto save = [&] { return writeFileAtomically(path, "new"); };
+    std::string message;
+    if (c.asNobody) {
+      message = inChildAsNobody(save);
+    } else if (const auto error = save()) {
+      message = renderFileError(*error, Language::English);
+    }
+    EXPECT_EQ(message, withPath(c.message, path));
+    EXPECT_EQ(dir.entries(), entriesBefore + (c.fileExists || !c.replaced ? 0 : 1));  // nothing left behind
+    if (c.fileExists) {
+      EXPECT_EQ(readBytes(path), c.replaced ? "new" : "old");
+      if (c.hardLink) {
+        EXPECT_EQ(readBytes(link), c.replaced ? "new" : "old");
+      }
+      struct stat info {};
+      ASSERT_EQ(::stat(path.c_str(), &info), 0);
+      EXPECT_EQ(info.st_uid, c.owner);
+      EXPECT_EQ(info.st_gid, c.group);
+      EXPECT_EQ(info.st_mode & 07777, c.mode);
+    } else {
+      EXPECT_EQ(std::filesystem::exists(path), c.replaced);
+    }
+  }
+}
 
 TEST(SavePermissions, HoldForEveryFileTheProgramWrites) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs the superuser to drop to the unprivileged user";

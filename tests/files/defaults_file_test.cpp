@@ -15,30 +15,24 @@ struct DefaultsCase {
   Defaults expected;
 };
 
-class DefaultsReading : public ::testing::TestWithParam<DefaultsCase> {};
-
-TEST_P(DefaultsReading, LanguageAndBoundsFollowTheRangeRules) {
-  EXPECT_EQ(readDefaultsText(crlf(GetParam().text)), GetParam().expected) << GetParam().name;
-}
-
 constexpr Language kEn = Language::English;
 constexpr Language kDe = Language::German;
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, DefaultsReading,
-    ::testing::Values(DefaultsCase{"all in range", "e\n830\n777\n542\n172\n", {kEn, 830, 777, 542, 172}},
-                      DefaultsCase{"german", "d\n830\n777\n542\n172\n", {kDe, 830, 777, 542, 172}},
-                      DefaultsCase{"lower e then anything", "english please\n", {kEn, {}, {}, {}, {}}},
-                      DefaultsCase{"capital E is German", "E\n", {kDe, {}, {}, {}, {}}},
-                      DefaultsCase{"empty file is German", "", {kDe, {}, {}, {}, {}}},
-                      DefaultsCase{"empty first line is German", "\n100\n", {kDe, 100, {}, {}, {}}},
-                      DefaultsCase{
-                          "largest width and height", "e\n2999\n1999\n999\n999\n", {kEn, 2999, 1999, 999, 999}},
-                      DefaultsCase{"too wide and too high are ignored", "e\n3000\n2000\n0\n0\n", {kEn, {}, {}, 0, 0}},
-                      DefaultsCase{"zero and negative sizes are ignored", "e\n0\n-5\n", {kEn, {}, {}, {}, {}}},
-                      DefaultsCase{"edges out of range become 0", "e\n800\n600\n1000\n-20\n", {kEn, 800, 600, 0, 0}},
-                      DefaultsCase{"empty edge lines give 0", "e\n800\n600\n\n\n", {kEn, 800, 600, 0, 0}},
-                      DefaultsCase{"digits before junk count", "e\n800px\n600\n", {kEn, 800, 600, {}, {}}}));
+TEST(DefaultsReading, LanguageAndBoundsFollowTheRangeRules) {
+  const DefaultsCase cases[] = {{"all in range", "e\n830\n777\n542\n172\n", {kEn, 830, 777, 542, 172}},
+                                {"german", "d\n830\n777\n542\n172\n", {kDe, 830, 777, 542, 172}},
+                                {"lower e then anything", "english please\n", {kEn, {}, {}, {}, {}}},
+                                {"capital E is German", "E\n", {kDe, {}, {}, {}, {}}},
+                                {"empty file is German", "", {kDe, {}, {}, {}, {}}},
+                                {"empty first line is German", "\n100\n", {kDe, 100, {}, {}, {}}},
+                                {"largest width and height", "e\n2999\n1999\n999\n999\n", {kEn, 2999, 1999, 999, 999}},
+                                {"too wide and too high are ignored", "e\n3000\n2000\n0\n0\n", {kEn, {}, {}, 0, 0}},
+                                {"zero and negative sizes are ignored", "e\n0\n-5\n", {kEn, {}, {}, {}, {}}},
+                                {"edges out of range become 0", "e\n800\n600\n1000\n-20\n", {kEn, 800, 600, 0, 0}},
+                                {"empty edge lines give 0", "e\n800\n600\n\n\n", {kEn, 800, 600, 0, 0}},
+                                {"digits before junk count", "e\n800px\n600\n", {kEn, 800, 600, {}, {}}}};
+  for (const DefaultsCase& c : cases) EXPECT_EQ(readDefaultsText(crlf(c.text)), c.expected) << c.name;
+}
 
 TEST(DefaultsFile, WrittenAsFiveLinesAndReadBack) {
   testing_support::TempDir dir;

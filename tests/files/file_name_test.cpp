@@ -7,30 +7,25 @@
 namespace volantis4 {
 namespace {
 
-struct Adjustment {
-  std::string_view before;
-  std::string_view after;
-};
-
-class AdjustFileName : public ::testing::TestWithParam<Adjustment> {};
-
-TEST_P(AdjustFileName, SaveTurnsTheNameIntoAnAircraftFileName) {
-  EXPECT_EQ(adjustFileName(GetParam().before), GetParam().after);
+TEST(AdjustFileName, SaveTurnsTheNameIntoAnAircraftFileName) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"Unknown.da4", "Unknown.vn4"},
+      {"plane", "plane.vn4"},
+      {"PLANE.DA4", "PLANE.VN4"},
+      {"plane.Vn4", "plane.Vn4.vn4"},
+      {"plane.vn4", "plane.vn4"},
+      {"plane.VN4", "plane.VN4"},
+      {"/home/m/plane.da4", "/home/m/plane.vn4"},
+      // The characters replaced are the last but one and two, wherever ".da4" stands.
+      {"a.da4x", "a.dvnx.vn4"},
+      // Characters, not bytes: the umlaut at the end stays whole.
+      {"x.da4ü", "x.dvnü.vn4"},
+      {"Flügel.da4", "Flügel.vn4"},
+      // A folder's name does not change the file's.
+      {"/data/old.da4s/plane", "/data/old.da4s/plane.vn4"},
+      {"/data/x.vn4/plane", "/data/x.vn4/plane.vn4"}};
+  for (const auto& [before, after] : cases) EXPECT_EQ(adjustFileName(before), after);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, AdjustFileName,
-    ::testing::Values(Adjustment{"Unknown.da4", "Unknown.vn4"}, Adjustment{"plane", "plane.vn4"},
-                      Adjustment{"PLANE.DA4", "PLANE.VN4"}, Adjustment{"plane.Vn4", "plane.Vn4.vn4"},
-                      Adjustment{"plane.vn4", "plane.vn4"}, Adjustment{"plane.VN4", "plane.VN4"},
-                      Adjustment{"/home/m/plane.da4", "/home/m/plane.vn4"},
-                      // The characters replaced are the last but one and two, wherever ".da4" stands.
-                      Adjustment{"a.da4x", "a.dvnx.vn4"},
-                      // Characters, not bytes: the umlaut at the end stays whole.
-                      Adjustment{"x.da4ü", "x.dvnü.vn4"}, Adjustment{"Flügel.da4", "Flügel.vn4"},
-                      // A folder's name does not change the file's.
-                      Adjustment{"/data/old.da4s/plane", "/data/old.da4s/plane.vn4"},
-                      Adjustment{"/data/x.vn4/plane", "/data/x.vn4/plane.vn4"}));
 
 TEST(FileName, PatternsAndExtensionsAreCaseSensitiveSubstringsOfTheLastComponent) {
   EXPECT_EQ(kUnknownFileName, "Unknown.da4");

@@ -103,23 +103,20 @@ struct LegacyRefusal {
   FileError expected;
 };
 
-class LegacyFileRefusal : public ::testing::TestWithParam<LegacyRefusal> {};
-
-TEST_P(LegacyFileRefusal, NamesTheReason) {
-  const AircraftLoad l = readAircraftText(crlf(GetParam().body), "r.da4", startForm(), {});
-  ASSERT_TRUE(std::holds_alternative<FileError>(l));
-  EXPECT_EQ(std::get<FileError>(l), GetParam().expected);
+TEST(LegacyFileRefusal, NamesTheReason) {
+  const LegacyRefusal cases[] = {
+      {"4\n", FileError::legacyWingCount("r.da4", 4)},
+      {"5\n" + std::string(kWing1), FileError::legacyWingCount("r.da4", 5)},
+      {"", FileError::wingCountRange("r.da4", 0)},
+      {"<aircraft>\n <wings_count>1</wings_count>\n", FileError::wingCountRange("r.da4", 0, "<aircraft>")},
+      {"2\n" + std::string(kWing1), FileError::legacyTrapezia("r.da4", 2, 0)},
+      {"99999999999\n", FileError::legacyWingCount("r.da4", 99999999, "99999999999")}};
+  for (const LegacyRefusal& c : cases) {
+    const AircraftLoad l = readAircraftText(crlf(c.body), "r.da4", startForm(), {});
+    ASSERT_TRUE(std::holds_alternative<FileError>(l)) << c.body;
+    EXPECT_EQ(std::get<FileError>(l), c.expected);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, LegacyFileRefusal,
-    ::testing::Values(LegacyRefusal{"4\n", FileError::legacyWingCount("r.da4", 4)},
-                      LegacyRefusal{"5\n" + std::string(kWing1), FileError::legacyWingCount("r.da4", 5)},
-                      LegacyRefusal{"", FileError::wingCountRange("r.da4", 0)},
-                      LegacyRefusal{"<aircraft>\n <wings_count>1</wings_count>\n",
-                                    FileError::wingCountRange("r.da4", 0, "<aircraft>")},
-                      LegacyRefusal{"2\n" + std::string(kWing1), FileError::legacyTrapezia("r.da4", 2, 0)},
-                      LegacyRefusal{"99999999999\n", FileError::legacyWingCount("r.da4", 99999999, "99999999999")}));
 
 TEST(LegacyFile, MixedCaseExtensionIsReadByTags) {
   const AircraftLoad l = readAircraftText(legacyFile(), "x.Da4", startForm(), {});

@@ -10,40 +10,26 @@
 namespace volantis4 {
 namespace {
 
-using Lines = std::vector<std::string_view>;
-
-struct SplitCase {
-  std::string_view text;
-  Lines lines;
-};
-
-class SplitLines : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(SplitLines, LineEndsOfEveryKind) { EXPECT_EQ(splitLines(GetParam().text), GetParam().lines); }
-
-INSTANTIATE_TEST_SUITE_P(Texts, SplitLines,
-                         ::testing::Values(SplitCase{"", {""}}, SplitCase{"\r\n", {""}}, SplitCase{"a", {"a"}},
-                                           SplitCase{"a\r\nb\r\n", {"a", "b"}}, SplitCase{"a\r\n\r\n", {"a", ""}},
-                                           SplitCase{"a\nb\rc\r\n d", {"a", "b", "c", " d"}},
-                                           SplitCase{"\r\r\n", {"", ""}}, SplitCase{"a\n\rb", {"a", "", "b"}}));
-
-struct RealCase {
-  std::string_view text;
-  double value;
-};
-
-class ReadReal : public ::testing::TestWithParam<RealCase> {};
-
-TEST_P(ReadReal, DecimalNumbersAndTheirEdges) {
-  EXPECT_EQ(readReal(GetParam().text), GetParam().value) << GetParam().text;
+TEST(SplitLines, LineEndsOfEveryKind) {
+  using Lines = std::vector<std::string_view>;
+  const std::pair<std::string_view, Lines> cases[] = {{"", {""}},
+                                                      {"\r\n", {""}},
+                                                      {"a", {"a"}},
+                                                      {"a\r\nb\r\n", {"a", "b"}},
+                                                      {"a\r\n\r\n", {"a", ""}},
+                                                      {"a\nb\rc\r\n d", {"a", "b", "c", " d"}},
+                                                      {"\r\r\n", {"", ""}},
+                                                      {"a\n\rb", {"a", "", "b"}}};
+  for (const auto& [text, lines] : cases) EXPECT_EQ(splitLines(text), lines) << ::testing::PrintToString(text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ReadReal,
-                         ::testing::Values(RealCase{"1234.5", 1234.5}, RealCase{"  -3.25", -3.25}, RealCase{"+7", 7},
-                                           RealCase{" 3.5</sb>", 3.5}, RealCase{".5", 0.5}, RealCase{"5.", 5},
-                                           RealCase{"1.5e3", 1500}, RealCase{"2e", 2}, RealCase{"2e+x", 2},
-                                           RealCase{"3,5", 3}, RealCase{"", 0}, RealCase{"-", 0}, RealCase{"abc", 0},
-                                           RealCase{"nan", 0}, RealCase{"inf", 0}, RealCase{"1e999", 0}));
+TEST(ReadReal, DecimalNumbersAndTheirEdges) {
+  const std::pair<std::string_view, double> cases[] = {
+      {"1234.5", 1234.5}, {"  -3.25", -3.25}, {"+7", 7},   {" 3.5</sb>", 3.5}, {".5", 0.5}, {"5.", 5},
+      {"1.5e3", 1500},    {"2e", 2},          {"2e+x", 2}, {"3,5", 3},         {"", 0},     {"-", 0},
+      {"abc", 0},         {"nan", 0},         {"inf", 0},  {"1e999", 0}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(readReal(text), value) << text;
+}
 
 TEST(ReadTextFile, RefusesWhatIsNoTextFileAndNamesTheReason) {
   testing_support::TempDir dir;
@@ -70,41 +56,34 @@ struct Rendering {
   std::string_view german;
 };
 
-class FileErrorText : public ::testing::TestWithParam<Rendering> {};
-
-TEST_P(FileErrorText, NamesTheFileAndTheReasonInBothLanguages) {
-  EXPECT_EQ(renderFileError(GetParam().error, Language::English), GetParam().english);
-  EXPECT_EQ(renderFileError(GetParam().error, Language::German), GetParam().german);
+TEST(FileErrorText, NamesTheFileAndTheReasonInBothLanguages) {
+  const Rendering cases[] = {
+      {FileError::sectionCount("a.vn4", 2, 7), "The file \"a.vn4\" is refused: wing 2 has 7 sections, not 2 to 5.",
+       "Die Datei \"a.vn4\" wird abgelehnt: Flügel 2 hat 7 Profilschnitte statt 2 bis 5."},
+      {FileError::sectionCount("a.vn4", 1, 1), "The file \"a.vn4\" is refused: wing 1 has 1 section, not 2 to 5.",
+       "Die Datei \"a.vn4\" wird abgelehnt: Flügel 1 hat 1 Profilschnitt statt 2 bis 5."},
+      {FileError::wingCountRange("h.vn4", 99999999, "99999999999"),
+       "The file \"h.vn4\" is refused: its wing count 99999999999 is not from 1 to 5.",
+       "Die Datei \"h.vn4\" wird abgelehnt: ihre Flügelanzahl 99999999999 liegt nicht "
+       "zwischen 1 und 5."},
+      {FileError::legacyTrapezia("o.da4", 3, 1, "+1"),
+       "The old data file \"o.da4\" is refused: wing 3 has +1 trapezium, not 1 to 4.",
+       "Die alte Datendatei \"o.da4\" wird abgelehnt: Flügel 3 hat +1 Trapez statt 1 bis 4."},
+      {FileError::incomplete("c.vn4"),
+       "The file \"c.vn4\" is refused: it is incomplete (it does not end with </aircraft>).",
+       "Die Datei \"c.vn4\" wird abgelehnt: sie ist unvollständig (sie endet nicht mit "
+       "</aircraft>)."},
+      {FileError::cannotWrite("n.vn4", EACCES, false), "The file \"n.vn4\" cannot be written: permission denied.",
+       "Die Datei \"n.vn4\" kann nicht geschrieben werden: keine Berechtigung."},
+      {FileError::cannotRead("c.vn4", EIO), "The file \"c.vn4\" cannot be read: system error 5.",
+       "Die Datei \"c.vn4\" kann nicht gelesen werden: Systemfehler 5."},
+      {FileError::cannotOpen("Flügel.vn4", EACCES), "The file \"Flügel.vn4\" cannot be opened: permission denied.",
+       "Die Datei \"Flügel.vn4\" kann nicht geöffnet werden: keine Berechtigung."}};
+  for (const Rendering& c : cases) {
+    EXPECT_EQ(renderFileError(c.error, Language::English), c.english);
+    EXPECT_EQ(renderFileError(c.error, Language::German), c.german);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, FileErrorText,
-    ::testing::Values(Rendering{FileError::sectionCount("a.vn4", 2, 7),
-                                "The file \"a.vn4\" is refused: wing 2 has 7 sections, not 2 to 5.",
-                                "Die Datei \"a.vn4\" wird abgelehnt: Flügel 2 hat 7 Profilschnitte statt 2 bis 5."},
-                      Rendering{FileError::sectionCount("a.vn4", 1, 1),
-                                "The file \"a.vn4\" is refused: wing 1 has 1 section, not 2 to 5.",
-                                "Die Datei \"a.vn4\" wird abgelehnt: Flügel 1 hat 1 Profilschnitt statt 2 bis 5."},
-                      Rendering{FileError::wingCountRange("h.vn4", 99999999, "99999999999"),
-                                "The file \"h.vn4\" is refused: its wing count 99999999999 is not from 1 to 5.",
-                                "Die Datei \"h.vn4\" wird abgelehnt: ihre Flügelanzahl 99999999999 liegt nicht "
-                                "zwischen 1 und 5."},
-                      Rendering{FileError::legacyTrapezia("o.da4", 3, 1, "+1"),
-                                "The old data file \"o.da4\" is refused: wing 3 has +1 trapezium, not 1 to 4.",
-                                "Die alte Datendatei \"o.da4\" wird abgelehnt: Flügel 3 hat +1 Trapez statt 1 bis 4."},
-                      Rendering{FileError::incomplete("c.vn4"),
-                                "The file \"c.vn4\" is refused: it is incomplete (it does not end with </aircraft>).",
-                                "Die Datei \"c.vn4\" wird abgelehnt: sie ist unvollständig (sie endet nicht mit "
-                                "</aircraft>)."},
-                      Rendering{FileError::cannotWrite("n.vn4", EACCES, false),
-                                "The file \"n.vn4\" cannot be written: permission denied.",
-                                "Die Datei \"n.vn4\" kann nicht geschrieben werden: keine Berechtigung."},
-                      Rendering{FileError::cannotRead("c.vn4", EIO),
-                                "The file \"c.vn4\" cannot be read: system error 5.",
-                                "Die Datei \"c.vn4\" kann nicht gelesen werden: Systemfehler 5."},
-                      Rendering{FileError::cannotOpen("Flügel.vn4", EACCES),
-                                "The file \"Flügel.vn4\" cannot be opened: permission denied.",
-                                "Die Datei \"Flügel.vn4\" kann nicht geöffnet werden: keine Berechtigung."}));
 
 TEST(FileErrorText, ReplacedCharactersNoticeIsSingularForOne) {
   EXPECT_EQ(renderReplacedCharacters("p.vn4", 2, Language::English),
