@@ -58,8 +58,6 @@ TEST(DefaultAircraft, WingOneFiguresAreTheHandWorkedOnes) {
   EXPECT_NEAR(f.lm, 2 * 118407466.666666667 / 718170, 1e-9);
   EXPECT_NEAR(f.r25, 2 * 50857236.666666667 / 718170, 1e-9);
   EXPECT_NEAR(f.lam, 2200.0 * 2200 / 718170, 1e-12);
-  EXPECT_EQ(resultLabels(f, 1), (std::array<std::string, 5>{"2200mm", "71.82dm^2", "329.7mm", "141.6mm", " 6.7"}));
-  EXPECT_EQ(stationCaptions(g.wing(1)), (std::array<std::string, 5>{"0", "220", "984", "1034", "1100"}));
 }
 
 TEST(DefaultAircraft, WingFiveWithGapCountsThreeTrapezia) {
