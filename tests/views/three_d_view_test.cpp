@@ -185,12 +185,15 @@ TEST(ThreeDMouse, MoveFromCentre) {
     int tilt, turn, magnification;
     bool changed;
   };
-  const Case cases[] = {{{102, 98}, true, false, 50, 250, 75, false},   // under 3 px: nothing
-                        {{100, 70}, true, false, 60, 250, 75, true},    // 30 up tilts by 10
-                        {{130, 100}, true, false, 50, 260, 75, true},   // 30 right turns by 10
-                        {{100, 70}, false, true, 50, 250, 85, true},    // right button magnifies
-                        {{100, -900}, true, false, 90, 250, 75, true},  // clamped
-                        {{100, 70}, false, false, 50, 250, 75, false}};
+  const Case cases[] = {
+      {{102, 98}, true, false, 50, 250, 75, false},   // under 3 px: nothing
+      {{100, 70}, true, false, 60, 250, 75, true},    // 30 up tilts by 10
+      {{130, 100}, true, false, 50, 260, 75, true},   // 30 right turns by 10
+      {{100, 70}, false, true, 50, 250, 85, true},    // right button magnifies
+      {{100, -900}, true, false, 90, 250, 75, true},  // clamped
+      {{100, -900}, false, true, 50, 250, 97, true},  // magnification's ends
+      {{100, 900}, false, true, 50, 250, 10, true},  {{-900, 100}, true, false, 50, 0, 75, true},  // turn's ends
+      {{900, 100}, true, false, 50, 360, 75, true},  {{100, 70}, false, false, 50, 250, 75, false}};
   for (const Case& m : cases) {
     SCOPED_TRACE(::testing::Message() << m.to.x << "," << m.to.y << " " << m.left << m.right);
     ThreeDState s;
