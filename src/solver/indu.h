@@ -15,23 +15,28 @@ struct Vec3 {
 /// INDU: 4π × the z velocity at a field point induced by a horseshoe of unit circulation.
 /// (ax, ay, az) and (bx, by, bz) run from the segment's first and second end to the field point;
 /// the bound segment runs from the first end to the second, the legs leave both ends towards +x.
-/// A field point on the segment's line gets no bound-segment term; on a leg's line the leg's
-/// term stays finite. Branch-free so that loops over many vortices vectorise.
+/// A field point on the segment's line gets no bound-segment term (the exact limit); "on the line"
+/// allows for rounding: q = |D × A|² at most 1e-20 · |D|² · |A|², i.e. a sine of the angle between
+/// segment and field point below 1e-10. Round-number planforms put control points on another strip's
+/// extended segment line, where q is rounding noise. On a leg's line the leg's term stays finite.
+/// Branch-free so that loops over many vortices vectorise.
 inline double INDU(double ax, double ay, double az, double bx, double by, double bz) noexcept {
   const double dx = bx - ax;
   const double dy = by - ay;
   const double dz = bz - az;
   const double dA = dx * ax + dy * ay + dz * az;
   const double dB = dx * bx + dy * by + dz * bz;
-  const double lenA = std::sqrt(ax * ax + ay * ay + az * az);
+  const double aa = ax * ax + ay * ay + az * az;
+  const double lenA = std::sqrt(aa);
   const double lenB = std::sqrt(bx * bx + by * by + bz * bz);
 
   const double cx = dy * az - dz * ay;
   const double cy = dz * ax - dx * az;
   const double cz = dx * ay - dy * ax;
   const double q = cx * cx + cy * cy + cz * cz;
+  const double dd = dx * dx + dy * dy + dz * dz;
   const double bound = (dA / lenA - dB / lenB) / q;
-  const double f = q == 0.0 ? 0.0 : bound;
+  const double f = q <= 1e-20 * dd * aa ? 0.0 : bound;
 
   // A field point on a leg's line: a tiny z offset keeps 0 × (finite) instead of 0 / 0.
   const double azLeg = ((ay == 0.0) & (az == 0.0)) ? 1e-17 : az;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "files/document_io.h"
 #include "geometry_fixture.h"
 #include "solver/calculation_output.h"
 
@@ -24,6 +25,16 @@ TEST(Run, DefaultAircraftCompletesWithResultsAndLattice) {
   EXPECT_TRUE(doc.run.flags.results_valid);
   EXPECT_TRUE(doc.run.flags.grid_valid);
   ASSERT_NE(doc.output, nullptr);
+}
+
+// A rectangular root panel beside a tapered one puts control points on the extended lines of other
+// strips' bound segments (up to rounding): the segment contributes nothing there. 122.3159 mm is an
+// independent computation of the same lattice with that rule.
+TEST(Run, TrainerExampleNeutralPointIsFreeOfRoundingNoise) {
+  Document doc;
+  ASSERT_FALSE(openDocument(doc, std::string(VOLANTIS4_EXAMPLES_DIR) + "/trainer.vn4").has_value());
+  ASSERT_TRUE(Button4Click(doc));
+  EXPECT_NEAR(doc.results.xnp, 122.3159, 1e-6 * 122.3159);
 }
 
 TEST(Run, AGeometryEditAfterwardsClearsResultsUnlessKept) {

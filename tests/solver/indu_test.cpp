@@ -80,5 +80,26 @@ TEST(InduGeneral, MatchesVectorBiotSavart) {
   }
 }
 
+// A field point on the extended line of a slanted bound segment, as round-number planforms make
+// it (a rectangular panel's control point on a tapered neighbour's segment line, seen through the
+// mirror): the point is built on the line in floating point, so it is off by rounding only, and
+// the segment's term is the exact limit 0. Off the line (sine 1e-4) the term is kept.
+TEST(InduGeneral, PointOnTheSegmentsExtendedLineUpToRoundingGetsNoSegmentTerm) {
+  const Vec3 p1{178.83632959702837, 629.95505604457435, 0};
+  const Vec3 p2{177.48261058657442, 650.26084120138376, 0};
+  for (const double y : {-11.363636363636363, -250.0, 97.0, 1000.0 / 3.0}) {
+    SCOPED_TRACE(y);
+    const double t = (y - p1.y) / (p2.y - p1.y);
+    const Vec3 onLine{p1.x + t * (p2.x - p1.x), y, 0};
+    const double legsOnly = -legToInfinityZ(onLine, p1) + legToInfinityZ(onLine, p2);
+    EXPECT_NEAR(INDU(minus(onLine, p1), minus(onLine, p2)), legsOnly, 1e-13 * std::fabs(legsOnly));
+
+    const Vec3 nearLine{onLine.x + 1e-4 * norm(minus(onLine, p1)), y, 0};
+    const double legs = -legToInfinityZ(nearLine, p1) + legToInfinityZ(nearLine, p2);
+    const double segment = segmentZ(nearLine, p1, p2);
+    EXPECT_NEAR(INDU(minus(nearLine, p1), minus(nearLine, p2)) - legs, segment, 1e-6 * std::fabs(segment));
+  }
+}
+
 }  // namespace
 }  // namespace volantis4
