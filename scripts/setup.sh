@@ -14,7 +14,7 @@ else
     qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
     fonts-liberation cups printer-driver-cups-pdf poppler-utils libcups2-dev
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils man-db
-    libfile-mimeinfo-perl clang-format clang-tidy xdotool
+    libfile-mimeinfo-perl clang-format clang-tidy xdotool ccache
   )
 fi
 
