@@ -5,10 +5,10 @@
 
 #include <string>
 
+#include "analysis/stability_report.h"
 #include "bench_aircraft.h"
 #include "solver/calculation_output.h"
 #include "solver/calculation_run.h"
-#include "solver/stability_report.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <cmath>
 #include <memory>
 
-#include "../tests/views/qt_app.h"
+#include "../tests/support/qt_app.h"
 #include "ui/main_window.h"
 
 namespace {

@@ -15,6 +15,11 @@ foreach(program volantis4-cli volantis4)
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
+# The command line's page-writing module, in a library folder of the program's own.
+if(TARGET volantis4-pages)
+  target_link_options(volantis4-pages PRIVATE -Wl,-z,relro,-z,now)
+  install(TARGETS volantis4-pages LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/volantis4)
+endif()
 
 # Menu entry, icons, file types and the software-centre description.
 install(FILES ${VOLANTIS4_DATA}/volantis4.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)

@@ -8,7 +8,7 @@ jobs=${2:-$(nproc)}
 
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
 # The Qt targets' moc output is generated at build time; the sources need only its folders.
-cmake --build "$build_dir" --target volantis4_views_autogen volantis4_ui_autogen >/dev/null 2>&1 || true
+cmake --build "$build_dir" --target volantis4_ui_autogen >/dev/null 2>&1 || true
 files=$(git ls-files '*.cpp' | grep -E '^(src|tests|bench)/')
 run-clang-tidy -quiet -p "$build_dir" -j "$jobs" $files 2>&1 | tee "$build_dir/tidy.log" | grep -vE '^(clang-tidy|[0-9]+ warnings? generated|Suppressed|Use -header-filter|Running clang-tidy)' || true
 if grep -qE '(warning|error):' "$build_dir/tidy.log"; then

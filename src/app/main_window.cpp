@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "print/print_layer.h"
-#include "print/printer_window.h"
 #include "ui/info_window.h"
+#include "ui/print_layer.h"
+#include "ui/printer_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -6,15 +6,13 @@
 #include <ostream>
 #include <vector>
 
+#include "analysis/validation.h"
 #include "cli/cli_calc.h"
 #include "cli/cli_geometry.h"
+#include "cli/cli_print.h"
 #include "cli/cli_report.h"
 #include "files/document_io.h"
 #include "solver/stabil.h"
-#include "solver/validation.h"
-#ifdef VOLANTIS4_HAVE_QT
-#include "cli/cli_print.h"
-#endif
 
 namespace volantis4 {
 namespace {
@@ -134,12 +132,10 @@ Subcommand addReport(CLI::App& app) {
               return 2;
             }
             const int status = printReport(doc, *options, out, err);
-#ifdef VOLANTIS4_HAVE_QT
             // The template marks the manual centre of gravity when a margin is given, else the pair.
             if (status == 0 && !command->templateFile.empty())
               return writeBalanceTemplate(doc, command->app->count("--margin") > 0, options->language,
                                           command->templateFile, err);
-#endif
             return status;
           }};
 }
@@ -156,7 +152,6 @@ Subcommand addValidate(CLI::App& app) {
           }};
 }
 
-#ifdef VOLANTIS4_HAVE_QT
 Subcommand addPrint(CLI::App& app) {
   struct Options {
     PrintOptions print;
@@ -181,17 +176,13 @@ Subcommand addPrint(CLI::App& app) {
             return runPrint(printOptions, out, err);
           }};
 }
-#endif
 
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   CLI::App app{"Volantis4: longitudinal stability of model aircraft, from the terminal.", "volantis4-cli"};
   app.require_subcommand(1);
-  std::vector<Subcommand> subcommands{addGeometry(app), addCalc(app), addReport(app), addValidate(app)};
-#ifdef VOLANTIS4_HAVE_QT
-  subcommands.push_back(addPrint(app));
-#endif
+  std::vector<Subcommand> subcommands{addGeometry(app), addCalc(app), addReport(app), addValidate(app), addPrint(app)};
 
   try {
     app.parse(argc, argv);

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "analysis/stability_texts.h"
 #include "solver/calculation_output.h"
 #include "solver/calculation_run.h"
 #include "solver/stabil.h"

@@ -1,5 +1,6 @@
 #pragma once
-// `volantis4-cli print`: the summary page of an aircraft, rendered headless to PNG or PDF.
+// `volantis4-cli print`: the summary page of an aircraft, rendered headless to PNG or PDF, and the
+// balance template of `report --template`; both through the page-writing module.
 
 #include <iosfwd>
 #include <string>
@@ -17,7 +18,8 @@ struct PrintOptions {
 };
 
 /// Loads the file, runs the calculation and writes the page. Returns 0 on success, 1 when the
-/// run failed (the panel lines go to `err`), 2 when the file is refused or the output cannot be written.
+/// run failed (the panel lines go to `err`), 2 when the file is refused, the page writer is missing
+/// or the output cannot be written.
 int runPrint(const PrintOptions& options, std::ostream& out, std::ostream& err);
 
 struct Document;

@@ -3,10 +3,10 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "analysis/report_lines.h"
+#include "analysis/stability_report.h"
 #include "solver/calculation_run.h"
-#include "solver/report_lines.h"
 #include "solver/stabil.h"
-#include "solver/stability_report.h"
 
 namespace volantis4 {
 namespace {
@@ -142,12 +142,6 @@ std::optional<ReportOptions> reportOptionsOf(const ReportCommand& c, std::string
   o.json = c.json;
   o.language = c.language == "de" ? Language::German : Language::English;
   o.marginText = c.marginText;
-#ifndef VOLANTIS4_HAVE_QT
-  if (!c.templateFile.empty()) {
-    problem = "--template: this build has no PDF output";
-    return std::nullopt;
-  }
-#endif
   BalanceInputs balance;
   if (c.cg) {
     if (!(*c.mass > 0)) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/balance.h"
 #include "model/document.h"
-#include "solver/balance.h"
 
 namespace volantis4 {
 

@@ -16,11 +16,11 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "analysis/stability_report.h"
 #include "model/document.h"
 #include "model/numbers.h"
 #include "model/text_fill.h"
 #include "solver/stabil.h"
-#include "solver/stability_report.h"
 
 namespace volantis4 {
 namespace {

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "print/print_layer.h"
+#include "print/page_drawing.h"
 #include "print/summary_page.h"
 
 namespace volantis4 {

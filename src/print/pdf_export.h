@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "print/print_layer.h"
-#include "solver/report_lines.h"
+#include "analysis/report_lines.h"
+#include "print/page_drawing.h"
 
 namespace volantis4 {
 

@@ -1,12 +1,8 @@
 #pragma once
-// Stability: the proposed centre of gravity for a static margin, and its texts.
+// Stability: the proposed centre of gravity for a static margin.
 
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
-
-#include "model/language.h"
 
 namespace volantis4 {
 
@@ -45,22 +41,5 @@ struct Document;
 
 /// STABIL's proposal for the document's last results, solver wing count and margin text.
 StabilityProposal proposalOf(const Document& doc);
-
-/// The caption of Label21: "%" without valid results, else "%  AC-CG= " (German "%  NP-SP= ")
-/// + (xnp − x_cg_manual) with one decimal + "mm".
-std::string label21Caption(bool resultsValid, double xnp, const StabilityProposal& proposal, Language language);
-
-/// One legend line of the top view's result overlay, written at x = 9.
-struct LegendLine {
-  enum class Ink { Black, Blue, Red };
-  int y = 0;  // pixel row
-  Ink ink = Ink::Black;
-  std::string text;
-};
-
-/// The legend lines in drawing order: reference area (sb in dm²), reference length (lmue), the
-/// centre-of-gravity lines of the current mode (two automatic or one manual), and x_ac (xnp).
-std::vector<LegendLine> legendLines(double sb, double lmue, double xnp, const StabilityProposal& proposal,
-                                    bool manualChoice, Language language);
 
 }  // namespace volantis4

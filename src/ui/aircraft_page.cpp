@@ -16,9 +16,9 @@
 
 #include "model/field_names.h"
 #include "model/numbers.h"
+#include "ui/planform_image_widget.h"
 #include "ui/widgets.h"
 #include "views/input_sketch.h"
-#include "views/planform_image_widget.h"
 
 namespace volantis4 {
 namespace {

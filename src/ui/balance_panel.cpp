@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "analysis/report_lines.h"
 #include "model/numbers.h"
-#include "solver/report_lines.h"
 #include "solver/stabil.h"
 #include "ui/widgets.h"
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "analysis/balance.h"
 #include "model/language.h"
-#include "solver/balance.h"
 
 class QComboBox;
 class QGridLayout;

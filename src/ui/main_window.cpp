@@ -23,13 +23,13 @@
 #include "ui/dialogs.h"
 #include "ui/field_feedback.h"
 #include "ui/info_window.h"
+#include "ui/planform_image_widget.h"
 #include "ui/recent_files.h"
 #include "ui/report_window.h"
 #include "ui/undo_commands.h"
 #include "ui/widgets.h"
 #include "ui/window_placement.h"
 #include "ui/wing_page.h"
-#include "views/planform_image_widget.h"
 
 namespace volantis4 {
 namespace {

@@ -20,11 +20,11 @@
 #include "ui/aircraft_page.h"
 #include "ui/field_feedback.h"
 #include "ui/main_window.h"
+#include "ui/planform_image_widget.h"
 #include "ui/undo_commands.h"
 #include "ui/widgets.h"
 #include "ui/wing_page.h"
 #include "views/input_sketch.h"
-#include "views/planform_image_widget.h"
 #include "views/planform_view.h"
 #include "views/qimage_canvas.h"
 

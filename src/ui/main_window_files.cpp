@@ -18,11 +18,11 @@
 #include "ui/aircraft_page.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
+#include "ui/planform_image_widget.h"
 #include "ui/recent_files.h"
 #include "ui/undo_commands.h"
 #include "ui/widgets.h"
 #include "ui/wing_page.h"
-#include "views/planform_image_widget.h"
 
 namespace volantis4 {
 namespace {

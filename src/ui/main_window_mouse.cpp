@@ -11,9 +11,9 @@
 #include "ui/aircraft_page.h"
 #include "ui/commands.h"
 #include "ui/main_window.h"
+#include "ui/planform_image_widget.h"
 #include "ui/undo_commands.h"
 #include "ui/wing_page.h"
-#include "views/planform_image_widget.h"
 
 namespace volantis4 {
 

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <memory>
 
-#include "solver/stability_report.h"
+#include "analysis/stability_report.h"
 
 template <typename T>
 class QFutureWatcher;

@@ -8,14 +8,14 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "analysis/report_lines.h"
 #include "solver/calculation_output.h"
-#include "solver/report_lines.h"
 #include "solver/stabil.h"
 #include "ui/balance_panel.h"
+#include "ui/planform_image_widget.h"
 #include "ui/report_job.h"
 #include "ui/widgets.h"
 #include "views/chord_bar.h"
-#include "views/planform_image_widget.h"
 
 namespace volantis4 {
 namespace {

@@ -7,9 +7,9 @@
 #include <array>
 #include <optional>
 
+#include "analysis/stability_report.h"
 #include "model/balance_inputs.h"
 #include "model/document.h"
-#include "solver/stability_report.h"
 
 class QLabel;
 class QGroupBox;

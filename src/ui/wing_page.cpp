@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "model/field_names.h"
+#include "ui/planform_image_widget.h"
 #include "ui/widgets.h"
 #include "views/input_sketch.h"
-#include "views/planform_image_widget.h"
 
 namespace volantis4 {
 namespace {

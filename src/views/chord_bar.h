@@ -5,8 +5,8 @@
 
 #include <optional>
 
+#include "analysis/stability_report.h"
 #include "model/language.h"
-#include "solver/stability_report.h"
 #include "views/canvas.h"
 
 namespace volantis4 {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "analysis/stability_texts.h"
 #include "model/numbers.h"
 #include "solver/calculation_output.h"
 #include "views/planform_view.h"

@@ -7,8 +7,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "../views/qt_app.h"
 #include "print_test_support.h"
+#include "qt_app.h"
 
 namespace volantis4 {
 namespace {

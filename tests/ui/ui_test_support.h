@@ -15,7 +15,7 @@
 #include <QTest>
 #include <memory>
 
-#include "../views/qt_app.h"
+#include "qt_app.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 

@@ -1,0 +1,152 @@
+// Analysis > Stability report: the modeless window over the last complete run, following new
+// runs, margin changes, language switches and edits, with its extra runs in the background.
+
+#include "ui/report_window.h"
+
+#include <QGroupBox>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "analysis/report_lines.h"
+#include "analysis/stability_report.h"
+#include "solver/calculation_output.h"
+#include "solver/stabil.h"
+#include "ui_test_support.h"
+
+namespace volantis4 {
+namespace {
+
+using testing_support::OpenWindowTest;
+
+class ReportWindowTest : public OpenWindowTest {
+ protected:
+  ReportWindow* openReport() {
+    action("StabilityReport1")->trigger();
+    return find<ReportWindow>("ReportWindow");
+  }
+  void waitForExtras(const ReportWindow* r) const { QTRY_VERIFY_WITH_TIMEOUT(!r->extrasRunning(), 60000); }
+  static QString joined(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const std::string& l : lines) out << QString::fromStdString(l);
+    return out.join(QLatin1Char('\n'));
+  }
+};
+
+TEST_F(ReportWindowTest, WithoutARunItSaysSoInBothLanguages) {
+  ReportWindow* r = openReport();
+  EXPECT_TRUE(r->isVisible());
+  EXPECT_FALSE(r->report());
+  EXPECT_FALSE(r->extrasRunning());
+  EXPECT_TRUE(label("ReportStatus").startsWith("No valid results"));
+  EXPECT_FALSE(find<QWidget>("ReportPosition")->isVisibleTo(r));
+  action("german1")->trigger();
+  EXPECT_TRUE(label("ReportStatus").startsWith(QString::fromUtf8("Keine gültigen Ergebnisse")));
+  EXPECT_EQ(r->windowTitle(), QString::fromUtf8("Stabilitätsbericht"));
+}
+
+TEST_F(ReportWindowTest, ShowsTheRunAtOnceAndTheExtraRunsFillIn) {
+  action("Calc1")->trigger();
+  ReportWindow* r = openReport();
+  ASSERT_TRUE(r->report());
+  EXPECT_TRUE(r->extrasRunning());  // the extra runs take far longer than opening the window
+  EXPECT_TRUE(find<QProgressBar>("ReportProgress")->isVisibleTo(r));
+  EXPECT_TRUE(label("ReportAccuracy").contains(QString::fromUtf8("being computed…")));
+  waitForExtras(r);
+  EXPECT_FALSE(find<QProgressBar>("ReportProgress")->isVisibleTo(r));
+
+  // The same figures as the core's report of this run, section by section.
+  const ReportBasis basis = *reportBasis(window->document());
+  const VortexResults& v = basis.output->vortex;
+  const StabilityReport expected =
+      makeReport(basis, STABIL(v.xnp, v.lmue, window->document().run.solver_wings_count, "7.5"), runExtraRuns(basis));
+  ASSERT_TRUE(expected.fine.available);
+  const char* names[] = {"ReportPosition", "ReportAccuracy", "ReportSurfaces"};
+  for (const ReportBlock& b : reportBlocks(expected, Language::English)) {
+    if (b.section == ReportSection::Balance) continue;
+    EXPECT_EQ(label(names[static_cast<int>(b.section)]), joined(b.lines)) << names[static_cast<int>(b.section)];
+  }
+  EXPECT_DOUBLE_EQ(r->report()->fine.bandMm, std::fabs(expected.fine.xnp - v.xnp));
+}
+
+TEST_F(ReportWindowTest, FollowsTheMarginAndTheLanguage) {
+  action("Calc1")->trigger();
+  ReportWindow* r = openReport();
+  find<QRadioButton>("RadioButton16")->click();
+  type("Edit_Mstab", "10");
+  ASSERT_TRUE(r->report());
+  const double lmue = r->report()->lmue;
+  const double at10 = r->report()->cg[2].x;
+  EXPECT_NEAR(at10, r->report()->xnp - 0.10 * lmue, 1e-9);  // x_cg = xnp − lmue·σ/100
+  type("Edit_Mstab", "20");
+  EXPECT_NEAR(r->report()->cg[2].x, at10 - 0.10 * lmue, 1e-9);
+  EXPECT_TRUE(label("ReportPosition").contains("(manual, margin 20.0 %)"));
+
+  action("german1")->trigger();
+  EXPECT_TRUE(label("ReportPosition").startsWith("Neutralpunkt: "));
+  EXPECT_TRUE(label("ReportPosition").contains(QString::fromUtf8("(manuell, Stabilitätsmaß 20.0 %)")));
+  EXPECT_EQ(find<QLabel>("ReportPosition")->parentWidget()->property("title").toString(),
+            QString::fromUtf8("Neutralpunkt und Schwerpunkt"));
+}
+
+TEST_F(ReportWindowTest, AnEditOrClosingCancelsTheExtraRuns) {
+  for (bool closing : {false, true}) {
+    SCOPED_TRACE(closing ? "closing" : "an edit");
+    open();
+    action("Calc1")->trigger();
+    ReportWindow* r = openReport();
+    ASSERT_TRUE(r->extrasRunning());
+    const std::weak_ptr<const CalculationOutput> run = reportBasis(window->document())->output;
+    if (closing) {
+      r->close();
+      EXPECT_FALSE(r->extrasRunning());
+      r->show();  // opened again: the report and its runs start afresh
+      EXPECT_TRUE(r->report());
+      EXPECT_TRUE(r->extrasRunning());
+    } else {
+      find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+      type("Edit4", "300");  // wing 1's root chord
+      EXPECT_FALSE(r->extrasRunning());
+      EXPECT_FALSE(r->report());
+      EXPECT_TRUE(label("ReportStatus").startsWith("No valid results"));
+    }
+    window.reset();
+    // No worker outlives the window: one still computing at exit crashed the program.
+    EXPECT_TRUE(run.expired());
+  }
+}
+
+TEST_F(ReportWindowTest, BalanceFromTheWeighing) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> typed;
+    double fromRootLe, totalMass;
+  };
+  // Supports 300 g at 0 mm and 100 g at 100 mm: 100·100 / 400 = 25 mm behind the root leading edge.
+  const Case cases[] = {{"measured", {{"BalanceCg", "60,5"}, {"BalanceMass", "1200"}}, 60.5, 1200},
+                        {"supports",
+                         {{"SupportX1", "0"}, {"SupportMass1", "300"}, {"SupportX2", "100"}, {"SupportMass2", "100"}},
+                         25,
+                         400}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    open();
+    action("Calc1")->trigger();
+    ReportWindow* r = openReport();
+    EXPECT_TRUE(label("ReportBalance").startsWith("Enter the measured centre of gravity"));
+    if (std::string_view(c.name) == "supports") find<QRadioButton>("BalanceSupports")->click();
+    for (const auto& [field, text] : c.typed) type(field, QString::fromLatin1(text));
+    ASSERT_TRUE(r->report() && r->report()->balance);
+    EXPECT_DOUBLE_EQ(r->report()->balance->fromRootLe, c.fromRootLe);
+    EXPECT_DOUBLE_EQ(r->report()->balance->totalMass, c.totalMass);
+    EXPECT_TRUE(label("ReportBalance").startsWith("Balance: centre of gravity "));
+    ASSERT_TRUE(window->document().balance);  // kept with the aircraft
+    EXPECT_EQ(window->document().balance->readings.size(), c.typed.size() / 2);
+    EXPECT_TRUE(window->hasUnsavedChanges());
+    window.reset();
+  }
+}
+
+}  // namespace
+}  // namespace volantis4
