@@ -4,16 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "analysis/report_figures.h"
 #include "analysis/stability_report.h"
 #include "model/language.h"
 
 namespace volantis4 {
-
-/// The name of a proposed centre of gravity as the report writes it.
-std::string cgName(CgTarget target, Language language);
-
-/// The parts of the report, in their order.
-enum class ReportSection { Position, Accuracy, Surfaces, Balance };
 
 /// One part of the report: its heading and its lines.
 struct ReportBlock {
@@ -22,9 +17,9 @@ struct ReportBlock {
   std::vector<std::string> lines;
 };
 
-/// The report's parts, with units on every number: neutral point, reference and the three centres
-/// of gravity; the lattice accuracy; each surface with what moving it changes; and, when given, the
-/// balance. Figures of extra runs still being computed say so.
+/// The report's parts as described (report_figures.h), with units on every number: neutral point,
+/// reference and the three centres of gravity; the lattice accuracy; each surface with what moving
+/// it changes; and, when given, the balance. Figures of extra runs still being computed say so.
 std::vector<ReportBlock> reportBlocks(const StabilityReport& report, Language language);
 
 /// The report's lines: the title, then the lines of every part (without the headings).

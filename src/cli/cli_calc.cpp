@@ -37,24 +37,21 @@ nlohmann::json jsonOf(const Document& doc, bool complete) {
   nlohmann::json heights = nlohmann::json::array();
   for (int w = 1; w <= kWingCount; ++w) heights.push_back(doc.geometry.position(w).z);
   j["wing_z"] = heights;
-  if (!out) {
-    for (const char* key :
-         {"n_panels", "xnp", "sb", "lmue", "ref_wing", "margins", "x_cg_low", "x_cg_high", "x_cg_manual"})
-      j[key] = nullptr;
-    j["wings"] = nlohmann::json::array();
-    return j;
-  }
-  const StabilityProposal p = proposalOf(doc);
-  j["n_panels"] = out->counts.n_panels;
-  j["xnp"] = out->vortex.xnp;
-  j["sb"] = out->vortex.sb;
-  j["lmue"] = out->vortex.lmue;
-  j["ref_wing"] = out->vortex.ref_wing;
-  j["margins"] = {p.margins.low, p.margins.high};
-  j["x_cg_low"] = p.x_cg_low;
-  j["x_cg_high"] = p.x_cg_high;
-  j["x_cg_manual"] = p.x_cg_manual;
+  // The aircraft's figures, each null without a complete run.
+  const StabilityProposal p = out ? proposalOf(doc) : StabilityProposal{};
+  const std::pair<const char*, nlohmann::json> figures[] = {
+      {"n_panels", out ? nlohmann::json(out->counts.n_panels) : nullptr},
+      {"xnp", out ? nlohmann::json(out->vortex.xnp) : nullptr},
+      {"sb", out ? nlohmann::json(out->vortex.sb) : nullptr},
+      {"lmue", out ? nlohmann::json(out->vortex.lmue) : nullptr},
+      {"ref_wing", out ? nlohmann::json(out->vortex.ref_wing) : nullptr},
+      {"margins", out ? nlohmann::json{p.margins.low, p.margins.high} : nullptr},
+      {"x_cg_low", out ? nlohmann::json(p.x_cg_low) : nullptr},
+      {"x_cg_high", out ? nlohmann::json(p.x_cg_high) : nullptr},
+      {"x_cg_manual", out ? nlohmann::json(p.x_cg_manual) : nullptr}};
+  for (const auto& [key, value] : figures) j[key] = value;
   j["wings"] = nlohmann::json::array();
+  if (!out) return j;
   for (int w = 1; w <= doc.form.wingsCount; ++w) {
     const WingVortexResult& r = out->vortex.wing(w);
     j["wings"].push_back({{"wing", w},

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "analysis/report_figures.h"
 #include "analysis/report_lines.h"
 #include "analysis/stability_report.h"
 #include "solver/calculation_run.h"
@@ -11,85 +12,77 @@
 namespace volantis4 {
 namespace {
 
-const char* keyOf(CgTarget target) {
-  switch (target) {
-    case CgTarget::Low:
-      return "low";
-    case CgTarget::High:
-      return "high";
-    case CgTarget::Manual:
+nlohmann::json jsonValue(const FigureDescription& figure, const FigureValue& value) {
+  switch (figure.kind) {
+    case FigureKind::CgName:
+      return std::string(cgKey(value.name));
+    case FigureKind::Flag:
+      return value.number && *value.number != 0;
+    case FigureKind::Integer:
+      return value.number ? nlohmann::json(static_cast<long long>(*value.number)) : nlohmann::json(nullptr);
+    case FigureKind::Real:
       break;
   }
-  return "manual";
+  return value.number ? nlohmann::json(*value.number) : nlohmann::json(nullptr);
 }
 
-nlohmann::json orNull(const std::optional<double>& v) { return v ? nlohmann::json(*v) : nlohmann::json(nullptr); }
+// One item of a group as a JSON object (Top: the keys to merge into the report object).
+nlohmann::json itemJson(const FigureGroup& group, const StabilityReport& r, std::size_t item, Language language) {
+  nlohmann::json j = nlohmann::json::object();
+  for (const FigureDescription& f : group.figures)
+    if (f.inJson) j[std::string(f.key)] = jsonValue(f, f.value(r, item));
+  if (group.notes)
+    if (const auto notes = group.notes(r, language)) j[std::string(group.notesKey)] = *notes;
+  return j;
+}
 
+// The report as one JSON object with full-precision numbers, key by key as described.
 nlohmann::json jsonOf(const StabilityReport& r, Language language) {
-  nlohmann::json j;
-  j["xnp"] = r.xnp;
-  j["lmue"] = r.lmue;
-  j["sb"] = r.sb;
-  j["ref_wing"] = r.refWing;
-  j["ref_root_le_x"] = r.refRootLeX;
-  j["x_le_ref"] = r.xLeRef;
-  j["np_percent_mac"] = r.npPercentMac;
-  j["np_from_root_le"] = r.npFromRootLe;
-  j["cg"] = nlohmann::json::array();
-  for (const CgPosition& cg : r.cg)
-    j["cg"].push_back({{"name", keyOf(cg.name)},
-                       {"margin", cg.margin},
-                       {"x", cg.x},
-                       {"from_root_le", cg.fromRootLe},
-                       {"percent_mac", cg.percentMac}});
-
-  nlohmann::json fine;
-  fine["available"] = r.fine.available;
-  if (r.fine.available) {
-    fine["n_panels"] = r.fine.n_panels;
-    fine["xnp"] = r.fine.xnp;
-    fine["xnp_converged"] = r.fine.xnpConverged;
-    fine["band_mm"] = r.fine.bandMm;
-    fine["band_percent_mac"] = r.fine.bandPercentMac;
-  } else {
-    for (const char* key : {"n_panels", "xnp", "xnp_converged", "band_mm", "band_percent_mac"}) fine[key] = nullptr;
-    fine["messages"] = nlohmann::json::array();
-    for (const Message& m : r.fine.messages) fine["messages"].push_back(renderMessage(m, language));
-  }
-  j["fine"] = fine;
-
-  j["wings"] = nlohmann::json::array();
-  for (const SurfaceFigures& s : r.wings)
-    j["wings"].push_back({{"wing", s.wing},
-                          {"lift_share", s.liftShare},
-                          {"lift_slope", s.liftSlope},
-                          {"lift_slope_alone", orNull(s.liftSlopeAlone)},
-                          {"effectiveness", orNull(s.effectiveness)},
-                          {"volume", orNull(s.volume)},
-                          {"dxnp_per_10mm", orNull(s.xnpPer10mm)}});
-
-  if (r.balance) {
-    const BalanceFigures& b = *r.balance;
-    j["balance"] = {{"x_cg", b.x_cg},
-                    {"from_root_le", b.fromRootLe},
-                    {"static_margin", b.staticMargin},
-                    {"target_x", b.targetX},
-                    {"shift_mm", b.shiftMm},
-                    {"ballast_g", orNull(b.ballastG)},
-                    {"move_mm", orNull(b.moveMm)}};
+  nlohmann::json j = nlohmann::json::object();
+  for (const SectionDescription& section : reportDescription()) {
+    for (const FigureGroup& group : section.groups) {
+      const std::size_t items = itemCount(group, r);
+      const std::string key(group.key);
+      switch (group.place) {
+        case JsonPlace::Top:
+          j.update(itemJson(group, r, 0, language));
+          break;
+        case JsonPlace::Object:
+          if (items > 0)
+            j[key] = itemJson(group, r, 0, language);
+          else if (!group.omittedWhenEmpty)
+            j[key] = nullptr;
+          break;
+        case JsonPlace::Array:
+          j[key] = nlohmann::json::array();
+          for (std::size_t i = 0; i < items; ++i) j[key].push_back(itemJson(group, r, i, language));
+          break;
+      }
+    }
   }
   return j;
 }
 
-// The object of a run that did not complete: every figure null, no centres of gravity or wings.
+// The object of a run that did not complete: every figure null, no centres of gravity or wings; the
+// balance null when balance inputs were given.
 nlohmann::json jsonWithoutResults(bool withBalance) {
-  nlohmann::json j;
-  for (const char* key :
-       {"xnp", "lmue", "sb", "ref_wing", "ref_root_le_x", "x_le_ref", "np_percent_mac", "np_from_root_le", "fine"})
-    j[key] = nullptr;
-  j["cg"] = nlohmann::json::array();
-  j["wings"] = nlohmann::json::array();
-  if (withBalance) j["balance"] = nullptr;
+  nlohmann::json j = nlohmann::json::object();
+  for (const SectionDescription& section : reportDescription()) {
+    for (const FigureGroup& group : section.groups) {
+      switch (group.place) {
+        case JsonPlace::Top:
+          for (const FigureDescription& f : group.figures)
+            if (f.inJson) j[std::string(f.key)] = nullptr;
+          break;
+        case JsonPlace::Object:
+          if (!group.omittedWhenEmpty || withBalance) j[std::string(group.key)] = nullptr;
+          break;
+        case JsonPlace::Array:
+          j[std::string(group.key)] = nlohmann::json::array();
+          break;
+      }
+    }
+  }
   return j;
 }
 

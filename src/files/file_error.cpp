@@ -35,7 +35,8 @@ FileError withCount(FileErrorKind kind, std::string path, int wing, long long co
 // Replaces "%1", "%2", "%3" in a template of the language table.
 std::string fill(std::string_view pattern, const std::string& a1, const std::string& a2 = {},
                  const std::string& a3 = {}) {
-  return fillPlaceholders(pattern, {a1, a2, a3});
+  const std::string values[] = {a1, a2, a3};
+  return fillPlaceholders(pattern, values);
 }
 
 std::string reasonText(const FileError& e, Language language) {

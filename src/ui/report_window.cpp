@@ -21,8 +21,6 @@ namespace volantis4 {
 namespace {
 
 constexpr QSize kChordBarSize{600, 112};
-constexpr std::array<const char*, 4> kSectionNames{"ReportPosition", "ReportAccuracy", "ReportSurfaces",
-                                                   "ReportBalance"};
 
 QString joined(const std::vector<std::string>& lines) {
   QStringList out;
@@ -75,19 +73,21 @@ void ReportWindow::buildWindow() {
   chordBar_->setFixedSize(kChordBarSize);
   column->addWidget(chordBar_);
 
-  for (std::size_t i = 0; i < sections_.size(); ++i) {
-    if (i == sections_.size() - 1) {
+  for (const SectionDescription& section : reportDescription()) {
+    // The weighing inputs stand right above the balance they give.
+    if (section.section == ReportSection::Balance) {
       balancePanel_ = new BalancePanel(content);
       column->addWidget(balancePanel_);
     }
-    sections_[i] = new QGroupBox(content);
-    auto* box = new QVBoxLayout(sections_[i]);
-    sectionLines_[i] = new QLabel(sections_[i]);
-    sectionLines_[i]->setObjectName(QString::fromLatin1(kSectionNames[i]));
-    sectionLines_[i]->setWordWrap(true);
-    sectionLines_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box->addWidget(sectionLines_[i]);
-    column->addWidget(sections_[i]);
+    auto* box = sections_.emplace_back(new QGroupBox(content));
+    auto* boxLayout = new QVBoxLayout(box);
+    QLabel* lines = sectionLines_.emplace_back(new QLabel(box));
+    lines->setObjectName(QStringLiteral("Report") +
+                         QString::fromLatin1(section.name.data(), static_cast<qsizetype>(section.name.size())));
+    lines->setWordWrap(true);
+    lines->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    boxLayout->addWidget(lines);
+    column->addWidget(box);
   }
   column->addStretch(1);
 }
@@ -133,14 +133,13 @@ void ReportWindow::showReport() {
   pending.pending = true;
   report_ = makeReport(*basis_, proposal, extras_ ? *extras_ : pending, doc_.balance ? &*doc_.balance : nullptr);
 
-  const std::vector<ReportBlock> blocks = reportBlocks(*report_, l);
-  static constexpr std::array<TextId, 4> kHeadings{TextId::ReportHeadingPosition, TextId::ReportHeadingAccuracy,
-                                                   TextId::ReportHeadingSurfaces, TextId::ReportHeadingBalance};
-  for (std::size_t i = 0; i < sections_.size(); ++i) {
-    sections_[i]->setTitle(qtext(kHeadings[i], l));
+  const std::vector<SectionDescription>& sections = reportDescription();
+  for (std::size_t i = 0; i < sections.size(); ++i) {
+    sections_[i]->setTitle(qtext(sections[i].heading, l));
     sectionLines_[i]->setText(qtext(TextId::ReportBalanceIncomplete, l));  // shown for the balance without readings
   }
-  for (const ReportBlock& b : blocks) sectionLines_[static_cast<std::size_t>(b.section)]->setText(joined(b.lines));
+  for (const ReportBlock& b : reportBlocks(*report_, l))
+    sectionLines_[static_cast<std::size_t>(b.section)]->setText(joined(b.lines));
   drawChordBar();
 }
 

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "analysis/stability_report.h"
 #include "model/balance_inputs.h"
@@ -60,8 +61,8 @@ class ReportWindow : public QWidget {
   QLabel* status_ = nullptr;
   QProgressBar* progress_ = nullptr;
   PlanformImageWidget* chordBar_ = nullptr;
-  std::array<QGroupBox*, 4> sections_{};  // position, accuracy, surfaces, balance
-  std::array<QLabel*, 4> sectionLines_{};
+  std::vector<QGroupBox*> sections_;  // one per part of the report, in its order
+  std::vector<QLabel*> sectionLines_;
   BalancePanel* balancePanel_ = nullptr;
 };
 
