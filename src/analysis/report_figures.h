@@ -36,9 +36,9 @@ struct FigureValue {
 struct FigureDescription {
   std::string_view key;  // JSON key
   FigureKind kind = FigureKind::Real;
-  int decimals = 1;       // in the readable lines
-  double scale = 1;       // the lines show value × scale (dm² from mm², percent from a fraction)
-  bool inJson = true;     // false: a figure the lines show beside others, derived from JSON figures
+  int decimals = 1;    // in the readable lines
+  double scale = 1;    // the lines show value × scale (dm² from mm², percent from a fraction)
+  bool inJson = true;  // false: a figure the lines show beside others, derived from JSON figures
   FigureValue (*value)(const StabilityReport&, std::size_t item) = nullptr;
 };
 

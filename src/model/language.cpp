@@ -1,5 +1,7 @@
 #include "model/language.h"
 
+#include <cstddef>
+#include <iterator>
 #include <utility>
 
 namespace volantis4 {
@@ -259,6 +261,7 @@ constexpr Entry kTexts[] = {
     Entry{TextId::ReportBalanceUnreachable,
           "  ballast at %1 mm from the root leading edge: the target cannot be reached by adding mass there",
           "  Ballast bei %1 mm ab Wurzelnasenleiste: das Ziel ist mit Zusatzmasse dort nicht erreichbar"},
+    Entry{TextId::ReportBalanceMove, "  or move %1 g by %2 mm", "  oder %1 g um %2 mm verschieben"},
     Entry{TextId::ValidateTitle, "Lift slope of classic planforms, published beside computed",
           "Auftriebsanstieg klassischer Grundrisse, veröffentlicht und berechnet"},
     Entry{TextId::ValidateWarren12,
@@ -285,7 +288,6 @@ constexpr Entry kTexts[] = {
           "the lattice does not know. Helmbold's formula is an estimate made for elliptic loading.",
           "auf groben Gittern etwas darüber; eine Messung enthält auch Dicke, Reibung und den Kanal, die das Gitter "
           "nicht kennt. Die Formel nach Helmbold ist eine Schätzung für elliptische Auftriebsverteilung."},
-    Entry{TextId::ReportBalanceMove, "  or move %1 g by %2 mm", "  oder %1 g um %2 mm verschieben"},
     Entry{TextId::PrinterCaption, "Printer", "Printer"},
     Entry{TextId::PrinterResolution, "Printer resolution:", "Printer resolution:"},
     Entry{TextId::PrinterColour, "Color", "Color"},
@@ -405,14 +407,36 @@ constexpr Entry kTexts[] = {
     Entry{TextId::ChordBarCgRange, "CG range", "SP-Bereich"},
     Entry{TextId::ChordBarManualCg, "manual CG", "manueller SP"},
     Entry{TextId::ChordBarWeighedCg, "weighed CG", "gewogener SP"},
+    Entry{TextId::FuselageTooFewStations, "a fuselage needs at least %1 stations",
+          "ein Rumpf braucht mindestens %1 Stationen"},
+    Entry{TextId::FuselageTooManyStations, "a fuselage has at most %1 stations",
+          "ein Rumpf hat höchstens %1 Stationen"},
+    Entry{TextId::FuselageNotIncreasing, "station %1 does not lie behind station %2",
+          "Station %1 liegt nicht hinter Station %2"},
+    Entry{TextId::FuselageNegativeWidth, "station %1 has a width below 0 mm", "Station %1 hat eine Breite unter 0 mm"},
+    Entry{TextId::FuselageAxisRange, "the axis height lies beyond ±%1 mm", "die Achshöhe liegt jenseits von ±%1 mm"},
+    Entry{TextId::FuselagePositionRange, "station %1 lies beyond ±%2 mm", "Station %1 liegt jenseits von ±%2 mm"},
+    Entry{TextId::FuselageWidthRange, "station %1 is wider than %2 mm", "Station %1 ist breiter als %2 mm"},
 };
+
+// Entry i is the text of id i, and each has both languages: an id without its entry, or entries out
+// of order, stop the build here.
+constexpr bool everyTextInItsPlace() {
+  if (std::size(kTexts) != static_cast<std::size_t>(TextId::Count)) return false;
+  for (std::size_t i = 0; i < std::size(kTexts); ++i) {
+    const Entry& e = kTexts[i];
+    if (e.id != static_cast<TextId>(i) || e.english.empty() || e.german.empty()) return false;
+  }
+  return true;
+}
+static_assert(everyTextInItsPlace(), "the language table needs one entry per TextId, in the enum's order");
 
 }  // namespace
 
 std::string_view text(TextId id, Language language) {
-  for (const Entry& e : kTexts)
-    if (e.id == id) return language == Language::English ? e.english : e.german;
-  return {};
+  const auto i = static_cast<std::size_t>(id);
+  if (i >= std::size(kTexts)) return {};
+  return language == Language::English ? kTexts[i].english : kTexts[i].german;
 }
 
 }  // namespace volantis4

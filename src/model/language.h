@@ -310,9 +310,17 @@ enum class TextId {
   ChordBarCgRange,
   ChordBarManualCg,
   ChordBarWeighedCg,
+  FuselageTooFewStations,  // fuselage inputs that cannot be used
+  FuselageTooManyStations,
+  FuselageNotIncreasing,
+  FuselageNegativeWidth,
+  FuselageAxisRange,
+  FuselagePositionRange,
+  FuselageWidthRange,
+  Count  // not a text: the number of texts, which the table must match entry for entry
 };
 
-/// The text of `id` in `language`, exactly as shown (blanks included).
+/// The text of `id` in `language`, exactly as shown (blanks included). Every id has both.
 std::string_view text(TextId id, Language language);
 
 }  // namespace volantis4
