@@ -1,5 +1,8 @@
 #include "analysis/report_figures.h"
 
+#include <cmath>
+#include <stdexcept>
+
 #include "model/numbers.h"
 
 // The table below names only the members each entry sets; the others keep their stated defaults.
@@ -23,6 +26,11 @@ FigureValue fineValue(R r, double v) { return r.fine.available ? number(v) : opt
 const CgPosition& cgOf(R r, I i) { return r.cg[i]; }
 const SurfaceFigures& wingOf(R r, I i) { return r.wings[i]; }
 const BalanceFigures& balanceOf(R r) { return *r.balance; }
+const FuselageReport& fuselageOf(R r) { return *r.fuselage; }
+const FuselageFigures& bodyOf(R r) { return r.fuselage->figures; }
+const FuselageChart& chartOf(R r) { return r.fuselage->figures.chart; }
+std::size_t whenFuselage(R r) { return r.fuselage ? 1 : 0; }
+std::size_t withoutFuselage(R r) { return r.fuselage ? 0 : 1; }
 
 std::vector<SectionDescription> describeReport() {
   using K = FigureKind;
@@ -120,14 +128,131 @@ std::vector<SectionDescription> describeReport() {
                    return balanceOf(r).moveMm.has_value();
                  }}}};
 
+  const FigureGroup fuselage{
+      .key = "fuselage",
+      .place = JsonPlace::Object,
+      .count = whenFuselage,
+      .figures =
+          {{"z", K::Integer, 0, 1, true, [](R r, I) { return number(fuselageOf(r).input.axisZ); }},
+           {"cm_alpha", K::Real, 3, 1, true, [](R r, I) { return number(bodyOf(r).cmAlpha); }},
+           {"cl_alpha", K::Real, 3, 1, true, [](R r, I) { return number(bodyOf(r).clAlpha); }},
+           {"shift_mm", K::Real, 1, 1, true, [](R r, I) { return number(bodyOf(r).shiftMm); }},
+           {"shift_percent_mac", K::Real, 1, 1, true, [](R r, I) { return number(100 * bodyOf(r).shiftMm / r.lmue); }},
+           {"xnp", K::Real, 1, 1, true, [](R r, I) { return number(bodyOf(r).xnp); }},
+           {"np_percent_mac", K::Real, 1, 1, true, [](R r, I) { return number(r.percentMac(bodyOf(r).xnp)); }},
+           {"np_from_root_le", K::Real, 1, 1, false, [](R r, I) { return number(bodyOf(r).xnp - r.refRootLeX); }},
+           {"station_count", K::Integer, 0, 1, false,
+            [](R r, I) { return number(static_cast<double>(fuselageOf(r).input.stations.size())); }},
+           {"nose_x", K::Integer, 0, 1, false, [](R r, I) { return number(fuselageOf(r).input.stations.front().x); }},
+           {"tail_x", K::Integer, 0, 1, false, [](R r, I) { return number(fuselageOf(r).input.stations.back().x); }},
+           {"length", K::Real, 0, 1, false, [](R r, I) { return number(bodyOf(r).length); }},
+           {"max_width", K::Real, 0, 1, false, [](R r, I) { return number(bodyOf(r).maxWidth); }}},
+      .lines = {{TextId::ReportFuselage, {"station_count", "nose_x", "tail_x", "length", "max_width", "z"}},
+                {TextId::ReportFuselageLattice, {"cm_alpha", "cl_alpha", "shift_mm", "shift_percent_mac"}}}};
+
+  const FigureGroup stations{
+      .key = "stations",
+      .parent = "fuselage",
+      .place = JsonPlace::Array,
+      .count = [](R r) { return r.fuselage ? r.fuselage->input.stations.size() : 0; },
+      .figures = {
+          {"x", K::Integer, 0, 1, true, [](R r, I i) { return number(fuselageOf(r).input.stations[i].x); }},
+          {"w", K::Integer, 0, 1, true, [](R r, I i) { return number(fuselageOf(r).input.stations[i].width); }}}};
+
+  const FigureGroup chart{
+      .key = "empirical",
+      .parent = "fuselage",
+      .place = JsonPlace::Object,
+      .count = [](R r) -> std::size_t { return r.fuselage && chartOf(r).inRange ? 1 : 0; },
+      .figures = {{"x_quarter_chord", K::Real, 2, 1, true, [](R r, I) { return number(chartOf(r).xQuarterChord); }},
+                  {"k_f", K::Real, 4, 1, true, [](R r, I) { return number(chartOf(r).kF); }},
+                  {"cm_alpha", K::Real, 3, 1, true, [](R r, I) { return number(chartOf(r).cmAlpha); }},
+                  {"shift_mm", K::Real, 1, 1, true, [](R r, I) { return number(chartOf(r).shiftMm); }},
+                  {"shift_percent_mac", K::Real, 1, 1, true,
+                   [](R r, I) { return number(100 * chartOf(r).shiftMm / r.lmue); }},
+                  {"spread_mm", K::Real, 1, 1, false,
+                   [](R r, I) { return number(std::fabs(chartOf(r).shiftMm - bodyOf(r).shiftMm)); }},
+                  {"spread_percent_mac", K::Real, 1, 1, false,
+                   [](R r, I) { return number(100 * std::fabs(chartOf(r).shiftMm - bodyOf(r).shiftMm) / r.lmue); }}},
+      .lines = {{TextId::ReportFuselageChart, {"x_quarter_chord", "k_f", "cm_alpha", "shift_mm", "shift_percent_mac"}},
+                {TextId::ReportFuselageSpread, {"spread_mm", "spread_percent_mac"}}}};
+
+  const FigureGroup chartNotes{
+      .key = "fuselage_notes",
+      .place = JsonPlace::None,
+      .count = whenFuselage,
+      .figures = {{"x_quarter_chord", K::Real, 2, 1, false, [](R r, I) { return number(chartOf(r).xQuarterChord); }}},
+      .lines = {{TextId::ReportFuselageChartRange, {"x_quarter_chord"}, [](R r, I) { return !chartOf(r).inRange; }},
+                {TextId::ReportFuselageChartLayout, {}, [](R r, I) { return !bodyOf(r).chartLayout; }},
+                {TextId::ReportFuselageNeutralPoint,
+                 {"fuselage/xnp", "fuselage/np_from_root_le", "fuselage/np_percent_mac"}}}};
+
+  const FigureGroup fuselageCg{
+      .key = "cg",
+      .parent = "fuselage",
+      .place = JsonPlace::Array,
+      .count = [](R r) -> std::size_t { return r.fuselage ? r.fuselage->cg.size() : 0; },
+      .figures = {{"name", K::CgName, 0, 1, true, [](R r, I i) { return named(fuselageOf(r).cg[i].name); }},
+                  {"margin", K::Real, 1, 1, true, [](R r, I i) { return number(fuselageOf(r).cg[i].margin); }},
+                  {"x", K::Real, 1, 1, true, [](R r, I i) { return number(fuselageOf(r).cg[i].x); }},
+                  {"from_root_le", K::Real, 1, 1, true,
+                   [](R r, I i) { return number(fuselageOf(r).cg[i].fromRootLe); }},
+                  {"percent_mac", K::Real, 1, 1, true,
+                   [](R r, I i) { return number(fuselageOf(r).cg[i].percentMac); }}},
+      .lines = {{TextId::ReportFuselageCg, {"name", "margin", "x", "from_root_le", "percent_mac"}}}};
+
+  const FigureGroup suspects{
+      .key = "suspect_wings",
+      .parent = "fuselage",
+      .place = JsonPlace::Values,
+      .count = [](R r) -> std::size_t { return r.fuselage ? bodyOf(r).suspectWings.size() : 0; },
+      .figures = {{"wing", K::Integer, 0, 1, true, [](R r, I i) { return number(bodyOf(r).suspectWings[i]); }}},
+      .lines = {{TextId::ReportFuselageSuspect, {"wing"}}}};
+
+  const FigureGroup noFuselage{.key = "no_fuselage",
+                               .place = JsonPlace::None,
+                               .count = withoutFuselage,
+                               .lines = {{TextId::ReportFuselageNone, {}}}};
+
+  const FigureGroup limits{
+      .key = "limits",
+      .place = JsonPlace::None,
+      .figures = {{"converged_shift", K::Real, 1, 1, false,
+                   [](R r, I) { return fineValue(r, r.fine.xnpConverged - r.xnp); }}},
+      .lines = {{TextId::ReportLimitsLattice,
+                 {"fine/band_mm", "fine/band_percent_mac", "fine/xnp_converged"},
+                 [](R r, I) { return r.fine.available; }},
+                {TextId::ReportLimitsLatticeUnknown, {}, [](R r, I) { return !r.fine.available; }},
+                {TextId::ReportLimitsFuselage,
+                 {"empirical/spread_mm", "empirical/spread_percent_mac"},
+                 [](R r, I) { return r.fuselage && chartOf(r).inRange; }},
+                {TextId::ReportLimitsFuselageNoChart, {}, [](R r, I) { return r.fuselage && !chartOf(r).inRange; }},
+                {TextId::ReportLimitsFuselageNone, {}, [](R r, I) { return !r.fuselage; }},
+                {TextId::ReportLimitsPropeller, {}},
+                {TextId::ReportLimitsAirfoil, {}},
+                {TextId::ReportLimitsTail, {}},
+                {TextId::ReportLimitsViscosity, {}},
+                {TextId::ReportLimitsBalanceByFuselage,
+                 {"fuselage/xnp", "converged_shift"},
+                 [](R r, I) { return r.fuselage && r.fine.available; }},
+                {TextId::ReportLimitsBalanceBy, {"/xnp", "converged_shift"}, [](R r, I) {
+                   return !r.fuselage && r.fine.available;
+                 }}}};
+
   return {{ReportSection::Position, "Position", TextId::ReportHeadingPosition, nullptr, {reference, centresOfGravity}},
           {ReportSection::Accuracy, "Accuracy", TextId::ReportHeadingAccuracy, nullptr, {accuracy}},
           {ReportSection::Surfaces, "Surfaces", TextId::ReportHeadingSurfaces, nullptr, {surfaces}},
+          {ReportSection::Fuselage,
+           "Fuselage",
+           TextId::ReportHeadingFuselage,
+           nullptr,
+           {fuselage, stations, chart, chartNotes, fuselageCg, suspects, noFuselage}},
           {ReportSection::Balance,
            "Balance",
            TextId::ReportHeadingBalance,
            [](R r) { return r.balance.has_value(); },
-           {balance}}};
+           {balance}},
+          {ReportSection::Limits, "Limits", TextId::ReportHeadingLimits, nullptr, {limits}}};
 }
 
 }  // namespace
@@ -139,6 +264,24 @@ const std::vector<SectionDescription>& reportDescription() {
 
 std::size_t itemCount(const FigureGroup& group, const StabilityReport& report) {
   return group.count ? group.count(report) : 1;
+}
+
+NamedFigure namedFigure(const FigureGroup& lineGroup, std::size_t item, std::string_view name) {
+  const std::size_t slash = name.find('/');
+  const auto in = [](const FigureGroup& group, std::string_view key) -> const FigureDescription* {
+    for (const FigureDescription& f : group.figures)
+      if (f.key == key) return &f;
+    return nullptr;
+  };
+  if (slash == std::string_view::npos) {
+    if (const FigureDescription* f = in(lineGroup, name)) return {*f, item};
+  } else {
+    for (const SectionDescription& section : reportDescription())
+      for (const FigureGroup& group : section.groups)
+        if (group.key == name.substr(0, slash))
+          if (const FigureDescription* f = in(group, name.substr(slash + 1))) return {*f, 0};
+  }
+  throw std::logic_error("a report line names an undescribed figure");
 }
 
 std::string figureText(const FigureDescription& figure, const FigureValue& value, Language language) {

@@ -15,7 +15,7 @@
 namespace volantis4 {
 
 /// The parts of the report, in their order.
-enum class ReportSection { Position, Accuracy, Surfaces, Balance };
+enum class ReportSection { Position, Accuracy, Surfaces, Fuselage, Balance, Limits };
 
 /// What a figure holds.
 enum class FigureKind {
@@ -42,7 +42,8 @@ struct FigureDescription {
   FigureValue (*value)(const StabilityReport&, std::size_t item) = nullptr;
 };
 
-/// A readable line: a caption whose %1, %2, … take the named figures of its group in order.
+/// A readable line: a caption whose %1, %2, … take the named figures in order: a key of the line's
+/// own group, or "group/key" for a figure of another group of one item ("/xnp" for the report's own).
 struct LineDescription {
   TextId caption;
   std::vector<std::string_view> figures;
@@ -53,12 +54,15 @@ struct LineDescription {
 enum class JsonPlace {
   Top,     // keys of the report object itself
   Object,  // an object under `key` (null without an item)
-  Array    // an array under `key`, one object per item
+  Array,   // an array under `key`, one object per item
+  Values,  // an array under `key` of the first figure's value per item
+  None     // lines only
 };
 
 /// Figures over the items of one kind: the report itself, the centres of gravity, the wings, …
 struct FigureGroup {
-  std::string_view key;  // JSON key of the object or array; "" for Top
+  std::string_view key;     // JSON key of the object or array; "" for Top
+  std::string_view parent;  // the key of the Object group it stands in; "" for the report object
   JsonPlace place = JsonPlace::Top;
   std::size_t (*count)(const StabilityReport&) = nullptr;  // null: one item
   bool omittedWhenEmpty = false;  // an Object without an item leaves its key out instead of null
@@ -84,6 +88,14 @@ const std::vector<SectionDescription>& reportDescription();
 
 /// Items of a group in a report.
 std::size_t itemCount(const FigureGroup& group, const StabilityReport& report);
+
+/// A figure a line names (see LineDescription) with the item it is read at; throws std::logic_error
+/// for a name the description does not hold.
+struct NamedFigure {
+  const FigureDescription& figure;
+  std::size_t item;
+};
+NamedFigure namedFigure(const FigureGroup& lineGroup, std::size_t item, std::string_view name);
 
 /// A figure's value as the lines write it: fixed decimals of value × scale, a name in the language,
 /// "…" while pending, else "not available".

@@ -5,21 +5,15 @@
 namespace volantis4 {
 namespace {
 
-const FigureDescription& figureNamed(const FigureGroup& group, std::string_view key) {
-  for (const FigureDescription& f : group.figures)
-    if (f.key == key) return f;
-  throw std::logic_error("report line names an undescribed figure");
-}
-
 // The lines of one group: each item's shown lines, then the group's notes indented.
 void appendLines(const FigureGroup& group, const StabilityReport& r, Language l, std::vector<std::string>& lines) {
   for (std::size_t item = 0; item < itemCount(group, r); ++item) {
     for (const LineDescription& line : group.lines) {
       if (line.shown && !line.shown(r, item)) continue;
       std::vector<std::string> values;
-      for (std::string_view key : line.figures) {
-        const FigureDescription& f = figureNamed(group, key);
-        values.push_back(figureText(f, f.value(r, item), l));
+      for (std::string_view name : line.figures) {
+        const NamedFigure named = namedFigure(group, item, name);
+        values.push_back(figureText(named.figure, named.figure.value(r, named.item), l));
       }
       lines.push_back(filledText(line.caption, l, values));
     }

@@ -112,7 +112,7 @@ double chordWeightedLeadingEdge(const WingLattice& wing) {
 }
 
 StabilityReport makeReport(const ReportBasis& basis, const StabilityProposal& proposal, const ExtraRuns& extras,
-                           const BalanceInputs* balance) {
+                           const BalanceInputs* balance, const FuselageInput* fuselage) {
   StabilityReport r;
   const VortexResults& v = basis.output->vortex;
   r.xnp = v.xnp;
@@ -130,6 +130,19 @@ StabilityReport makeReport(const ReportBasis& basis, const StabilityProposal& pr
   r.cg = {position(CgTarget::Low, proposal.margins.low, proposal.x_cg_low),
           position(CgTarget::High, proposal.margins.high, proposal.x_cg_high),
           position(CgTarget::Manual, proposal.manual_margin, proposal.x_cg_manual)};
+
+  if (fuselage) {
+    FuselageReport& f = r.fuselage.emplace();
+    f.input = *fuselage;
+    f.figures =
+        fuselageFigures(*fuselage, {basis.output->lattice, basis.output->gamma, basis.geometry, basis.wingsInUse, v});
+    const double xnp = f.figures.xnp;
+    const auto onFuselage = [&](CgTarget name, double margin) {
+      return position(name, margin, centreOfGravity(xnp, r.lmue, margin));
+    };
+    f.cg = {onFuselage(CgTarget::Low, proposal.margins.low), onFuselage(CgTarget::High, proposal.margins.high),
+            onFuselage(CgTarget::Manual, proposal.manual_margin)};
+  }
 
   r.extrasPending = extras.pending;
   r.fine.available = extras.fine.available;
@@ -160,15 +173,19 @@ StabilityReport makeReport(const ReportBasis& basis, const StabilityProposal& pr
   }
 
   if (balance) {
-    const double targetX = r.cg[static_cast<std::size_t>(balance->target)].x;
-    r.balance = balanceOf(*balance, r.refRootLeX, r.xnp, r.lmue, targetX);
+    // With a fuselage the advice aims at its centres of gravity and measures its neutral point.
+    const auto& targets = r.fuselage ? r.fuselage->cg : r.cg;
+    const double xnp = r.fuselage ? r.fuselage->figures.xnp : r.xnp;
+    const double targetX = targets[static_cast<std::size_t>(balance->target)].x;
+    r.balance = balanceOf(*balance, r.refRootLeX, xnp, r.lmue, targetX);
   }
   return r;
 }
 
 StabilityReport fullReport(const ReportBasis& basis, const Document& doc) {
   const StabilityProposal proposal = proposalOf(doc);
-  return makeReport(basis, proposal, runExtraRuns(basis), doc.balance ? &*doc.balance : nullptr);
+  return makeReport(basis, proposal, runExtraRuns(basis), doc.balance ? &*doc.balance : nullptr,
+                    doc.fuselage ? &*doc.fuselage : nullptr);
 }
 
 }  // namespace volantis4

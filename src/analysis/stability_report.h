@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/balance.h"
+#include "analysis/fuselage.h"
 #include "model/aircraft_geometry.h"
 #include "model/document.h"
 #include "model/messages.h"
@@ -96,6 +97,13 @@ struct AccuracyFigures {
   std::vector<Message> messages;
 };
 
+/// The fuselage's part of the report.
+struct FuselageReport {
+  FuselageInput input;
+  FuselageFigures figures;
+  std::array<CgPosition, 3> cg{};  // low, high, manual: the margins on the neutral point with the fuselage
+};
+
 /// Everything the report shows.
 struct StabilityReport {
   double xnp = 0;
@@ -109,19 +117,21 @@ struct StabilityReport {
   std::array<CgPosition, 3> cg{};  // low, high, manual
   AccuracyFigures fine;
   std::vector<SurfaceFigures> wings;
-  std::optional<BalanceFigures> balance;
-  bool extrasPending = false;  // the extra runs' figures are still being computed
+  std::optional<BalanceFigures> balance;   // against the centres of gravity with the fuselage when there is one
+  std::optional<FuselageReport> fuselage;  // when a fuselage is entered
+  bool extrasPending = false;              // the extra runs' figures are still being computed
 
   /// Percent MAC of an aircraft x: 100·(x − x_le_ref)/lmue.
   double percentMac(double x) const { return 100 * (x - xLeRef) / lmue; }
 };
 
-/// The report of a completed run, with the extra runs' figures and, when given, the balance inputs.
+/// The report of a completed run, with the extra runs' figures and, when given, the balance inputs
+/// and the fuselage (one that passes checkFuselage).
 StabilityReport makeReport(const ReportBasis& basis, const StabilityProposal& proposal, const ExtraRuns& extras,
-                           const BalanceInputs* balance = nullptr);
+                           const BalanceInputs* balance = nullptr, const FuselageInput* fuselage = nullptr);
 
-/// The whole report over `basis`, extra runs included, for the margin, results and balance inputs
-/// `doc` holds.
+/// The whole report over `basis`, extra runs included, for the margin, results, balance inputs and
+/// fuselage `doc` holds.
 StabilityReport fullReport(const ReportBasis& basis, const Document& doc);
 
 }  // namespace volantis4

@@ -126,6 +126,7 @@ Subcommand addReport(CLI::App& app) {
             Document doc;
             if (!loadInto(doc, command->file, options->language, err)) return 2;
             options = withFileBalance(std::move(*options), doc, problem);
+            if (options && !takeOptionFuselage(*options, doc, problem)) options.reset();
             if (!options) {
               err << problem << "\n"
                   << "Run with --help for the commands and options.\n";

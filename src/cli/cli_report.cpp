@@ -36,26 +36,44 @@ nlohmann::json itemJson(const FigureGroup& group, const StabilityReport& r, std:
   return j;
 }
 
+// The object a group's keys go into: the report's own, or its parent group's (null while the parent
+// is absent).
+nlohmann::json* holderOf(nlohmann::json& report, const FigureGroup& group) {
+  if (group.parent.empty()) return &report;
+  const auto parent = report.find(std::string(group.parent));
+  return parent != report.end() && parent->is_object() ? &*parent : nullptr;
+}
+
 // The report as one JSON object with full-precision numbers, key by key as described.
 nlohmann::json jsonOf(const StabilityReport& r, Language language) {
   nlohmann::json j = nlohmann::json::object();
   for (const SectionDescription& section : reportDescription()) {
     for (const FigureGroup& group : section.groups) {
+      nlohmann::json* holder = holderOf(j, group);
+      if (holder == nullptr || group.place == JsonPlace::None) continue;
       const std::size_t items = itemCount(group, r);
       const std::string key(group.key);
       switch (group.place) {
         case JsonPlace::Top:
-          j.update(itemJson(group, r, 0, language));
+          holder->update(itemJson(group, r, 0, language));
           break;
         case JsonPlace::Object:
           if (items > 0)
-            j[key] = itemJson(group, r, 0, language);
+            (*holder)[key] = itemJson(group, r, 0, language);
           else if (!group.omittedWhenEmpty)
-            j[key] = nullptr;
+            (*holder)[key] = nullptr;
           break;
         case JsonPlace::Array:
-          j[key] = nlohmann::json::array();
-          for (std::size_t i = 0; i < items; ++i) j[key].push_back(itemJson(group, r, i, language));
+        case JsonPlace::Values:
+          (*holder)[key] = nlohmann::json::array();
+          for (std::size_t i = 0; i < items; ++i) {
+            if (group.place == JsonPlace::Array)
+              (*holder)[key].push_back(itemJson(group, r, i, language));
+            else
+              (*holder)[key].push_back(jsonValue(group.figures.front(), group.figures.front().value(r, i)));
+          }
+          break;
+        case JsonPlace::None:
           break;
       }
     }
@@ -63,22 +81,27 @@ nlohmann::json jsonOf(const StabilityReport& r, Language language) {
   return j;
 }
 
-// The object of a run that did not complete: every figure null, no centres of gravity or wings; the
-// balance null when balance inputs were given.
+// The object of a run that did not complete: every figure of the report's own null, its objects null
+// and its arrays empty; the balance null when balance inputs were given.
 nlohmann::json jsonWithoutResults(bool withBalance) {
   nlohmann::json j = nlohmann::json::object();
   for (const SectionDescription& section : reportDescription()) {
     for (const FigureGroup& group : section.groups) {
+      if (!group.parent.empty()) continue;
+      const std::string key(group.key);
       switch (group.place) {
         case JsonPlace::Top:
           for (const FigureDescription& f : group.figures)
             if (f.inJson) j[std::string(f.key)] = nullptr;
           break;
         case JsonPlace::Object:
-          if (!group.omittedWhenEmpty || withBalance) j[std::string(group.key)] = nullptr;
+          if (!group.omittedWhenEmpty || withBalance) j[key] = nullptr;
           break;
         case JsonPlace::Array:
-          j[std::string(group.key)] = nlohmann::json::array();
+        case JsonPlace::Values:
+          j[key] = nlohmann::json::array();
+          break;
+        case JsonPlace::None:
           break;
       }
     }
@@ -127,6 +150,10 @@ ReportCommand& addReportCommand(CLI::App& app, const CLI::Validator& marginNumbe
   r.add_option("--ballast-at", c.ballastAt, "Ballast position, mm from the root leading edge");
   r.add_option("--move-mass", c.moveMass, "A mass in g (a battery) to move instead of adding ballast");
   r.add_option("--template", c.templateFile, "Write the balance template, one A4 page at true scale, as PDF");
+  r.add_option("--fuselage", c.fuselage,
+               "A fuselage station X:W, repeated from nose to tail: X in mm along the aircraft (negative ahead of "
+               "x = 0), W the full width in mm; replaces the aircraft's fuselage");
+  r.add_option("--fuselage-z", c.fuselageZ, "Height of the fuselage's axis in mm (default: the aircraft's, else 0)");
   return c;
 }
 
@@ -163,6 +190,25 @@ std::optional<ReportOptions> reportOptionsOf(const ReportCommand& c, std::string
     problem = "--move-mass: the mass must be above 0 g";
     return std::nullopt;
   }
+  for (const std::string& text : c.fuselage) {
+    const std::size_t colon = text.find(':');
+    const auto x =
+        colon == std::string::npos ? std::nullopt : wholeMillimetres(std::string_view(text).substr(0, colon));
+    const auto w =
+        colon == std::string::npos ? std::nullopt : wholeMillimetres(std::string_view(text).substr(colon + 1));
+    if (!x || !w) {
+      problem = "--fuselage " + text + ": expected X:W, a position and a width in whole millimetres";
+      return std::nullopt;
+    }
+    o.fuselageStations.push_back({*x, *w});
+  }
+  if (c.fuselageZ) {
+    o.fuselageZ = wholeMillimetres(*c.fuselageZ);
+    if (!o.fuselageZ) {
+      problem = "--fuselage-z " + *c.fuselageZ + ": expected a height in whole millimetres";
+      return std::nullopt;
+    }
+  }
   if (c.app->count("--target") > 0)
     o.target = c.target == "low" ? CgTarget::Low : c.target == "high" ? CgTarget::High : CgTarget::Manual;
   o.ballastAt = c.ballastAt;
@@ -192,6 +238,28 @@ std::optional<ReportOptions> withFileBalance(ReportOptions o, const Document& do
   return o;
 }
 
+bool takeOptionFuselage(const ReportOptions& o, Document& doc, std::string& problem) {
+  std::optional<FuselageInput> fuselage = doc.fuselage;
+  if (!o.fuselageStations.empty()) {
+    if (!fuselage) fuselage.emplace();
+    fuselage->stations = o.fuselageStations;
+  }
+  if (o.fuselageZ) {
+    if (!fuselage) {
+      problem = "--fuselage-z needs --fuselage stations or an aircraft file with a fuselage";
+      return false;
+    }
+    fuselage->axisZ = *o.fuselageZ;
+  }
+  if (fuselage)
+    if (const auto check = checkFuselage(*fuselage)) {
+      problem = "--fuselage: " + renderFuselageProblem(*check, o.language);
+      return false;
+    }
+  doc.fuselage = std::move(fuselage);
+  return true;
+}
+
 int printReport(Document& doc, const ReportOptions& options, std::ostream& out, std::ostream& err) {
   doc.language = options.language;
   doc.stability.marginText = options.marginText;
@@ -206,7 +274,8 @@ int printReport(Document& doc, const ReportOptions& options, std::ostream& out, 
 
   const StabilityProposal proposal = proposalOf(doc);
   const ExtraRuns extras = runExtraRuns(*basis);
-  const StabilityReport report = makeReport(*basis, proposal, extras, options.balance ? &*options.balance : nullptr);
+  const StabilityReport report = makeReport(*basis, proposal, extras, options.balance ? &*options.balance : nullptr,
+                                            doc.fuselage ? &*doc.fuselage : nullptr);
 
   if (doc.run.panel.visible())  // the moved-wings notice
     for (const std::string& line : doc.run.panel.lines()) (options.json ? err : out) << line << "\n";

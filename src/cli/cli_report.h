@@ -21,6 +21,9 @@ struct ReportOptions {
   // aircraft's balance inputs (see withFileBalance)
   std::optional<CgTarget> target;
   std::optional<double> ballastAt, moveMass;
+  // --fuselage stations and --fuselage-z as given; they replace the aircraft's (see withFileFuselage)
+  std::vector<FuselageStation> fuselageStations;
+  std::optional<std::int32_t> fuselageZ;
 };
 
 /// The report subcommand's options as parsed.
@@ -34,6 +37,8 @@ struct ReportCommand {
   std::vector<std::string> supports;  // "X:G"
   std::string target = "manual";
   std::string templateFile;
+  std::vector<std::string> fuselage;  // "X:W"
+  std::optional<std::string> fuselageZ;
 };
 
 /// Adds `report` to the command line; `marginNumber` checks --margin as calc does.
@@ -47,9 +52,14 @@ std::optional<ReportOptions> reportOptionsOf(const ReportCommand& command, std::
 /// with `problem` set when those three are given and nothing was weighed.
 std::optional<ReportOptions> withFileBalance(ReportOptions options, const Document& doc, std::string& problem);
 
+/// Gives the document the fuselage the report takes: the aircraft's, its stations replaced by
+/// --fuselage and its axis height by --fuselage-z. False with `problem` set (the document unchanged)
+/// when the options give no usable fuselage.
+bool takeOptionFuselage(const ReportOptions& options, Document& doc, std::string& problem);
+
 /// Runs the calculation and the report's extra runs on the document and prints the report (or one
-/// JSON object). Returns 0 for a complete run, 1 when the run failed (its lines are printed, on the
-/// error stream with --json).
+/// JSON object), with the document's fuselage when it has one. Returns 0 for a complete run, 1 when
+/// the run failed (its lines are printed, on the error stream with --json).
 int printReport(Document& doc, const ReportOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace volantis4

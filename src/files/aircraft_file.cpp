@@ -10,6 +10,7 @@
 #include "files/atomic_write.h"
 #include "files/codepage.h"
 #include "files/file_name.h"
+#include "files/fuselage_block.h"
 #include "files/legacy_file.h"
 #include "files/staging_record.h"
 #include "files/text_file.h"
@@ -260,6 +261,7 @@ struct TagContent {
   std::optional<std::string> remarks;  // UTF-8
   std::optional<double> sb, lmue, xnp;
   BalanceReader balance;
+  FuselageBlockReader fuselage;
   bool complete = false;  // the last line holding a tag is "</aircraft>"
 };
 
@@ -288,8 +290,10 @@ TagContent readTags(std::string_view bytes) {
   bool position = false;
 
   LineCursor lines(bytes);
+  int lineNumber = 0;
   while (!lines.atEnd()) {
     const std::string_view line = lines.next();
+    ++lineNumber;
     if (const auto closes = closesAircraft(line)) content.complete = *closes;
     const TagLine t = splitTagLine(line);
     const std::string_view tag = t.tag;
@@ -338,6 +342,8 @@ TagContent readTags(std::string_view bytes) {
       content.xnp = readReal(t.value);
     } else if (content.balance.take(tag, t.value)) {
       // a balance element: kept aside, it changes nothing of the aircraft
+    } else if (content.fuselage.take(tag, t.value, lineNumber)) {
+      // a fuselage element: likewise
     } else if (tag == "comment") {
       // The comment runs to the first "</comment>", across lines, and ends the aircraft; a
       // comment without its end tag leaves the file incomplete.
@@ -367,7 +373,8 @@ TagContent readTags(std::string_view bytes) {
 }  // namespace
 
 AircraftFileText aircraftFileText(const Form& form, const std::optional<AircraftResults>& results,
-                                  const std::optional<BalanceInputs>& balance) {
+                                  const std::optional<BalanceInputs>& balance,
+                                  const std::optional<FuselageInput>& fuselage) {
   const int wings = std::clamp(form.wingsCount, 1, kWingCount);
   LineWriter out;
   out.line("<aircraft>");
@@ -381,6 +388,8 @@ AircraftFileText aircraftFileText(const Form& form, const std::optional<Aircraft
     out.line(" ");
   }
   if (balance) writeBalance(out, *balance);
+  if (fuselage)
+    for (const std::string& line : fuselageBlockLines(*fuselage)) out.line(line);
   Windows1252Text encoded = toWindows1252(commentText(form.remarks));
   out.bytes() += " <comment>";
   out.bytes() += encoded.bytes;
@@ -393,8 +402,9 @@ AircraftFileText aircraftFileText(const Form& form, const std::optional<Aircraft
 
 std::variant<SavedAircraft, FileError> saveAircraft(const std::string& path, const Form& form,
                                                     const std::optional<AircraftResults>& results,
-                                                    const std::optional<BalanceInputs>& balance) {
-  const AircraftFileText text = aircraftFileText(form, results, balance);
+                                                    const std::optional<BalanceInputs>& balance,
+                                                    const std::optional<FuselageInput>& fuselage) {
+  const AircraftFileText text = aircraftFileText(form, results, balance, fuselage);
   // What is saved must open again: refuse, before anything is written, a file no reader takes.
   if (text.bytes.size() > kMaxTextFileBytes) return FileError::remarksTooLong(path);
   if (auto error = writeFileAtomically(path, text.bytes)) return *error;
@@ -411,6 +421,7 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
   std::optional<std::string> remarks;
   std::optional<double> sb, lmue, xnp;
   std::optional<BalanceInputs> balance;
+  std::optional<FuselageInput> fuselage;
   bool complete = true;  // legacy files have no closing line
   auto take = [&](auto content) {
     record = content.record;
@@ -428,19 +439,23 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
     if (complete) {
       if (auto* refusal = std::get_if<FileError>(&weighed)) return *refusal;
       balance = std::get<std::optional<BalanceInputs>>(std::move(weighed));
+      auto body = content.fuselage.result(name);
+      if (auto* refusal = std::get_if<FileError>(&body)) return *refusal;
+      fuselage = std::get<std::optional<FuselageInput>>(std::move(body));
     }
     take(std::move(content));
   }
   if (!complete) return FileError::incomplete(name);
   if (auto refusal = checkStagingRecord(record, name, legacy)) return *refusal;
 
-  LoadedAircraft loaded{form, results, std::nullopt};
+  LoadedAircraft loaded{form, results, std::nullopt, std::nullopt};
   handToForm(record, loaded.form, namesAircraftFile(name));
   if (remarks) loaded.form.remarks = std::move(*remarks);
   if (sb) loaded.results.sb = *sb;
   if (lmue) loaded.results.lmue = *lmue;
   if (xnp) loaded.results.xnp = *xnp;
   loaded.balance = std::move(balance);
+  loaded.fuselage = std::move(fuselage);
   return loaded;
 }
 

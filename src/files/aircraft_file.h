@@ -12,6 +12,7 @@
 #include "model/balance_inputs.h"
 #include "model/document.h"
 #include "model/form.h"
+#include "model/fuselage_input.h"
 
 namespace volantis4 {
 
@@ -25,10 +26,11 @@ struct AircraftFileText {
 /// The file of `form`: wings 1 … wingsCount, the results block when `results` is given (pass
 /// them only while results_valid is set), the balance block when `balance` is given, and the
 /// remarks as the comment. Remark lines are separated by "\n" ("\r\n" and "\r" are taken as
-/// well); "<" is written "&lt;". The balance block's elements have names of their own, which
-/// readers that do not know them skip.
+/// well); "<" is written "&lt;". The balance and fuselage blocks (each only when given) have
+/// element names of their own, which readers that do not know them skip.
 AircraftFileText aircraftFileText(const Form& form, const std::optional<AircraftResults>& results,
-                                  const std::optional<BalanceInputs>& balance = std::nullopt);
+                                  const std::optional<BalanceInputs>& balance = std::nullopt,
+                                  const std::optional<FuselageInput>& fuselage = std::nullopt);
 
 /// A completed save.
 struct SavedAircraft {
@@ -39,20 +41,22 @@ struct SavedAircraft {
 /// the name first with adjustFileName).
 std::variant<SavedAircraft, FileError> saveAircraft(const std::string& path, const Form& form,
                                                     const std::optional<AircraftResults>& results,
-                                                    const std::optional<BalanceInputs>& balance = std::nullopt);
+                                                    const std::optional<BalanceInputs>& balance = std::nullopt,
+                                                    const std::optional<FuselageInput>& fuselage = std::nullopt);
 
 /// The form and results after a successful read.
 struct LoadedAircraft {
   Form form;
-  AircraftResults results;               // sb, lmue, xnp replaced where the file gives them
-  std::optional<BalanceInputs> balance;  // when the file carries balance inputs
+  AircraftResults results;                // sb, lmue, xnp replaced where the file gives them
+  std::optional<BalanceInputs> balance;   // when the file carries balance inputs
+  std::optional<FuselageInput> fuselage;  // when the file carries a fuselage
 };
 using AircraftLoad = std::variant<LoadedAircraft, FileError>;
 
 /// Reads the bytes of a file called `name` into `form` and `results` as `Load2` does: the legacy
 /// layout when the name contains ".da4"/".DA4", else the tags; wings 4 and 5 are set only for a
 /// name containing ".vn4"/".VN4". A refused file changes nothing and gives the reason; balance
-/// inputs that are not usable refuse the file.
+/// inputs that are not usable, and a fuselage block that is malformed or unusable, refuse the file.
 AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, const Form& form,
                               const AircraftResults& results);
 

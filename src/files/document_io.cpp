@@ -25,6 +25,7 @@ std::optional<FileError> openDocument(Document& doc, const std::optional<std::st
       doc.form = std::move(loaded->form);
       doc.results = loaded->results;
       doc.balance = std::move(loaded->balance);
+      doc.fuselage = std::move(loaded->fuselage);
       doc.run.solver_wings_count = doc.form.wingsCount;
       doc.fileName = *chosenName;
       read = true;
@@ -39,6 +40,7 @@ std::optional<FileError> openDocument(Document& doc, const std::optional<std::st
   if (read) {
     doc.savedForm = doc.form;
     doc.savedBalance = doc.balance;
+    doc.savedFuselage = doc.fuselage;
   }
   return error;
 }
@@ -62,10 +64,11 @@ std::variant<SavedDocument, FileError> saveDocument(Document& doc) {
   adjustForSave(doc);
   std::optional<AircraftResults> results;
   if (doc.run.flags.results_valid) results = doc.results;
-  auto saved = saveAircraft(doc.fileName, doc.form, results, doc.balance);
+  auto saved = saveAircraft(doc.fileName, doc.form, results, doc.balance, doc.fuselage);
   if (auto* error = std::get_if<FileError>(&saved)) return *error;
   doc.savedForm = doc.form;
   doc.savedBalance = doc.balance;
+  doc.savedFuselage = doc.fuselage;
   return SavedDocument{doc.fileName, std::get<SavedAircraft>(saved).replacedCharacters};
 }
 

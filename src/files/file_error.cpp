@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "files/staging_record.h"
 #include "model/numbers.h"
 #include "model/text_fill.h"
 
@@ -68,6 +69,34 @@ std::string reasonText(const FileError& e, Language language) {
   return fill(text(TextId::ReasonSystemError, language), {}, formatInt(e.errorNumber));
 }
 
+// What is wrong in a fuselage block, as the end of the file's refusal.
+std::string fuselageReason(const FileError& e, Language language) {
+  const auto said = [&](TextId id) { return fill(text(id, language), e.tag, e.text); };
+  switch (e.fuselage) {
+    case FuselageRefusal::NotWholeMillimetres:
+      return said(TextId::FuselageNotWholeMillimetres);
+    case FuselageRefusal::GivenTwice:
+      return said(TextId::FuselageGivenTwice);
+    case FuselageRefusal::OutsideBlock:
+      return said(TextId::FuselageOutsideBlock);
+    case FuselageRefusal::OutsideStation:
+      return said(TextId::FuselageOutsideStation);
+    case FuselageRefusal::InStation:
+      return said(TextId::FuselageInStation);
+    case FuselageRefusal::SecondBlock:
+      return said(TextId::FuselageSecondBlock);
+    case FuselageRefusal::NotClosed:
+      return said(TextId::FuselageNotClosed);
+    case FuselageRefusal::NotOpened:
+      return said(TextId::FuselageNotOpened);
+    case FuselageRefusal::StationIncomplete:
+      return said(TextId::FuselageStationIncomplete);
+    case FuselageRefusal::Unusable:
+      break;
+  }
+  return renderFuselageProblem(e.check, language);
+}
+
 }  // namespace
 
 FileError FileError::cannotOpen(std::string path, int errorNumber) {
@@ -101,6 +130,23 @@ FileError FileError::balanceValue(std::string path, std::string tag, std::string
   return e;
 }
 FileError FileError::balanceReadings(std::string path) { return make(FileErrorKind::BalanceReadings, std::move(path)); }
+FileError FileError::fuselageBlock(std::string path, FuselageRefusal why, std::string_view tag, std::string_view text,
+                                   int line) {
+  FileError e = make(FileErrorKind::FuselageBlock, std::move(path));
+  e.fuselage = why;
+  e.tag = std::string(tag);
+  e.text = shownValue(text);
+  e.line = line;
+  return e;
+}
+FileError FileError::fuselageUnusable(std::string path, const FuselageCheck& check, int line) {
+  FileError e = make(FileErrorKind::FuselageBlock, std::move(path));
+  e.fuselage = FuselageRefusal::Unusable;
+  e.tag = "fuselage";
+  e.check = check;
+  e.line = line;
+  return e;
+}
 FileError FileError::tooLarge(std::string path) { return make(FileErrorKind::TooLarge, std::move(path)); }
 FileError FileError::notText(std::string path) { return make(FileErrorKind::NotText, std::move(path)); }
 FileError FileError::filterPattern(std::string path) { return make(FileErrorKind::FilterPattern, std::move(path)); }
@@ -164,6 +210,8 @@ std::string renderFileError(const FileError& e, Language language) {
       return fill(t(TextId::FileBalanceValue), e.path, e.tag, e.text);
     case FileErrorKind::BalanceReadings:
       return fill(t(TextId::FileBalanceReadings), e.path);
+    case FileErrorKind::FuselageBlock:
+      return fill(t(TextId::FileFuselage), e.path, formatInt(e.line), fuselageReason(e, language));
     case FileErrorKind::TooLarge:
       return fill(t(TextId::FileTooLarge), e.path);
     case FileErrorKind::NotText:

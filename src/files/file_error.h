@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
+#include "model/fuselage_input.h"
 #include "model/language.h"
 
 namespace volantis4 {
@@ -26,6 +28,21 @@ enum class FileErrorKind {
   CannotWrite,       // nothing was written (reason; `existed` tells whether a previous file is there)
   RemarksTooLong,    // the file the remarks would give is larger than any reader accepts
   WriteDamaged,      // writing in place failed part-way; the previous content is in `backup`
+  FuselageBlock,     // the fuselage block is refused (`fuselage`, `tag`, `text`, `line`; `check` when unusable)
+};
+
+/// Why a fuselage block is refused.
+enum class FuselageRefusal {
+  NotWholeMillimetres,  // an element's value is not a whole number of millimetres
+  GivenTwice,           // an element given twice in its place
+  OutsideBlock,         // an element of the block before or after it
+  OutsideStation,       // a station's x or width outside a station
+  InStation,            // the axis height inside a station
+  SecondBlock,          // a second block
+  NotClosed,            // a block or station without its closing tag (`line`: where it opened)
+  NotOpened,            // a station's closing tag without its opening
+  StationIncomplete,    // a station closed without its x or its width
+  Unusable,             // the stations cannot be used (`check`)
 };
 
 /// Why the system refused an operation, in words the user understands.
@@ -54,7 +71,10 @@ struct FileError {
   int wing = 0;          // the wing, for SectionCount and LegacyTrapezia
   bool existed = false;  // CannotWrite: a file of that name was there before (and is unchanged)
   std::string backup;    // WriteDamaged: where the previous content was kept
-  std::string tag;       // BalanceValue: the element whose value is refused
+  std::string tag;       // BalanceValue, FuselageBlock: the element whose value is refused
+  FuselageRefusal fuselage = FuselageRefusal::NotWholeMillimetres;
+  int line = 0;         // FuselageBlock: the file's line (1-based)
+  FuselageCheck check;  // FuselageBlock, Unusable: what is wrong with the stations
 
   bool operator==(const FileError&) const = default;
 
@@ -76,6 +96,9 @@ struct FileError {
   static FileError cannotWrite(std::string path, SystemReason reason, bool existed);
   static FileError remarksTooLong(std::string path);
   static FileError writeDamaged(std::string path, int errorNumber, std::string backup);
+  static FileError fuselageBlock(std::string path, FuselageRefusal why, std::string_view tag, std::string_view text,
+                                 int line);
+  static FileError fuselageUnusable(std::string path, const FuselageCheck& check, int line);
 };
 
 /// The reason an errno stands for.

@@ -11,6 +11,7 @@
 #include "model/aircraft_geometry.h"
 #include "model/balance_inputs.h"
 #include "model/form.h"
+#include "model/fuselage_input.h"
 #include "model/language.h"
 #include "model/run_state.h"
 
@@ -46,12 +47,14 @@ struct Document {
   Form savedForm = form;                            // the aircraft as last opened or saved
   std::optional<BalanceInputs> balance;             // the modeller's weighing, once entered; saved with the aircraft
   std::optional<BalanceInputs> savedBalance;        // the balance inputs as last opened or saved
+  std::optional<FuselageInput> fuselage;            // the fuselage, once entered; saved with the aircraft
+  std::optional<FuselageInput> savedFuselage;       // the fuselage as last opened or saved
 };
 
-/// True when the aircraft (fields, buttons, remarks, balance inputs) differs from the one last
-/// opened or saved.
+/// True when the aircraft (fields, buttons, remarks, balance inputs, fuselage) differs from the one
+/// last opened or saved.
 inline bool hasUnsavedChanges(const Document& doc) {
-  return !(doc.form == doc.savedForm) || doc.balance != doc.savedBalance;
+  return !(doc.form == doc.savedForm) || doc.balance != doc.savedBalance || doc.fuselage != doc.savedFuselage;
 }
 
 /// Sets keep_results for its lifetime, so that the recomputations now running keep the results

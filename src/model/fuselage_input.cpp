@@ -1,5 +1,6 @@
 #include "model/fuselage_input.h"
 
+#include <charconv>
 #include <cstdlib>
 
 #include "model/numbers.h"
@@ -44,6 +45,17 @@ std::string renderFuselageProblem(const FuselageCheck& check, Language language)
       return filledText(TextId::FuselageWidthRange, language, {station, formatInt(kFuselageWidthLimit)});
   }
   return {};
+}
+
+std::optional<std::int32_t> wholeMillimetres(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::nullopt;
+  std::string_view v = text.substr(first, text.find_last_not_of(' ') - first + 1);
+  if (v.starts_with('+')) v.remove_prefix(1);
+  std::int32_t x = 0;
+  const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), x);
+  if (v.empty() || error != std::errc() || end != v.data() + v.size()) return std::nullopt;
+  return x;
 }
 
 double fuselageWidthAt(const FuselageInput& f, double x) {

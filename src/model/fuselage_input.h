@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/language.h"
@@ -57,6 +58,10 @@ std::optional<FuselageCheck> checkFuselage(const FuselageInput& fuselage);
 
 /// The problem in one sentence of `language` ("station 3 lies not behind station 2", …).
 std::string renderFuselageProblem(const FuselageCheck& check, Language language);
+
+/// A length as fields of the fuselage are read: the whole text, blanks aside, an optional sign and
+/// decimal digits within 32 bits; nullopt for anything else.
+std::optional<std::int32_t> wholeMillimetres(std::string_view text);
 
 /// The full width at aircraft x, linear between the stations (x within the first and last station).
 double fuselageWidthAt(const FuselageInput& fuselage, double x);

@@ -417,6 +417,117 @@ constexpr Entry kTexts[] = {
     Entry{TextId::FuselageAxisRange, "the axis height lies beyond ±%1 mm", "die Achshöhe liegt jenseits von ±%1 mm"},
     Entry{TextId::FuselagePositionRange, "station %1 lies beyond ±%2 mm", "Station %1 liegt jenseits von ±%2 mm"},
     Entry{TextId::FuselageWidthRange, "station %1 is wider than %2 mm", "Station %1 ist breiter als %2 mm"},
+    Entry{TextId::FileFuselage, "The file \"%1\" is refused: its fuselage block, line %2: %3.",
+          "Die Datei \"%1\" wird abgelehnt: ihr Rumpfblock, Zeile %2: %3."},
+    Entry{TextId::FuselageNotWholeMillimetres, "<%1> holds \"%2\", not a whole number of millimetres",
+          "<%1> enthält \"%2\", keine ganze Zahl von Millimetern"},
+    Entry{TextId::FuselageGivenTwice, "<%1> is given twice", "<%1> steht doppelt"},
+    Entry{TextId::FuselageOutsideBlock, "<%1> stands outside the <fuselage> block",
+          "<%1> steht außerhalb des Blocks <fuselage>"},
+    Entry{TextId::FuselageOutsideStation, "<%1> stands outside a <fuselage_station>",
+          "<%1> steht außerhalb einer <fuselage_station>"},
+    Entry{TextId::FuselageInStation, "<%1> stands inside a <fuselage_station>",
+          "<%1> steht innerhalb einer <fuselage_station>"},
+    Entry{TextId::FuselageSecondBlock, "a second <fuselage> block", "ein zweiter Block <fuselage>"},
+    Entry{TextId::FuselageNotClosed, "<%1> is not closed", "<%1> wird nicht geschlossen"},
+    Entry{TextId::FuselageNotOpened, "<%1> closes a station that was not opened",
+          "<%1> schließt eine Station, die nicht geöffnet wurde"},
+    Entry{TextId::FuselageStationIncomplete, "a station ends without <station_x_mm> or <station_width_mm>",
+          "eine Station endet ohne <station_x_mm> oder <station_width_mm>"},
+    Entry{TextId::ReportHeadingFuselage, "Fuselage", "Rumpf"},
+    Entry{TextId::ReportHeadingLimits, "What the neutral point leaves out", "Was der Neutralpunkt nicht enthält"},
+    Entry{TextId::ReportFuselage,
+          "Fuselage: %1 stations from %2 mm to %3 mm (%4 mm long, at most %5 mm wide), axis at height %6 mm",
+          "Rumpf: %1 Stationen von %2 mm bis %3 mm (%4 mm lang, höchstens %5 mm breit), Achse in Höhe %6 mm"},
+    Entry{TextId::ReportFuselageLattice,
+          "  from the lattice's flow: moment slope %1 /rad, on the aircraft's lift slope %2 /rad the neutral point "
+          "moves %3 mm (%4 % MAC; negative: forward)",
+          "  aus der Strömung des Gitters: Momentenanstieg %1 /rad, beim Auftriebsanstieg des Flugzeugs von %2 /rad "
+          "verschiebt sich der Neutralpunkt um %3 mm (%4 % der Bezugstiefe; negativ: nach vorn)"},
+    Entry{TextId::ReportFuselageChart,
+          "  chart estimate: quarter chord at %1 of the length, K_f %2 /deg, moment slope %3 /rad: %4 mm (%5 % MAC)",
+          "  Schätzung nach dem Diagramm: Viertelpunkt bei %1 der Länge, K_f %2 /Grad, Momentenanstieg %3 /rad: %4 mm "
+          "(%5 % der Bezugstiefe)"},
+    Entry{TextId::ReportFuselageSpread, "  the two methods differ by %1 mm (%2 % MAC)",
+          "  die beiden Verfahren unterscheiden sich um %1 mm (%2 % der Bezugstiefe)"},
+    Entry{TextId::ReportFuselageChartRange,
+          "  chart estimate: outside the chart's range (quarter chord at %1 of the length; the chart covers 0.10 to "
+          "0.62)",
+          "  Schätzung nach dem Diagramm: außerhalb des Diagramms (Viertelpunkt bei %1 der Länge; das Diagramm reicht "
+          "von 0.10 bis 0.62)"},
+    Entry{TextId::ReportFuselageChartLayout,
+          "  the chart was fitted to aircraft with one wing and a tail behind it: it is not meant for this layout",
+          "  das Diagramm beruht auf Flugzeugen mit einem Flügel und einem Leitwerk dahinter: für diese Anordnung ist "
+          "es nicht gedacht"},
+    Entry{TextId::ReportFuselageNeutralPoint,
+          "Neutral point with fuselage: %1 mm, %2 mm from the root leading edge, %3 % MAC",
+          "Neutralpunkt mit Rumpf: %1 mm, %2 mm ab Wurzelnasenleiste, %3 % der Bezugstiefe"},
+    Entry{TextId::ReportFuselageCg,
+          "Centre of gravity with fuselage (%1, margin %2 %): %3 mm, %4 mm from the root leading edge, %5 % MAC",
+          "Schwerpunkt mit Rumpf (%1, Stabilitätsmaß %2 %): %3 mm, %4 mm ab Wurzelnasenleiste, %5 % der Bezugstiefe"},
+    Entry{TextId::ReportFuselageSuspect,
+          "Wing %1 looks like a fuselage drawn as a wing (a root chord longer than half the fuselage, or an aspect "
+          "ratio below 1): remove it while the fuselage is entered, or the body counts twice.",
+          "Flügel %1 sieht aus wie ein als Flügel gezeichneter Rumpf (Wurzeltiefe länger als der halbe Rumpf oder "
+          "Streckung unter 1): bei eingegebenem Rumpf entfernen, sonst zählt der Rumpf doppelt."},
+    Entry{TextId::ReportFuselageNone,
+          "The fuselage is not included (enter it on the Fuselage page or with --fuselage); a fuselage usually moves "
+          "the neutral point forward.",
+          "Der Rumpf ist nicht berücksichtigt (auf der Seite Rumpf oder mit --fuselage eingeben); ein Rumpf verschiebt "
+          "den Neutralpunkt meist nach vorn."},
+    Entry{TextId::ReportLimitsLattice,
+          "Lattice: the finer lattice moves the neutral point by %1 mm (%2 % MAC); the converged estimate is %3 mm.",
+          "Gitter: das feinere Gitter verschiebt den Neutralpunkt um %1 mm (%2 % der Bezugstiefe); die konvergierte "
+          "Schätzung ist %3 mm."},
+    Entry{TextId::ReportLimitsLatticeUnknown,
+          "Lattice: its accuracy is not known here (the finer lattice was not computed).",
+          "Gitter: seine Genauigkeit ist hier nicht bekannt (das feinere Gitter wurde nicht berechnet)."},
+    Entry{TextId::ReportLimitsFuselage,
+          "Fuselage: included; the lattice-flow method and the chart differ by %1 mm (%2 % MAC).",
+          "Rumpf: berücksichtigt; das Verfahren aus der Gitterströmung und das Diagramm unterscheiden sich um %1 mm "
+          "(%2 % der Bezugstiefe)."},
+    Entry{TextId::ReportLimitsFuselageNoChart, "Fuselage: included; the chart gives no value to compare with.",
+          "Rumpf: berücksichtigt; das Diagramm liefert keinen Vergleichswert."},
+    Entry{TextId::ReportLimitsFuselageNone,
+          "Fuselage: not included; on sport models and trainers it typically moves the neutral point 1–4 % MAC "
+          "forward, on a wide scale model more.",
+          "Rumpf: nicht berücksichtigt; bei Sportmodellen und Trainern verschiebt er den Neutralpunkt typisch um 1–4 % "
+          "der Bezugstiefe nach vorn, bei breiten Scale-Modellen mehr."},
+    Entry{TextId::ReportLimitsPropeller,
+          "Propeller and power: not modelled; a propeller ahead of the centre of gravity is destabilising, typically "
+          "by a few per cent MAC under power.",
+          "Propeller und Antrieb: nicht modelliert; ein Propeller vor dem Schwerpunkt wirkt destabilisierend, unter "
+          "Last typisch um einige Prozent der Bezugstiefe."},
+    Entry{TextId::ReportLimitsAirfoil,
+          "Airfoil camber and thickness: not modelled; the flat lattice puts each wing's aerodynamic centre near its "
+          "quarter chord, while model airfoils at low Reynolds numbers have theirs typically 1–3 % of the chord away "
+          "from it.",
+          "Profilwölbung und -dicke: nicht modelliert; das ebene Gitter legt den Neutralpunkt jedes Flügels nahe an "
+          "seine Viertelstiefe, Modellprofile haben ihren bei kleinen Reynoldszahlen typisch 1–3 % der Tiefe davon "
+          "entfernt."},
+    Entry{TextId::ReportLimitsTail,
+          "Tail in the wing's wake: not modelled; there the dynamic pressure is typically 85–95 % of the free stream, "
+          "which lowers the tail's share and moves the neutral point forward.",
+          "Leitwerk im Nachlauf des Flügels: nicht modelliert; dort beträgt der Staudruck typisch 85–95 % der freien "
+          "Anströmung, was den Anteil des Leitwerks mindert und den Neutralpunkt nach vorn verschiebt."},
+    Entry{TextId::ReportLimitsViscosity,
+          "Inviscid flow: low-Reynolds airfoils lift less than the lattice assumes (typically 80–90 % of its lift "
+          "slope), so its upwash and downwash are, if anything, slightly large.",
+          "Reibungsfreie Strömung: Profile bei kleinen Reynoldszahlen liefern weniger Auftrieb, als das Gitter annimmt "
+          "(typisch 80–90 % seines Auftriebsanstiegs); sein Auf- und Abwind ist daher eher etwas zu groß."},
+    Entry{TextId::ReportLimitsBalanceByFuselage,
+          "Balance by the centres of gravity with fuselage (neutral point %1 mm); the converged estimate would move "
+          "them by %2 mm.",
+          "Ausgewogen wird nach den Schwerpunkten mit Rumpf (Neutralpunkt %1 mm); die konvergierte Schätzung verschöbe "
+          "sie um %2 mm."},
+    Entry{TextId::ReportLimitsBalanceBy,
+          "Balance by the centres of gravity above (neutral point %1 mm); the converged estimate would move them by %2 "
+          "mm.",
+          "Ausgewogen wird nach den Schwerpunkten oben (Neutralpunkt %1 mm); die konvergierte Schätzung verschöbe sie "
+          "um %2 mm."},
+    Entry{TextId::TemplateWithFuselage,
+          "The neutral point and the centres of gravity include the fuselage entered with the aircraft.",
+          "Neutralpunkt und Schwerpunkte berücksichtigen den mit dem Flugzeug eingegebenen Rumpf."},
 };
 
 // Entry i is the text of id i, and each has both languages: an id without its entry, or entries out

@@ -90,12 +90,15 @@ std::optional<TemplateInput> templateInputOf(const Document& doc, bool manualCho
   const std::optional<ReportBasis> basis = reportBasis(doc);
   if (!basis) return std::nullopt;
   const StabilityProposal proposal = proposalOf(doc);
-  const StabilityReport r = makeReport(*basis, proposal, ExtraRuns{});
+  const StabilityReport r = makeReport(*basis, proposal, ExtraRuns{}, nullptr, doc.fuselage ? &*doc.fuselage : nullptr);
+  // With a fuselage the marks are those with it: the neutral point and centres of gravity to balance by.
+  const auto& cg = r.fuselage ? r.fuselage->cg : r.cg;
 
   TemplateInput in;
   in.wing = r.refWing;
   in.rootLeX = r.refRootLeX;
-  in.xnp = r.xnp;
+  in.xnp = r.fuselage ? r.fuselage->figures.xnp : r.xnp;
+  in.withFuselage = r.fuselage.has_value();
   in.lmue = r.lmue;
   in.xLeRef = r.xLeRef;
   const AircraftGeometry& g = basis->geometry;
@@ -103,9 +106,9 @@ std::optional<TemplateInput> templateInputOf(const Document& doc, bool manualCho
   for (int s = 1; s <= g.wing(r.refWing).wingsections; ++s)
     in.sections.push_back(
         {std::fabs(g.table.y(s, r.refWing) - rootY), g.table.x(s, r.refWing), g.table.c(s, r.refWing)});
-  in.aft = {r.cg[0].margin, r.cg[0].x};
-  in.forward = {r.cg[1].margin, r.cg[1].x};
-  if (manualChoice) in.manual = TemplateCg{r.cg[2].margin, r.cg[2].x};
+  in.aft = {cg[0].margin, cg[0].x};
+  in.forward = {cg[1].margin, cg[1].x};
+  if (manualChoice) in.manual = TemplateCg{cg[2].margin, cg[2].x};
   in.fileName = doc.fileName;
   return in;
 }
@@ -198,6 +201,7 @@ void drawBalanceTemplate(QPainter& p, int dpi, const TemplateInput& in, Language
   };
   double y = paragraph(kTop, 40, filledText(TextId::TemplateDistances, language, {formatInt(in.wing)}));
   y = paragraph(y + 3, 40, std::string(text(TextId::TemplateScale, language)));
+  if (in.withFuselage) y = paragraph(y + 3, 40, std::string(text(TextId::TemplateWithFuselage, language)));
 
   // Flight direction: a red arrow pointing up, at the top of the column.
   pen(kNeutralPointInk, 0.4);

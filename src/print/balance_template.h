@@ -41,11 +41,13 @@ struct TemplateInput {
   double xLeRef = 0;                 // leading edge of the reference chord
   TemplateCg forward, aft;           // the automatic pair: larger and smaller margin
   std::optional<TemplateCg> manual;  // shown instead of the pair when the manual margin is chosen
+  bool withFuselage = false;         // the neutral point and the centres of gravity include the fuselage
   std::string fileName;
 };
 
 /// The template of a document whose last run is complete (reference wing, outline, neutral point,
-/// centres of gravity; `manualChoice` picks the manual one over the pair); nullopt without one.
+/// centres of gravity, with the document's fuselage when it has one; `manualChoice` picks the manual
+/// one over the pair); nullopt without one.
 std::optional<TemplateInput> templateInputOf(const Document& doc, bool manualChoice);
 
 /// What a mark line of the template stands for.

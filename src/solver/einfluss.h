@@ -1,9 +1,11 @@
 #pragma once
 // The influence matrix of the vortex lattice: z velocity at every control point from every horseshoe.
 
+#include <span>
 #include <vector>
 
 #include "model/run_state.h"
+#include "solver/indu.h"
 #include "solver/lattice.h"
 
 namespace volantis4 {
@@ -27,5 +29,11 @@ struct EinflussResult {
 /// (InfluenceCountMismatch, failed) with the matrix kept; a malformed lattice or one above maxPanels
 /// panels is refused with an empty matrix. `buffer` lends its allocation (the previous run's matrix).
 EinflussResult EINFLUSS(const Lattice& lattice, std::vector<double> buffer = {}, int maxPanels = kMaxPanels);
+
+/// The solved lattice's flow at other points: for each point, Σ_i Γ_i · (w_right + w_left), where
+/// w_right + w_left is the entry EINFLUSS computes for horseshoe i at a control point there (4π × the
+/// z velocity per unit circulation, the mirror image included, mm⁻¹). `gamma` in panel order. All 0
+/// for a malformed lattice or too few circulations.
+std::vector<double> inducedZ(const Lattice& lattice, std::span<const double> gamma, std::span<const Vec3> points);
 
 }  // namespace volantis4

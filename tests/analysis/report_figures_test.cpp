@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -18,8 +19,7 @@ std::set<int> placeholders(std::string_view text) {
   return used;
 }
 
-TEST(ReportFigures, LinesNameTheirGroupsFiguresAndCaptionsTakeEachOfThem) {
-  std::set<std::string> topKeys;
+TEST(ReportFigures, LinesNameDescribedFiguresAndCaptionsTakeEachOfThem) {
   for (const SectionDescription& section : reportDescription()) {
     for (const FigureGroup& group : section.groups) {
       SCOPED_TRACE(std::string(section.name) + " " + std::string(group.key));
@@ -27,23 +27,41 @@ TEST(ReportFigures, LinesNameTheirGroupsFiguresAndCaptionsTakeEachOfThem) {
       for (const FigureDescription& f : group.figures) {
         EXPECT_TRUE(keys.insert(f.key).second) << f.key << " twice";
         EXPECT_NE(f.value, nullptr) << f.key;
-        if (group.place == JsonPlace::Top && f.inJson) {
-          EXPECT_TRUE(topKeys.insert(std::string(f.key)).second);
-        }
-      }
-      if (group.place != JsonPlace::Top) {
-        EXPECT_TRUE(topKeys.insert(std::string(group.key)).second);
       }
       for (const LineDescription& line : group.lines) {
         std::set<int> expected;
         for (std::size_t i = 0; i < line.figures.size(); ++i) {
-          EXPECT_TRUE(keys.count(line.figures[i]) == 1) << line.figures[i] << " is not a figure of its group";
+          EXPECT_NO_THROW(namedFigure(group, 0, line.figures[i])) << line.figures[i];
           expected.insert(static_cast<int>(i) + 1);
         }
         for (Language l : {Language::English, Language::German}) {
           EXPECT_EQ(placeholders(text(line.caption, l)), expected) << text(line.caption, l);
         }
       }
+    }
+  }
+}
+
+// Each JSON key stands once in the object that holds it (the report's own or a parent group's).
+TEST(ReportFigures, JsonKeysAreUniqueInTheirObject) {
+  std::map<std::string, std::set<std::string>> objects;
+  const auto add = [&objects](std::string_view holder, std::string_view key) {
+    EXPECT_TRUE(objects[std::string(holder)].insert(std::string(key)).second) << holder << "/" << key;
+  };
+  for (const SectionDescription& section : reportDescription()) {
+    for (const FigureGroup& group : section.groups) {
+      if (group.place == JsonPlace::None) continue;
+      if (group.place != JsonPlace::Top) {
+        add(group.parent, group.key);
+        if (group.place == JsonPlace::Array) continue;  // its items are objects of their own
+      }
+      const std::string_view holder = group.place == JsonPlace::Top ? group.parent : group.key;
+      if (group.place == JsonPlace::Object)
+        for (const FigureDescription& f : group.figures)
+          if (f.inJson) add(holder, f.key);
+      if (group.place == JsonPlace::Top)
+        for (const FigureDescription& f : group.figures)
+          if (f.inJson) add(holder, f.key);
     }
   }
 }

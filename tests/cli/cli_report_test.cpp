@@ -25,8 +25,10 @@ TEST(CliReport, JsonHasExactlyTheReportKeys) {
   const CliResult r = run({"report", "--json", "--cg", "80", "--mass", "2000", "--ballast-at", "-100"});
   ASSERT_EQ(r.status, 0) << r.err;
   const auto j = nlohmann::json::parse(r.out);
-  EXPECT_EQ(keysOf(j), (std::set<std::string>{"xnp", "lmue", "sb", "ref_wing", "ref_root_le_x", "x_le_ref",
-                                              "np_percent_mac", "np_from_root_le", "cg", "fine", "wings", "balance"}));
+  EXPECT_EQ(keysOf(j),
+            (std::set<std::string>{"xnp", "lmue", "sb", "ref_wing", "ref_root_le_x", "x_le_ref", "np_percent_mac",
+                                   "np_from_root_le", "cg", "fine", "wings", "balance", "fuselage"}));
+  EXPECT_TRUE(j["fuselage"].is_null());
   ASSERT_EQ(j["cg"].size(), 3u);
   EXPECT_EQ(j["cg"][0]["name"], "low");
   EXPECT_EQ(j["cg"][2]["name"], "manual");
@@ -117,6 +119,68 @@ TEST(CliReport, UsageErrorsAreRefusedWithStatusTwo) {
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.empty());
     EXPECT_FALSE(r.err.empty());
+  }
+}
+
+// The fuselage from the options, and from the file when they give none: the JSON object's keys,
+// its stations as given, the centres of gravity on its neutral point.
+TEST(CliReport, FuselageFromTheOptionsOrTheFile) {
+  const std::string trainer = std::string(VOLANTIS4_EXAMPLES_DIR) + "/trainer.vn4";
+  const CliResult r = run({"report", trainer.c_str(), "--json", "--fuselage", "-330:0", "--fuselage", "0:110",
+                           "--fuselage", "900:30", "--fuselage-z", "-20"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto f = nlohmann::json::parse(r.out)["fuselage"];
+  EXPECT_EQ(keysOf(f), (std::set<std::string>{"stations", "z", "cm_alpha", "cl_alpha", "shift_mm", "shift_percent_mac",
+                                              "xnp", "np_percent_mac", "empirical", "suspect_wings", "cg"}));
+  EXPECT_EQ(f["stations"], nlohmann::json::parse(R"([{"x":-330,"w":0},{"x":0,"w":110},{"x":900,"w":30}])"));
+  EXPECT_EQ(f["z"], -20);
+  EXPECT_EQ(keysOf(f["empirical"]),
+            (std::set<std::string>{"x_quarter_chord", "k_f", "cm_alpha", "shift_mm", "shift_percent_mac"}));
+  // Quarter chord of the 250 mm root at 62.5: (62.5 + 330) / 1230.
+  EXPECT_DOUBLE_EQ(f["empirical"]["x_quarter_chord"].get<double>(), 392.5 / 1230);
+  EXPECT_EQ(f["suspect_wings"], nlohmann::json::array());
+  const double lmue = nlohmann::json::parse(r.out)["lmue"].get<double>();
+  EXPECT_DOUBLE_EQ(f["cg"][1]["x"].get<double>(), f["xnp"].get<double>() - 0.16 * lmue);
+  EXPECT_LT(f["shift_mm"].get<double>(), 0);
+
+  // Saved with the aircraft, the report reads it back; --fuselage-z alone changes only the height.
+  const std::string path = ::testing::TempDir() + "with_body.vn4";
+  const FuselageInput body{{{-330, 0}, {0, 110}, {900, 30}}, -20};
+  ASSERT_TRUE(
+      std::holds_alternative<SavedAircraft>(saveAircraft(path, defaultForm(), std::nullopt, std::nullopt, body)));
+  const CliResult fromFile = run({"report", path.c_str(), "--json"});
+  const CliResult lifted = run({"report", path.c_str(), "--json", "--fuselage-z", "30"});
+  ASSERT_EQ(fromFile.status, 0);
+  EXPECT_EQ(nlohmann::json::parse(fromFile.out)["fuselage"]["z"], -20);
+  EXPECT_EQ(nlohmann::json::parse(lifted.out)["fuselage"]["z"], 30);
+  EXPECT_EQ(nlohmann::json::parse(lifted.out)["fuselage"]["stations"].size(), 3u);
+  // calc opens the file and says what it always said.
+  EXPECT_EQ(run({"calc", path.c_str()}).out, run({"calc"}).out);
+}
+
+TEST(CliReport, UnusableFuselageOptionsAreUsageErrors) {
+  std::vector<const char*> twentyOne{"report"};
+  std::vector<std::string> stations;
+  for (int i = 0; i < 21; ++i) stations.push_back("--fuselage=" + std::to_string(10 * i) + ":50");
+  for (const std::string& s : stations) twentyOne.push_back(s.c_str());
+  const std::pair<std::vector<const char*>, std::string> cases[] = {
+      {{"report", "--fuselage", "0:50"}, "--fuselage: a fuselage needs at least 2 stations"},
+      {{"report", "--fuselage", "0:50", "--fuselage", "0:60"}, "--fuselage: station 2 does not lie behind station 1"},
+      {{"report", "--fuselage", "0:50", "--fuselage", "100:-1"}, "--fuselage: station 2 has a width below 0 mm"},
+      {{"report", "--fuselage", "0:50", "--fuselage", "1e2:40"},
+       "--fuselage 1e2:40: expected X:W, a position and a width in whole millimetres"},
+      {{"report", "--fuselage", "0:50", "--fuselage", "100"},
+       "--fuselage 100: expected X:W, a position and a width in whole millimetres"},
+      {{"report", "--fuselage-z", "10"}, "--fuselage-z needs --fuselage stations or an aircraft file with a fuselage"},
+      {{"report", "--fuselage", "0:50", "--fuselage", "100:40", "--fuselage-z", "up"},
+       "--fuselage-z up: expected a height in whole millimetres"},
+      {twentyOne, "--fuselage: a fuselage has at most 20 stations"}};
+  for (const auto& [args, message] : cases) {
+    SCOPED_TRACE(message);
+    const CliResult r = run(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_EQ(r.err.substr(0, r.err.find('\n')), message);
   }
 }
 

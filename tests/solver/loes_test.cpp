@@ -79,5 +79,25 @@ TEST(Loes, PassesTheCountdownOn) {
   EXPECT_EQ(seen, (std::vector<int>{5, 4, 3, 2, 1, 0}));
 }
 
+// The solved lattice's own flow meets its flow condition: at every control point the induced normal
+// velocity cancels the unit one, Σ Γ_i · M[j][i] · 0.0795775 = −1. Between the wings it does not.
+TEST(Loes, InducedFlowCancelsTheFreeStreamAtEveryControlPoint) {
+  const Lattice lattice =
+      handLattice({HandWing{0, 700, 0, 60, 220, 140, 7, 3, 0}, HandWing{25, 250, 600, 620, 100, 70, 4, 2, 60}});
+  const LoesResult r = solve(lattice);
+  ASSERT_TRUE(r.solved);
+  std::vector<Vec3> controls;
+  for (int w = 1; w <= lattice.wingsInUse; ++w)
+    for (const Strip& s : lattice.wing(w).strips)
+      for (int k = 1; k <= lattice.wing(w).n_chord; ++k)
+        controls.push_back({s.centreX[static_cast<std::size_t>(k)], s.controlY, lattice.wing(w).z});
+  controls.push_back({400, 0, 30});  // between the wing and the tail
+  const std::vector<double> induced = inducedZ(lattice, r.gamma, controls);
+  ASSERT_EQ(induced.size(), controls.size());
+  for (std::size_t j = 0; j + 1 < controls.size(); ++j) EXPECT_NEAR(0.0795775 * induced[j], -1, 1e-10) << j;
+  EXPECT_GT(0.0795775 * induced.back(), -1);
+  EXPECT_LT(0.0795775 * induced.back(), 0);  // downwash behind the wing, weaker than at its surface
+}
+
 }  // namespace
 }  // namespace volantis4
