@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "solver/indu.h"
 #include "solver/stage_threads.h"
@@ -63,15 +64,15 @@ FlatPanels flatten(const Lattice& lattice, std::size_t n) {
   return p;
 }
 
-// Rows [j0, j1) of the matrix. INDU is inlined (flatten) so that the loop over the vortices
-// vectorises: four entries at a time with AVX2, two with the baseline's SSE2, each with the same
-// IEEE operations as one at a time (the division and the square root are correctly rounded in
-// every width; AVX2 brings no FMA, and contraction is off for this file). The AVX2 clone is picked
-// at load time where the processor has it.
+// Rows [j0, j1) of the matrix and of its single-precision copy. INDU is inlined (flatten) so that
+// the loop over the vortices vectorises: four entries at a time with AVX2, two with the baseline's
+// SSE2, each with the same IEEE operations as one at a time (the division and the square root are
+// correctly rounded in every width; AVX2 brings no FMA, and contraction is off for this file). The
+// AVX2 clone is picked at load time where the processor has it.
 #if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
 __attribute__((target_clones("avx2", "default"), flatten))
 #endif
-void fillRows(const FlatPanels& p, std::size_t n, std::size_t j0, std::size_t j1, double* out) {
+void fillRows(const FlatPanels& p, std::size_t n, std::size_t j0, std::size_t j1, double* out, float* single) {
   const double* __restrict x1 = p.x1.data();
   const double* __restrict y1 = p.y1.data();
   const double* __restrict x2 = p.x2.data();
@@ -82,6 +83,7 @@ void fillRows(const FlatPanels& p, std::size_t n, std::size_t j0, std::size_t j1
     const double py = p.cy[j];
     const double pz = p.z[j];
     double* __restrict row = out + j * n;
+    float* __restrict singleRow = single + j * n;
 #pragma omp simd
     for (std::size_t i = 0; i < n; ++i) {
       const double ax = px - x1[i];
@@ -94,7 +96,9 @@ void fillRows(const FlatPanels& p, std::size_t n, std::size_t j0, std::size_t j1
       const double byMirror = py + y2[i];
       const double right = INDU(ax, ay, az, bx, by, az);
       const double left = INDU(bx, byMirror, az, ax, ayMirror, az);
-      row[i] = right + left;
+      const double entry = right + left;
+      row[i] = entry;
+      singleRow[i] = static_cast<float>(entry);
     }
   }
 }
@@ -102,7 +106,7 @@ void fillRows(const FlatPanels& p, std::size_t n, std::size_t j0, std::size_t j1
 }  // namespace
 }  // namespace detail
 
-EinflussResult EINFLUSS(const Lattice& lattice, std::vector<double> buffer, int maxPanels) {
+EinflussResult EINFLUSS(const Lattice& lattice, SolveWorkspace& workspace, int maxPanels) {
   EinflussResult result;
   if (!detail::wellFormed(lattice)) {
     result.report.fail({MessageId::InfluenceCountMismatch});
@@ -116,8 +120,9 @@ EinflussResult EINFLUSS(const Lattice& lattice, std::vector<double> buffer, int 
   }
 
   const detail::FlatPanels panels = detail::flatten(lattice, n);
-  buffer.resize(n * n);  // every entry is written below
-  double* out = buffer.data();
+  workspace.reserve(n);  // every entry in use is written below
+  double* out = workspace.matrix(n).data();
+  float* single = workspace.single(n).data();
 
   // Rows cost the same, so equal contiguous shares; small systems stay on this thread.
   const auto cores = static_cast<std::size_t>(stageThreads());
@@ -125,13 +130,12 @@ EinflussResult EINFLUSS(const Lattice& lattice, std::vector<double> buffer, int 
   std::vector<std::thread> threads;
   threads.reserve(workers - 1);
   for (std::size_t t = 1; t < workers; ++t) {
-    threads.emplace_back(detail::fillRows, std::cref(panels), n, n * t / workers, n * (t + 1) / workers, out);
+    threads.emplace_back(detail::fillRows, std::cref(panels), n, n * t / workers, n * (t + 1) / workers, out, single);
   }
-  detail::fillRows(panels, n, 0, n / workers, out);
+  detail::fillRows(panels, n, 0, n / workers, out, single);
   for (std::thread& th : threads) th.join();
 
-  result.matrix.n = static_cast<int>(n);
-  result.matrix.values = std::move(buffer);
+  result.matrix = {static_cast<int>(n), workspace.matrix(n), workspace.single(n)};
 
   // Consistency of the walk with the lattice's own count, compared as unsigned 32-bit products.
   const auto expected = static_cast<std::uint32_t>(lattice.n_panels);

@@ -34,7 +34,8 @@ Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geome
     out.cancelled = true;
     return out;
   }
-  EinflussResult einfluss = EINFLUSS(lattice, {}, maxPanels);
+  // The thread's workspace: the matrices of the run before are overwritten, nothing is allocated.
+  EinflussResult einfluss = EINFLUSS(lattice, SolveWorkspace::ofThisThread(), maxPanels);
   sink.report(einfluss.report);
   sink.afterStage(RunStage::Influence);
   if (stopped(cancel)) {
@@ -43,7 +44,7 @@ Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geome
   }
 
   SolveProgress progress = [&sink](int remaining) { sink.countdown(remaining); };
-  LoesResult loes = LOES(std::move(einfluss.matrix), progress);
+  LoesResult loes = LOES(einfluss.matrix, progress);
   sink.report(loes.report);
   if (!loes.solved) {
     StageReport line;

@@ -1,0 +1,116 @@
+#include "solver/refined_solve.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "solver/loes.h"
+
+namespace volantis4 {
+namespace {
+
+using Matrix = std::vector<double>;  // by rows
+
+std::vector<float> rounded(const Matrix& m) { return {m.begin(), m.end()}; }
+
+// A system with integer entries whose solution is known exactly: small off-diagonal entries, a
+// dominant diagonal, x of small integers and b = M·x (every sum exact in double).
+struct IntegerSystem {
+  Matrix m;
+  std::vector<double> x, b;
+};
+
+IntegerSystem integerSystem(int n, unsigned seed) {
+  std::mt19937 gen(seed);
+  std::uniform_int_distribution<int> entry(-9, 9);
+  const auto size = static_cast<std::size_t>(n);
+  IntegerSystem s{Matrix(size * size), std::vector<double>(size), std::vector<double>(size, 0.0)};
+  for (std::size_t i = 0; i < size; ++i) {
+    for (std::size_t j = 0; j < size; ++j) s.m[i * size + j] = entry(gen);
+    s.m[i * size + i] = 10.0 * n;
+    s.x[i] = entry(gen);
+  }
+  for (std::size_t i = 0; i < size; ++i)
+    for (std::size_t j = 0; j < size; ++j) s.b[i] += s.m[i * size + j] * s.x[j];
+  return s;
+}
+
+// The solution to double accuracy in a few corrections, also across blocks of the single-precision
+// elimination, which counts down once per block. The scale 0.5 keeps every product exact.
+TEST(RefinedSolve, IntegerSystemsComeOutToTheLastDigits) {
+  for (int n : {1, 7, 256, 257, 600}) {
+    SCOPED_TRACE(n);
+    const IntegerSystem s = integerSystem(n, 11u * static_cast<unsigned>(n));
+    Matrix m = s.m;
+    for (double& v : m) v *= 2;  // 0.5 × m is the system's matrix
+    std::vector<float> single = rounded(m);
+    std::vector<double> x(s.x.size());
+    std::vector<int> seen;
+    const RefinedSolve r = solveRefined(m, single, 0.5, s.b, x, n, [&](int remaining) { seen.push_back(remaining); });
+    EXPECT_EQ(r.outcome, Refinement::Converged);
+    EXPECT_LE(r.corrections, 3);
+    // Zero components to within the last digit of the entries of size 1.
+    for (std::size_t i = 0; i < x.size(); ++i) EXPECT_NEAR(x[i], s.x[i], 4e-16 * std::max(std::fabs(s.x[i]), 1.0)) << i;
+    std::vector<int> blocks;
+    for (int done = detail::kSingleBlockWidth; done < n; done += detail::kSingleBlockWidth) blocks.push_back(n - done);
+    blocks.push_back(0);
+    EXPECT_EQ(seen, blocks);
+  }
+}
+
+// 1e16 + 1 − 1e16 is 1, which double sums lose: the residual's rows are summed with more digits.
+TEST(RefinedSolve, ResidualKeepsDigitsThatDoubleSumsLose) {
+  if (std::numeric_limits<long double>::digits < 64) GTEST_SKIP() << "long double has no more digits than double";
+  const Matrix m{1e16, 1, -1e16, 0, 1, 0, 0, 0, 1};
+  const std::vector<double> x{1, 1, 1};
+  const std::vector<double> b{0, 3, 4};
+  std::vector<double> r(3);
+  detail::residual(m, 2.0, b, x, r, 3);
+  EXPECT_EQ(r, (std::vector<double>{-2, 1, 2}));
+}
+
+// LOES with the matrix M of the system in double and single precision.
+LoesResult loes(Matrix m) {
+  std::vector<float> single = rounded(m);
+  return LOES({static_cast<int>(std::sqrt(static_cast<double>(m.size()))), m, single});
+}
+
+// SIMQ902 on 0.0795775 × M, for a right-hand side of −1.
+std::vector<double> doublePrecision(Matrix m) {
+  for (double& v : m) v *= 0.0795775;
+  std::vector<double> x(static_cast<std::size_t>(std::sqrt(static_cast<double>(m.size()))), -1.0);
+  EXPECT_TRUE(SIMQ902(m, x, static_cast<int>(x.size())));
+  return x;
+}
+
+// Where single precision cannot do it, LOES gives SIMQ902's solution, bit for bit: rows that round to
+// the same single-precision numbers, and a Hilbert matrix (condition about 1e13) whose corrections grow.
+TEST(RefinedSolve, FallsBackWhereSinglePrecisionFails) {
+  const Matrix alike{1, 1 + std::ldexp(1.0, -30), 0, 1, 1, 0, 0, 0, 2};
+  Matrix hilbert(100);
+  for (std::size_t i = 0; i < 10; ++i)
+    for (std::size_t j = 0; j < 10; ++j) hilbert[i * 10 + j] = 1.0 / static_cast<double>(i + j + 1);
+  const std::pair<Matrix, Refinement> cases[] = {{alike, Refinement::ZeroPivot}, {hilbert, Refinement::NotConverging}};
+  for (const auto& [m, outcome] : cases) {
+    SCOPED_TRACE(m.size());
+    const int n = static_cast<int>(std::sqrt(static_cast<double>(m.size())));
+    std::vector<float> single = rounded(m);
+    std::vector<double> x(static_cast<std::size_t>(n));
+    const RefinedSolve refined = solveRefined(m, single, 1.0, std::vector<double>(x.size(), 1.0), x, n);
+    EXPECT_EQ(refined.outcome, outcome);
+    EXPECT_LE(refined.corrections, detail::kMaxCorrections);
+
+    const LoesResult r = loes(m);
+    EXPECT_TRUE(r.solved);
+    EXPECT_FALSE(r.refined);
+    EXPECT_EQ(r.gamma, doublePrecision(m));
+  }
+}
+
+}  // namespace
+}  // namespace volantis4
