@@ -44,7 +44,11 @@ Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geome
   }
 
   SolveProgress progress = [&sink](int remaining) { sink.countdown(remaining); };
-  LoesResult loes = LOES(einfluss.matrix, progress);
+  LoesResult loes = LOES(einfluss.matrix, progress, cancel);
+  if (loes.cancelled) {
+    out.cancelled = true;
+    return out;
+  }
   sink.report(loes.report);
   if (!loes.solved) {
     StageReport line;

@@ -8,7 +8,7 @@
 
 namespace volantis4 {
 
-LoesResult LOES(const InfluenceMatrix& matrix, const SolveProgress& progress) {
+LoesResult LOES(const InfluenceMatrix& matrix, const SolveProgress& progress, const std::atomic<bool>* cancel) {
   constexpr double kInverseFourPi = 0.0795775;  // 1/(4π) to seven significant digits
 
   const auto n = static_cast<std::size_t>(std::max(matrix.n, 0));
@@ -19,12 +19,13 @@ LoesResult LOES(const InfluenceMatrix& matrix, const SolveProgress& progress) {
   LoesResult result;
   const std::vector<double> rightHandSide(n, -1.0);
   result.gamma.resize(n);
-  const RefinedSolve refined =
-      solveRefined(matrix.values, matrix.single, kInverseFourPi, rightHandSide, result.gamma, matrix.n, progress);
+  const RefinedSolve refined = solveRefined(matrix.values, matrix.single, kInverseFourPi, rightHandSide, result.gamma,
+                                            matrix.n, progress, cancel);
   result.corrections = refined.corrections;
-  if (refined.outcome == Refinement::Converged) {
-    result.refined = true;
-    result.solved = true;
+  if (refined.outcome == Refinement::Converged || refined.outcome == Refinement::Cancelled) {
+    result.refined = refined.outcome == Refinement::Converged;
+    result.solved = result.refined;
+    result.cancelled = !result.refined;
     return result;
   }
 

@@ -47,6 +47,8 @@ void residualRows(const double* m, double scale, const double* b, const double* 
   }
 }
 
+bool stopped(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
+
 std::size_t at(int row, int column, int n) {
   return static_cast<std::size_t>(column) * static_cast<std::size_t>(n) + static_cast<std::size_t>(row);
 }
@@ -55,16 +57,17 @@ std::size_t at(int row, int column, int n) {
 // it: LAPACK's right-looking blocked elimination gives Mᵀ = P·L·U, one block of columns at a time
 // (sgetrf on the block, its row swaps on the columns beside it, strsm and sgemm for the columns to
 // its right), with the countdown after each block. pivots[k] is the 1-based row swapped with row k + 1.
-// False at a column without a pivot.
-bool factorSingle(float* a, int n, int* pivots, const SolveProgress& progress) {
+// Converged stands for factored; ZeroPivot at a column without a pivot.
+Refinement factorSingle(float* a, int n, int* pivots, const SolveProgress& progress, const std::atomic<bool>* cancel) {
   const int step = 1;
   for (int kb = 0; kb < n; kb += kSingleBlockWidth) {
+    if (stopped(cancel)) return Refinement::Cancelled;
     const int width = std::min(kSingleBlockWidth, n - kb);
     const int height = n - kb;
     float* block = a + at(kb, kb, n);
     int info = 0;
     sgetrf_(&height, &width, block, &n, pivots + kb, &info);
-    if (info != 0) return false;  // a zero pivot (the arguments are valid)
+    if (info != 0) return Refinement::ZeroPivot;  // (the arguments are valid)
     for (int k = kb; k < kb + width; ++k) pivots[k] += kb;
     const int first = kb + 1;
     const int last = kb + width;
@@ -79,7 +82,7 @@ bool factorSingle(float* a, int n, int* pivots, const SolveProgress& progress) {
     }
     if (progress) progress(n - kb - width);
   }
-  return true;
+  return Refinement::Converged;
 }
 
 // x ← M⁻¹ · v / scale with the single-precision factors of Mᵀ: Uᵀ·Lᵀ·Pᵀ·x = v / scale.
@@ -114,7 +117,7 @@ void residual(std::span<const double> m, double scale, std::span<const double> b
 }  // namespace detail
 
 RefinedSolve solveRefined(std::span<const double> m, std::span<float> single, double scale, std::span<const double> b,
-                          std::span<double> x, int n, const SolveProgress& progress) {
+                          std::span<double> x, int n, const SolveProgress& progress, const std::atomic<bool>* cancel) {
   const auto size = static_cast<std::size_t>(std::max(n, 0));
   if (n < 0 || m.size() < size * size || single.size() < size * size || b.size() < size || x.size() < size) {
     throw std::invalid_argument("solveRefined: matrix or vectors shorter than the order n");
@@ -128,10 +131,9 @@ RefinedSolve solveRefined(std::span<const double> m, std::span<float> single, do
   // Under a thread budget OpenBLAS's own threads would take the cores the budget leaves free.
   const SingleThreadedBlas blas(stageThreads() < machineCores());
   std::vector<int> pivots(size);
-  if (!detail::factorSingle(single.data(), n, pivots.data(), progress)) {
-    result.outcome = Refinement::ZeroPivot;
-    return result;
-  }
+  result.outcome = detail::factorSingle(single.data(), n, pivots.data(), progress, cancel);
+  if (result.outcome != Refinement::Converged) return result;
+  result.outcome = Refinement::NotConverging;
 
   std::vector<float> work(size);
   std::vector<double> r(size);
@@ -142,6 +144,10 @@ RefinedSolve solveRefined(std::span<const double> m, std::span<float> single, do
   constexpr double kSmallest = 1e-4;  // components below this share of the largest count as this share
   double previous = 1.0;
   for (int k = 1; k <= detail::kMaxCorrections; ++k) {
+    if (detail::stopped(cancel)) {
+      result.outcome = Refinement::Cancelled;
+      return result;
+    }
     if (k == 1) {
       // The single-precision solution's residual lies far above the rounding of double sums.
       std::copy_n(b.begin(), size, r.begin());
@@ -161,7 +167,9 @@ RefinedSolve solveRefined(std::span<const double> m, std::span<float> single, do
     }
     result.corrections = k;
     if (!std::isfinite(c)) return result;
-    if (c <= kEpsilon || c * (c / previous) <= kEpsilon) {
+    // ρ = c / previous estimates how the corrections shrink from the second on; the first is
+    // measured against the whole solution, which tells nothing about that.
+    if (c <= kEpsilon || (k > 1 && c * (c / previous) <= kEpsilon)) {
       result.outcome = Refinement::Converged;
       return result;
     }

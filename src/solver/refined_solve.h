@@ -2,6 +2,7 @@
 // The vortex-lattice equations factored in single precision, whose arithmetic runs twice as fast,
 // and the solution refined to double accuracy with the double-precision matrix.
 
+#include <atomic>
 #include <span>
 
 #include "solver/simq902.h"
@@ -13,6 +14,7 @@ enum class Refinement {
   Converged,      // x is at double accuracy
   ZeroPivot,      // the single-precision elimination met a column without a pivot
   NotConverging,  // the corrections did not shrink fast enough
+  Cancelled,      // the cancel flag was set (it is read between blocks and between corrections)
 };
 
 struct RefinedSolve {
@@ -46,13 +48,16 @@ void residual(std::span<const double> m, double scale, std::span<const double> b
 ///
 /// When to stop: c is the largest |d_i| / |x_i|, each correction relative to its own component
 /// (components below 1e-4 of the largest measured against 1e-4 × the largest), ρ = c / (c of the
-/// correction before, 1 for the first). x is final when c ≤ ε or c·ρ ≤ ε (ε = 2⁻⁵²): the next
-/// correction, about ρ times this one, would no longer change x in double precision. This asks more
+/// correction before). x is final when c ≤ ε or, from the second correction on, c·ρ ≤ ε
+/// (ε = 2⁻⁵²): the next correction, about ρ times this one, would no longer change x in double
+/// precision. This asks more
 /// than LAPACK's dsgesv, whose normwise test ‖r‖ ≤ ‖x‖·‖M‖·ε·√n leaves small components with
 /// relative errors of 1e-10 on our matrices. The refinement gives up (NotConverging) when a later
 /// correction is more than half the one before, when one is not finite, or after kMaxCorrections;
-/// x is then unspecified. Throws std::invalid_argument when a span is shorter than n asks.
+/// x is then unspecified, as after a cancel. Throws std::invalid_argument when a span is shorter
+/// than n asks.
 RefinedSolve solveRefined(std::span<const double> m, std::span<float> single, double scale, std::span<const double> b,
-                          std::span<double> x, int n, const SolveProgress& progress = {});
+                          std::span<double> x, int n, const SolveProgress& progress = {},
+                          const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace volantis4

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -91,6 +92,25 @@ TEST(Loes, PassesTheCountdownOnPerBlock) {
   ASSERT_TRUE(r.refined);
   static_assert(detail::kSingleBlockWidth == 256);
   EXPECT_EQ(seen, (std::vector<int>{344, 88, 0}));
+}
+
+// A cancel stops the solve at the next block: nothing solved, nothing reported.
+TEST(Loes, CancelStopsAtTheNextBlock) {
+  std::atomic<bool> cancel{false};
+  std::vector<int> seen;
+  SolveWorkspace workspace;
+  const InfluenceMatrix m = EINFLUSS(handLattice({HandWing{0, 3000, 0, 0, 300, 300, 100, 6, 0}}), workspace).matrix;
+  const LoesResult r = LOES(
+      m,
+      [&](int remaining) {
+        seen.push_back(remaining);
+        cancel = true;
+      },
+      &cancel);
+  EXPECT_TRUE(r.cancelled);
+  EXPECT_FALSE(r.solved);
+  EXPECT_TRUE(r.report.messages.empty());
+  EXPECT_EQ(seen, (std::vector<int>{344}));
 }
 
 // --- Single precision refined against the double-precision elimination ---------------------------
