@@ -48,15 +48,27 @@ const std::vector<std::vector<HandWing>> kLattices{
 
 Vec3 mirror(const Vec3& p) { return {p.x, -p.y, p.z}; }
 
+// The lattices above, and the first with two strips no longer sharing an edge exactly (one end
+// point moved by a unit in the last place), so that their horseshoes share no end.
+std::vector<Lattice> entryCases() {
+  std::vector<Lattice> cases;
+  cases.reserve(kLattices.size() + 1);
+  for (const std::vector<HandWing>& wings : kLattices) cases.push_back(handLattice(wings));
+  Lattice moved = cases.front();
+  double& x = moved.wing(1).strips[2].inner.boundX[1];
+  x = std::nextafter(x, HUGE_VAL);
+  cases.push_back(moved);
+  return cases;
+}
+
 // Each entry is the horseshoe's own value plus, for the mirror image, the same horseshoe seen
 // from the mirrored control point (x, −y, z): the reflection leaves the z velocity unchanged.
 // Seen instead as the mirror-image horseshoe itself (ends reflected, swapped to keep the sense),
-// one INDU at a time, every entry comes out bit for bit: the vectorised loop does the same IEEE
-// operations, and so does its single-precision copy's rounding.
+// one INDU at a time, every entry comes out bit for bit: the vectorised loop with its terms shared
+// between horseshoes does the same IEEE operations, and so does its single-precision copy's rounding.
 TEST(Einfluss, EntriesAreRightHalfPlusMirrorInPanelOrder) {
-  for (const std::vector<HandWing>& wings : kLattices) {
-    SCOPED_TRACE(wings.size());
-    const Lattice lattice = handLattice(wings);
+  for (const Lattice& lattice : entryCases()) {
+    SCOPED_TRACE(lattice.n_panels);
     SolveWorkspace workspace;
     const EinflussResult r = EINFLUSS(lattice, workspace);
     const std::vector<PanelPoints> panels = walk(lattice);
