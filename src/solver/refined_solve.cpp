@@ -3,10 +3,14 @@
 #include <cblas.h>
 
 #include <algorithm>
+#include <atomic>
+#include <barrier>
 #include <cmath>
 #include <cstddef>
+#include <exception>
 #include <limits>
 #include <stdexcept>
+#include <system_error>
 #include <thread>
 #include <type_traits>
 #include <utility>
@@ -49,38 +53,167 @@ void residualRows(const double* m, double scale, const double* b, const double* 
 
 bool stopped(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
 
-std::size_t at(int row, int column, int n) {
-  return static_cast<std::size_t>(column) * static_cast<std::size_t>(n) + static_cast<std::size_t>(row);
-}
+// Mᵀ stored by columns (M stored by rows, as LAPACK reads it), with its pivots (1-based rows).
+struct Columns {
+  float* a;
+  int n;
+  int* pivots;
 
-// The single-precision factors. The matrix stored by rows is Mᵀ stored by columns, as LAPACK reads
-// it: LAPACK's right-looking blocked elimination gives Mᵀ = P·L·U, one block of columns at a time
-// (sgetrf on the block, its row swaps on the columns beside it, strsm and sgemm for the columns to
-// its right), with the countdown after each block. pivots[k] is the 1-based row swapped with row k + 1.
-// Converged stands for factored; ZeroPivot at a column without a pivot.
-Refinement factorSingle(float* a, int n, int* pivots, const SolveProgress& progress, const std::atomic<bool>* cancel) {
-  const int step = 1;
-  for (int kb = 0; kb < n; kb += kSingleBlockWidth) {
-    if (stopped(cancel)) return Refinement::Cancelled;
-    const int width = std::min(kSingleBlockWidth, n - kb);
-    const int height = n - kb;
-    float* block = a + at(kb, kb, n);
-    int info = 0;
-    sgetrf_(&height, &width, block, &n, pivots + kb, &info);
-    if (info != 0) return Refinement::ZeroPivot;  // (the arguments are valid)
-    for (int k = kb; k < kb + width; ++k) pivots[k] += kb;
+  float* at(int row, int column) const {
+    return a + static_cast<std::size_t>(column) * static_cast<std::size_t>(n) + static_cast<std::size_t>(row);
+  }
+
+  // The row swaps of the block at columns [kb, kb + width), in order, on columns [c0, c1).
+  void swap(int kb, int width, int c0, int c1) const {
+    const int columns = c1 - c0;
     const int first = kb + 1;
     const int last = kb + width;
-    if (kb > 0) slaswp_(&kb, a, &n, &first, &last, pivots, &step);
-    const int right = n - kb - width;
-    if (right > 0) {
-      float* top = a + at(kb, kb + width, n);
-      slaswp_(&right, a + at(0, kb + width, n), &n, &first, &last, pivots, &step);
-      cblas_strsm(CblasColMajor, CblasLeft, CblasLower, CblasNoTrans, CblasUnit, width, right, 1.0F, block, n, top, n);
-      cblas_sgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, height - width, right, width, -1.0F, block + width, n, top,
-                  n, 1.0F, top + width, n);
+    const int step = 1;
+    if (columns > 0) slaswp_(&columns, at(0, c0), &n, &first, &last, pivots, &step);
+  }
+
+  // Columns [c0, c1) brought up to date with the factored block [kb, kb + width): its swaps, the
+  // rows of U beside it, and the elimination below.
+  void update(int kb, int width, int c0, int c1) const {
+    swap(kb, width, c0, c1);
+    cblas_strsm(CblasColMajor, CblasLeft, CblasLower, CblasNoTrans, CblasUnit, width, c1 - c0, 1.0F, at(kb, kb), n,
+                at(kb, c0), n);
+    if (kb + width < n) {
+      cblas_sgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, n - kb - width, c1 - c0, width, -1.0F, at(kb + width, kb),
+                  n, at(kb, c0), n, 1.0F, at(kb + width, c0), n);
     }
-    if (progress) progress(n - kb - width);
+  }
+
+  // LAPACK's sgetrf on the block at columns [kb, kb + width), up to date with every block before
+  // it. False at a column without a pivot (the arguments are valid, so info > 0).
+  bool factor(int kb, int width) const {
+    const int height = n - kb;
+    int info = 0;
+    sgetrf_(&height, &width, at(kb, kb), &n, pivots + kb, &info);
+    for (int k = kb; k < kb + width; ++k) pivots[k] += kb;
+    return info == 0;
+  }
+};
+
+// A column range of one step's shared work: either the swaps only (columns left of the block) or
+// a full update.
+struct Piece {
+  int c0, c1;
+  bool update;
+};
+
+// Columns per piece of a step's shared work.
+constexpr int kPieceWidth = 512;
+
+// Helper threads that share each step's pieces with the calling thread; the calling thread first
+// does its own part of the step (the next block, which also drives the countdown).
+class Team {
+ public:
+  explicit Team(int helpers) : sync_(helpers + 1) {
+    for (int t = 0; t < helpers; ++t) {
+      try {
+        threads_.emplace_back([this] { serve(); });
+      } catch (const std::system_error&) {
+        // Fewer threads than planned: their places in the barrier are given up, the rest carry on.
+        for (int missing = t; missing < helpers; ++missing) sync_.arrive_and_drop();
+        break;
+      }
+    }
+  }
+  ~Team() {
+    quit_ = true;
+    sync_.arrive_and_wait();
+    for (std::thread& t : threads_) t.join();
+  }
+  Team(const Team&) = delete;
+  Team& operator=(const Team&) = delete;
+
+  template <typename OwnPart>
+  void run(const Columns& m, int kb, int width, const std::vector<Piece>& pieces, OwnPart&& ownPart) {
+    m_ = &m;
+    kb_ = kb;
+    width_ = width;
+    pieces_ = &pieces;
+    next_ = 0;
+    sync_.arrive_and_wait();
+    std::exception_ptr failure;
+    try {
+      ownPart();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    takePieces();
+    sync_.arrive_and_wait();
+    if (failure) std::rethrow_exception(failure);
+  }
+
+ private:
+  void serve() {
+    for (;;) {
+      sync_.arrive_and_wait();
+      if (quit_) return;
+      takePieces();
+      sync_.arrive_and_wait();
+    }
+  }
+
+  void takePieces() {
+    for (std::size_t i = next_++; i < pieces_->size(); i = next_++) {
+      const Piece& piece = (*pieces_)[i];
+      if (piece.update) {
+        m_->update(kb_, width_, piece.c0, piece.c1);
+      } else {
+        m_->swap(kb_, width_, piece.c0, piece.c1);
+      }
+    }
+  }
+
+  std::barrier<> sync_;
+  std::vector<std::thread> threads_;
+  bool quit_ = false;
+  const Columns* m_ = nullptr;
+  int kb_ = 0, width_ = 0;
+  const std::vector<Piece>* pieces_ = nullptr;
+  std::atomic<std::size_t> next_{0};
+};
+
+void cut(std::vector<Piece>& pieces, int c0, int c1, bool update) {
+  for (int c = c0; c < c1; c += kPieceWidth) pieces.push_back({c, std::min(c + kPieceWidth, c1), update});
+}
+
+// The single-precision factors Mᵀ = P·L·U: LAPACK's right-looking blocked elimination on Mᵀ, one
+// block of columns at a time (sgetrf on the block, its row swaps on the columns beside it, strsm
+// and sgemm for the columns to its right), with a look-ahead of one block: while the calling thread
+// updates and factors block b + 1 (and counts down), the team brings the columns beyond it up to
+// date with block b. OpenBLAS runs on one thread meanwhile. Converged stands for factored.
+Refinement factorSingle(float* a, int n, int* pivots, const SolveProgress& progress, const std::atomic<bool>* cancel) {
+  const int nb = std::min(kSingleBlockWidth, n);
+  const Columns m{a, n, pivots};
+  const int cores = stageThreads();
+  const int helpers = n > nb ? cores - 1 : 0;
+  // Under a thread budget OpenBLAS's own threads would take the cores the budget leaves free.
+  const SingleThreadedBlas blas(helpers > 0 || cores < machineCores());
+  Team team(helpers);
+
+  if (!m.factor(0, nb)) return Refinement::ZeroPivot;
+  if (progress) progress(n - nb);
+  bool factored = true;
+  std::vector<Piece> pieces;
+  for (int kb = 0; kb < n; kb += nb) {
+    if (stopped(cancel)) return Refinement::Cancelled;
+    const int width = std::min(nb, n - kb);
+    const int next = kb + width;
+    const int nextWidth = std::min(nb, n - next);
+    pieces.clear();
+    cut(pieces, next + nextWidth, n, true);
+    cut(pieces, 0, kb, false);
+    team.run(m, kb, width, pieces, [&] {
+      if (nextWidth <= 0) return;
+      m.update(kb, width, next, next + nextWidth);
+      factored = m.factor(next, nextWidth);
+      if (factored && progress) progress(n - next - nextWidth);
+    });
+    if (!factored) return Refinement::ZeroPivot;
   }
   return Refinement::Converged;
 }
@@ -128,12 +261,12 @@ RefinedSolve solveRefined(std::span<const double> m, std::span<float> single, do
     return result;
   }
 
-  // Under a thread budget OpenBLAS's own threads would take the cores the budget leaves free.
-  const SingleThreadedBlas blas(stageThreads() < machineCores());
   std::vector<int> pivots(size);
   result.outcome = detail::factorSingle(single.data(), n, pivots.data(), progress, cancel);
   if (result.outcome != Refinement::Converged) return result;
   result.outcome = Refinement::NotConverging;
+  // Under a thread budget OpenBLAS's own threads would take the cores the budget leaves free.
+  const SingleThreadedBlas blas(stageThreads() < machineCores());
 
   std::vector<float> work(size);
   std::vector<double> r(size);

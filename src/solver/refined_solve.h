@@ -28,19 +28,21 @@ namespace detail {
 inline constexpr int kMaxCorrections = 10;
 
 /// Columns per block of the single-precision elimination (and per step of its countdown).
-inline constexpr int kSingleBlockWidth = 256;
+inline constexpr int kSingleBlockWidth = 128;
 
 /// r = b − scale·M·x, each row summed in extended precision (the x87 format's 64-bit significand
-/// where long double has it, double elsewhere) and rounded once to double. Rows shared by the stage's threads.
+/// where long double has it, double elsewhere) and rounded once to double. The rows are shared by
+/// the stage's threads.
 void residual(std::span<const double> m, double scale, std::span<const double> b, std::span<const double> x,
               std::span<double> r, int n);
 
 }  // namespace detail
 
 /// Solves (scale·M)·x = b. `m` holds M (n × n by rows) in double precision, `single` the same entries
-/// rounded to single precision; `single` is overwritten by its factors: LAPACK's blocked elimination
-/// with row pivoting of Mᵀ (M's entries read by columns), which counts down n − k after the block
-/// that ends at column k. The single-precision solution is then corrected: each correction d solves
+/// rounded to single precision; `single` is overwritten by its factors: the blocked elimination
+/// with row pivoting of Mᵀ (M's entries read by columns, LAPACK's sgetrf on each block, with a
+/// look-ahead of one block on the stage's threads), which counts down n − k after the block that
+/// ends at column k. The single-precision solution is then corrected: each correction d solves
 /// the factored system for the residual r = b − scale·M·x, and x += d. The first residual, of the
 /// single-precision solution, is summed in double precision; the later ones, of a solution already
 /// near double accuracy, by residual() in extended precision, so that their rounding does not limit
