@@ -18,6 +18,10 @@ void SolveWorkspace::release() {
   capacity_ = 0;
 }
 
+void SolveWorkspace::keepAtMost(std::size_t n) {
+  if (capacity_ > n * n) release();
+}
+
 SolveWorkspace& SolveWorkspace::ofThisThread() {
   thread_local SolveWorkspace workspace;
   return workspace;

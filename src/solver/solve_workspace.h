@@ -23,10 +23,13 @@ class SolveWorkspace {
   std::size_t capacity() const { return capacity_; }
   /// Gives the blocks back.
   void release();
+  /// Gives the blocks back when they hold more than an n × n system.
+  void keepAtMost(std::size_t n);
 
   /// The calling thread's workspace: every thread that runs the stages (the window's, the
-  /// report's worker, the command line's) holds its own, 12·n² bytes for its largest system,
-  /// until the thread ends.
+  /// report's worker, the command line's) holds its own, until the thread ends: 12·n² bytes for
+  /// its largest system of the standard capacity (108 MB for 3000 unknowns). The stages give back
+  /// the blocks of a larger system (the finer lattice) after its run.
   static SolveWorkspace& ofThisThread();
 
  private:

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cmath>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "hand_lattice.h"
 #include "solver/calculation_output.h"
 #include "solver/calculation_run.h"
+#include "solver/lattice_run.h"
 #include "solver/refined_solve.h"
 
 namespace volantis4 {
@@ -114,6 +116,26 @@ TEST(Loes, CancelStopsAtTheNextBlock) {
   EXPECT_FALSE(r.solved);
   EXPECT_TRUE(r.report.messages.empty());
   EXPECT_EQ(seen, (std::vector<int>{600 - detail::kSingleBlockWidth}));
+}
+
+// A thread's workspace keeps the blocks of a standard system for the next run and gives back
+// those of a larger one (the finer lattice's) after its run.
+TEST(Loes, WorkspaceKeepsAtMostTheStandardCapacity) {
+  std::size_t afterLarge = 1, afterStandard = 0;
+  std::thread([&] {
+    const AircraftGeometry geometry = geometryOf(defaultForm());
+    class Ignore final : public StageSink {
+      void report(const StageReport&) override {}
+    } sink;
+    EXPECT_TRUE(
+        evaluateLattice(handLattice({HandWing{0, 5050, 0, 0, 300, 300, 101, 30, 0}}), geometry, 6000, sink).complete);
+    afterLarge = SolveWorkspace::ofThisThread().capacity();
+    EXPECT_TRUE(
+        evaluateLattice(handLattice({HandWing{0, 1000, 0, 0, 200, 200, 20, 5, 0}}), geometry, 6000, sink).complete);
+    afterStandard = SolveWorkspace::ofThisThread().capacity();
+  }).join();
+  EXPECT_EQ(afterLarge, 0u);
+  EXPECT_EQ(afterStandard, 100u * 100u);
 }
 
 // --- Single precision refined against the double-precision elimination ---------------------------
