@@ -95,11 +95,9 @@ struct Columns {
   }
 };
 
-// A column range of one step's shared work: either the swaps only (columns left of the block) or
-// a full update.
+// A column range of one step's shared work.
 struct Piece {
   int c0, c1;
-  bool update;
 };
 
 // Columns per piece of a step's shared work.
@@ -160,11 +158,7 @@ class Team {
   void takePieces() {
     for (std::size_t i = next_++; i < pieces_->size(); i = next_++) {
       const Piece& piece = (*pieces_)[i];
-      if (piece.update) {
-        m_->update(kb_, width_, piece.c0, piece.c1);
-      } else {
-        m_->swap(kb_, width_, piece.c0, piece.c1);
-      }
+      m_->update(kb_, width_, piece.c0, piece.c1);
     }
   }
 
@@ -177,13 +171,14 @@ class Team {
   std::atomic<std::size_t> next_{0};
 };
 
-void cut(std::vector<Piece>& pieces, int c0, int c1, bool update) {
-  for (int c = c0; c < c1; c += kPieceWidth) pieces.push_back({c, std::min(c + kPieceWidth, c1), update});
+void cut(std::vector<Piece>& pieces, int c0, int c1) {
+  for (int c = c0; c < c1; c += kPieceWidth) pieces.push_back({c, std::min(c + kPieceWidth, c1)});
 }
 
-// The single-precision factors Mᵀ = P·L·U: LAPACK's right-looking blocked elimination on Mᵀ, one
-// block of columns at a time (sgetrf on the block, its row swaps on the columns beside it, strsm
-// and sgemm for the columns to its right), with a look-ahead of one block: while the calling thread
+// The single-precision factors of Mᵀ: LAPACK's right-looking blocked elimination, one block of
+// columns at a time (sgetrf on the block, its row swaps, strsm and sgemm for the columns to its
+// right; the swaps are left out on the columns to its left, which solveFactored allows for), with
+// a look-ahead of one block: while the calling thread
 // updates and factors block b + 1 (and counts down), the team brings the columns beyond it up to
 // date with block b. OpenBLAS runs on one thread meanwhile. Converged stands for factored.
 Refinement factorSingle(float* a, int n, int* pivots, const SolveProgress& progress, const std::atomic<bool>* cancel) {
@@ -205,8 +200,7 @@ Refinement factorSingle(float* a, int n, int* pivots, const SolveProgress& progr
     const int next = kb + width;
     const int nextWidth = std::min(nb, n - next);
     pieces.clear();
-    cut(pieces, next + nextWidth, n, true);
-    cut(pieces, 0, kb, false);
+    cut(pieces, next + nextWidth, n);
     team.run(m, kb, width, pieces, [&] {
       if (nextWidth <= 0) return;
       m.update(kb, width, next, next + nextWidth);
@@ -218,15 +212,30 @@ Refinement factorSingle(float* a, int n, int* pivots, const SolveProgress& progr
   return Refinement::Converged;
 }
 
-// x ← M⁻¹ · v / scale with the single-precision factors of Mᵀ: Uᵀ·Lᵀ·Pᵀ·x = v / scale.
-void solveFactored(const float* factors, const std::vector<int>& pivots, double scale, std::span<const double> v,
-                   std::vector<float>& work, std::span<double> x, int n) {
+// x ← M⁻¹ · v / scale with the single-precision factors. The blocks' row swaps are not applied to
+// the columns left of each block, so the factors stand for Mᵀ = P₀·L₀·P₁·L₁ ⋯ U, Lb the unit lower
+// columns of block b as stored and Pb its swaps: M·x = v / scale is Uᵀ·(⋯ L₁ᵀ·P₁ᵀ·L₀ᵀ·P₀ᵀ)·x, solved
+// by Uᵀ, then block by block from the last, Lbᵀ and Pb.
+void solveFactored(const Columns& f, int blockWidth, double scale, std::span<const double> v, std::vector<float>& work,
+                   std::span<double> x) {
+  const int n = f.n;
   const auto size = static_cast<std::size_t>(n);
-  for (std::size_t k = 0; k < size; ++k) work[k] = static_cast<float>(v[k] / scale);
-  cblas_strsv(CblasColMajor, CblasUpper, CblasTrans, CblasNonUnit, n, factors, n, work.data(), 1);
-  cblas_strsv(CblasColMajor, CblasLower, CblasTrans, CblasUnit, n, factors, n, work.data(), 1);
-  for (std::size_t k = size; k-- > 0;) std::swap(work[k], work[static_cast<std::size_t>(pivots[k] - 1)]);
-  for (std::size_t k = 0; k < size; ++k) x[k] = work[k];
+  float* y = work.data();
+  for (std::size_t k = 0; k < size; ++k) y[k] = static_cast<float>(v[k] / scale);
+  cblas_strsv(CblasColMajor, CblasUpper, CblasTrans, CblasNonUnit, n, f.a, n, y, 1);
+  const int blocks = (n + blockWidth - 1) / blockWidth;
+  for (int b = blocks - 1; b >= 0; --b) {
+    const int kb = b * blockWidth;
+    const int width = std::min(blockWidth, n - kb);
+    const int below = n - kb - width;
+    if (below > 0) {
+      cblas_sgemv(CblasColMajor, CblasTrans, below, width, -1.0F, f.at(kb + width, kb), n, y + kb + width, 1, 1.0F,
+                  y + kb, 1);
+    }
+    cblas_strsv(CblasColMajor, CblasLower, CblasTrans, CblasUnit, width, f.at(kb, kb), n, y + kb, 1);
+    for (int k = kb + width - 1; k >= kb; --k) std::swap(y[k], y[f.pivots[k] - 1]);
+  }
+  for (std::size_t k = 0; k < size; ++k) x[k] = y[k];
 }
 
 }  // namespace
@@ -268,10 +277,12 @@ RefinedSolve solveRefined(std::span<const double> m, std::span<float> single, do
   // Under a thread budget OpenBLAS's own threads would take the cores the budget leaves free.
   const SingleThreadedBlas blas(stageThreads() < machineCores());
 
+  const detail::Columns factors{single.data(), n, pivots.data()};
+  const int blockWidth = std::min(detail::kSingleBlockWidth, n);
   std::vector<float> work(size);
   std::vector<double> r(size);
   std::vector<double> d(size);
-  detail::solveFactored(single.data(), pivots, scale, b, work, x, n);
+  detail::solveFactored(factors, blockWidth, scale, b, work, x);
 
   constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
   constexpr double kSmallest = 1e-4;  // components below this share of the largest count as this share
@@ -288,7 +299,7 @@ RefinedSolve solveRefined(std::span<const double> m, std::span<float> single, do
     } else {
       detail::residual(m, scale, b, x, r, n);
     }
-    detail::solveFactored(single.data(), pivots, scale, r, work, d, n);
+    detail::solveFactored(factors, blockWidth, scale, r, work, d);
     double largest = 0;
     for (std::size_t i = 0; i < size; ++i) largest = std::max(largest, std::fabs(x[i]));
     const double floor = kSmallest * largest;
