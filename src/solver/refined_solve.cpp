@@ -18,6 +18,12 @@
 
 #include "solver/stage_threads.h"
 
+// The compensated residual's kernel needs AVX2 and FMA, chosen at run time; x86-64 with GCC or Clang.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define VOLANTIS4_COMPENSATED_RESIDUAL 1
+#include <immintrin.h>
+#endif
+
 // LAPACK, shipped with OpenBLAS.
 extern "C" {
 void sgetrf_(const int* m, const int* n, float* a, const int* lda, int* ipiv, int* info);
@@ -28,11 +34,11 @@ namespace volantis4 {
 namespace detail {
 namespace {
 
-// The sums of the residual: the x87 format where long double is it (or is plain double), double
-// where long double is a slow software format.
+// The extended sums of the residual: the x87 format where long double is it (or is plain double),
+// double where long double is a slow software format.
 using Extended = std::conditional_t<std::numeric_limits<long double>::digits <= 64, long double, double>;
 
-void residualRows(const double* m, double scale, const double* b, const double* x, double* r, std::size_t n,
+void extendedRows(const double* m, double scale, const double* b, const double* x, double* r, std::size_t n,
                   std::size_t i0, std::size_t i1) {
   for (std::size_t i = i0; i < i1; ++i) {
     const double* row = m + i * n;
@@ -50,6 +56,71 @@ void residualRows(const double* m, double scale, const double* b, const double* 
     r[i] = static_cast<double>(static_cast<Extended>(b[i]) - product);
   }
 }
+
+#ifdef VOLANTIS4_COMPENSATED_RESIDUAL
+// s + e = a + b exactly (Knuth's TwoSum).
+inline void twoSum(double a, double b, double& s, double& e) {
+  s = a + b;
+  const double z = s - a;
+  e = (a - (s - z)) + (b - z);
+}
+
+// One step of Dot2 on four lanes: p + s += a·x, p the running sum, s its rounding errors and those
+// of the products (a·x − h exactly by one FMA).
+__attribute__((target("avx2,fma"))) inline void dot2Step(__m256d& p, __m256d& s, __m256d a, __m256d x) {
+  const __m256d h = _mm256_mul_pd(a, x);
+  const __m256d productError = _mm256_fmsub_pd(a, x, h);
+  const __m256d t = _mm256_add_pd(p, h);
+  const __m256d z = _mm256_sub_pd(t, p);
+  const __m256d sumError = _mm256_add_pd(_mm256_sub_pd(p, _mm256_sub_pd(t, z)), _mm256_sub_pd(h, z));
+  p = t;
+  s = _mm256_add_pd(s, _mm256_add_pd(sumError, productError));
+}
+
+// Dot2 row by row, eight lanes in two independent sums; the lanes and the scale joined the same way.
+__attribute__((target("avx2,fma"))) void compensatedRows(const double* m, double scale, const double* b,
+                                                         const double* x, double* r, std::size_t n, std::size_t i0,
+                                                         std::size_t i1) {
+  for (std::size_t i = i0; i < i1; ++i) {
+    const double* row = m + i * n;
+    __m256d p0 = _mm256_setzero_pd(), p1 = _mm256_setzero_pd();
+    __m256d s0 = _mm256_setzero_pd(), s1 = _mm256_setzero_pd();
+    std::size_t j = 0;
+    for (; j + 8 <= n; j += 8) {
+      dot2Step(p0, s0, _mm256_loadu_pd(row + j), _mm256_loadu_pd(x + j));
+      dot2Step(p1, s1, _mm256_loadu_pd(row + j + 4), _mm256_loadu_pd(x + j + 4));
+    }
+    alignas(32) double lanes[8];
+    alignas(32) double errors[8];
+    _mm256_store_pd(lanes, p0);
+    _mm256_store_pd(lanes + 4, p1);
+    _mm256_store_pd(errors, s0);
+    _mm256_store_pd(errors + 4, s1);
+    double p = 0;
+    double s = 0;
+    for (int k = 0; k < 8; ++k) {
+      double t = 0, e = 0;
+      twoSum(p, lanes[k], t, e);
+      p = t;
+      s += e + errors[k];
+    }
+    for (; j < n; ++j) {
+      const double h = row[j] * x[j];
+      const double productError = std::fma(row[j], x[j], -h);
+      double t = 0, e = 0;
+      twoSum(p, h, t, e);
+      p = t;
+      s += e + productError;
+    }
+    // b − scale·(p + s): the product split exactly as above.
+    const double h = scale * p;
+    const double productError = std::fma(scale, p, -h);
+    double u = 0, e = 0;
+    twoSum(b[i], -h, u, e);
+    r[i] = u + (e - (productError + scale * s));
+  }
+}
+#endif
 
 bool stopped(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
 
@@ -240,8 +311,24 @@ void solveFactored(const Columns& f, int blockWidth, double scale, std::span<con
 
 }  // namespace
 
+ResidualSums residualSums() {
+#ifdef VOLANTIS4_COMPENSATED_RESIDUAL
+  static const bool fma = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+  if (fma) return ResidualSums::Compensated;
+#endif
+  return ResidualSums::Extended;
+}
+
 void residual(std::span<const double> m, double scale, std::span<const double> b, std::span<const double> x,
-              std::span<double> r, int n) {
+              std::span<double> r, int n, ResidualSums sums) {
+  using Rows =
+      void (*)(const double*, double, const double*, const double*, double*, std::size_t, std::size_t, std::size_t);
+  Rows residualRows = extendedRows;
+#ifdef VOLANTIS4_COMPENSATED_RESIDUAL
+  if (sums == ResidualSums::Compensated) residualRows = compensatedRows;
+#else
+  (void)sums;
+#endif
   const auto size = static_cast<std::size_t>(std::max(n, 0));
   // Rows cost the same: equal contiguous shares, small systems on this thread.
   const auto cores = static_cast<std::size_t>(stageThreads());

@@ -30,11 +30,20 @@ inline constexpr int kMaxCorrections = 10;
 /// Columns per block of the single-precision elimination (and per step of its countdown).
 inline constexpr int kSingleBlockWidth = 128;
 
-/// r = b − scale·M·x, each row summed in extended precision (the x87 format's 64-bit significand
-/// where long double has it, double elsewhere) and rounded once to double. The rows are shared by
-/// the stage's threads.
+/// How residual() sums each row.
+enum class ResidualSums {
+  Compensated,  // as if in twice the double precision: every product's and every sum's rounding
+                // error carried along (Ogita, Rump and Oishi's Dot2), with AVX2 and FMA
+  Extended,     // in the x87 format's 64-bit significand where long double has it, double elsewhere
+};
+
+/// Compensated where the processor has AVX2 and FMA, otherwise Extended.
+ResidualSums residualSums();
+
+/// r = b − scale·M·x, each row summed (and scaled) as `sums` says and rounded once to double. The
+/// rows are shared by the stage's threads.
 void residual(std::span<const double> m, double scale, std::span<const double> b, std::span<const double> x,
-              std::span<double> r, int n);
+              std::span<double> r, int n, ResidualSums sums = residualSums());
 
 }  // namespace detail
 
@@ -45,8 +54,8 @@ void residual(std::span<const double> m, double scale, std::span<const double> b
 /// ends at column k. The single-precision solution is then corrected: each correction d solves
 /// the factored system for the residual r = b − scale·M·x, and x += d. The first residual, of the
 /// single-precision solution, is summed in double precision; the later ones, of a solution already
-/// near double accuracy, by residual() in extended precision, so that their rounding does not limit
-/// the accuracy of x.
+/// near double accuracy, by residual() with more digits, so that their rounding does not limit the
+/// accuracy of x.
 ///
 /// When to stop: c is the largest |d_i| / |x_i|, each correction relative to its own component
 /// (components below 1e-4 of the largest measured against 1e-4 × the largest), ρ = c / (c of the

@@ -67,15 +67,34 @@ TEST(RefinedSolve, IntegerSystemsComeOutToTheLastDigits) {
   }
 }
 
-// 1e16 + 1 − 1e16 is 1, which double sums lose: the residual's rows are summed with more digits.
+// 1e16 + 1 + … − 1e16 is the number of ones, which double sums lose (1e16 + 1 rounds to 1e16):
+// the residual's rows are summed with more digits, compensated and extended, wherever the
+// processor and the compiler offer them. 19 columns: two rounds of the compensated kernel's eight
+// lanes and three left over; the large entries in different lanes.
 TEST(RefinedSolve, ResidualKeepsDigitsThatDoubleSumsLose) {
-  if (std::numeric_limits<long double>::digits < 64) GTEST_SKIP() << "long double has no more digits than double";
-  const Matrix m{1e16, 1, -1e16, 0, 1, 0, 0, 0, 1};
-  const std::vector<double> x{1, 1, 1};
-  const std::vector<double> b{0, 3, 4};
-  std::vector<double> r(3);
-  detail::residual(m, 2.0, b, x, r, 3);
-  EXPECT_EQ(r, (std::vector<double>{-2, 1, 2}));
+  constexpr std::size_t n = 19;
+  Matrix m(n * n, 0.0);
+  for (std::size_t j = 0; j < n; ++j) m[j] = 1;
+  m[0] = 1e16;
+  m[13] = -1e16;
+  std::vector<double> b(n);
+  std::vector<double> expected(n);
+  expected[0] = -2.0 * 17;
+  for (std::size_t i = 1; i < n; ++i) {
+    m[i * n + i] = 1;
+    b[i] = static_cast<double>(i);
+    expected[i] = static_cast<double>(i) - 2;
+  }
+  const std::pair<detail::ResidualSums, bool> kinds[] = {
+      {detail::ResidualSums::Compensated, detail::residualSums() == detail::ResidualSums::Compensated},
+      {detail::ResidualSums::Extended, std::numeric_limits<long double>::digits >= 64}};
+  for (const auto& [sums, available] : kinds) {
+    SCOPED_TRACE(static_cast<int>(sums));
+    if (!available) continue;
+    std::vector<double> r(n);
+    detail::residual(m, 2.0, b, std::vector<double>(n, 1.0), r, static_cast<int>(n), sums);
+    EXPECT_EQ(r, expected);
+  }
 }
 
 // LOES with the matrix M of the system in double and single precision.
