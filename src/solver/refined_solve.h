@@ -61,12 +61,11 @@ void residual(std::span<const double> m, double scale, std::span<const double> b
 /// (components below 1e-4 of the largest measured against 1e-4 × the largest), ρ = c / (c of the
 /// correction before). x is final when c ≤ ε or, from the second correction on, c·ρ ≤ ε
 /// (ε = 2⁻⁵²): the next correction, about ρ times this one, would no longer change x in double
-/// precision. This asks more
-/// than LAPACK's dsgesv, whose normwise test ‖r‖ ≤ ‖x‖·‖M‖·ε·√n leaves small components with
-/// relative errors of 1e-10 on our matrices. The refinement gives up (NotConverging) when a later
-/// correction is more than half the one before, when one is not finite, or after kMaxCorrections;
-/// x is then unspecified, as after a cancel. Throws std::invalid_argument when a span is shorter
-/// than n asks.
+/// precision. This asks more than LAPACK's dsgesv, whose normwise test ‖r‖ ≤ ‖x‖·‖M‖·ε·√n leaves
+/// small components with relative errors of 1e-10 on our matrices. The refinement gives up
+/// (NotConverging) when a later correction is more than half the one before, when one is not
+/// finite, or after kMaxCorrections; x is then unspecified, as after a cancel. Throws
+/// std::invalid_argument when a span is shorter than n asks.
 RefinedSolve solveRefined(std::span<const double> m, std::span<float> single, double scale, std::span<const double> b,
                           std::span<double> x, int n, const SolveProgress& progress = {},
                           const std::atomic<bool>* cancel = nullptr);
