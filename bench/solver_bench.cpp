@@ -1,4 +1,5 @@
-// Influence matrix and equation solve at the sizes of real runs, against LAPACK's dgesv.
+// Influence matrix and equation solve at the sizes of real runs, against LAPACK's dgesv and its
+// mixed-precision driver dsgesv.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -18,6 +19,8 @@
 
 extern "C" void dgesv_(const int* n, const int* nrhs, double* a, const int* lda, int* ipiv, double* b, const int* ldb,
                        int* info);
+extern "C" void dsgesv_(const int* n, const int* nrhs, double* a, const int* lda, int* ipiv, const double* b,
+                        const int* ldb, double* x, const int* ldx, double* work, float* swork, int* iter, int* info);
 
 namespace {
 
@@ -61,29 +64,46 @@ Lattice latticeOf(int n) {
   return TRAWY2(geometry, grid.counts, kWingCount).lattice;
 }
 
-// The scaled working matrix of size n, built once.
-const std::vector<double>& workingMatrix(int n) {
-  static std::map<int, std::vector<double>> cache;
+// The matrices of size n as EINFLUSS leaves them, and the working matrix LOES scales them to, built once.
+struct Matrices {
+  std::vector<double> influence;  // by rows
+  std::vector<float> single;      // the same rounded to single precision
+  std::vector<double> scaled;     // 0.0795775 × influence, by rows
+};
+
+const Matrices& matricesOf(int n) {
+  static std::map<int, Matrices> cache;
   auto it = cache.find(n);
   if (it == cache.end()) {
-    std::vector<double> m = EINFLUSS(latticeOf(n)).matrix.values;
-    for (double& v : m) v *= 0.0795775;
-    it = cache.emplace(n, std::move(m)).first;
+    SolveWorkspace workspace;
+    const InfluenceMatrix m = EINFLUSS(latticeOf(n), workspace).matrix;
+    Matrices built{{m.values.begin(), m.values.end()}, {m.single.begin(), m.single.end()}, {}};
+    built.scaled = built.influence;
+    for (double& v : built.scaled) v *= 0.0795775;
+    it = cache.emplace(n, std::move(built)).first;
   }
   return it->second;
 }
 
+// The working matrix by columns, as LAPACK takes it.
+std::vector<double> byColumns(const std::vector<double>& byRows, std::size_t n) {
+  std::vector<double> out(byRows.size());
+  for (std::size_t r = 0; r < n; ++r)
+    for (std::size_t c = 0; c < n; ++c) out[c * n + r] = byRows[r * n + c];
+  return out;
+}
+
 // False (and the benchmark skipped) when the lattice behind a size has another panel count.
-bool sizeMatches(benchmark::State& state, const std::vector<double>& matrix, int n) {
-  if (matrix.size() == static_cast<std::size_t>(n) * static_cast<std::size_t>(n)) return true;
+bool sizeMatches(benchmark::State& state, std::size_t entries, int n) {
+  if (entries == static_cast<std::size_t>(n) * static_cast<std::size_t>(n)) return true;
   state.SkipWithError("the lattice has another panel count");
   return false;
 }
 
 void BM_SIMQ902(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const std::vector<double>& source = workingMatrix(n);
-  if (!sizeMatches(state, source, n)) return;
+  const std::vector<double>& source = matricesOf(n).scaled;
+  if (!sizeMatches(state, source.size(), n)) return;
   std::vector<double> a(source.size());
   std::vector<double> b(static_cast<std::size_t>(n));
   for (auto _ : state) {
@@ -99,18 +119,16 @@ void BM_SIMQ902(benchmark::State& state) {
 void BM_dgesv(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   const auto size = static_cast<std::size_t>(n);
-  const std::vector<double>& source = workingMatrix(n);
-  if (!sizeMatches(state, source, n)) return;
-  std::vector<double> byColumns(source.size());
-  for (std::size_t r = 0; r < size; ++r)
-    for (std::size_t c = 0; c < size; ++c) byColumns[c * size + r] = source[r * size + c];
+  const std::vector<double>& source = matricesOf(n).scaled;
+  if (!sizeMatches(state, source.size(), n)) return;
+  const std::vector<double> columns = byColumns(source, size);
   std::vector<double> a(source.size());
   std::vector<double> b(size);
   std::vector<int> pivots(size);
   const int one = 1;
   for (auto _ : state) {
     state.PauseTiming();
-    std::copy(byColumns.begin(), byColumns.end(), a.begin());
+    std::copy(columns.begin(), columns.end(), a.begin());
     std::fill(b.begin(), b.end(), -1.0);
     state.ResumeTiming();
     int info = 0;
@@ -119,28 +137,80 @@ void BM_dgesv(benchmark::State& state) {
   }
 }
 
+// LAPACK's mixed-precision driver on the same system, for comparison with LOES (which needs its own
+// elimination for the countdown).
+void BM_dsgesv(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const auto size = static_cast<std::size_t>(n);
+  const std::vector<double>& source = matricesOf(n).scaled;
+  if (!sizeMatches(state, source.size(), n)) return;
+  const std::vector<double> columns = byColumns(source, size);
+  std::vector<double> a(source.size());
+  const std::vector<double> b(size, -1.0);
+  std::vector<double> x(size);
+  std::vector<double> work(size);
+  std::vector<float> singleWork(size * (size + 1));
+  std::vector<int> pivots(size);
+  const int one = 1;
+  int refinements = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::copy(columns.begin(), columns.end(), a.begin());
+    state.ResumeTiming();
+    int info = 0;
+    dsgesv_(&n, &one, a.data(), &n, pivots.data(), b.data(), &n, x.data(), &n, work.data(), singleWork.data(),
+            &refinements, &info);
+    benchmark::DoNotOptimize(info);
+  }
+  state.counters["refinements"] = refinements;
+}
+
+// LOES on the matrices EINFLUSS leaves in the workspace (double and single precision): the
+// single-precision elimination with its countdown and the refinement.
+void BM_LOES_mixed(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const auto size = static_cast<std::size_t>(n);
+  const Matrices& source = matricesOf(n);
+  if (!sizeMatches(state, source.influence.size(), n)) return;
+  SolveWorkspace workspace;
+  workspace.reserve(size);
+  const InfluenceMatrix matrix{n, workspace.matrix(size), workspace.single(size)};
+  int corrections = 0;
+  bool refined = true;
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::ranges::copy(source.influence, matrix.values.begin());
+    std::ranges::copy(source.single, matrix.single.begin());
+    state.ResumeTiming();
+    const LoesResult r = LOES(matrix, [](int remaining) { benchmark::DoNotOptimize(remaining); });
+    corrections = r.corrections;
+    refined = refined && r.refined;
+    benchmark::DoNotOptimize(r.gamma.data());
+  }
+  if (!refined) state.SkipWithError("the refinement fell back to the double-precision elimination");
+  state.counters["corrections"] = corrections;
+}
+
 void BM_EINFLUSS(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   const Lattice lattice = latticeOf(n);
-  std::vector<double> buffer = EINFLUSS(lattice).matrix.values;  // allocated once, as in a session
-  if (!sizeMatches(state, buffer, n)) return;
+  SolveWorkspace workspace;  // allocated once, as in a session
+  if (!sizeMatches(state, EINFLUSS(lattice, workspace).matrix.values.size(), n)) return;
   for (auto _ : state) {
-    EinflussResult r = EINFLUSS(lattice, std::move(buffer));
-    buffer = std::move(r.matrix.values);
-    benchmark::DoNotOptimize(buffer.data());
+    const EinflussResult r = EINFLUSS(lattice, workspace);
+    benchmark::DoNotOptimize(r.matrix.values.data());
   }
 }
 
-// The equation stages of a run on one buffer; reports the process's peak resident set.
+// The equation stages of a run on one workspace; reports the process's peak resident set.
 void BM_LOES(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   const Lattice lattice = latticeOf(n);
-  std::vector<double> buffer = EINFLUSS(lattice).matrix.values;
-  if (!sizeMatches(state, buffer, n)) return;
+  SolveWorkspace workspace;
+  if (!sizeMatches(state, EINFLUSS(lattice, workspace).matrix.values.size(), n)) return;
   for (auto _ : state) {
-    EinflussResult r = EINFLUSS(lattice, std::move(buffer));
-    LoesResult solved = LOES(std::move(r.matrix));
-    buffer = std::move(solved.workspace);
+    const EinflussResult r = EINFLUSS(lattice, workspace);
+    const LoesResult solved = LOES(r.matrix);
     benchmark::DoNotOptimize(solved.gamma.data());
   }
   rusage usage{};
@@ -150,6 +220,8 @@ void BM_LOES(benchmark::State& state) {
 
 BENCHMARK(BM_SIMQ902)->Arg(1144)->Arg(3000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_dgesv)->Arg(1144)->Arg(3000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_dsgesv)->Arg(1144)->Arg(3000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LOES_mixed)->Arg(1144)->Arg(3000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_EINFLUSS)->Arg(1144)->Arg(3000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LOES)->Arg(1144)->Arg(3000)->Unit(benchmark::kMillisecond)->UseRealTime();
 

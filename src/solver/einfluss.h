@@ -7,13 +7,15 @@
 #include "model/run_state.h"
 #include "solver/indu.h"
 #include "solver/lattice.h"
+#include "solver/solve_workspace.h"
 
 namespace volantis4 {
 
-/// An n × n matrix stored by rows in one buffer: entry [row][col] at row * n + col.
+/// An n × n matrix stored by rows in a workspace: entry [row][col] at row * n + col.
 struct InfluenceMatrix {
   int n = 0;
-  std::vector<double> values;  // n * n entries
+  std::span<double> values;  // n * n entries
+  std::span<float> single;   // the same entries rounded to single precision
 };
 
 /// What EINFLUSS produces.
@@ -27,8 +29,9 @@ struct EinflussResult {
 /// 1..wingsInUse, strip root to tip, row front to back); n is the number of panels walked, so the
 /// matrix always matches the lattice. A walked count that disagrees with lattice.n_panels is reported
 /// (InfluenceCountMismatch, failed) with the matrix kept; a malformed lattice or one above maxPanels
-/// panels is refused with an empty matrix. `buffer` lends its allocation (the previous run's matrix).
-EinflussResult EINFLUSS(const Lattice& lattice, std::vector<double> buffer = {}, int maxPanels = kMaxPanels);
+/// panels is refused with an empty matrix. The matrix is written into `workspace`, whose blocks it
+/// shares with every later use of that workspace.
+EinflussResult EINFLUSS(const Lattice& lattice, SolveWorkspace& workspace, int maxPanels = kMaxPanels);
 
 /// The solved lattice's flow at other points: for each point, Σ_i Γ_i · (w_right + w_left), where
 /// w_right + w_left is the entry EINFLUSS computes for horseshoe i at a control point there (4π × the

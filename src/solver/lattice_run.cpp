@@ -1,5 +1,6 @@
 #include "solver/lattice_run.h"
 
+#include <cstddef>
 #include <utility>
 
 #include "solver/einfluss.h"
@@ -25,6 +26,19 @@ class Collect final : public StageSink {
   StageReport& into_;
 };
 
+// Trims the workspace when the evaluation ends, however it ends.
+class KeepAtMost {
+ public:
+  KeepAtMost(SolveWorkspace& workspace, int n) : workspace_(workspace), n_(static_cast<std::size_t>(n)) {}
+  ~KeepAtMost() { workspace_.keepAtMost(n_); }
+  KeepAtMost(const KeepAtMost&) = delete;
+  KeepAtMost& operator=(const KeepAtMost&) = delete;
+
+ private:
+  SolveWorkspace& workspace_;
+  std::size_t n_;
+};
+
 }  // namespace
 
 Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geometry, int maxPanels, StageSink& sink,
@@ -34,7 +48,11 @@ Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geome
     out.cancelled = true;
     return out;
   }
-  EinflussResult einfluss = EINFLUSS(lattice, {}, maxPanels);
+  // The thread's workspace: the matrices of the run before are overwritten, nothing is allocated.
+  // A system beyond the standard capacity (the finer lattice) gives its blocks back afterwards.
+  SolveWorkspace& workspace = SolveWorkspace::ofThisThread();
+  const KeepAtMost trim{workspace, kMaxPanels};
+  EinflussResult einfluss = EINFLUSS(lattice, workspace, maxPanels);
   sink.report(einfluss.report);
   sink.afterStage(RunStage::Influence);
   if (stopped(cancel)) {
@@ -43,7 +61,11 @@ Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geome
   }
 
   SolveProgress progress = [&sink](int remaining) { sink.countdown(remaining); };
-  LoesResult loes = LOES(std::move(einfluss.matrix), progress);
+  LoesResult loes = LOES(einfluss.matrix, progress, cancel);
+  if (loes.cancelled) {
+    out.cancelled = true;
+    return out;
+  }
   sink.report(loes.report);
   if (!loes.solved) {
     StageReport line;

@@ -33,13 +33,13 @@ struct Evaluation {
   std::vector<double> gamma;  // circulations in panel order
   VortexResults vortex;       // only when the equations were solved
   bool complete = false;      // no stage failed and every result is finite
-  bool cancelled = false;     // stopped between stages by the cancel flag
+  bool cancelled = false;     // stopped by the cancel flag
 };
 
 /// EINFLUSS, LOES and WIRBEL_ERG on a built lattice. A failed influence
 /// check or a singular system ends the evaluation before the results (the run's "LOES: Fehler..."
 /// line follows a singular system); WIRBEL_ERG fails on results that are not finite. `cancel`, when
-/// given, is read between the stages.
+/// given, is read between the stages and within LOES.
 Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geometry, int maxPanels, StageSink& sink,
                            const std::atomic<bool>* cancel = nullptr);
 

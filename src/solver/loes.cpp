@@ -3,25 +3,37 @@
 #include <algorithm>
 #include <cstddef>
 #include <stdexcept>
-#include <utility>
+
+#include "solver/refined_solve.h"
 
 namespace volantis4 {
 
-LoesResult LOES(InfluenceMatrix matrix, const SolveProgress& progress) {
+LoesResult LOES(const InfluenceMatrix& matrix, const SolveProgress& progress, const std::atomic<bool>* cancel) {
   constexpr double kInverseFourPi = 0.0795775;  // 1/(4π) to seven significant digits
 
   const auto n = static_cast<std::size_t>(std::max(matrix.n, 0));
-  if (matrix.n < 0 || matrix.values.size() < n * n) {
-    throw std::invalid_argument("LOES: matrix buffer shorter than its order");
+  if (matrix.n < 0 || matrix.values.size() < n * n || matrix.single.size() < n * n) {
+    throw std::invalid_argument("LOES: matrix shorter than its order");
   }
-  std::vector<double>& a = matrix.values;
-  for (std::size_t e = 0; e < n * n; ++e) a[e] *= kInverseFourPi;
 
   LoesResult result;
-  result.gamma.assign(n, -1.0);
+  const std::vector<double> rightHandSide(n, -1.0);
+  result.gamma.resize(n);
+  const RefinedSolve refined = solveRefined(matrix.values, matrix.single, kInverseFourPi, rightHandSide, result.gamma,
+                                            matrix.n, progress, cancel);
+  result.corrections = refined.corrections;
+  if (refined.outcome == Refinement::Converged || refined.outcome == Refinement::Cancelled) {
+    result.refined = refined.outcome == Refinement::Converged;
+    result.solved = result.refined;
+    result.cancelled = !result.refined;
+    return result;
+  }
+
+  const std::span<double> a = matrix.values.first(n * n);
+  for (double& v : a) v *= kInverseFourPi;
+  result.gamma = rightHandSide;
   result.solved = SIMQ902(a, result.gamma, matrix.n, progress);
   if (!result.solved) result.report.fail({MessageId::SolveSingular});
-  result.workspace = std::move(a);
   return result;
 }
 

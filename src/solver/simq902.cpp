@@ -139,22 +139,6 @@ struct Piece {
   bool update;
 };
 
-// OpenBLAS on one thread while the team runs its calls side by side; the setting is restored after.
-class SingleThreadedBlas {
- public:
-  explicit SingleThreadedBlas(bool active) : saved_(active ? openblas_get_num_threads() : 0) {
-    if (active) openblas_set_num_threads(1);
-  }
-  ~SingleThreadedBlas() {
-    if (saved_ > 0) openblas_set_num_threads(saved_);
-  }
-  SingleThreadedBlas(const SingleThreadedBlas&) = delete;
-  SingleThreadedBlas& operator=(const SingleThreadedBlas&) = delete;
-
- private:
-  int saved_;
-};
-
 // Helper threads that share each step's pieces with the calling thread; the calling thread first
 // does its own part of the step (the next panel, which also drives the countdown).
 class Team {

@@ -1,5 +1,7 @@
 #include "solver/stage_threads.h"
 
+#include <cblas.h>
+
 #include <algorithm>
 #include <thread>
 
@@ -15,6 +17,14 @@ int machineCores() { return static_cast<int>(std::max(1u, std::thread::hardware_
 int stageThreads() { return budget > 0 ? std::min(budget, machineCores()) : machineCores(); }
 
 int backgroundThreads() { return std::max(1, machineCores() - 1); }
+
+SingleThreadedBlas::SingleThreadedBlas(bool active) : saved_(active ? openblas_get_num_threads() : 0) {
+  if (active) openblas_set_num_threads(1);
+}
+
+SingleThreadedBlas::~SingleThreadedBlas() {
+  if (saved_ > 0) openblas_set_num_threads(saved_);
+}
 
 ThreadBudget::ThreadBudget(int threads) : saved_(budget) { budget = std::max(1, threads); }
 

@@ -14,6 +14,20 @@ int stageThreads();
 /// The budget for background work: every core but one, at least one.
 int backgroundThreads();
 
+/// OpenBLAS on one thread for the guard's lifetime when `active`, e.g. while a team of our own runs
+/// BLAS calls side by side, or under a budget, where OpenBLAS's own threads would take the cores
+/// the budget leaves free. The setting is the process's; it is restored after.
+class SingleThreadedBlas {
+ public:
+  explicit SingleThreadedBlas(bool active);
+  ~SingleThreadedBlas();
+  SingleThreadedBlas(const SingleThreadedBlas&) = delete;
+  SingleThreadedBlas& operator=(const SingleThreadedBlas&) = delete;
+
+ private:
+  int saved_;
+};
+
 /// Limits the stages run on the calling thread to `threads` (at least 1) for its lifetime.
 class ThreadBudget {
  public:

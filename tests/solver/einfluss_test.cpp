@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -45,13 +46,31 @@ const std::vector<std::vector<HandWing>> kLattices{
     {HandWing{0, 700, 0, 60, 220, 140, 7, 3, 0}, HandWing{25, 250, 600, 620, 100, 70, 4, 2, 60},
      HandWing{0, 200, -300, -280, 90, 60, 3, 3, -40}}};
 
+Vec3 mirror(const Vec3& p) { return {p.x, -p.y, p.z}; }
+
+// The lattices above, and the first with two strips no longer sharing an edge exactly (one end
+// point moved by a unit in the last place), so that their horseshoes share no end.
+std::vector<Lattice> entryCases() {
+  std::vector<Lattice> cases;
+  cases.reserve(kLattices.size() + 1);
+  for (const std::vector<HandWing>& wings : kLattices) cases.push_back(handLattice(wings));
+  Lattice moved = cases.front();
+  double& x = moved.wing(1).strips[2].inner.boundX[1];
+  x = std::nextafter(x, HUGE_VAL);
+  cases.push_back(moved);
+  return cases;
+}
+
 // Each entry is the horseshoe's own value plus, for the mirror image, the same horseshoe seen
 // from the mirrored control point (x, −y, z): the reflection leaves the z velocity unchanged.
+// Seen instead as the mirror-image horseshoe itself (ends reflected, swapped to keep the sense),
+// one INDU at a time, every entry comes out bit for bit: the vectorised loop with its terms shared
+// between horseshoes does the same IEEE operations, and so does its single-precision copy's rounding.
 TEST(Einfluss, EntriesAreRightHalfPlusMirrorInPanelOrder) {
-  for (const std::vector<HandWing>& wings : kLattices) {
-    SCOPED_TRACE(wings.size());
-    const Lattice lattice = handLattice(wings);
-    const EinflussResult r = EINFLUSS(lattice);
+  for (const Lattice& lattice : entryCases()) {
+    SCOPED_TRACE(lattice.n_panels);
+    SolveWorkspace workspace;
+    const EinflussResult r = EINFLUSS(lattice, workspace);
     const std::vector<PanelPoints> panels = walk(lattice);
     const int n = static_cast<int>(panels.size());
     ASSERT_EQ(r.matrix.n, n);
@@ -65,9 +84,12 @@ TEST(Einfluss, EntriesAreRightHalfPlusMirrorInPanelOrder) {
         const PanelPoints& v = panels[static_cast<std::size_t>(i)];
         const double right = INDU(minus(p, v.p1), minus(p, v.p2));
         const double left = INDU(minus(mirrored, v.p1), minus(mirrored, v.p2));
-        const double got =
-            r.matrix.values[static_cast<std::size_t>(j) * static_cast<std::size_t>(n) + static_cast<std::size_t>(i)];
+        const double mirrorImage = INDU(minus(p, mirror(v.p2)), minus(p, mirror(v.p1)));
+        const std::size_t e = static_cast<std::size_t>(j) * static_cast<std::size_t>(n) + static_cast<std::size_t>(i);
+        const double got = r.matrix.values[e];
         ASSERT_NEAR(got, right + left, 1e-12 * (std::fabs(right) + std::fabs(left))) << "row " << j << " column " << i;
+        ASSERT_EQ(got, right + mirrorImage) << "row " << j << " column " << i;
+        ASSERT_EQ(r.matrix.single[e], static_cast<float>(got)) << "row " << j << " column " << i;
       }
     }
   }
@@ -77,7 +99,8 @@ TEST(Einfluss, EntriesAreRightHalfPlusMirrorInPanelOrder) {
 TEST(Einfluss, ControlPointOnATrailingLegStaysFinite) {
   const Lattice lattice =
       handLattice({HandWing{0, 200, 0, 0, 100, 100, 2, 1, 0}, HandWing{0, 200, 300, 300, 60, 60, 1, 1, 0}});
-  const EinflussResult r = EINFLUSS(lattice);
+  SolveWorkspace workspace;
+  const EinflussResult r = EINFLUSS(lattice, workspace);
   ASSERT_EQ(r.matrix.n, 3);
   EXPECT_DOUBLE_EQ(lattice.wing(2).strips[0].controlY, lattice.wing(1).strips[0].outer.y);
   for (double v : r.matrix.values) EXPECT_TRUE(std::isfinite(v));
@@ -85,14 +108,15 @@ TEST(Einfluss, ControlPointOnATrailingLegStaysFinite) {
 
 TEST(Einfluss, CountDisagreeingWithTheLatticeIsReportedAndTheMatrixKept) {
   Lattice lattice = handLattice({HandWing{0, 500, 0, 0, 100, 100, 3, 2, 0}});
-  const EinflussResult good = EINFLUSS(lattice);
+  SolveWorkspace first, second;
+  const EinflussResult good = EINFLUSS(lattice, first);
   lattice.n_panels = 7;
-  const EinflussResult bad = EINFLUSS(lattice);
+  const EinflussResult bad = EINFLUSS(lattice, second);
   EXPECT_TRUE(bad.report.failed);
   ASSERT_EQ(bad.report.messages.size(), 1u);
   EXPECT_EQ(bad.report.messages[0].id, MessageId::InfluenceCountMismatch);
   EXPECT_EQ(bad.matrix.n, 6);
-  EXPECT_EQ(bad.matrix.values, good.matrix.values);
+  EXPECT_TRUE(std::ranges::equal(bad.matrix.values, good.matrix.values));
 }
 
 TEST(Einfluss, MalformedLatticeIsRefusedWithoutAMatrix) {
@@ -106,7 +130,8 @@ TEST(Einfluss, MalformedLatticeIsRefusedWithoutAMatrix) {
     SCOPED_TRACE(name);
     Lattice lattice = handLattice({HandWing{0, 500, 0, 0, 100, 100, 3, 2, 0}});
     spoil(lattice);
-    const EinflussResult r = EINFLUSS(lattice);
+    SolveWorkspace workspace;
+    const EinflussResult r = EINFLUSS(lattice, workspace);
     EXPECT_TRUE(r.report.failed);
     ASSERT_FALSE(r.report.messages.empty());
     EXPECT_EQ(r.report.messages[0].id, MessageId::InfluenceCountMismatch);
@@ -116,20 +141,32 @@ TEST(Einfluss, MalformedLatticeIsRefusedWithoutAMatrix) {
 }
 
 TEST(Einfluss, MoreThan3000PanelsAreRefusedBeforeAllocating) {
-  const EinflussResult r = EINFLUSS(handLattice({HandWing{0, 5000, 0, 0, 300, 300, 101, 30, 0}}));
+  SolveWorkspace workspace;
+  const EinflussResult r = EINFLUSS(handLattice({HandWing{0, 5000, 0, 0, 300, 300, 101, 30, 0}}), workspace);
   EXPECT_TRUE(r.report.failed);
   ASSERT_EQ(r.report.messages.size(), 2u);
   EXPECT_EQ(r.report.messages[0].id, MessageId::TooManyPanels);
   EXPECT_EQ(r.report.messages[0].a, 3030);
   EXPECT_EQ(r.matrix.n, 0);
+  EXPECT_EQ(workspace.capacity(), 0u);
 }
 
-TEST(Einfluss, LentBufferGivesTheSameMatrix) {
+// The workspace keeps an earlier, larger run's blocks and clears nothing: every entry in use is
+// written again, whatever the blocks held.
+TEST(Einfluss, ReusedWorkspaceGivesTheSameMatrix) {
   const Lattice lattice = handLattice(kLattices[1]);
-  const EinflussResult fresh = EINFLUSS(lattice);
-  std::vector<double> old(fresh.matrix.values.size() + 333, std::numeric_limits<double>::quiet_NaN());
-  const EinflussResult reused = EINFLUSS(lattice, std::move(old));
-  EXPECT_EQ(reused.matrix.values, fresh.matrix.values);
+  SolveWorkspace fresh;
+  const EinflussResult expected = EINFLUSS(lattice, fresh);
+  SolveWorkspace used;
+  const std::size_t larger = static_cast<std::size_t>(expected.matrix.n) + 7;
+  used.reserve(larger);
+  std::ranges::fill(used.matrix(larger), std::numeric_limits<double>::quiet_NaN());
+  std::ranges::fill(used.single(larger), std::numeric_limits<float>::quiet_NaN());
+  const EinflussResult reused = EINFLUSS(lattice, used);
+  EXPECT_EQ(used.capacity(), larger * larger);
+  EXPECT_EQ(reused.matrix.values.data(), used.matrix(larger).data());
+  EXPECT_TRUE(std::ranges::equal(reused.matrix.values, expected.matrix.values));
+  EXPECT_TRUE(std::ranges::equal(reused.matrix.single, expected.matrix.single));
 }
 
 }  // namespace
