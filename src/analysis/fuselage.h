@@ -15,9 +15,9 @@ namespace volantis4 {
 
 /// One part of the fuselage for the midpoint rule: its middle, its width there and its length.
 struct FuselageSample {
-  double x = 0;        // mm, aircraft x
-  double width = 0;    // full width at x, mm
-  double length = 0;   // Δ, mm
+  double x = 0;          // mm, aircraft x
+  double width = 0;      // full width at x, mm
+  double length = 0;     // Δ, mm
   bool covered = false;  // inside the root chord of a wing that reaches the fuselage: no moment
   double gradient = 0;   // dβ/dα, the local flow angle per unit angle of attack (0 where covered)
 };
@@ -41,17 +41,17 @@ struct FuselageFigures {
   double shiftMm = 0;   // −lmue · cmAlpha / clAlpha, mm (negative: forward)
   double xnp = 0;       // the neutral point with the fuselage, mm, aircraft x
   FuselageChart chart;
-  bool chartLayout = true;         // a wing alone or with a smaller tail behind it: the chart's kind
-  std::vector<int> suspectWings;   // wings that look like a fuselage drawn as a wing
+  bool chartLayout = true;        // a wing alone or with a smaller tail behind it: the chart's kind
+  std::vector<int> suspectWings;  // wings that look like a fuselage drawn as a wing
 };
 
 /// What the fuselage needs of a complete run.
 struct FuselageRunInputs {
-  const Lattice& lattice;             // the run's lattice (heights as the overlap rule left them)
-  std::span<const double> gamma;      // its circulations, panel order
-  const AircraftGeometry& geometry;   // positions, sections and planform figures
+  const Lattice& lattice;            // the run's lattice (heights as the overlap rule left them)
+  std::span<const double> gamma;     // its circulations, panel order
+  const AircraftGeometry& geometry;  // positions, sections and planform figures
   int wingsInUse = 0;
-  const VortexResults& vortex;        // lift slopes, lattice areas, xnp, sb, lmue, reference wing
+  const VortexResults& vortex;  // lift slopes, lattice areas, xnp, sb, lmue, reference wing
 };
 
 /// The parts the fuselage is cut into: break points at the stations and at every wing's root leading

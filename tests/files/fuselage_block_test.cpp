@@ -64,10 +64,12 @@ TEST(FuselageBlock, TheAircraftReadsAsIfTheBlockWereNotThere) {
 }
 
 TEST(FuselageBlock, MalformedBlocksAreRefusedNamingTheElementAndTheLine) {
-  const std::string station = "  <fuselage_station>\n   <station_x_mm>0</station_x_mm>\n"
-                              "   <station_width_mm>50</station_width_mm>\n  </fuselage_station>\n";
-  const std::string tail = "  <fuselage_station>\n   <station_x_mm>500</station_x_mm>\n"
-                           "   <station_width_mm>20</station_width_mm>\n  </fuselage_station>\n";
+  const std::string station =
+      "  <fuselage_station>\n   <station_x_mm>0</station_x_mm>\n"
+      "   <station_width_mm>50</station_width_mm>\n  </fuselage_station>\n";
+  const std::string tail =
+      "  <fuselage_station>\n   <station_x_mm>500</station_x_mm>\n"
+      "   <station_width_mm>20</station_width_mm>\n  </fuselage_station>\n";
   // (block from line 3 on, the sentence after "…fuselage block, line ")
   const std::pair<std::string, std::string> cases[] = {
       {" <fuselage>\n  <axis_z_mm>ten</axis_z_mm>\n" + station + tail + " </fuselage>\n",
