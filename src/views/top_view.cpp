@@ -62,6 +62,7 @@ TopViewInput topViewInput(const Document& doc, const SystemColours& colours, Pre
   in.manualChoice = doc.stability.manual;
   in.output = doc.output.get();
   in.pressure = pressure;
+  in.fuselage = doc.fuselage ? &*doc.fuselage : nullptr;
   return in;
 }
 
@@ -76,7 +77,8 @@ std::array<int, kWingCount> drawingOrder(const AircraftGeometry& geometry) {
   return rank;
 }
 
-void topViewLayout(TopViewState& state, const AircraftGeometry& geometry, int wingsCount, int width, int height) {
+void topViewLayout(TopViewState& state, const AircraftGeometry& geometry, int wingsCount, int width, int height,
+                   const FuselageInput* fuselage) {
   std::int64_t span = 0, rear = 0, front = 0;
   for (int w = 1; w <= kWingCount; ++w) {
     const Extent e = w <= wingsCount ? extentOf(geometry.wing(w), geometry.position(w)) : Extent{};
@@ -85,6 +87,11 @@ void topViewLayout(TopViewState& state, const AircraftGeometry& geometry, int wi
     front = w == 1 ? e.front : std::min(front, e.front);
   }
   front = std::min<std::int64_t>(front, geometry.position(1).x);
+  if (fuselage != nullptr && !fuselage->stations.empty()) {
+    front = std::min<std::int64_t>(front, fuselage->stations.front().x);
+    rear = std::max<std::int64_t>(rear, fuselage->stations.back().x);
+    for (const FuselageStation& s : fuselage->stations) span = std::max<std::int64_t>(span, (s.width + 1) / 2);
+  }
   const double spanScale = span > 0 ? (width / 2.03) / static_cast<double>(span) : 1.0;
   const double depth = static_cast<double>(rear - front);
   const double depthScale = depth > 0 ? (height / 1.26) / depth : 1.0;
@@ -103,11 +110,18 @@ void clearView(Canvas& canvas, const SystemColours& colours) {
 void d_1d(Canvas& canvas, TopViewState& state, const TopViewInput& input, bool layout) {
   const int W = canvas.width();
   const int H = canvas.height();
-  if (layout) topViewLayout(state, *input.geometry, input.wingsCount, W, H);
+  if (layout) topViewLayout(state, *input.geometry, input.wingsCount, W, H, input.fuselage);
   const int cx = state.cx;
   const int y0 = state.y0;
 
   drawAxesAndFlightArrow(canvas, W, H, cx, y0);
+  if (input.fuselage != nullptr) {
+    canvas.setPenColour(kGrey);
+    canvas.setPenWidth(1);
+    const std::vector<Point> outline = fuselageOutline(*input.fuselage, state);
+    if (!outline.empty()) canvas.moveTo(outline.front().x, outline.front().y);
+    for (const Point& p : outline) canvas.lineTo(p.x, p.y);
+  }
 
   canvas.setFontColour(kBlack);
   canvas.textOut(cx + 4, H - 20, text(TextId::AxisLabelX, input.language));
@@ -137,7 +151,7 @@ std::string drawResultOverlay(Canvas& canvas, TopViewState& state, const TopView
   const SystemColours& colours = input.colours;
   clearView(canvas, colours);
   // The lattice and reference wing are drawn at the scale d_1d is about to use.
-  if (layout) topViewLayout(state, *input.geometry, input.wingsCount, canvas.width(), canvas.height());
+  if (layout) topViewLayout(state, *input.geometry, input.wingsCount, canvas.width(), canvas.height(), input.fuselage);
   state.rank = drawingOrder(*input.geometry);
   const bool lattice = input.gridValid && !fromOpen && input.output != nullptr;
   if (lattice) {
@@ -202,6 +216,20 @@ void Zeiger(Canvas& canvas, const TopViewState& state, const TopViewInput& input
   canvas.setPenColour(kRed);
   canvas.line(162, 306, 176, 306);
   canvas.lineTo(end, rowOf(input.results.xnp, state));
+}
+
+std::vector<Point> fuselageOutline(const FuselageInput& fuselage, const TopViewState& state) {
+  std::vector<Point> right, left;
+  for (const FuselageStation& s : fuselage.stations) {
+    const int row = rowOf(s.x, state);
+    const int half = roundHalfEven(s.width / 2.0 * state.scale);
+    right.push_back({state.cx + half, row});
+    left.push_back({state.cx - half, row});
+  }
+  std::vector<Point> outline(right.begin(), right.end());
+  outline.insert(outline.end(), left.rbegin(), left.rend());
+  if (!outline.empty()) outline.push_back(outline.front());
+  return outline;
 }
 
 double zoomedScale(double baseScale, int zoom) {

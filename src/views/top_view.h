@@ -5,9 +5,11 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "model/aircraft_geometry.h"
 #include "model/document.h"
+#include "model/fuselage_input.h"
 #include "model/language.h"
 #include "solver/stabil.h"
 #include "views/canvas.h"
@@ -43,6 +45,7 @@ struct TopViewInput {
   bool manualChoice = false;                  // RadioButton16 checked
   const CalculationOutput* output = nullptr;  // ref_outline and lattice; null without a run
   PressureDisplay pressure;                   // CheckBoxA and the exaggeration of ScrollBar6
+  const FuselageInput* fuselage = nullptr;    // drawn as a thin grey outline when entered
 };
 
 /// The input of a document: its geometry, flags, results and STABIL's proposal.
@@ -52,8 +55,13 @@ TopViewInput topViewInput(const Document& doc, const SystemColours& colours, Pre
 std::array<int, kWingCount> drawingOrder(const AircraftGeometry& geometry);
 
 /// Layout step for a W x H image: base, current and 3-D scales, cx, y0. A zero span or depth
-/// extent uses scale 1.0 for that direction.
-void topViewLayout(TopViewState& state, const AircraftGeometry& geometry, int wingsCount, int width, int height);
+/// extent uses scale 1.0 for that direction. A fuselage, when given, is fitted in as well.
+void topViewLayout(TopViewState& state, const AircraftGeometry& geometry, int wingsCount, int width, int height,
+                   const FuselageInput* fuselage = nullptr);
+
+/// The fuselage's outline from above: its right side nose to tail, then its left side back, closed
+/// at the nose (image pixels for the state's scale).
+std::vector<Point> fuselageOutline(const FuselageInput& fuselage, const TopViewState& state);
 
 /// Clears a view: brush info background, pen grey, the whole image filled.
 void clearView(Canvas& canvas, const SystemColours& colours);
