@@ -528,6 +528,35 @@ constexpr Entry kTexts[] = {
     Entry{TextId::TemplateWithFuselage,
           "The neutral point and the centres of gravity include the fuselage entered with the aircraft.",
           "Neutralpunkt und Schwerpunkte berücksichtigen den mit dem Flugzeug eingegebenen Rumpf."},
+    Entry{TextId::TabFuselage, "  Fuselage  ", " Rumpf "},
+    Entry{
+        TextId::FuselagePageExplanation,
+        "The fuselage seen from above, from nose to tail: each station's position along the aircraft in mm (like the "
+        "wings' positions; negative ahead of x = 0) and its full width in mm; the width is linear between stations. "
+        "The stability report then gives its moment, the neutral point with it and the centres of gravity to balance "
+        "by.",
+        "Der Rumpf von oben, von der Nase zum Heck: je Station die Lage längs des Flugzeugs in mm (wie die Lagen der "
+        "Flügel; negativ vor x = 0) und die ganze Breite in mm; dazwischen ändert sich die Breite linear. Der "
+        "Stabilitätsbericht gibt dann sein Moment, den Neutralpunkt mit Rumpf und die Schwerpunkte zum Auswiegen an."},
+    Entry{TextId::FuselageColumnX, "x, mm", "x, mm"},
+    Entry{TextId::FuselageColumnWidth, "width, mm", "Breite, mm"},
+    Entry{TextId::FuselageAddStation, "Add station", "Station hinzufügen"},
+    Entry{TextId::FuselageRemoveStation, "Remove station", "Station entfernen"},
+    Entry{TextId::FuselageAxisCaption,
+          "Height of the fuselage's centre line, mm (on the axis of the wing heights; usually below a high wing; it "
+          "moves the answer by a few tenths of a per cent MAC):",
+          "Höhe der Rumpfmittellinie, mm (auf der Achse der Flügelhöhen; bei einem Hochdecker meist darunter; sie "
+          "ändert das Ergebnis um einige Zehntel Prozent der Bezugstiefe):"},
+    Entry{TextId::FuselageCellNotWhole, "Not used yet: station %1 holds \"%2\", not a whole number of millimetres.",
+          "Noch nicht berücksichtigt: Station %1 enthält \"%2\", keine ganze Zahl von Millimetern."},
+    Entry{TextId::FuselageNone, "No fuselage entered: add at least two stations from nose to tail.",
+          "Kein Rumpf eingegeben: mindestens zwei Stationen von der Nase zum Heck hinzufügen."},
+    Entry{TextId::FuselageAxisNotWhole, "Not used yet: the axis height \"%1\" is not a whole number of millimetres.",
+          "Noch nicht berücksichtigt: die Achshöhe \"%1\" ist keine ganze Zahl von Millimetern."},
+    Entry{TextId::FuselageNotUsed, "Not used yet: %1.", "Noch nicht berücksichtigt: %1."},
+    Entry{TextId::FuselageUsed,
+          "The fuselage is saved with the aircraft and used by the stability report (Analysis menu).",
+          "Der Rumpf wird mit dem Flugzeug gespeichert und im Stabilitätsbericht berücksichtigt (Menü Analyse)."},
 };
 
 // Entry i is the text of id i, and each has both languages: an id without its entry, or entries out

@@ -351,6 +351,18 @@ enum class TextId {
   ReportLimitsBalanceByFuselage,
   ReportLimitsBalanceBy,
   TemplateWithFuselage,
+  TabFuselage,
+  FuselagePageExplanation,
+  FuselageColumnX,
+  FuselageColumnWidth,
+  FuselageAddStation,
+  FuselageRemoveStation,
+  FuselageAxisCaption,
+  FuselageCellNotWhole,
+  FuselageNone,
+  FuselageAxisNotWhole,
+  FuselageNotUsed,
+  FuselageUsed,
   Count  // not a text: the number of texts, which the table must match entry for entry
 };
 

@@ -18,8 +18,8 @@ Point FuselageSketchScale::at(double x, double y) const {
   return {centre + roundHalfEven(y * scale), top + roundHalfEven((x - x0) * scale)};
 }
 
-FuselageSketchScale fuselageSketchScale(const FuselageInput* fuselage, const AircraftGeometry& geometry,
-                                        int wingsCount, int width, int height) {
+FuselageSketchScale fuselageSketchScale(const FuselageInput* fuselage, const AircraftGeometry& geometry, int wingsCount,
+                                        int width, int height) {
   double front = 0, rear = 0, halfWidth = 0;
   bool any = false;
   const auto take = [&](double x, double y) {
@@ -45,8 +45,8 @@ FuselageSketchScale fuselageSketchScale(const FuselageInput* fuselage, const Air
   return s;
 }
 
-void drawFuselageSketch(Canvas& canvas, const FuselageInput* fuselage, const AircraftGeometry& geometry,
-                        int wingsCount, const SystemColours& colours) {
+void drawFuselageSketch(Canvas& canvas, const FuselageInput* fuselage, const AircraftGeometry& geometry, int wingsCount,
+                        const SystemColours& colours) {
   canvas.setBrushColour(colours.infoBackground);
   canvas.setPenColour(kGrey);
   canvas.setPenWidth(1);

@@ -20,13 +20,13 @@ struct FuselageSketchScale {
 
 /// The scale that fits the fuselage's stations and the wings' root chords into a width × height
 /// image with a margin of 10 pixels.
-FuselageSketchScale fuselageSketchScale(const FuselageInput* fuselage, const AircraftGeometry& geometry,
-                                        int wingsCount, int width, int height);
+FuselageSketchScale fuselageSketchScale(const FuselageInput* fuselage, const AircraftGeometry& geometry, int wingsCount,
+                                        int width, int height);
 
 /// Clears the canvas and draws the centre line, the fuselage's outline (grey, light fill) and each
 /// wing's root chord at its gap on both sides in the wing's colour; without a fuselage only the
 /// root chords.
-void drawFuselageSketch(Canvas& canvas, const FuselageInput* fuselage, const AircraftGeometry& geometry,
-                        int wingsCount, const SystemColours& colours);
+void drawFuselageSketch(Canvas& canvas, const FuselageInput* fuselage, const AircraftGeometry& geometry, int wingsCount,
+                        const SystemColours& colours);
 
 }  // namespace volantis4
