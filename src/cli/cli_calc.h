@@ -4,15 +4,13 @@
 #include <iosfwd>
 #include <string>
 
+#include "cli/run_options.h"
 #include "model/document.h"
 
 namespace volantis4 {
 
-struct CalcOptions {
-  bool json = false;
-  Language language = Language::English;
-  std::string marginText = "7.5";  // the manual margin, as typed into the margin field
-};
+/// calc takes exactly what every run takes.
+using CalcOptions = RunOptions;
 
 /// Runs the calculation on the document and prints the panel, the per-wing aerodynamic centres and
 /// the legend lines (or one JSON object). Returns 0 for a complete run, 1 when it failed.

@@ -8,14 +8,12 @@
 #include <vector>
 
 #include "analysis/balance.h"
+#include "cli/run_options.h"
 #include "model/document.h"
 
 namespace volantis4 {
 
-struct ReportOptions {
-  bool json = false;
-  Language language = Language::English;
-  std::string marginText = "7.5";        // the manual margin, as typed into the margin field
+struct ReportOptions : RunOptions {
   std::optional<BalanceInputs> balance;  // the weighing used: the options', else the aircraft's
   // --target, --ballast-at and --move-mass as given; without a weighing option they change the
   // aircraft's balance inputs (see withFileBalance)

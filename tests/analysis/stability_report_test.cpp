@@ -69,12 +69,10 @@ TEST(StabilityReport, OneWingIsFullyEffectiveAndMovesTheNeutralPointWithIt) {
   EXPECT_NEAR(*w.xnpPer10mm, 10.0, 1e-9);  // moving the only wing moves the neutral point as far
   EXPECT_EQ(r.report.refWing, 1);
   EXPECT_DOUBLE_EQ(r.report.refRootLeX, 30);
-  EXPECT_DOUBLE_EQ(r.report.npFromRootLe, r.report.xnp - 30);
   // The finer lattice doubles the panel budget and stays close.
   ASSERT_TRUE(r.report.fine.available);
   EXPECT_GT(r.report.fine.n_panels, r.doc.output->counts.n_panels * 3 / 2);
   EXPECT_LT(r.report.fine.bandMm, 0.01 * r.report.lmue);
-  EXPECT_DOUBLE_EQ(r.report.fine.xnpConverged - r.report.fine.xnp, r.report.fine.xnp - r.report.xnp);
 }
 
 TEST(StabilityReport, VolumeSignFollowsThePositionAndSharesAddUp) {

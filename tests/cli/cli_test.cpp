@@ -55,6 +55,14 @@ TEST(CliGeometry, JsonCarriesFullPrecision) {
   EXPECT_EQ(doc["wings"][4]["stations"][0], 300);
 }
 
+TEST(CliValidate, PrintsEachPlanformPublishedBesideComputed) {
+  const CliResult r = run({"validate"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.rfind("Lift slope of classic planforms, published beside computed\n", 0), 0u);
+  EXPECT_NE(r.out.find("  published: 2.743 /rad (lifting-surface theory)\n"), std::string::npos);
+  EXPECT_NE(r.out.find("  published: 4.529 /rad (Helmbold's formula)\n"), std::string::npos);
+}
+
 TEST(CliUsage, UnknownCommandIsAUsageError) {
   EXPECT_EQ(run({"fly"}).status, 2);
   EXPECT_EQ(run({}).status, 2);

@@ -215,7 +215,7 @@ FileError refusal(std::string_view name, std::string_view body) {
 
 struct Refusal {
   std::string_view name;
-  std::string_view body;
+  std::string body;
   FileError expected;
 };
 
@@ -227,13 +227,18 @@ TEST(AircraftFileRefusal, NamesTheReason) {
       {"z.vn4", "<wings_count>0</wings_count>\n</aircraft>\n", FileError::wingCountRange("z.vn4", 0)},
       {"s.vn4", "<wings_count>6</wings_count>\n</aircraft>\n", FileError::wingCountRange("s.vn4", 6)},
       {"j.vn4", "<wings_count> five </wings_count>\n</aircraft>\n", FileError::wingCountRange("j.vn4", 0, "five")},
+      // A refused value is quoted whole up to 40 characters, cut after them beyond.
+      {"l.vn4", "<wings_count>" + std::string(40, 'w') + "</wings_count>\n</aircraft>\n",
+       FileError::wingCountRange("l.vn4", 0, std::string(40, 'w'))},
+      {"l.vn4", "<wings_count>" + std::string(41, 'w') + "</wings_count>\n</aircraft>\n",
+       FileError::wingCountRange("l.vn4", 0, std::string(40, 'w') + "\u2026")},
       {"h.vn4", "<wings_count>99999999999</wings_count>\n</aircraft>\n",
        FileError::wingCountRange("h.vn4", 99999999, "99999999999")},
       {"t.vn4", "<wings_count>2</wings_count>\n<wing_id>2</wing_id>\n<wingsections>6</wingsections>\n</aircraft>\n",
        FileError::sectionCount("t.vn4", 2, 6)},
       {"o.vn4", "<wings_count>1</wings_count>\n<wing_id>1</wing_id>\n<wingsections>1</wingsections>\n</aircraft>\n",
        FileError::sectionCount("o.vn4", 1, 1)},
-      {"b.vn4", std::string_view("<wings_count>1</wings_count>\n\0\n", 31), FileError::notText("b.vn4")},
+      {"b.vn4", std::string("<wings_count>1</wings_count>\n\0\n", 31), FileError::notText("b.vn4")},
       // Incomplete: the last line holding a tag must be "</aircraft>", and only it may follow the comment.
       {"i.vn4", "", FileError::incomplete("i.vn4")},
       {"i.vn4", "<aircraft>\n <wings_count>1</wings_count>\n <wing>\n  <wing_id>1</wing_id>\n",

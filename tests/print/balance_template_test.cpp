@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "model/document.h"
 #include "print_test_support.h"
 #include "qt_app.h"
 
@@ -77,6 +78,31 @@ std::vector<double> runCentres(const QImage& image, int fixed, bool alongRow, In
     }
   }
   return centres;
+}
+
+// The template of a calculated aircraft: the aft mark at the smaller margin's centre of gravity,
+// the forward one at the larger's, the neutral point at the run's, the outline right of the root line;
+// with a fuselage all three move by the fuselage's shift.
+TEST(BalanceTemplateInput, FromACalculatedAircraftAndItsFuselage) {
+  Document doc = testing_support::calculatedDocument();
+  const double xnp = doc.results.xnp, lmue = doc.results.lmue;
+  std::optional<TemplateInput> in = templateInputOf(doc, false);
+  ASSERT_TRUE(in);
+  EXPECT_DOUBLE_EQ(in->xnp, xnp);
+  EXPECT_DOUBLE_EQ(in->aft.x, xnp - 0.08 * lmue);  // five wings: margins 8 and 16 %
+  EXPECT_DOUBLE_EQ(in->forward.x, xnp - 0.16 * lmue);
+  EXPECT_FALSE(in->manual);
+  EXPECT_FALSE(in->withFuselage);
+  const TemplateLayout layout = templateLayout(*in);
+  for (const PagePoint& p : layout.outline) EXPECT_GE(p.x, layout.left);
+  EXPECT_GT(layout.outline[1].x, layout.left + 100);  // the default wing 1 reaches 1100 mm out: past the page
+
+  doc.fuselage = FuselageInput{{{-600, 0}, {-300, 160}, {1200, 120}, {1500, 40}}, -30};
+  in = templateInputOf(doc, true);
+  ASSERT_TRUE(in && in->manual);
+  EXPECT_TRUE(in->withFuselage);
+  EXPECT_LT(in->xnp, xnp);  // a fuselage is destabilising
+  EXPECT_DOUBLE_EQ(in->manual->x, in->xnp - 0.075 * lmue);
 }
 
 TEST(BalanceTemplatePdf, RulerMeasuresOneHundredMillimetresAndMarksStandAtTheirDistances) {

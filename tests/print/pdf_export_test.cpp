@@ -80,6 +80,33 @@ TEST(PdfExport, TheReportFollowsTheSummaryOnPagesOfItsOwnUnderBoldHeadings) {
   }
 }
 
+// Wherever the second part's heading falls, it never ends a page: on the page's last line it moves
+// to the next page with its first line. The first part's length is swept across a page's lines.
+TEST(PdfExport, AHeadingNeverEndsAPage) {
+  testing_support::qtApp();
+  if (!testing_support::haveTool("pdfinfo") || !testing_support::haveTool("pdftotext"))
+    GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed";
+  const Document doc = testing_support::calculatedDocument();
+  QTemporaryDir dir;
+  const QString path = dir.filePath("report.pdf");
+  for (int before = 60; before <= 80; ++before) {
+    SCOPED_TRACE(before);
+    ReportPages report{.title = "Title",
+                       .parts = {{.heading = "Part one", .lines = {}}, {.heading = "Part two", .lines = {"after"}}}};
+    for (int i = 1; i <= before; ++i) report.parts[0].lines.push_back("line " + std::to_string(i));
+    ASSERT_TRUE(exportSummaryPdf(testing_support::pageOf(doc), doc.run.solver_wings_count, path, report));
+    const int pages = QRegularExpression("Pages:\\s+(\\d+)").match(runTool("pdfinfo", {path})).captured(1).toInt();
+    for (int page = 2; page <= pages; ++page) {
+      const QStringList lines =
+          runTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), path, "-"})
+              .remove('\f')
+              .split('\n', Qt::SkipEmptyParts);
+      ASSERT_FALSE(lines.isEmpty());
+      EXPECT_NE(lines.last().trimmed(), "Part two") << "page " << page;
+    }
+  }
+}
+
 TEST(PdfExport, AnUnwritablePathIsReportedAsFailure) {
   testing_support::qtApp();
   const Document doc = testing_support::calculatedDocument();
