@@ -16,11 +16,12 @@ all: build
 setup:
 	@scripts/setup.sh
 
+# The build says only what matters (warnings, errors): no progress lines, no directory changes.
 configure: setup
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF >/dev/null
 
 build: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@cmake --build $(BUILD_DIR) -j $(JOBS) -- --no-print-directory
 
 test: build
 	@cd $(BUILD_DIR) && { ctest --output-on-failure -j $(JOBS); status=$$?; $(CURDIR)/scripts/skip-reasons.sh; exit $$status; }
@@ -56,7 +57,7 @@ fuzz: setup
 
 # The default aircraft's drawings as PNG files in $(BUILD_DIR)/pictures, for a look by eye.
 pictures: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target volantis4-view-pictures
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target volantis4-view-pictures -- --no-print-directory
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/scripts/pictures/volantis4-view-pictures $(BUILD_DIR)/pictures
 	@echo "Pictures written to $(BUILD_DIR)/pictures"
 
