@@ -340,10 +340,8 @@ TagContent readTags(std::string_view bytes) {
       content.lmue = readReal(t.value);
     } else if (tag == "xnp") {
       content.xnp = readReal(t.value);
-    } else if (content.balance.take(tag, t.value)) {
-      // a balance element: kept aside, it changes nothing of the aircraft
-    } else if (content.fuselage.take(tag, t.value, lineNumber)) {
-      // a fuselage element: likewise
+    } else if (content.balance.take(tag, t.value) || content.fuselage.take(tag, t.value, lineNumber)) {
+      // a balance or fuselage element: kept aside, it changes nothing of the aircraft
     } else if (tag == "comment") {
       // The comment runs to the first "</comment>", across lines, and ends the aircraft; a
       // comment without its end tag leaves the file incomplete.

@@ -194,7 +194,7 @@ void fillRows(const FlatPanels& p, FieldPoints f, std::size_t n, std::size_t j0,
 // cost the same); small jobs stay on this thread.
 void fillAllRows(const FlatPanels& p, FieldPoints f, std::size_t n, std::size_t rows, double* out, float* single) {
   const auto cores = static_cast<std::size_t>(stageThreads());
-  const std::size_t workers = rows * n < 64 * 64 ? 1 : std::min(cores, rows);
+  const std::size_t workers = rows * n < std::size_t{64 * 64} ? 1 : std::min(cores, rows);
   const std::size_t ends = p.ex.size();
   std::vector<double> scratch(4 * ends * workers);
   auto terms = [&](std::size_t t) {

@@ -161,6 +161,7 @@ TEST(CliReport, FuselageFromTheOptionsOrTheFile) {
 TEST(CliReport, UnusableFuselageOptionsAreUsageErrors) {
   std::vector<const char*> twentyOne{"report"};
   std::vector<std::string> stations;
+  stations.reserve(21);
   for (int i = 0; i < 21; ++i) stations.push_back("--fuselage=" + std::to_string(10 * i) + ":50");
   for (const std::string& s : stations) twentyOne.push_back(s.c_str());
   const std::pair<std::vector<const char*>, std::string> cases[] = {
