@@ -25,7 +25,8 @@ std::vector<std::filesystem::path> candidates() {
   const std::filesystem::path program = programPath();
   if (!program.empty()) {
     paths.push_back(program.parent_path() / VOLANTIS4_PAGES_FROM_PROGRAM);
-    if (startsWith(program.string(), std::string(VOLANTIS4_BUILD_DIR) + "/")) paths.emplace_back(VOLANTIS4_PAGES_BUILD_PATH);
+    if (startsWith(program.string(), std::string(VOLANTIS4_BUILD_DIR) + "/"))
+      paths.emplace_back(VOLANTIS4_PAGES_BUILD_PATH);
   }
   return paths;
 }

@@ -70,14 +70,13 @@ std::string balanceTemplate(const Document& doc, bool manualChoice, Language lan
   if (!input) return std::string(text(TextId::TemplateNoRun, language));
   ensureApplication();
   return exportBalanceTemplate(*input, language, QString::fromStdString(path)) ? std::string()
-                                                                                : cannotWrite(path, language);
+                                                                               : cannotWrite(path, language);
 }
 
 }  // namespace
 }  // namespace volantis4
 
 extern "C" __attribute__((visibility("default"))) const volantis4::PageWriters* volantis4_page_writers() {
-  static const volantis4::PageWriters writers{volantis4::summaryPng, volantis4::summaryPdf,
-                                              volantis4::balanceTemplate};
+  static const volantis4::PageWriters writers{volantis4::summaryPng, volantis4::summaryPdf, volantis4::balanceTemplate};
   return &writers;
 }
