@@ -448,7 +448,19 @@ AircraftLoad Load2(const std::string& name, const Form& form, const AircraftResu
   if (isFilterPattern(name)) return FileError::filterPattern(name);
   auto bytes = readTextFile(name);
   if (auto* error = std::get_if<FileError>(&bytes)) return *error;
-  return readAircraftText(std::get<std::string>(bytes), name, form, results);
+  AircraftLoad load = readAircraftText(std::get<std::string>(bytes), name, form, results);
+  auto* refusal = std::get_if<FileError>(&load);
+  if (refusal == nullptr || refusal->kind != FileErrorKind::Incomplete) return load;
+  // A save in place that did not complete leaves the file incomplete and a copy of what it held.
+  for (const std::string& copy : keptCopies(name)) {
+    const auto kept = readTextFile(copy);
+    if (const auto* text = std::get_if<std::string>(&kept);
+        text != nullptr && std::holds_alternative<LoadedAircraft>(readAircraftText(*text, name, form, results))) {
+      refusal->backup = copy;
+      break;
+    }
+  }
+  return load;
 }
 
 }  // namespace volantis4

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "model/numbers.h"
@@ -38,6 +39,14 @@ std::string fill(std::string_view pattern, const std::string& a1, const std::str
   return fillPlaceholders(pattern, {a1, a2, a3});
 }
 
+// The system's own words for an error number, as a sentence part ("input/output error").
+std::string systemWords(int errorNumber) {
+  std::string words = std::system_category().message(errorNumber);
+  if (words.size() > 1 && words[0] >= 'A' && words[0] <= 'Z' && words[1] >= 'a' && words[1] <= 'z')
+    words[0] = static_cast<char>(words[0] - 'A' + 'a');
+  return words;
+}
+
 std::string reasonText(const FileError& e, Language language) {
   switch (e.reason) {
     case SystemReason::NotFound:
@@ -64,7 +73,7 @@ std::string reasonText(const FileError& e, Language language) {
     case SystemReason::Other:
       break;
   }
-  return fill(text(TextId::ReasonSystemError, language), {}, formatInt(e.errorNumber));
+  return fill(text(TextId::ReasonSystemError, language), {}, formatInt(e.errorNumber), systemWords(e.errorNumber));
 }
 
 }  // namespace
@@ -92,7 +101,11 @@ FileError FileError::writeDamaged(std::string path, int errorNumber, std::string
   e.backup = std::move(backup);
   return e;
 }
-FileError FileError::incomplete(std::string path) { return make(FileErrorKind::Incomplete, std::move(path)); }
+FileError FileError::incomplete(std::string path, std::string backup) {
+  FileError e = make(FileErrorKind::Incomplete, std::move(path));
+  e.backup = std::move(backup);
+  return e;
+}
 FileError FileError::balanceValue(std::string path, std::string tag, std::string text) {
   FileError e = make(FileErrorKind::BalanceValue, std::move(path));
   e.tag = std::move(tag);
@@ -158,7 +171,8 @@ std::string renderFileError(const FileError& e, Language language) {
     case FileErrorKind::WriteDamaged:
       return fill(t(TextId::FileWriteDamaged), e.path, reasonText(e, language), e.backup);
     case FileErrorKind::Incomplete:
-      return fill(t(TextId::FileIncomplete), e.path);
+      return e.backup.empty() ? fill(t(TextId::FileIncomplete), e.path)
+                              : fill(t(TextId::FileIncompleteKeptCopy), e.path, e.backup);
     case FileErrorKind::BalanceValue:
       return fill(t(TextId::FileBalanceValue), e.path, e.tag, e.text);
     case FileErrorKind::BalanceReadings:

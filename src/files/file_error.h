@@ -20,7 +20,7 @@ enum class FileErrorKind {
   SectionCount,      // a wing in use with a section count outside 2-5 (wing, value)
   LegacyWingCount,   // a legacy data file claiming more than 3 wings (value)
   LegacyTrapezia,    // a legacy data file with a trapezium count outside 1-4 (wing, value)
-  Incomplete,        // an aircraft file whose last tagged line is not "</aircraft>"
+  Incomplete,        // an aircraft file whose last tagged line is not "</aircraft>" (`backup`: a kept copy)
   BalanceValue,      // a balance element whose value is not a usable number or target (`tag`, `text`)
   BalanceReadings,   // balance readings without a position or mass, or of no total mass
   CannotWrite,       // nothing was written (reason; `existed` tells whether a previous file is there)
@@ -41,7 +41,7 @@ enum class SystemReason {
   FolderNoPermission,         // a new file in a folder the user may not write
   FileAndFolderNoPermission,  // neither the file nor its folder may be written
   NoBackup,                   // writing in place needs a copy of the previous content, and none can be kept
-  Other
+  Other                       // shown in the system's own words, with the number
 };
 
 struct FileError {
@@ -53,7 +53,7 @@ struct FileError {
   std::string text;      // the offending value as the file gives it (UTF-8), shown in the message
   int wing = 0;          // the wing, for SectionCount and LegacyTrapezia
   bool existed = false;  // CannotWrite: a file of that name was there before (and is unchanged)
-  std::string backup;    // WriteDamaged: where the previous content was kept
+  std::string backup;    // WriteDamaged, Incomplete: where the previous content was kept
   std::string tag;       // BalanceValue: the element whose value is refused
 
   bool operator==(const FileError&) const = default;
@@ -69,7 +69,7 @@ struct FileError {
   static FileError sectionCount(std::string path, int wing, long long sections, std::string text = {});
   static FileError legacyWingCount(std::string path, long long count, std::string text = {});
   static FileError legacyTrapezia(std::string path, int wing, long long trapezia, std::string text = {});
-  static FileError incomplete(std::string path);
+  static FileError incomplete(std::string path, std::string backup = {});
   static FileError balanceValue(std::string path, std::string tag, std::string text);
   static FileError balanceReadings(std::string path);
   static FileError cannotWrite(std::string path, int errorNumber, bool existed);

@@ -164,6 +164,13 @@ constexpr Entry kTexts[] = {
           "Die alte Datendatei \"%1\" wird abgelehnt: Flügel %2 hat %3 Trapez statt 1 bis 4."},
     Entry{TextId::FileIncomplete, "The file \"%1\" is refused: it is incomplete (it does not end with </aircraft>).",
           "Die Datei \"%1\" wird abgelehnt: sie ist unvollständig (sie endet nicht mit </aircraft>)."},
+    Entry{TextId::FileIncompleteKeptCopy,
+          "The file \"%1\" is refused: it is incomplete (it does not end with </aircraft>); a save of it did not "
+          "complete. Its previous content was kept in \"%2\".",
+          "Die Datei \"%1\" wird abgelehnt: sie ist unvollständig (sie endet nicht mit </aircraft>); ein Speichern "
+          "wurde nicht abgeschlossen. Ihr bisheriger Inhalt wurde in \"%2\" aufbewahrt."},
+    Entry{TextId::FileOpenKeptCopy, "Open the kept copy instead? Saving then writes it back to \"%1\".",
+          "Stattdessen die aufbewahrte Kopie öffnen? Speichern schreibt sie dann nach \"%1\" zurück."},
     Entry{TextId::FileBalanceValue,
           "The file \"%1\" is refused: its balance input <%2> holds \"%3\", which is not a usable value.",
           "Die Datei \"%1\" wird abgelehnt: ihre Auswiegeangabe <%2> enthält \"%3\", keinen brauchbaren Wert."},
@@ -205,7 +212,7 @@ constexpr Entry kTexts[] = {
           "weder die Datei noch ihr Ordner darf beschrieben werden"},
     Entry{TextId::ReasonNoBackup, "it must be written in place and its previous content cannot be kept",
           "sie muss direkt überschrieben werden, und ihr bisheriger Inhalt kann nicht gesichert werden"},
-    Entry{TextId::ReasonSystemError, "system error %2", "Systemfehler %2"},
+    Entry{TextId::ReasonSystemError, "%3 (system error %2)", "%3 (Systemfehler %2)"},
     Entry{TextId::PrintTitle, "Volantis4  V3.3 ", "Volantis4  V3.3 "},
     Entry{TextId::PrintSummary, "Summary:", "Zusammenfassung:"},
     Entry{TextId::PrintAerodynamicCentre, "aerodynamic center: ", "Neutralpunkt:        "},

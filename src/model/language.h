@@ -159,6 +159,8 @@ enum class TextId {
   FileLegacyTrapezia,
   FileLegacyTrapeziaOne,
   FileIncomplete,
+  FileIncompleteKeptCopy,
+  FileOpenKeptCopy,  // the window's question after FileIncompleteKeptCopy
   FileBalanceValue,
   FileBalanceReadings,
   FileCannotWrite,

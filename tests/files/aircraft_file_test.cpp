@@ -464,6 +464,38 @@ TEST(SaveDocument, NameIsAdjustedAndResultsAreWrittenOnlyWhileValid) {
   EXPECT_EQ(testing_support::readBytes(dir.file("plain.vn4")).find("<sb>"), std::string::npos);
 }
 
+TEST(OpenDocument, AKeptCopyOpensUnderTheIncompleteFilesNameAndSavingPutsItBack) {
+  TempDir dir;
+  const std::string path = dir.file("plane.vn4");
+  const std::string old = aircraftFileText(oneWingForm(), AircraftResults{1000, 90, 40}).bytes;
+  const std::string copy = dir.file(".plane.vn4.previous-99999999-0");
+  testing_support::writeBytes(copy, old);
+  testing_support::writeBytes(path, old.substr(0, old.size() / 2));  // a save stopped part-way
+  Document doc;
+  const auto refused = openDocument(doc, path);
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(*refused, FileError::incomplete(path, copy));
+  EXPECT_EQ(renderFileError(*refused, Language::English),
+            "The file \"" + path +
+                "\" is refused: it is incomplete (it does not end with </aircraft>); a save of it did not complete. "
+                "Its previous content was kept in \"" +
+                copy + "\".");
+
+  // A copy that cannot be read is refused under its own name.
+  EXPECT_EQ(openKeptCopy(doc, path, dir.file("missing")), FileError::cannotOpen(dir.file("missing"), ENOENT));
+  EXPECT_EQ(doc.fileName, "Unknown.da4");
+
+  EXPECT_FALSE(openKeptCopy(doc, path, copy));
+  EXPECT_EQ(doc.fileName, path);
+  EXPECT_EQ(doc.form.wingsCount, 1);
+  EXPECT_EQ(doc.results.xnp, 40);
+  EXPECT_TRUE(doc.run.flags.results_valid);
+  EXPECT_TRUE(hasUnsavedChanges(doc));  // the file of that name is still the incomplete one
+  ASSERT_TRUE(std::holds_alternative<SavedDocument>(saveDocument(doc)));
+  EXPECT_EQ(testing_support::readBytes(path), old);
+  EXPECT_EQ(dir.entries(), 1u);  // the copy of a process that is gone goes with the completed save
+}
+
 TEST(SaveAircraft, WhatIsSavedOpensAgainAndLongerRemarksAreRefusedBeforeWriting) {
   TempDir dir;
   const std::string path = dir.file("plane.vn4");
