@@ -95,6 +95,8 @@ void adjustForSave(Document& doc) {
 
 std::variant<SavedDocument, FileError> saveDocument(Document& doc) {
   adjustForSave(doc);
+  // A name Open never reads is refused before anything is written.
+  if (isFilterPattern(doc.fileName)) return FileError::savePattern(doc.fileName);
   std::optional<AircraftResults> results;
   if (doc.run.flags.results_valid) results = doc.results;
   auto saved = saveAircraft(doc.fileName, doc.form, results, doc.balance);

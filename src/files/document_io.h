@@ -45,7 +45,9 @@ struct SavedDocument {
 };
 
 /// The Save command's writing: adjustForSave, then the current file written atomically, with the
-/// results block only while results_valid is set. On success the saved form is the form now.
+/// results block only while results_valid is set. On success the saved form is the form now. A
+/// name Open would refuse as one of its dialog's patterns ("*.vn4" …) is refused before anything is
+/// written.
 std::variant<SavedDocument, FileError> saveDocument(Document& doc);
 
 }  // namespace volantis4
