@@ -365,8 +365,6 @@ constexpr Entry kTexts[] = {
           "The balance template needs the results of a complete calculation: calculate the aircraft first.",
           "Die Schwerpunkt-Schablone braucht die Ergebnisse einer vollständigen Berechnung: bitte zuerst berechnen."},
     Entry{TextId::PdfFilter, "PDF files (*.pdf)", "PDF-Dateien (*.pdf)"},
-    Entry{TextId::PdfCannotWrite, "The file \"%1\" cannot be written.",
-          "Die Datei \"%1\" kann nicht geschrieben werden."},
     Entry{TextId::MenuAnalysis, "Analysis", "Analyse"},
     Entry{TextId::MenuLiveResults, "Live results", "Live-Ergebnisse"},
     Entry{TextId::MenuRecentFiles, "Recent files", "Zuletzt geöffnet"},

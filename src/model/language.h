@@ -274,7 +274,6 @@ enum class TextId {
   TemplateLineNeutralPoint,
   TemplateNoRun,
   PdfFilter,
-  PdfCannotWrite,
   MenuAnalysis,
   MenuLiveResults,
   MenuRecentFiles,

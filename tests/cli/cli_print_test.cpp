@@ -63,7 +63,7 @@ TEST_F(CliPrint, RefusedFileAndUnwritableOutputAreErrors) {
   unwritable.png = "/nonexistent-folder/page.png";
   std::ostringstream err2;
   EXPECT_EQ(runPrint(unwritable, out, err2), 2);
-  EXPECT_EQ(err2.str(), "The file \"/nonexistent-folder/page.png\" cannot be written.\n");
+  EXPECT_EQ(err2.str(), "The file \"/nonexistent-folder/page.png\" cannot be written: no such file or folder.\n");
 }
 
 }  // namespace

@@ -169,6 +169,14 @@ TEST_F(MainWindowFilesTest, AnIncompleteFileOffersItsKeptCopyWhichSavingPutsBack
   EXPECT_FALSE(window->hasUnsavedChanges());
 }
 
+TEST_F(MainWindowFilesTest, ExportsThatCannotBeWrittenSayWhy) {
+  find<QPushButton>("Button4")->click();
+  script->pdfAnswer = path("no-such-folder/page.pdf");
+  for (const char* command : {"ExportPdf1", "ExportTemplate1"}) action(command)->trigger();
+  const QString expected = "The file \"" + script->pdfAnswer + "\" cannot be written: no such file or folder.";
+  EXPECT_EQ(script->errors, QStringList({expected, expected}));
+}
+
 TEST_F(MainWindowFilesTest, CopyOnWingTwoInsertOnWingFourKeepsThePosition) {
   find<QPushButton>("Button_C2")->click();
   EXPECT_TRUE(QFile::exists("wingcopy.fl4"));
