@@ -89,8 +89,11 @@ std::vector<ReportBlock> reportBlocks(const StabilityReport& r, Language languag
     } else if (b.ballastUnreachable) {
       balance.push_back(filledText(TextId::ReportBalanceUnreachable, l, {fixed(*b.ballastAt, 1)}));
     }
-    if (b.moveMm)
+    if (b.moveMm) {
       balance.push_back(filledText(TextId::ReportBalanceMove, l, {fixed(*b.moveMass, 0), fixed(*b.moveMm, 1)}));
+    } else if (b.moveBeyondReach) {
+      balance.push_back(filledText(TextId::ReportBalanceMoveBeyondReach, l, {fixed(*b.moveMass, 0)}));
+    }
   }
   return blocks;
 }

@@ -211,6 +211,7 @@ constexpr Entry kTexts[] = {
           "Die zu verschiebende Masse ist eine Dezimalzahl in g über %1 und höchstens %2."},
     Entry{TextId::BalanceExpectTotalMass, "The total mass is a decimal number of g above %1 and at most %2.",
           "Die Gesamtmasse ist eine Dezimalzahl in g über %1 und höchstens %2."},
+    Entry{TextId::OptionValueUnusable, "%1 %2: not a usable value.", "%1 %2: kein brauchbarer Wert."},
     Entry{TextId::BalanceExpectTarget, "The target is low, high or manual.", "Das Ziel ist low, high oder manual."},
     Entry{TextId::FileCannotWrite, "The file \"%1\" cannot be written: %2.",
           "Die Datei \"%1\" kann nicht geschrieben werden: %2."},
@@ -326,6 +327,8 @@ constexpr Entry kTexts[] = {
           "auf groben Gittern etwas darüber; eine Messung enthält auch Dicke, Reibung und den Kanal, die das Gitter "
           "nicht kennt. Die Formel nach Helmbold ist eine Schätzung für elliptische Auftriebsverteilung."},
     Entry{TextId::ReportBalanceMove, "  or move %1 g by %2 mm", "  oder %1 g um %2 mm verschieben"},
+    Entry{TextId::ReportBalanceMoveBeyondReach, "  or move %1 g: the distance needed is too large to state",
+          "  oder %1 g verschieben: die nötige Strecke ist zu groß, um sie anzugeben"},
     Entry{TextId::PrinterCaption, "Printer", "Printer"},
     Entry{TextId::PrinterResolution, "Printer resolution:", "Printer resolution:"},
     Entry{TextId::PrinterColour, "Color", "Color"},

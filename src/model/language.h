@@ -176,6 +176,7 @@ enum class TextId {
   BalanceExpectReadingMass,
   BalanceExpectMoveMass,
   BalanceExpectTotalMass,
+  OptionValueUnusable,  // an option (%1) and its value (%2) that cannot be used
   BalanceExpectTarget,
   FileCannotWrite,
   FileCannotWriteUnchanged,
@@ -226,12 +227,13 @@ enum class TextId {
   ReportSurfaceVolume,  // volume coefficient
   ReportSurfaceChange,  // mm per 10 mm
   ReportNotAvailable,
-  ReportBalance,             // x_cg, from root LE, total mass
-  ReportBalanceMargin,       // static margin
-  ReportBalanceTarget,       // target name, target x, shift
-  ReportBalanceBallast,      // position from root LE, grams
-  ReportBalanceUnreachable,  // position from root LE
-  ReportBalanceMove,         // grams, mm
+  ReportBalance,                 // x_cg, from root LE, total mass
+  ReportBalanceMargin,           // static margin
+  ReportBalanceTarget,           // target name, target x, shift
+  ReportBalanceBallast,          // position from root LE, grams
+  ReportBalanceUnreachable,      // position from root LE
+  ReportBalanceMove,             // grams, mm
+  ReportBalanceMoveBeyondReach,  // grams
   // Validation against published lift slopes.
   ValidateTitle,
   ValidateWarren12,

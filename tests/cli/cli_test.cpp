@@ -118,6 +118,30 @@ TEST(CliCalc, FileArgumentsAndSaving) {
   EXPECT_EQ(run({"calc", "--margin", "abc"}).status, 2);
 }
 
+TEST(CliCalc, SaveNamesOpenWouldRefuseAndEmptyNamesAreRefusedBeforeAnythingRuns) {
+  const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "cli_patterns";
+  std::filesystem::create_directories(dir);
+  const std::pair<const char*, const char*> names[] = {
+      {"*.vn4", "*.vn4"}, {"*", "*.vn4"}, {"*.da4", "*.vn4"}, {"*.VN4", "*.VN4"}};  // as given, as adjusted
+  for (const auto& [given, adjusted] : names) {
+    const std::string name = (dir / given).string();
+    const CliResult r = run({"calc", "--save", name.c_str()});
+    EXPECT_EQ(r.status, 2) << given;
+    EXPECT_EQ(r.out, "");  // refused before the run
+    EXPECT_EQ(
+        r.err.rfind("\"" + (dir / adjusted).string() +
+                        "\" is a file name pattern, not a file: nothing was written, as Open would not read it.\n",
+                    0),
+        0u)
+        << r.err;
+  }
+  const CliResult empty = run({"calc", "--save", ""});
+  EXPECT_EQ(empty.status, 2);
+  EXPECT_EQ(empty.err.rfind("--save: the output file name is empty\n", 0), 0u);
+  EXPECT_TRUE(std::filesystem::is_empty(dir));
+  std::filesystem::remove_all(dir);
+}
+
 TEST(CliCalc, ASaveKilledWhileWritingInPlaceIsRefusedNamingItsCopyWhichSavesItBack) {
   const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "cli_killed";
   std::filesystem::remove_all(dir);
