@@ -331,14 +331,19 @@ std::vector<std::string> keptCopies(const std::string& path) {
   const fs::path target = resolvedTarget(path, linkError);
   struct stat info {};
   const bool exists = ::stat(target.c_str(), &info) == 0;
+  const std::vector<CompanionPlace> places =
+      detail::companionPlaces(target, exists ? info.st_dev : 0, exists ? info.st_ino : 0);
   std::vector<std::pair<fs::file_time_type, std::string>> copies;
-  for (const CompanionPlace& place :
-       detail::companionPlaces(target, exists ? info.st_dev : 0, exists ? info.st_ino : 0))
-    for (const detail::FoundCompanion& found : detail::companionsIn(place))
-      if (found.kind == Companion::Copy) {
-        std::error_code error;
-        copies.emplace_back(fs::last_write_time(found.path, error), found.path.string());
-      }
+  for (std::size_t i = 0; i < places.size(); ++i)
+    for (const detail::FoundCompanion& found : detail::companionsIn(places[i])) {
+      // Only regular files; in the shared temporary folder, only this user's own.
+      struct stat copy {};
+      if (found.kind != Companion::Copy || ::lstat(found.path.c_str(), &copy) != 0 || !S_ISREG(copy.st_mode) ||
+          (i > 0 && copy.st_uid != ::geteuid()))
+        continue;
+      std::error_code error;
+      copies.emplace_back(fs::last_write_time(found.path, error), found.path.string());
+    }
   std::sort(copies.begin(), copies.end(), std::greater<>());
   std::vector<std::string> names;
   names.reserve(copies.size());

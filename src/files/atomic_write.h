@@ -38,7 +38,8 @@ std::optional<FileError> writeFileAtomically(const std::string& path, std::strin
 
 /// The copies of the previous content of the file `path` that saves in place kept and did not
 /// remove (a save stopped part-way), newest first. Each is whole: a copy gets its name only once
-/// it is written and flushed.
+/// it is written and flushed. Copies in the shared temporary folder count only when they belong
+/// to this user.
 std::vector<std::string> keptCopies(const std::string& path);
 
 /// The points of a save at which the test hook is called, in the order a save passes them.

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -86,7 +87,24 @@ TEST(SaveLeftovers, KeptCopiesAreFoundNewestFirstAndOnlyForTheirOwnFile) {
   writeBytes(dir.file(detail::companionName("plane.vn4", Companion::Temporary, gone, 3, 255)), "partial");
   writeBytes(dir.file(detail::companionName("glider.vn4", Companion::Copy, gone, 4, 255)), "other");
   std::filesystem::last_write_time(older, std::filesystem::last_write_time(newer) - std::chrono::hours(1));
-  EXPECT_EQ(keptCopies(path), (std::vector<std::string>{newer, older}));
+  // In the shared temporary folder, a copy another user left under the file's device and inode is
+  // not taken for one of this user's, nor is anything but a regular file.
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  const detail::CompanionPlace elsewhere = detail::temporaryFolderPlace(path, info.st_dev, info.st_ino);
+  const std::filesystem::path foreign =
+      elsewhere.folder / detail::companionName(elsewhere.base, Companion::Copy, gone, 5, 255);
+  const std::filesystem::path link =
+      elsewhere.folder / detail::companionName(elsewhere.base, Companion::Copy, gone, 6, 255);
+  std::filesystem::create_symlink(older, link);
+  if (::geteuid() == 0) {  // only the superuser can make a file of another user
+    writeBytes(foreign.string(), "planted");
+    ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
+  }
+  const std::vector<std::string> found = keptCopies(path);
+  std::filesystem::remove(link);
+  std::filesystem::remove(foreign);  // when there is one
+  EXPECT_EQ(found, (std::vector<std::string>{newer, older}));
 }
 
 }  // namespace
