@@ -1,5 +1,5 @@
 // Arbitrary bytes as an aircraft file (.vn4): the tag reader never crashes, and what it accepts
-// is a valid form that survives a save and load.
+// is a valid form with usable balance inputs and fuselage, and all survive a save and load.
 
 #include <cstddef>
 #include <cstdint>

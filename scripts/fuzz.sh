@@ -13,7 +13,9 @@ cd "$root"
 
 scripts/setup.sh clang libclang-rt-14-dev
 
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DVOLANTIS4_FUZZ=ON >/dev/null
+# Only the fuzz targets are built: the tests and benchmarks are not even configured.
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DVOLANTIS4_FUZZ=ON \
+  -DVOLANTIS4_BUILD_TESTS=OFF -DVOLANTIS4_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build_dir" -j "$jobs" --target volantis4_fuzzers
 
 mkdir -p "$build_dir/fuzz-artifacts"

@@ -33,7 +33,14 @@ std::optional<BalanceFigures> balanceOf(const BalanceInputs& inputs, double R, d
       f.ballastUnreachable = true;
     }
   }
-  if (inputs.moveMass && *inputs.moveMass > 0) f.moveMm = mass * (targetX - f.x_cg) / *inputs.moveMass;
+  if (inputs.moveMass && *inputs.moveMass > 0) {
+    const double move = mass * (targetX - f.x_cg) / *inputs.moveMass;
+    if (std::isfinite(move)) {
+      f.moveMm = move;
+    } else {
+      f.moveBeyondReach = true;
+    }
+  }
   return f;
 }
 

@@ -21,7 +21,8 @@ struct BalanceFigures {
   std::optional<double> moveMass;   // as given, g
   std::optional<double> ballastG;   // M·(x_cg − x_t)/(x_t − x_b) when positive
   bool ballastUnreachable = false;  // a ballast position was given but no positive mass reaches the target
-  std::optional<double> moveMm;     // M·(x_t − x_cg)/m for the given mass m
+  std::optional<double> moveMm;     // M·(x_t − x_cg)/m for the given mass m, when that is a finite number
+  bool moveBeyondReach = false;     // a mass to move was given, but the distance is beyond any finite number
 };
 
 /// The balance figures for readings relative to R (the reference wing's root leading-edge x), the

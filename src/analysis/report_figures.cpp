@@ -124,9 +124,10 @@ std::vector<SectionDescription> describeReport() {
                 {TextId::ReportBalanceUnreachable,
                  {"ballast_at"},
                  [](R r, I) { return !balanceOf(r).ballastG && balanceOf(r).ballastUnreachable; }},
-                {TextId::ReportBalanceMove, {"move_mass", "move_mm"}, [](R r, I) {
-                   return balanceOf(r).moveMm.has_value();
-                 }}}};
+                {TextId::ReportBalanceMove, {"move_mass", "move_mm"},
+                 [](R r, I) { return balanceOf(r).moveMm.has_value(); }},
+                {TextId::ReportBalanceMoveBeyondReach, {"move_mass"},
+                 [](R r, I) { return !balanceOf(r).moveMm && balanceOf(r).moveBeyondReach; }}}};
 
   const FigureGroup fuselage{
       .key = "fuselage",

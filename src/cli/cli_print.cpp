@@ -2,9 +2,11 @@
 
 #include <ostream>
 
+#include "cli/cli_report.h"
 #include "cli/page_module.h"
 #include "files/document_io.h"
 #include "solver/calculation_run.h"
+#include "solver/stabil.h"
 
 namespace volantis4 {
 
@@ -28,6 +30,13 @@ int runPrint(const PrintOptions& options, std::ostream& out, std::ostream& err) 
     for (const std::string& line : doc.run.panel.lines()) err << line << "\n";
     return 1;
   }
+  const StabilityProposal proposal = proposalOf(doc);
+  if (const std::string problem =
+          manualMarginProblem(options.marginText, {proposal.x_cg_manual, doc.results.xnp - proposal.x_cg_manual});
+      !problem.empty()) {
+    err << problem << "\n";
+    return 2;
+  }
   for (const auto& [path, write] : {std::pair{options.png, writers->summaryPng}, {options.pdf, writers->summaryPdf}}) {
     if (path.empty()) continue;
     if (const std::string failure = write(doc, path); !failure.empty()) {
@@ -39,14 +48,14 @@ int runPrint(const PrintOptions& options, std::ostream& out, std::ostream& err) 
   return 0;
 }
 
-int writeBalanceTemplate(const Document& doc, bool manualChoice, Language language, const std::string& path,
-                         std::ostream& err) {
+std::optional<Refusal> writeBalanceTemplate(const Document& doc, bool manualChoice, Language language,
+                                            const std::string& path) {
   std::string failure;
-  if (const PageWriters* writers = pageWriters(failure))
-    failure = writers->balanceTemplate(doc, manualChoice, language, path);
-  if (failure.empty()) return 0;
-  err << failure << "\n";
-  return 2;
+  const PageWriters* writers = pageWriters(failure);
+  if (writers == nullptr) return Refusal{RefusalKind::Unavailable, failure};
+  failure = writers->balanceTemplate(doc, manualChoice, language, path);
+  if (failure.empty()) return std::nullopt;
+  return Refusal{RefusalKind::Write, failure};
 }
 
 }  // namespace volantis4

@@ -3,8 +3,10 @@
 // balance template of `report --template`; both through the page-writing module.
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
+#include "cli/cli_refusal.h"
 #include "model/language.h"
 
 namespace volantis4 {
@@ -18,16 +20,17 @@ struct PrintOptions {
 };
 
 /// Loads the file, runs the calculation and writes the page. Returns 0 on success, 1 when the
-/// run failed (the panel lines go to `err`), 2 when the file is refused, the page writer is missing
-/// or the output cannot be written.
+/// run failed (the panel lines go to `err`), 2 when the file is refused, the manual margin puts the
+/// centre of gravity beyond any finite number, the page writer is missing or the output cannot be
+/// written (the file is then unchanged; the message names it and the reason).
 int runPrint(const PrintOptions& options, std::ostream& out, std::ostream& err);
 
 struct Document;
 
 /// Writes the balance template of `doc`, whose last run is complete, as a one-page A4 PDF at
 /// `path`; `manualChoice` marks the manual centre of gravity instead of the automatic pair.
-/// Returns 0, or 2 with the reason on `err` when there is no complete run or the file cannot be written.
-int writeBalanceTemplate(const Document& doc, bool manualChoice, Language language, const std::string& path,
-                         std::ostream& err);
+/// Nullopt once written; else why not (no page writer, no complete run, the file not written).
+std::optional<Refusal> writeBalanceTemplate(const Document& doc, bool manualChoice, Language language,
+                                            const std::string& path);
 
 }  // namespace volantis4

@@ -1,11 +1,14 @@
 #include "cli/cli_report.h"
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "analysis/report_figures.h"
 #include "analysis/report_lines.h"
 #include "analysis/stability_report.h"
+#include "model/numbers.h"
+#include "model/text_fill.h"
 #include "solver/calculation_run.h"
 #include "solver/stabil.h"
 
@@ -109,15 +112,33 @@ nlohmann::json jsonWithoutResults(bool withBalance) {
   return j;
 }
 
+// A weighing number given with `option` as `text`: read as the file reader reads it and within
+// the limits of `quantity`; nullopt with `problem` naming the option and the value otherwise.
+std::optional<double> weighingNumber(const std::string& option, const std::string& text, BalanceQuantity quantity,
+                                     Language language, std::string& problem) {
+  const std::optional<double> value = readBalanceNumber(text);
+  if (value && withinBalanceLimits(quantity, *value)) return value;
+  problem =
+      filledText(TextId::OptionValueUnusable, language, {option, text}) + " " + balanceLimitsText(quantity, language);
+  return std::nullopt;
+}
+
 // "X:G": a support's position (mm from the root leading edge) and its reading (g).
-std::optional<Support> supportOf(const std::string& text) {
+std::optional<Support> supportOf(const std::string& text, Language language, std::string& problem) {
   const std::size_t colon = text.find(':');
-  if (colon == std::string::npos) return std::nullopt;
-  Support s;
-  if (!CLI::detail::lexical_cast(text.substr(0, colon), s.x) ||
-      !CLI::detail::lexical_cast(text.substr(colon + 1), s.mass))
+  if (colon == std::string::npos) {
+    problem = "--support " + text + ": expected X:G, a position in mm and a mass of at least 0 g";
     return std::nullopt;
-  return s;
+  }
+  const auto position = readBalanceNumber(text.substr(0, colon));
+  const auto mass = readBalanceNumber(text.substr(colon + 1));
+  const bool positionOk = position && withinBalanceLimits(BalanceQuantity::Position, *position);
+  if (!positionOk || !mass || !withinBalanceLimits(BalanceQuantity::ReadingMass, *mass)) {
+    problem = filledText(TextId::OptionValueUnusable, language, {"--support", text}) + " " +
+              balanceLimitsText(positionOk ? BalanceQuantity::ReadingMass : BalanceQuantity::Position, language);
+    return std::nullopt;
+  }
+  return Support{*position, *mass};
 }
 
 }  // namespace
@@ -136,8 +157,9 @@ ReportCommand& addReportCommand(CLI::App& app, const CLI::Validator& marginNumbe
       ->check(marginNumber)
       ->capture_default_str();
   CLI::Option* cg =
-      r.add_option("--cg", c.cg, "Measured centre of gravity, mm from the reference wing's root leading edge");
-  CLI::Option* mass = r.add_option("--mass", c.mass, "Total mass in g (with --cg)");
+      r.add_option("--cg", c.cg, "Measured centre of gravity, mm from the reference wing's root leading edge")
+          ->type_name("FLOAT");
+  CLI::Option* mass = r.add_option("--mass", c.mass, "Total mass in g (with --cg)")->type_name("FLOAT");
   CLI::Option* support = r.add_option("--support", c.supports,
                                       "A scale reading X:G: support at X mm from the root leading edge carrying G g "
                                       "(two or more)");
@@ -147,8 +169,9 @@ ReportCommand& addReportCommand(CLI::App& app, const CLI::Validator& marginNumbe
   r.add_option("--target", c.target, "Target centre of gravity for the balance")
       ->check(CLI::IsMember({"low", "high", "manual"}))
       ->capture_default_str();
-  r.add_option("--ballast-at", c.ballastAt, "Ballast position, mm from the root leading edge");
-  r.add_option("--move-mass", c.moveMass, "A mass in g (a battery) to move instead of adding ballast");
+  r.add_option("--ballast-at", c.ballastAt, "Ballast position, mm from the root leading edge")->type_name("FLOAT");
+  r.add_option("--move-mass", c.moveMass, "A mass in g (a battery) to move instead of adding ballast")
+      ->type_name("FLOAT");
   r.add_option("--template", c.templateFile, "Write the balance template, one A4 page at true scale, as PDF");
   r.add_option("--fuselage", c.fuselage,
                "A fuselage station X:W, repeated from nose to tail: X in mm along the aircraft (negative ahead of "
@@ -162,33 +185,32 @@ std::optional<ReportOptions> reportOptionsOf(const ReportCommand& c, std::string
   o.json = c.json;
   o.language = c.language == "de" ? Language::German : Language::English;
   o.marginText = c.marginText;
+  const auto number = [&](const char* option, const std::optional<std::string>& text, BalanceQuantity quantity,
+                          std::optional<double>& value) {
+    if (text) value = weighingNumber(option, *text, quantity, o.language, problem);
+    return !text || value;
+  };
+  std::optional<double> cg, mass;
+  if (!number("--cg", c.cg, BalanceQuantity::Position, cg) ||
+      !number("--mass", c.mass, BalanceQuantity::TotalMass, mass) ||
+      !number("--ballast-at", c.ballastAt, BalanceQuantity::Position, o.ballastAt) ||
+      !number("--move-mass", c.moveMass, BalanceQuantity::MoveMass, o.moveMass))
+    return std::nullopt;
   BalanceInputs balance;
-  if (c.cg) {
-    if (!(*c.mass > 0)) {
-      problem = "--mass: the total mass must be above 0 g";
-      return std::nullopt;
-    }
-    balance.readings.push_back({*c.cg, *c.mass});
-  }
+  if (cg && mass) balance.readings.push_back({*cg, *mass});
   for (const std::string& text : c.supports) {
-    const std::optional<Support> s = supportOf(text);
-    if (!s || !(s->mass >= 0)) {
-      problem = "--support " + text + ": expected X:G, a position in mm and a mass of at least 0 g";
-      return std::nullopt;
-    }
+    const std::optional<Support> s = supportOf(text, o.language, problem);
+    if (!s) return std::nullopt;
     balance.readings.push_back(*s);
   }
   if (!c.supports.empty()) {
     double total = 0;
     for (const Support& s : balance.readings) total += s.mass;
-    if (c.supports.size() < 2 || !(total > 0)) {
-      problem = "--support: give two or more readings whose masses add up to more than 0 g";
+    if (c.supports.size() < 2 || !withinBalanceLimits(BalanceQuantity::TotalMass, total)) {
+      problem = "--support: give two or more readings whose masses add up to more than 0 g and at most " +
+                formatRoundTrip(kBalanceMassLimitG) + " g";
       return std::nullopt;
     }
-  }
-  if (c.moveMass && !(*c.moveMass > 0)) {
-    problem = "--move-mass: the mass must be above 0 g";
-    return std::nullopt;
   }
   for (const std::string& text : c.fuselage) {
     const std::size_t colon = text.find(':');
@@ -211,12 +233,10 @@ std::optional<ReportOptions> reportOptionsOf(const ReportCommand& c, std::string
   }
   if (c.app->count("--target") > 0)
     o.target = c.target == "low" ? CgTarget::Low : c.target == "high" ? CgTarget::High : CgTarget::Manual;
-  o.ballastAt = c.ballastAt;
-  o.moveMass = c.moveMass;
   if (!balance.readings.empty()) {
     balance.target = o.target.value_or(CgTarget::Manual);
-    balance.ballastAt = c.ballastAt;
-    balance.moveMass = c.moveMass;
+    balance.ballastAt = o.ballastAt;
+    balance.moveMass = o.moveMass;
     o.balance = balance;
   }
   return o;
@@ -260,7 +280,17 @@ bool takeOptionFuselage(const ReportOptions& o, Document& doc, std::string& prob
   return true;
 }
 
-int printReport(Document& doc, const ReportOptions& options, std::ostream& out, std::ostream& err) {
+std::string manualMarginProblem(const std::string& marginText, std::initializer_list<double> figures) {
+  for (const double figure : figures)
+    if (!std::isfinite(figure))
+      return "--margin " + marginText +
+             ": the centre of gravity for this margin (neutral point less margin/100 of the reference chord) lies "
+             "beyond any finite number";
+  return {};
+}
+
+int printReport(Document& doc, const ReportOptions& options, std::ostream& out, std::ostream& err,
+                std::string& problem) {
   doc.language = options.language;
   doc.stability.marginText = options.marginText;
   const bool complete = Button4Click(doc);
@@ -273,6 +303,9 @@ int printReport(Document& doc, const ReportOptions& options, std::ostream& out, 
   }
 
   const StabilityProposal proposal = proposalOf(doc);
+  const CgPosition manual = makeReport(*basis, proposal, ExtraRuns{}).cg[2];
+  problem = manualMarginProblem(options.marginText, {manual.x, manual.fromRootLe, manual.percentMac});
+  if (!problem.empty()) return 2;
   const ExtraRuns extras = runExtraRuns(*basis);
   const StabilityReport report = makeReport(*basis, proposal, extras, options.balance ? &*options.balance : nullptr,
                                             doc.fuselage ? &*doc.fuselage : nullptr);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/atomic_write.h"
+#include "files/balance_block.h"
 #include "files/codepage.h"
 #include "files/file_name.h"
 #include "files/fuselage_block.h"
@@ -107,130 +108,6 @@ void writeWing(LineWriter& out, int w, const WingRecord& r) {
   out.line(" ");
 }
 
-// ---- Balance inputs ----
-// They stand in a block of their own before the comment; none of their names is one the reader of
-// the aircraft acts on, so a reader that does not know them skips them.
-
-constexpr std::string_view kBalance = "balance";
-constexpr std::string_view kReading = "cg_reading";
-constexpr std::string_view kReadingX = "reading_x_mm";
-constexpr std::string_view kReadingMass = "reading_mass_g";
-constexpr std::string_view kTarget = "cg_target";
-constexpr std::string_view kBallastAt = "ballast_at_mm";
-constexpr std::string_view kMoveMass = "move_mass_g";
-
-constexpr std::array<std::pair<CgTarget, std::string_view>, 3> kTargetNames{
-    {{CgTarget::Low, "low"}, {CgTarget::High, "high"}, {CgTarget::Manual, "manual"}}};
-
-std::string_view targetName(CgTarget target) {
-  for (const auto& [t, name] : kTargetNames)
-    if (t == target) return name;
-  return "manual";
-}
-
-void writeBalance(LineWriter& out, const BalanceInputs& b) {
-  out.line(std::string(" <") + std::string(kBalance) + ">");
-  for (const Support& s : b.readings) {
-    out.line(std::string("  <") + std::string(kReading) + ">");
-    out.element("   ", kReadingX, formatRoundTrip(s.x));
-    out.element("   ", kReadingMass, formatRoundTrip(s.mass));
-    out.line(std::string("  </") + std::string(kReading) + ">");
-  }
-  out.element("  ", kTarget, targetName(b.target));
-  if (b.ballastAt) out.element("  ", kBallastAt, formatRoundTrip(*b.ballastAt));
-  if (b.moveMass) out.element("  ", kMoveMass, formatRoundTrip(*b.moveMass));
-  out.line(std::string(" </") + std::string(kBalance) + ">");
-  out.line(" ");
-}
-
-std::string_view trimmed(std::string_view v) {
-  constexpr std::string_view kBlanks = " \t";
-  const std::size_t first = v.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return v.substr(first, v.find_last_not_of(kBlanks) - first + 1);
-}
-
-// A balance number: the whole value (blanks aside) one finite decimal number.
-std::optional<double> balanceNumber(std::string_view value) {
-  const std::string_view v = trimmed(value);
-  double x = 0;
-  const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), x, std::chars_format::fixed);
-  if (v.empty() || error != std::errc() || end != v.data() + v.size() || !std::isfinite(x)) return std::nullopt;
-  return x;
-}
-
-// The balance elements as the reader meets them; what they make is decided at the end.
-class BalanceReader {
- public:
-  // Takes a balance element; false for a tag of another kind.
-  bool take(std::string_view tag, std::string_view value) {
-    if (tag == kBalance) {
-      seen_ = true;
-    } else if (tag == kReading) {
-      seen_ = true;
-      readings_.emplace_back();
-    } else if (tag == kReadingX || tag == kReadingMass) {
-      seen_ = true;
-      const bool mass = tag == kReadingMass;
-      const std::optional<double> v = number(tag, value, mass ? 0.0 : -HUGE_VAL, false);
-      if (readings_.empty()) {
-        orphan_ = true;
-      } else {
-        (mass ? readings_.back().second : readings_.back().first) = v;
-      }
-    } else if (tag == kTarget) {
-      seen_ = true;
-      const std::string_view name = trimmed(value);
-      const auto* found = std::find_if(kTargetNames.begin(), kTargetNames.end(),
-                                       [name](const auto& entry) { return entry.second == name; });
-      if (found != kTargetNames.end())
-        inputs_.target = found->first;
-      else
-        refuse(tag, value);
-    } else if (tag == kBallastAt) {
-      seen_ = true;
-      inputs_.ballastAt = number(tag, value, -HUGE_VAL, false);
-    } else if (tag == kMoveMass) {
-      seen_ = true;
-      inputs_.moveMass = number(tag, value, 0.0, true);
-    } else {
-      return false;
-    }
-    return true;
-  }
-
-  // The inputs the file gives (nullopt without balance elements), or why the file is refused.
-  std::variant<std::optional<BalanceInputs>, FileError> result(const std::string& name) const {
-    if (!seen_) return std::optional<BalanceInputs>{};
-    if (refused_) return FileError::balanceValue(name, refused_->first, refused_->second);
-    BalanceInputs inputs = inputs_;
-    for (const auto& [x, mass] : readings_) {
-      if (!x || !mass) return FileError::balanceReadings(name);
-      inputs.readings.push_back({*x, *mass});
-    }
-    if (orphan_ || !usableBalanceInputs(inputs)) return FileError::balanceReadings(name);
-    return std::optional<BalanceInputs>{std::move(inputs)};
-  }
-
- private:
-  // A number of at least `low` (above it when `strict`); a refusal otherwise.
-  std::optional<double> number(std::string_view tag, std::string_view value, double low, bool strict) {
-    const std::optional<double> v = balanceNumber(value);
-    if (v && (strict ? *v > low : *v >= low)) return v;
-    refuse(tag, value);
-    return std::nullopt;
-  }
-  void refuse(std::string_view tag, std::string_view value) {
-    if (!refused_) refused_.emplace(std::string(tag), shownValue(value));
-  }
-
-  bool seen_ = false;
-  bool orphan_ = false;  // a reading's value outside any reading
-  std::vector<std::pair<std::optional<double>, std::optional<double>>> readings_;  // x, mass
-  BalanceInputs inputs_;
-  std::optional<std::pair<std::string, std::string>> refused_;  // the first refused element: tag, value
-};
-
 // ---- Tag reading ----
 
 struct TagLine {
@@ -256,16 +133,21 @@ TagLine splitTagLine(std::string_view line) {
   return t;
 }
 
-struct TagContent {
-  StagingRecord record;
-  std::optional<std::string> remarks;  // UTF-8
-  std::optional<double> sb, lmue, xnp;
-  BalanceReader balance;
-  FuselageBlockReader fuselage;
-  bool complete = false;  // the last line holding a tag is "</aircraft>"
-};
+// Lines with their numbers (from 1).
+class NumberedLines {
+ public:
+  explicit NumberedLines(std::string_view text) : cursor_(text) {}
+  bool atEnd() const { return cursor_.atEnd(); }
+  std::string_view next() {
+    ++number_;
+    return cursor_.next();
+  }
+  long long number() const { return number_; }
 
-bool isWing(std::int32_t w) { return w >= 1 && w <= kWingCount; }
+ private:
+  LineCursor cursor_;
+  long long number_ = 0;
+};
 
 // Whether a line that holds a "<" closes the aircraft; nullopt for a line without one.
 std::optional<bool> closesAircraft(std::string_view line) {
@@ -273,14 +155,49 @@ std::optional<bool> closesAircraft(std::string_view line) {
   return splitTagLine(line).tag == "/aircraft";
 }
 
+// How the file ends: complete when the last line holding a tag is "</aircraft>"; otherwise the
+// first such line after the last "</aircraft>", when there is one.
+struct Ending {
+  bool complete = false;
+  long long closedAt = 0;
+  long long strayLine = 0;
+  std::string stray;
+
+  void see(std::string_view line, long long number) {
+    const std::optional<bool> closes = closesAircraft(line);
+    if (!closes) return;
+    complete = *closes;
+    if (complete) {
+      closedAt = number;
+      strayLine = 0;
+    } else if (closedAt != 0 && strayLine == 0) {
+      strayLine = number;
+      stray = shownValue(line);
+    }
+  }
+};
+
+struct TagContent {
+  StagingRecord record;
+  std::optional<std::string> remarks;  // UTF-8
+  std::optional<double> sb, lmue, xnp;
+  BalanceBlockReader balance;
+  FuselageBlockReader fuselage;
+  Ending ending;
+};
+
+bool isWing(std::int32_t w) { return w >= 1 && w <= kWingCount; }
+
 // After the comment: only "</aircraft>" may follow. Nothing here changes the aircraft; the file
 // is complete when the last piece holding a tag closes it. `rest` is what follows "</comment>"
 // on its own line.
-bool endsAfterComment(std::string_view rest, LineCursor& lines) {
-  bool closed = closesAircraft(rest).value_or(false);
-  while (!lines.atEnd())
-    if (const auto closes = closesAircraft(lines.next())) closed = *closes;
-  return closed;
+void endAfterComment(std::string_view rest, NumberedLines& lines, Ending& ending) {
+  ending.complete = false;
+  ending.see(rest, lines.number());
+  while (!lines.atEnd()) {
+    const std::string_view line = lines.next();
+    ending.see(line, lines.number());
+  }
 }
 
 TagContent readTags(std::string_view bytes) {
@@ -289,12 +206,10 @@ TagContent readTags(std::string_view bytes) {
   std::int32_t wing = 0, section = 0;
   bool position = false;
 
-  LineCursor lines(bytes);
-  int lineNumber = 0;
+  NumberedLines lines(bytes);
   while (!lines.atEnd()) {
     const std::string_view line = lines.next();
-    ++lineNumber;
-    if (const auto closes = closesAircraft(line)) content.complete = *closes;
+    content.ending.see(line, lines.number());
     const TagLine t = splitTagLine(line);
     const std::string_view tag = t.tag;
     if (tag.empty()) continue;
@@ -340,7 +255,8 @@ TagContent readTags(std::string_view bytes) {
       content.lmue = readReal(t.value);
     } else if (tag == "xnp") {
       content.xnp = readReal(t.value);
-    } else if (content.balance.take(tag, t.value) || content.fuselage.take(tag, t.value, lineNumber)) {
+    } else if (content.balance.take(tag, line, lines.number()) ||
+               content.fuselage.take(tag, t.value, static_cast<int>(lines.number()))) {
       // a balance or fuselage element: kept aside, it changes nothing of the aircraft
     } else if (tag == "comment") {
       // The comment runs to the first "</comment>", across lines, and ends the aircraft; a
@@ -351,11 +267,11 @@ TagContent readTags(std::string_view bytes) {
         const std::size_t end = piece.find(kCommentEnd);
         comment += piece.substr(0, end);
         if (end != std::string_view::npos) {
-          content.complete = endsAfterComment(piece.substr(end + kCommentEnd.size()), lines);
+          endAfterComment(piece.substr(end + kCommentEnd.size()), lines, content.ending);
           break;
         }
         if (lines.atEnd()) {
-          content.complete = false;
+          content.ending = Ending{};
           break;
         }
         comment += '\n';
@@ -385,9 +301,8 @@ AircraftFileText aircraftFileText(const Form& form, const std::optional<Aircraft
     out.element(" ", "xnp", formatFixed(results->xnp, 4, 2));
     out.line(" ");
   }
-  if (balance) writeBalance(out, *balance);
-  if (fuselage)
-    for (const std::string& line : fuselageBlockLines(*fuselage)) out.line(line);
+  if (balance) out.bytes() += balanceBlockText(*balance);
+  if (fuselage) out.bytes() += fuselageBlockText(*fuselage);
   Windows1252Text encoded = toWindows1252(commentText(form.remarks));
   out.bytes() += " <comment>";
   out.bytes() += encoded.bytes;
@@ -420,7 +335,8 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
   std::optional<double> sb, lmue, xnp;
   std::optional<BalanceInputs> balance;
   std::optional<FuselageInput> fuselage;
-  bool complete = true;  // legacy files have no closing line
+  Ending ending;
+  ending.complete = true;  // legacy files have no closing line
   auto take = [&](auto content) {
     record = content.record;
     remarks = std::move(content.remarks);
@@ -432,9 +348,9 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
     take(readLegacyLayout(bytes));
   else {
     TagContent content = readTags(bytes);
-    complete = content.complete;
+    ending = content.ending;
     auto weighed = content.balance.result(name);
-    if (complete) {
+    if (ending.complete) {
       if (auto* refusal = std::get_if<FileError>(&weighed)) return *refusal;
       balance = std::get<std::optional<BalanceInputs>>(std::move(weighed));
       auto body = content.fuselage.result(name);
@@ -443,7 +359,8 @@ AircraftLoad readAircraftText(std::string_view bytes, const std::string& name, c
     }
     take(std::move(content));
   }
-  if (!complete) return FileError::incomplete(name);
+  if (ending.strayLine != 0) return FileError::trailingContent(name, ending.strayLine, ending.stray);
+  if (!ending.complete) return FileError::incomplete(name);
   if (auto refusal = checkStagingRecord(record, name, legacy)) return *refusal;
 
   LoadedAircraft loaded{form, results, std::nullopt, std::nullopt};
@@ -461,7 +378,19 @@ AircraftLoad Load2(const std::string& name, const Form& form, const AircraftResu
   if (isFilterPattern(name)) return FileError::filterPattern(name);
   auto bytes = readTextFile(name);
   if (auto* error = std::get_if<FileError>(&bytes)) return *error;
-  return readAircraftText(std::get<std::string>(bytes), name, form, results);
+  AircraftLoad load = readAircraftText(std::get<std::string>(bytes), name, form, results);
+  auto* refusal = std::get_if<FileError>(&load);
+  if (refusal == nullptr || refusal->kind != FileErrorKind::Incomplete) return load;
+  // A save in place that did not complete leaves the file incomplete and a copy of what it held.
+  for (const std::string& copy : keptCopies(name)) {
+    const auto kept = readTextFile(copy);
+    if (const auto* text = std::get_if<std::string>(&kept);
+        text != nullptr && std::holds_alternative<LoadedAircraft>(readAircraftText(*text, name, form, results))) {
+      refusal->backup = copy;
+      break;
+    }
+  }
+  return load;
 }
 
 }  // namespace volantis4

@@ -20,6 +20,12 @@ namespace volantis4 {
 /// name and gives the reason (the recomputation still runs).
 std::optional<FileError> openDocument(Document& doc, const std::optional<std::string>& chosenName);
 
+/// Opens the copy `copy` that an incomplete save of the file `name` kept (FileError::backup of
+/// its refusal) as Open would open `name`, and makes `name` the current file name again, so that
+/// Save writes the recovered aircraft back over the incomplete file. Until then the aircraft counts
+/// as not saved. A copy that cannot be read is refused under its own name and changes nothing.
+std::optional<FileError> openKeptCopy(Document& doc, const std::string& name, const std::string& copy);
+
 /// The file a command-line argument names: the argument as given; only when no such file exists
 /// and the one with the file part lower-cased does, that one.
 std::string commandLineFileName(const std::string& argument);
@@ -39,7 +45,9 @@ struct SavedDocument {
 };
 
 /// The Save command's writing: adjustForSave, then the current file written atomically, with the
-/// results block only while results_valid is set. On success the saved form is the form now.
+/// results block only while results_valid is set. On success the saved form is the form now. A
+/// name Open would refuse as one of its dialog's patterns ("*.vn4" …) is refused before anything is
+/// written.
 std::variant<SavedDocument, FileError> saveDocument(Document& doc);
 
 }  // namespace volantis4

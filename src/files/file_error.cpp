@@ -2,9 +2,11 @@
 
 #include <cerrno>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "files/staging_record.h"
+#include "model/balance_inputs.h"
 #include "model/numbers.h"
 #include "model/text_fill.h"
 
@@ -35,9 +37,25 @@ FileError withCount(FileErrorKind kind, std::string path, int wing, long long co
 
 // Replaces "%1", "%2", "%3" in a template of the language table.
 std::string fill(std::string_view pattern, const std::string& a1, const std::string& a2 = {},
-                 const std::string& a3 = {}) {
-  const std::string values[] = {a1, a2, a3};
+                 const std::string& a3 = {}, const std::string& a4 = {}) {
+  const std::string values[] = {a1, a2, a3, a4};
   return fillPlaceholders(pattern, values);
+}
+
+// The system's own words for an error number, as a sentence part ("input/output error").
+std::string systemWords(int errorNumber) {
+  std::string words = std::system_category().message(errorNumber);
+  if (words.size() > 1 && words[0] >= 'A' && words[0] <= 'Z' && words[1] >= 'a' && words[1] <= 'z')
+    words[0] = static_cast<char>(words[0] - 'A' + 'a');
+  return words;
+}
+
+// What a balance element must hold, for the refusal of its value.
+std::string balanceExpectation(std::string_view tag, Language language) {
+  if (tag == "cg_target") return std::string(text(TextId::BalanceExpectTarget, language));
+  if (tag == "reading_mass_g") return balanceLimitsText(BalanceQuantity::ReadingMass, language);
+  if (tag == "move_mass_g") return balanceLimitsText(BalanceQuantity::MoveMass, language);
+  return balanceLimitsText(BalanceQuantity::Position, language);
 }
 
 std::string reasonText(const FileError& e, Language language) {
@@ -66,7 +84,7 @@ std::string reasonText(const FileError& e, Language language) {
     case SystemReason::Other:
       break;
   }
-  return fill(text(TextId::ReasonSystemError, language), {}, formatInt(e.errorNumber));
+  return fill(text(TextId::ReasonSystemError, language), {}, formatInt(e.errorNumber), systemWords(e.errorNumber));
 }
 
 // What is wrong in a fuselage block, as the end of the file's refusal.
@@ -122,16 +140,30 @@ FileError FileError::writeDamaged(std::string path, int errorNumber, std::string
   e.backup = std::move(backup);
   return e;
 }
-FileError FileError::incomplete(std::string path) { return make(FileErrorKind::Incomplete, std::move(path)); }
-FileError FileError::balanceValue(std::string path, std::string tag, std::string text) {
-  FileError e = make(FileErrorKind::BalanceValue, std::move(path));
+FileError FileError::incomplete(std::string path, std::string backup) {
+  FileError e = make(FileErrorKind::Incomplete, std::move(path));
+  e.backup = std::move(backup);
+  return e;
+}
+FileError FileError::trailingContent(std::string path, long long line, std::string text) {
+  return balanceLayout(FileErrorKind::TrailingContent, std::move(path), {}, line, std::move(text));
+}
+FileError FileError::balanceValue(std::string path, std::string tag, std::string text, long long line) {
+  return balanceLayout(FileErrorKind::BalanceValue, std::move(path), std::move(tag), line, std::move(text));
+}
+FileError FileError::balanceReadings(std::string path, long long line) {
+  return balanceLayout(FileErrorKind::BalanceReadings, std::move(path), {}, line);
+}
+FileError FileError::balanceLayout(FileErrorKind kind, std::string path, std::string tag, long long line,
+                                   std::string text) {
+  FileError e = make(kind, std::move(path));
   e.tag = std::move(tag);
+  e.line = line;
   e.text = std::move(text);
   return e;
 }
-FileError FileError::balanceReadings(std::string path) { return make(FileErrorKind::BalanceReadings, std::move(path)); }
 FileError FileError::fuselageBlock(std::string path, FuselageRefusal why, std::string_view tag, std::string_view text,
-                                   int line) {
+                                   long long line) {
   FileError e = make(FileErrorKind::FuselageBlock, std::move(path));
   e.fuselage = why;
   e.tag = std::string(tag);
@@ -139,7 +171,7 @@ FileError FileError::fuselageBlock(std::string path, FuselageRefusal why, std::s
   e.line = line;
   return e;
 }
-FileError FileError::fuselageUnusable(std::string path, const FuselageCheck& check, int line) {
+FileError FileError::fuselageUnusable(std::string path, const FuselageCheck& check, long long line) {
   FileError e = make(FileErrorKind::FuselageBlock, std::move(path));
   e.fuselage = FuselageRefusal::Unusable;
   e.tag = "fuselage";
@@ -150,6 +182,7 @@ FileError FileError::fuselageUnusable(std::string path, const FuselageCheck& che
 FileError FileError::tooLarge(std::string path) { return make(FileErrorKind::TooLarge, std::move(path)); }
 FileError FileError::notText(std::string path) { return make(FileErrorKind::NotText, std::move(path)); }
 FileError FileError::filterPattern(std::string path) { return make(FileErrorKind::FilterPattern, std::move(path)); }
+FileError FileError::savePattern(std::string path) { return make(FileErrorKind::SavePattern, std::move(path)); }
 FileError FileError::wingCountMissing(std::string path) {
   return make(FileErrorKind::WingCountMissing, std::move(path));
 }
@@ -205,11 +238,27 @@ std::string renderFileError(const FileError& e, Language language) {
     case FileErrorKind::WriteDamaged:
       return fill(t(TextId::FileWriteDamaged), e.path, reasonText(e, language), e.backup);
     case FileErrorKind::Incomplete:
-      return fill(t(TextId::FileIncomplete), e.path);
+      return e.backup.empty() ? fill(t(TextId::FileIncomplete), e.path)
+                              : fill(t(TextId::FileIncompleteKeptCopy), e.path, e.backup);
+    case FileErrorKind::TrailingContent:
+      return fill(t(TextId::FileTrailingContent), e.path, formatInt(e.line), e.text);
     case FileErrorKind::BalanceValue:
-      return fill(t(TextId::FileBalanceValue), e.path, e.tag, e.text);
+      return fill(t(TextId::FileBalanceValue), e.path, e.tag, e.text, formatInt(e.line)) + " " +
+             balanceExpectation(e.tag, language);
     case FileErrorKind::BalanceReadings:
-      return fill(t(TextId::FileBalanceReadings), e.path);
+      return fill(t(TextId::FileBalanceReadings), e.path, formatInt(e.line), formatRoundTrip(kBalanceMassLimitG));
+    case FileErrorKind::BalanceMissing:
+      return fill(t(TextId::FileBalanceMissing), e.path, formatInt(e.line), e.tag);
+    case FileErrorKind::BalanceRepeated:
+      return fill(t(TextId::FileBalanceRepeated), e.path, e.tag, formatInt(e.line));
+    case FileErrorKind::BalanceNotClosed:
+      return fill(t(TextId::FileBalanceNotClosed), e.path, e.tag, formatInt(e.line));
+    case FileErrorKind::BalanceOutside:
+      return fill(t(TextId::FileBalanceOutside), e.path, e.tag, formatInt(e.line), e.text);
+    case FileErrorKind::BalanceCrowded:
+      return fill(t(TextId::FileBalanceCrowded), e.path, formatInt(e.line), e.tag);
+    case FileErrorKind::BalanceSecondBlock:
+      return fill(t(TextId::FileBalanceSecondBlock), e.path, formatInt(e.line));
     case FileErrorKind::FuselageBlock:
       return fill(t(TextId::FileFuselage), e.path, formatInt(e.line), fuselageReason(e, language));
     case FileErrorKind::TooLarge:
@@ -218,6 +267,8 @@ std::string renderFileError(const FileError& e, Language language) {
       return fill(t(TextId::FileNotText), e.path);
     case FileErrorKind::FilterPattern:
       return fill(t(TextId::FileFilterPattern), e.path);
+    case FileErrorKind::SavePattern:
+      return fill(t(TextId::FileSavePattern), e.path);
     case FileErrorKind::WingCountMissing:
       return fill(t(TextId::FileWingCountMissing), e.path);
     case FileErrorKind::WingCountRange:

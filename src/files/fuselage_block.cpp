@@ -19,7 +19,7 @@ std::string element(std::string_view indent, std::string_view tag, std::int32_t 
 
 }  // namespace
 
-std::vector<std::string> fuselageBlockLines(const FuselageInput& f) {
+std::string fuselageBlockText(const FuselageInput& f) {
   std::vector<std::string> lines{" <" + std::string(kBlock) + ">", element("  ", kAxis, f.axisZ)};
   for (const FuselageStation& s : f.stations) {
     lines.push_back("  <" + std::string(kStation) + ">");
@@ -29,7 +29,9 @@ std::vector<std::string> fuselageBlockLines(const FuselageInput& f) {
   }
   lines.push_back(" <" + std::string(kBlockEnd) + ">");
   lines.emplace_back(" ");
-  return lines;
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
 }
 
 bool FuselageBlockReader::take(std::string_view tag, std::string_view value, int line) {

@@ -14,9 +14,9 @@
 
 namespace volantis4 {
 
-/// The block's lines, without line ends: " <fuselage>", the axis height, one element group per
-/// station, " </fuselage>".
-std::vector<std::string> fuselageBlockLines(const FuselageInput& fuselage);
+/// The block's lines, each ended by CR LF: " <fuselage>", the axis height, one element group per
+/// station, " </fuselage>" and a line of one blank.
+std::string fuselageBlockText(const FuselageInput& fuselage);
 
 /// Collects the fuselage block's elements as the file's tag lines come by.
 class FuselageBlockReader {

@@ -1,18 +1,65 @@
 #include "model/balance_inputs.h"
 
+#include <charconv>
 #include <cmath>
+#include <system_error>
+
+#include "model/numbers.h"
+#include "model/text_fill.h"
 
 namespace volantis4 {
+
+std::optional<double> readBalanceNumber(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t";
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return std::nullopt;
+  const std::string_view v = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+  double x = 0;
+  const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), x, std::chars_format::fixed);
+  if (v.empty() || error != std::errc() || end != v.data() + v.size() || !std::isfinite(x)) return std::nullopt;
+  return x;
+}
+
+bool withinBalanceLimits(BalanceQuantity quantity, double value) {
+  if (!std::isfinite(value)) return false;
+  switch (quantity) {
+    case BalanceQuantity::Position:
+      return std::fabs(value) <= kBalancePositionLimitMm;
+    case BalanceQuantity::ReadingMass:
+      return value >= 0 && value <= kBalanceMassLimitG;
+    case BalanceQuantity::TotalMass:
+    case BalanceQuantity::MoveMass:
+      break;
+  }
+  return value > 0 && value <= kBalanceMassLimitG;
+}
+
+std::string balanceLimitsText(BalanceQuantity quantity, Language language) {
+  switch (quantity) {
+    case BalanceQuantity::Position:
+      return filledText(TextId::BalanceExpectPosition, language,
+                        {formatRoundTrip(-kBalancePositionLimitMm), formatRoundTrip(kBalancePositionLimitMm)});
+    case BalanceQuantity::ReadingMass:
+      return filledText(TextId::BalanceExpectReadingMass, language, {"0", formatRoundTrip(kBalanceMassLimitG)});
+    case BalanceQuantity::TotalMass:
+      return filledText(TextId::BalanceExpectTotalMass, language, {"0", formatRoundTrip(kBalanceMassLimitG)});
+    case BalanceQuantity::MoveMass:
+      break;
+  }
+  return filledText(TextId::BalanceExpectMoveMass, language, {"0", formatRoundTrip(kBalanceMassLimitG)});
+}
 
 bool usableBalanceInputs(const BalanceInputs& inputs) {
   double total = 0;
   for (const Support& s : inputs.readings) {
-    if (!std::isfinite(s.x) || !std::isfinite(s.mass) || s.mass < 0) return false;
+    if (!withinBalanceLimits(BalanceQuantity::Position, s.x) ||
+        !withinBalanceLimits(BalanceQuantity::ReadingMass, s.mass))
+      return false;
     total += s.mass;
   }
-  if (!(total > 0) || !std::isfinite(total)) return false;
-  if (inputs.ballastAt && !std::isfinite(*inputs.ballastAt)) return false;
-  return !inputs.moveMass || (std::isfinite(*inputs.moveMass) && *inputs.moveMass > 0);
+  if (!withinBalanceLimits(BalanceQuantity::TotalMass, total)) return false;
+  if (inputs.ballastAt && !withinBalanceLimits(BalanceQuantity::Position, *inputs.ballastAt)) return false;
+  return !inputs.moveMass || withinBalanceLimits(BalanceQuantity::MoveMass, *inputs.moveMass);
 }
 
 }  // namespace volantis4

@@ -3,7 +3,11 @@
 // saved in its file.
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
+
+#include "model/language.h"
 
 namespace volantis4 {
 
@@ -32,8 +36,32 @@ struct BalanceInputs {
   bool operator==(const BalanceInputs&) const = default;
 };
 
-/// True when the inputs can be weighed: at least one reading, every number finite, every mass at
-/// least 0 and their sum above 0, a mass to move above 0.
+/// The farthest a position (support, ballast) may lie from the root leading edge: 100 m, in mm.
+inline constexpr double kBalancePositionLimitMm = 100'000;
+/// The largest reading, total mass or mass to move: 1000 kg, in g.
+inline constexpr double kBalanceMassLimitG = 1'000'000;
+
+/// What a balance number stands for, which decides its limits.
+enum class BalanceQuantity {
+  Position,     // mm, within ±kBalancePositionLimitMm
+  ReadingMass,  // g, 0 … kBalanceMassLimitG (a support may carry nothing)
+  TotalMass,    // g, above 0, at most kBalanceMassLimitG (a measured centre of gravity's mass)
+  MoveMass,     // g, above 0, at most kBalanceMassLimitG
+};
+
+/// A balance number as written in the file or given as an option: blanks aside, one decimal
+/// number with an optional minus sign and fraction, no exponent, hexadecimal, "inf" or "nan";
+/// nullopt for anything else.
+std::optional<double> readBalanceNumber(std::string_view text);
+
+/// True when `value` lies within the limits of `quantity`.
+bool withinBalanceLimits(BalanceQuantity quantity, double value);
+
+/// One sentence saying what a number of `quantity` must be, limits included.
+std::string balanceLimitsText(BalanceQuantity quantity, Language language);
+
+/// True when the inputs can be weighed: at least one reading, every number within its limits and
+/// the masses adding up to more than 0 and at most kBalanceMassLimitG.
 bool usableBalanceInputs(const BalanceInputs& inputs);
 
 }  // namespace volantis4

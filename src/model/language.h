@@ -151,6 +151,7 @@ enum class TextId {
   FileTooLarge,
   FileNotText,
   FileFilterPattern,
+  FileSavePattern,
   FileWingCountMissing,
   FileWingCountRange,
   FileSectionCount,
@@ -159,8 +160,24 @@ enum class TextId {
   FileLegacyTrapezia,
   FileLegacyTrapeziaOne,
   FileIncomplete,
+  FileIncompleteKeptCopy,
+  FileOpenKeptCopy,  // the window's question after FileIncompleteKeptCopy
+  FileTrailingContent,
   FileBalanceValue,
   FileBalanceReadings,
+  FileBalanceMissing,
+  FileBalanceRepeated,
+  FileBalanceNotClosed,
+  FileBalanceOutside,
+  FileBalanceCrowded,
+  FileBalanceSecondBlock,
+  // What a balance value must be (%1, %2: the limits).
+  BalanceExpectPosition,
+  BalanceExpectReadingMass,
+  BalanceExpectMoveMass,
+  BalanceExpectTotalMass,
+  OptionValueUnusable,  // an option (%1) and its value (%2) that cannot be used
+  BalanceExpectTarget,
   FileCannotWrite,
   FileCannotWriteUnchanged,
   FileRemarksTooLong,
@@ -210,12 +227,13 @@ enum class TextId {
   ReportSurfaceVolume,  // volume coefficient
   ReportSurfaceChange,  // mm per 10 mm
   ReportNotAvailable,
-  ReportBalance,             // x_cg, from root LE, total mass
-  ReportBalanceMargin,       // static margin
-  ReportBalanceTarget,       // target name, target x, shift
-  ReportBalanceBallast,      // position from root LE, grams
-  ReportBalanceUnreachable,  // position from root LE
-  ReportBalanceMove,         // grams, mm
+  ReportBalance,                 // x_cg, from root LE, total mass
+  ReportBalanceMargin,           // static margin
+  ReportBalanceTarget,           // target name, target x, shift
+  ReportBalanceBallast,          // position from root LE, grams
+  ReportBalanceUnreachable,      // position from root LE
+  ReportBalanceMove,             // grams, mm
+  ReportBalanceMoveBeyondReach,  // grams
   // Validation against published lift slopes.
   ValidateTitle,
   ValidateWarren12,
@@ -258,7 +276,6 @@ enum class TextId {
   TemplateLineNeutralPoint,
   TemplateNoRun,
   PdfFilter,
-  PdfCannotWrite,
   MenuAnalysis,
   MenuLiveResults,
   MenuRecentFiles,

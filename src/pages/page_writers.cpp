@@ -7,9 +7,10 @@
 #include <memory>
 #include <optional>
 
+#include "files/file_error.h"
 #include "model/document.h"
-#include "model/text_fill.h"
 #include "print/balance_template.h"
+#include "print/page_file.h"
 #include "print/pdf_export.h"
 #include "print/summary_page.h"
 #include "views/qimage_canvas.h"
@@ -28,8 +29,22 @@ void ensureApplication() {
   static QGuiApplication app(argc, argv);
 }
 
-std::string cannotWrite(const std::string& path, Language language) {
-  return filledText(TextId::PdfCannotWrite, language, {path});
+// Keeps Qt's own messages (the platform's notes, a painter's complaints) off the terminal while
+// the module works: what matters reaches the user as the operation's own message.
+class QuietQt {
+ public:
+  QuietQt() : previous_(qInstallMessageHandler(&QuietQt::drop)) {}
+  ~QuietQt() { qInstallMessageHandler(previous_); }
+  QuietQt(const QuietQt&) = delete;
+  QuietQt& operator=(const QuietQt&) = delete;
+
+ private:
+  static void drop(QtMsgType, const QMessageLogContext&, const QString&) {}
+  QtMessageHandler previous_;
+};
+
+std::string messageOf(const std::optional<FileError>& error, Language language) {
+  return error ? renderFileError(*error, language) : std::string();
 }
 
 // The summary page of a calculated document: its two pictures rendered, the page drawn on demand.
@@ -50,27 +65,28 @@ class SummaryPage {
 };
 
 std::string summaryPng(Document& doc, const std::string& path) {
+  const QuietQt quiet;
   ensureApplication();
   const SummaryPage summary(doc);
   QImageCanvas canvas(kSummaryPageWidth, kSummaryPageHeight);
   summary.drawing()(canvas);
-  return canvas.image().save(QString::fromStdString(path), "PNG") ? std::string() : cannotWrite(path, doc.language);
+  return messageOf(savePng(canvas.image(), QString::fromStdString(path)), doc.language);
 }
 
 std::string summaryPdf(Document& doc, const std::string& path) {
+  const QuietQt quiet;
   ensureApplication();
   const SummaryPage summary(doc);
-  return exportSummaryPdf(summary.drawing(), doc.run.solver_wings_count, QString::fromStdString(path))
-             ? std::string()
-             : cannotWrite(path, doc.language);
+  return messageOf(exportSummaryPdf(summary.drawing(), doc.run.solver_wings_count, QString::fromStdString(path)),
+                   doc.language);
 }
 
 std::string balanceTemplate(const Document& doc, bool manualChoice, Language language, const std::string& path) {
   const std::optional<TemplateInput> input = templateInputOf(doc, manualChoice);
   if (!input) return std::string(text(TextId::TemplateNoRun, language));
+  const QuietQt quiet;
   ensureApplication();
-  return exportBalanceTemplate(*input, language, QString::fromStdString(path)) ? std::string()
-                                                                               : cannotWrite(path, language);
+  return messageOf(exportBalanceTemplate(*input, language, QString::fromStdString(path)), language);
 }
 
 }  // namespace

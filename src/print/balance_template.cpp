@@ -1,7 +1,7 @@
 #include "print/balance_template.h"
 
+#include <QBuffer>
 #include <QColor>
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -20,6 +20,7 @@
 #include "model/document.h"
 #include "model/numbers.h"
 #include "model/text_fill.h"
+#include "print/page_file.h"
 #include "solver/stabil.h"
 
 namespace volantis4 {
@@ -280,21 +281,26 @@ void drawBalanceTemplate(QPainter& p, int dpi, const TemplateInput& in, Language
   p.restore();
 }
 
-bool exportBalanceTemplate(const TemplateInput& input, Language language, const QString& path) {
+std::optional<FileError> exportBalanceTemplate(const TemplateInput& input, Language language, const QString& path,
+                                               const WriteStep& write) {
   constexpr int kDpi = 600;
+  QByteArray bytes;
+  std::optional<QByteArray> pdf;
   {
-    QPdfWriter writer(path);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kDpi);
     writer.setTitle(qs(std::string(text(TextId::TemplateTitle, language))));
     writer.setCreator(QStringLiteral("Volantis4"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    drawBalanceTemplate(painter, kDpi, input, language);
-    if (!painter.end()) return false;
+    if (painter.begin(&writer)) {
+      drawBalanceTemplate(painter, kDpi, input, language);
+      if (painter.end() && isWholePdf(bytes)) pdf = bytes;
+    }
   }
-  // QPdfWriter reports an unwritable file only through an empty result.
-  return QFile(path).size() > 0;
+  return writePageFile(path, pdf, write);
 }
 
 }  // namespace volantis4

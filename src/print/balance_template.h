@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "files/atomic_write.h"
+#include "files/file_error.h"
 #include "model/language.h"
 
 class QPainter;
@@ -91,7 +93,9 @@ TemplateLayout templateLayout(const TemplateInput& input);
 /// Draws the template on a page of `dpi` device pixels per inch (A4, no margins).
 void drawBalanceTemplate(QPainter& painter, int dpi, const TemplateInput& input, Language language);
 
-/// Writes the template as a one-page A4 PDF (600 dpi). False when the file cannot be written.
-bool exportBalanceTemplate(const TemplateInput& input, Language language, const QString& path);
+/// Writes the template as a one-page A4 PDF (600 dpi), whole or not at all (print/page_file.h);
+/// the error says which file and why. `write` replaces the write step (tests).
+std::optional<FileError> exportBalanceTemplate(const TemplateInput& input, Language language, const QString& path,
+                                               const WriteStep& write = {});
 
 }  // namespace volantis4

@@ -1,6 +1,6 @@
 #include "print/pdf_export.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 
 #include "print/page_drawing.h"
+#include "print/page_file.h"
 #include "print/summary_page.h"
 
 namespace volantis4 {
@@ -99,21 +100,26 @@ void drawReportPages(QPdfWriter& writer, QPainter& painter, const ReportPages& r
 
 }  // namespace
 
-bool exportSummaryPdf(const PageDrawing& page, int solverWingsCount, const QString& path, const ReportPages& report) {
+std::optional<FileError> exportSummaryPdf(const PageDrawing& page, int solverWingsCount, const QString& path,
+                                          const ReportPages& report, const WriteStep& write) {
+  QByteArray bytes;
+  std::optional<QByteArray> pdf;
   {
-    QPdfWriter writer(path);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kDpi);
     writer.setTitle(QStringLiteral("Volantis4"));
     writer.setCreator(QStringLiteral("Volantis4"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    drawPageOnPainter(painter, pagePlacement(kDpi, solverWingsCount), page);
-    if (!report.parts.empty()) drawReportPages(writer, painter, report);
-    if (!painter.end()) return false;
+    if (painter.begin(&writer)) {
+      drawPageOnPainter(painter, pagePlacement(kDpi, solverWingsCount), page);
+      if (!report.parts.empty()) drawReportPages(writer, painter, report);
+      if (painter.end() && isWholePdf(bytes)) pdf = bytes;
+    }
   }
-  // QPdfWriter reports an unwritable file only through an empty result.
-  return QFile(path).size() > 0;
+  return writePageFile(path, pdf, write);
 }
 
 }  // namespace volantis4

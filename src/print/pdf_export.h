@@ -3,10 +3,13 @@
 // by the stability report's pages.
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/report_lines.h"
+#include "files/atomic_write.h"
+#include "files/file_error.h"
 #include "print/page_drawing.h"
 
 namespace volantis4 {
@@ -19,8 +22,9 @@ struct ReportPages {
 
 /// Writes `page` into a one-page A4 PDF at `path` (600 dpi, the page at pagePlacement(600,
 /// solverWingsCount) from the paper's corner, text as text). A report with parts follows on pages
-/// of its own. False when the file cannot be written.
-bool exportSummaryPdf(const PageDrawing& page, int solverWingsCount, const QString& path,
-                      const ReportPages& report = {});
+/// of its own. The file is written whole or not at all (print/page_file.h); the error says which
+/// file and why. `write` replaces the write step (tests).
+std::optional<FileError> exportSummaryPdf(const PageDrawing& page, int solverWingsCount, const QString& path,
+                                          const ReportPages& report = {}, const WriteStep& write = {});
 
 }  // namespace volantis4

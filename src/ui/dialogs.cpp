@@ -52,6 +52,12 @@ SaveAnswer Dialogs::askSaveChanges(QWidget* parent, const QString& fileName, Lan
   return SaveAnswer::Cancel;
 }
 
+bool Dialogs::askOpenKeptCopy(QWidget* parent, const QString& refusal, const QString& fileName, Language language) {
+  const QString question = qtext(TextId::FileOpenKeptCopy, language).replace(QStringLiteral("%1"), fileName);
+  return QMessageBox::question(parent, qtext(TextId::AppTitle, language),
+                               refusal + QStringLiteral("\n\n") + question) == QMessageBox::Yes;
+}
+
 void Dialogs::showFileError(QWidget* parent, const QString& message) {
   QMessageBox::warning(parent, QStringLiteral("Volantis4"), message);
 }

@@ -24,6 +24,9 @@ class Dialogs {
   virtual QString pdfFileName(QWidget* parent, Language language);
   /// "Save changes to NAME?" with Save, Discard and Cancel in `language`.
   virtual SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName, Language language);
+  /// `refusal` (a file that a save did not complete, whose previous content was kept) and the
+  /// question whether to open the kept copy under the file's name (`fileName`); true for yes.
+  virtual bool askOpenKeptCopy(QWidget* parent, const QString& refusal, const QString& fileName, Language language);
   /// A failed file operation: `message` names the file and the reason.
   virtual void showFileError(QWidget* parent, const QString& message);
 };

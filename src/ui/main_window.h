@@ -179,7 +179,6 @@ class MainWindow : public QMainWindow {
   std::function<void(Canvas&)> summaryPage();
   void exportPdfClick();
   void exportTemplateClick();
-  void showPdfCannotWrite(const QString& path);
   void setInsertEnabled(bool enabled);
 
   Document doc_;

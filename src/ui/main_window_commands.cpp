@@ -315,11 +315,7 @@ void MainWindow::exportPdfClick() {
   if (basis)
     report = {.title = std::string(text(TextId::ReportTitle, doc_.language)),
               .parts = reportBlocks(fullReport(*basis, doc_), doc_.language)};
-  if (!exportSummaryPdf(page, doc_.run.solver_wings_count, path, report)) showPdfCannotWrite(path);
-}
-
-void MainWindow::showPdfCannotWrite(const QString& path) {
-  dialogs_->showFileError(this, qs(filledText(TextId::PdfCannotWrite, doc_.language, {path.toStdString()})));
+  if (const auto error = exportSummaryPdf(page, doc_.run.solver_wings_count, path, report)) reportFileError(*error);
 }
 
 // File > "Export balance template…": the reference wing's root region at true scale on one A4
@@ -333,7 +329,7 @@ void MainWindow::exportTemplateClick() {
   }
   const QString path = dialogs_->pdfFileName(this, doc_.language);
   if (path.isEmpty()) return;
-  if (!exportBalanceTemplate(*input, doc_.language, path)) showPdfCannotWrite(path);
+  if (const auto error = exportBalanceTemplate(*input, doc_.language, path)) reportFileError(*error);
 }
 
 // The summary page handed to the printer window.

@@ -97,7 +97,11 @@ void MainWindow::Load1Click(Sender sender, const QString& named) {
   const QString chosen = named.isEmpty() ? dialogs_->openFileName(this) : named;
   std::optional<std::string> chosenName;
   if (!chosen.isEmpty()) chosenName = chosen.toStdString();
-  const std::optional<FileError> error = openDocument(doc_, chosenName);
+  std::optional<FileError> error = openDocument(doc_, chosenName);
+  // A save that did not complete: its kept copy may be opened under the file's name instead.
+  if (error && error->kind == FileErrorKind::Incomplete && !error->backup.empty() &&
+      dialogs_->askOpenKeptCopy(this, qs(renderFileError(*error, doc_.language)), chosen, doc_.language))
+    error = openKeptCopy(doc_, *chosenName, error->backup);
   if (error) reportFileError(*error);
   if (chosenName && !error) {
     showLoaded();

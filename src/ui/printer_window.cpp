@@ -181,8 +181,9 @@ void PrinterDialog::Button1Click() { close(); }
 
 bool PrinterDialog::saveAsPdf(const QString& path) {
   if (!page_) return false;
-  if (exportSummaryPdf(page_, solverWingsCount_, path)) return true;
-  failure_ = q(TextId::PdfCannotWrite, language_).replace(QStringLiteral("%1"), path);
+  const auto error = exportSummaryPdf(page_, solverWingsCount_, path);
+  if (!error) return true;
+  failure_ = QString::fromStdString(renderFileError(*error, language_));
   updateNotice();
   return false;
 }

@@ -13,8 +13,12 @@
 #include <sstream>
 #include <string>
 
+#include "cli_run.h"
+
 namespace volantis4 {
 namespace {
+
+using testing_support::CliResult;
 
 std::string bytesOf(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -63,7 +67,26 @@ TEST_F(CliPrint, RefusedFileAndUnwritableOutputAreErrors) {
   unwritable.png = "/nonexistent-folder/page.png";
   std::ostringstream err2;
   EXPECT_EQ(runPrint(unwritable, out, err2), 2);
-  EXPECT_EQ(err2.str(), "The file \"/nonexistent-folder/page.png\" cannot be written.\n");
+  EXPECT_EQ(err2.str(), "The file \"/nonexistent-folder/page.png\" cannot be written: no such file or folder.\n");
+}
+
+TEST_F(CliPrint, AMarginBeyondAnyNumberIsRefusedBeforeThePageIsWritten) {
+  PrintOptions options;
+  options.marginText = "1e308";
+  options.png = (dir / "page.png").string();
+  std::ostringstream out, err;
+  EXPECT_EQ(runPrint(options, out, err), 2);
+  EXPECT_EQ(err.str().rfind("--margin 1e308: ", 0), 0u) << err.str();
+  EXPECT_FALSE(std::filesystem::exists(options.png));
+}
+
+TEST_F(CliPrint, AnEmptyOutputNameIsAUsageError) {
+  for (const char* option : {"--pdf", "--png"}) {
+    const CliResult r = testing_support::runCliWith({"print", "plane.vn4", option, ""});
+    EXPECT_EQ(r.status, 2) << option;
+    EXPECT_EQ(r.err.rfind(std::string(option) + ": the output file name is empty\n", 0), 0u) << r.err;
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
@@ -182,6 +184,126 @@ TEST(CliReport, UnusableFuselageOptionsAreUsageErrors) {
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.empty());
     EXPECT_EQ(r.err.substr(0, r.err.find('\n')), message);
+  }
+}
+
+// True when a text shows "nan" or "inf" as a word (in any case), as a number that is none would be printed.
+bool showsNoNumber(const std::string& text) {
+  const auto letter = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+  for (const char* word : {"nan", "inf"})
+    for (std::size_t at = 0; at + 3 <= text.size(); ++at) {
+      const bool same = std::equal(word, word + 3, text.begin() + static_cast<std::ptrdiff_t>(at),
+                                   [](char w, char c) { return w == std::tolower(static_cast<unsigned char>(c)); });
+      if (same && (at == 0 || !letter(text[at - 1])) && (at + 3 == text.size() || !letter(text[at + 3]))) return true;
+    }
+  return false;
+}
+
+TEST(CliReport, HostileWeighingNumbersAreRefusedNamingTheOptionAndTheValue) {
+  struct Case {
+    std::vector<const char*> args;
+    std::string named;  // the option and value the refusal names
+  };
+  const std::string huge = "1" + std::string(308, '0');  // 1e308 in fixed notation
+  const Case cases[] = {{{"--cg", "nan", "--mass", "1000"}, "--cg nan"},
+                        {{"--cg", "inf", "--mass", "1000"}, "--cg inf"},
+                        {{"--cg", "1e308", "--mass", "1000"}, "--cg 1e308"},
+                        {{"--cg", huge.c_str(), "--mass", "1000"}, "--cg " + huge},
+                        {{"--cg", "100000.5", "--mass", "1000"}, "--cg 100000.5"},
+                        {{"--cg", "0x10", "--mass", "1000"}, "--cg 0x10"},
+                        {{"--cg", "50", "--mass", "inf"}, "--mass inf"},
+                        {{"--cg", "50", "--mass", "1e308"}, "--mass 1e308"},
+                        {{"--cg", "50", "--mass", "nan"}, "--mass nan"},
+                        {{"--cg", "50", "--mass", "0"}, "--mass 0"},
+                        {{"--cg", "50", "--mass", "1000000.5"}, "--mass 1000000.5"},
+                        {{"--support", "nan:500", "--support", "0:500"}, "--support nan:500"},
+                        {{"--support", "inf:500", "--support", "0:500"}, "--support inf:500"},
+                        {{"--support", "0:inf", "--support", "0:500"}, "--support 0:inf"},
+                        {{"--support", "1e308:500", "--support", "0:500"}, "--support 1e308:500"},
+                        {{"--support", "0x10:500", "--support", "0:500"}, "--support 0x10:500"},
+                        {{"--support", "0:-100", "--support", "0:500"}, "--support 0:-100"},
+                        {{"--cg", "50", "--mass", "1000", "--ballast-at", "nan"}, "--ballast-at nan"},
+                        {{"--cg", "50", "--mass", "1000", "--ballast-at", "-100001"}, "--ballast-at -100001"},
+                        {{"--cg", "50", "--mass", "1000", "--move-mass", "inf"}, "--move-mass inf"},
+                        {{"--cg", "50", "--mass", "1000", "--move-mass", "0"}, "--move-mass 0"},
+                        {{"--cg", "50", "--mass", "1000", "--move-mass", "1e-320"}, "--move-mass 1e-320"}};
+  for (const Case& c : cases) {
+    for (const bool json : {false, true}) {
+      std::vector<const char*> args{"report"};
+      if (json) args.push_back("--json");
+      args.insert(args.end(), c.args.begin(), c.args.end());
+      SCOPED_TRACE(::testing::PrintToString(args));
+      const CliResult r = run(args);
+      EXPECT_EQ(r.status, 2);
+      EXPECT_EQ(r.err.rfind(c.named + ": not a usable value. ", 0), 0u) << r.err;
+      if (!json) {
+        EXPECT_EQ(r.out, "");
+        continue;
+      }
+      const auto j = nlohmann::json::parse(r.out);  // one object, and nothing else
+      EXPECT_EQ(keysOf(j), std::set<std::string>{"error"});
+      EXPECT_EQ(j["error"]["kind"], "usage");
+      EXPECT_EQ(j["error"]["message"].get<std::string>().rfind(c.named, 0), 0u);
+    }
+  }
+}
+
+TEST(CliReport, WeighingNumbersAtTheirLimitsAreUsed) {
+  // The stated limits: positions within ±100 m, masses above 0 and at most 1000 kg.
+  const CliResult r = run(
+      {"report", "--json", "--cg", "-100000", "--mass", "1000000", "--ballast-at", "100000", "--move-mass", "1000000"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["balance"]["x_cg"], -100000.0);  // wing 1 at x = 0 is the reference
+  // The whole mass moved: as far as the centre of gravity must go.
+  EXPECT_DOUBLE_EQ(j["balance"]["move_mm"].get<double>(), j["balance"]["shift_mm"].get<double>());
+  const CliResult supports = run({"report", "--json", "--support", "0:0", "--support", "100000:1000000"});
+  ASSERT_EQ(supports.status, 0) << supports.err;
+  EXPECT_EQ(nlohmann::json::parse(supports.out)["balance"]["x_cg"], 100000.0);
+}
+
+TEST(CliReport, NoFigureIsPrintedAsNanOrInf) {
+  // A file whose mass to move is a subnormal number: the move it asks for is beyond any number.
+  const std::string path = ::testing::TempDir() + "tiny_move.vn4";
+  const BalanceInputs inputs{{{50, 1000}}, CgTarget::Manual, std::nullopt, 1e-320};
+  ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, defaultForm(), std::nullopt, inputs)));
+  const CliResult tiny = run({"report", path.c_str()});
+  ASSERT_EQ(tiny.status, 0) << tiny.err;
+  EXPECT_NE(tiny.out.find("\n  or move 0 g: the distance needed is too large to state\n"), std::string::npos);
+  EXPECT_FALSE(showsNoNumber(tiny.out)) << tiny.out;
+  // A margin whose centre of gravity lies beyond any number is refused; a large finite one keeps
+  // the formula x = xnp - lmue·margin/100.
+  for (const char* command : {"report", "calc"}) {
+    const CliResult r = run({command, "--margin", "1e308"});
+    EXPECT_EQ(r.status, 2) << command;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("--margin 1e308: ", 0), 0u) << r.err;
+  }
+  const CliResult large = run({"calc", "--json", "--margin", "1e300"});
+  ASSERT_EQ(large.status, 0) << large.err;
+  const auto j = nlohmann::json::parse(large.out);
+  const double expected = j["xnp"].get<double>() - j["lmue"].get<double>() * 1e300 / 100;
+  EXPECT_NEAR(j["x_cg_manual"].get<double>() / expected, 1, 1e-12);
+  EXPECT_FALSE(showsNoNumber(run({"report", "--margin", "1e300"}).out));
+  EXPECT_FALSE(showsNoNumber(run({"calc", "--margin", "1e300"}).out));
+}
+
+TEST(CliReport, RefusedRunsGiveOneJsonErrorObject) {
+  const std::string missing = ::testing::TempDir() + "no-such-folder/plane.vn4";
+  const std::pair<std::vector<const char*>, const char*> cases[] = {
+      {{"report", "--json", "--lang", "fr"}, "usage"},
+      {{"report", "--json", "/nonexistent/plane.vn4"}, "file"},
+      {{"report", "--json", "--template", ""}, "usage"},
+      {{"calc", "--json", "--save", ""}, "usage"},
+      {{"calc", "--json", "--save", missing.c_str()}, "write"},
+      {{"geometry", "--json", "/nonexistent/plane.vn4"}, "file"}};
+  for (const auto& [args, kind] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(args));
+    const CliResult r = run(args);
+    EXPECT_EQ(r.status, 2);
+    const auto j = nlohmann::json::parse(r.out);  // throws unless the output is exactly one object
+    EXPECT_EQ(j["error"]["kind"], kind);
+    EXPECT_EQ(j["error"]["message"].get<std::string>() + "\n", r.err.substr(0, r.err.find('\n') + 1));
   }
 }
 

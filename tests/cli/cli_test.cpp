@@ -1,13 +1,18 @@
 #include "cli/cli.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <vector>
 
 #include "cli_run.h"
+#include "files/atomic_write.h"
 #include "test_data.h"
 
 namespace volantis4 {
@@ -119,6 +124,63 @@ TEST(CliCalc, FileArgumentsAndSaving) {
   EXPECT_NE(missing.err.find("no_such_file.vn4"), std::string::npos);
   EXPECT_EQ(run({"calc", "--lang", "fr"}).status, 2);
   EXPECT_EQ(run({"calc", "--margin", "abc"}).status, 2);
+}
+
+TEST(CliCalc, SaveNamesOpenWouldRefuseAndEmptyNamesAreRefusedBeforeAnythingRuns) {
+  const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "cli_patterns";
+  std::filesystem::create_directories(dir);
+  const std::pair<const char*, const char*> names[] = {
+      {"*.vn4", "*.vn4"}, {"*", "*.vn4"}, {"*.da4", "*.vn4"}, {"*.VN4", "*.VN4"}};  // as given, as adjusted
+  for (const auto& [given, adjusted] : names) {
+    const std::string name = (dir / given).string();
+    const CliResult r = run({"calc", "--save", name.c_str()});
+    EXPECT_EQ(r.status, 2) << given;
+    EXPECT_EQ(r.out, "");  // refused before the run
+    EXPECT_EQ(
+        r.err.rfind("\"" + (dir / adjusted).string() +
+                        "\" is a file name pattern, not a file: nothing was written, as Open would not read it.\n",
+                    0),
+        0u)
+        << r.err;
+  }
+  const CliResult empty = run({"calc", "--save", ""});
+  EXPECT_EQ(empty.status, 2);
+  EXPECT_EQ(empty.err.rfind("--save: the output file name is empty\n", 0), 0u);
+  EXPECT_TRUE(std::filesystem::is_empty(dir));
+  std::filesystem::remove_all(dir);
+}
+
+TEST(CliCalc, ASaveKilledWhileWritingInPlaceIsRefusedNamingItsCopyWhichSavesItBack) {
+  const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "cli_killed";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "plane.vn4").string(), link = (dir / "link.vn4").string();
+  ASSERT_EQ(run({"calc", "--save", path.c_str()}).status, 0);
+  std::filesystem::create_hard_link(path, link);  // saved in place, so that both names see it
+
+  const pid_t child = ::fork();
+  if (child == 0) {
+    detail::setWriteHooks({.write = {}, .reached = [](WriteStage stage) {
+                             if (stage == WriteStage::Emptied) ::raise(SIGKILL);
+                           }});
+    (void)run({"calc", "--save", path.c_str()});
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status));
+
+  const std::vector<std::string> copies = keptCopies(path);
+  ASSERT_EQ(copies.size(), 1u);
+  const CliResult refused = run({"calc", path.c_str()});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("it is incomplete"), std::string::npos);
+  EXPECT_NE(refused.err.find("kept in \"" + copies[0] + "\""), std::string::npos) << refused.err;
+  // The copy opens, and saving it over the file completes: nothing is left behind.
+  ASSERT_EQ(run({"calc", copies[0].c_str(), "--save", path.c_str()}).status, 0);
+  EXPECT_EQ(run({"calc", link.c_str()}).status, 0);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -246,9 +246,11 @@ TEST(AircraftFileRefusal, NamesTheReason) {
       {"i.vn4", "<wings_count>1</wings_count>\n   <chord>180", FileError::incomplete("i.vn4")},
       {"i.vn4", "<wings_count>1</wings_count>\n <comment>abc\nmore\n</aircraft>\n", FileError::incomplete("i.vn4")},
       {"i.vn4", "<wings_count>1</wings_count>\n <comment>abc</comment>\n</aircr", FileError::incomplete("i.vn4")},
+      // Anything holding a tag after the closing line is refused as such, naming the line.
       {"i.vn4", "<wings_count>1</wings_count>\n <comment></comment>\n</aircraft>\n<wings_count>1</wings_count>\n",
-       FileError::incomplete("i.vn4")},
-      {"i.vn4", "<wings_count>1</wings_count>\n</aircraft>\n<sb>5</sb>\n", FileError::incomplete("i.vn4")}};
+       FileError::trailingContent("i.vn4", 4, "<wings_count>1</wings_count>")},
+      {"i.vn4", "<wings_count>1</wings_count>\n</aircraft>\n \n<sb>5</sb>\n",
+       FileError::trailingContent("i.vn4", 4, "<sb>5</sb>")}};
   for (const Refusal& c : cases) EXPECT_EQ(refusal(c.name, c.body), c.expected) << c.body;
 }
 
@@ -326,21 +328,123 @@ TEST(AircraftFileBalance, TheAircraftReadsAsIfTheBlockWereNotThere) {
   EXPECT_EQ(loaded(readAircraftText(results, "r.vn4", defaultForm(), {})).results.xnp, 30);
 }
 
-TEST(AircraftFileBalance, BadValuesAndIncompleteReadingsAreRefused) {
+// The refusal of a file whose line 1 gives the wing count, `body` follows from line 2 and
+// "</aircraft>" closes it.
+FileError balanceRefusal(std::string_view body) {
+  return refusal("b.vn4", "<wings_count>1</wings_count>\n" + std::string(body) + "</aircraft>\n");
+}
+
+FileError layout(FileErrorKind kind, std::string tag, long long line, std::string within = {}) {
+  return FileError::balanceLayout(kind, "b.vn4", std::move(tag), line, std::move(within));
+}
+
+TEST(AircraftFileBalance, BadValuesAndIncompleteReadingsAreRefusedNamingTheElementAndLine) {
   const std::pair<std::string_view, FileError> cases[] = {
-      {"<move_mass_g>0</move_mass_g>\n", FileError::balanceValue("b.vn4", "move_mass_g", "0")},
-      {"<cg_target>middle</cg_target>\n", FileError::balanceValue("b.vn4", "cg_target", "middle")},
-      {"<cg_reading>\n<reading_x_mm>12 mm</reading_x_mm>\n", FileError::balanceValue("b.vn4", "reading_x_mm", "12 mm")},
-      {"<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n<reading_mass_g>-5</reading_mass_g>\n",
-       FileError::balanceValue("b.vn4", "reading_mass_g", "-5")},
-      {"<ballast_at_mm></ballast_at_mm>\n", FileError::balanceValue("b.vn4", "ballast_at_mm", "")},
-      {"<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n", FileError::balanceReadings("b.vn4")},
-      {"<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n<reading_mass_g>0</reading_mass_g>\n",
-       FileError::balanceReadings("b.vn4")},
-      {"<balance>\n<cg_target>low</cg_target>\n", FileError::balanceReadings("b.vn4")}};
-  for (const auto& [body, expected] : cases)
-    EXPECT_EQ(refusal("b.vn4", "<wings_count>1</wings_count>\n" + std::string(body) + "</aircraft>\n"), expected)
-        << body;
+      {"<balance>\n<move_mass_g>0</move_mass_g>\n</balance>\n",
+       FileError::balanceValue("b.vn4", "move_mass_g", "0", 3)},
+      {"<balance>\n<cg_target>middle</cg_target>\n</balance>\n",
+       FileError::balanceValue("b.vn4", "cg_target", "middle", 3)},
+      {"<balance>\n<cg_reading>\n<reading_x_mm>12 mm</reading_x_mm>\n",
+       FileError::balanceValue("b.vn4", "reading_x_mm", "12 mm", 4)},
+      {"<balance>\n<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n<reading_mass_g>-5</reading_mass_g>\n",
+       FileError::balanceValue("b.vn4", "reading_mass_g", "-5", 5)},
+      {"<balance>\n<ballast_at_mm></ballast_at_mm>\n</balance>\n",
+       FileError::balanceValue("b.vn4", "ballast_at_mm", "", 3)},
+      {"<balance>\n<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n</cg_reading>\n</balance>\n",
+       layout(FileErrorKind::BalanceMissing, "reading_mass_g", 3)},
+      {"<balance>\n<cg_reading>\n<reading_mass_g>1</reading_mass_g>\n</cg_reading>\n</balance>\n",
+       layout(FileErrorKind::BalanceMissing, "reading_x_mm", 3)},
+      // A single reading of 0 g, and no reading at all, weigh nothing.
+      {"<balance>\n<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n<reading_mass_g>0</reading_mass_g>\n"
+       "</cg_reading>\n</balance>\n",
+       FileError::balanceReadings("b.vn4", 2)},
+      {"<balance>\n<cg_target>low</cg_target>\n</balance>\n", FileError::balanceReadings("b.vn4", 2)},
+      // Two readings of 600 kg each weigh more than the 1000 kg an aircraft may.
+      {"<balance>\n<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n<reading_mass_g>600000</reading_mass_g>\n"
+       "</cg_reading>\n<cg_reading>\n<reading_x_mm>2</reading_x_mm>\n<reading_mass_g>600000</reading_mass_g>\n"
+       "</cg_reading>\n</balance>\n",
+       FileError::balanceReadings("b.vn4", 2)}};
+  for (const auto& [body, expected] : cases) EXPECT_EQ(balanceRefusal(body), expected) << body;
+}
+
+TEST(AircraftFileBalance, NumbersBeyondTheLimitsOrNotInTheFilesNotationAreRefused) {
+  // Every value of an element that is used lies within its stated limits, or the file is refused.
+  const std::string huge = "1" + std::string(308, '0');  // 1e308 in fixed notation
+  const struct {
+    std::string_view tag;
+    std::vector<std::string> refused, taken;
+  } elements[] = {{"reading_x_mm",
+                   {huge, "100000.5", "-100001", "nan", "inf", "-inf", "1e3", "0x10", "+5", "5,5", "--1"},
+                   {"100000", "-100000", "0", "-0.25", "12."}},
+                  {"reading_mass_g", {huge, "1000000.1", "-0.5", "nan", "1e2"}, {"1000000", "0.5"}},
+                  {"ballast_at_mm", {huge, "100001", "inf"}, {"-100000", "99999.75"}},
+                  {"move_mass_g", {huge, "0", "-1", "1000001", "nan"}, {"1000000", "0.001"}}};
+  for (const auto& element : elements) {
+    const std::string tag(element.tag);
+    SCOPED_TRACE(tag);
+    const bool inReading = tag.starts_with("reading_");
+    for (const bool refused : {true, false}) {
+      for (const std::string& value : refused ? element.refused : element.taken) {
+        SCOPED_TRACE(value);
+        std::string line = "<" + tag + ">";
+        line += value;
+        line += "</" + tag + ">\n";
+        std::string body = "<balance>\n<cg_reading>\n";
+        body += tag == "reading_x_mm" ? line : "<reading_x_mm>1</reading_x_mm>\n";
+        body += tag == "reading_mass_g" ? line : "<reading_mass_g>500</reading_mass_g>\n";
+        body += "</cg_reading>\n";
+        if (!inReading) body += line;
+        body += "</balance>\n";
+        const long long at = tag == "reading_x_mm" ? 4 : tag == "reading_mass_g" ? 5 : 7;
+        const std::string shown = value.size() > 40 ? value.substr(0, 40) + "\u2026" : value;
+        EXPECT_EQ(balanceRefusal(body), refused ? FileError::balanceValue("b.vn4", tag, shown, at) : FileError{});
+      }
+    }
+  }
+}
+
+TEST(AircraftFileBalance, OneBlockEachElementOnceClosingTagsAndOneElementPerLine) {
+  const std::string reading = "<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n<reading_mass_g>5</reading_mass_g>\n";
+  const std::pair<std::string, FileError> cases[] = {
+      {"<balance>\n" + reading + "</cg_reading>\n</balance>\n<balance>\n</balance>\n",
+       layout(FileErrorKind::BalanceSecondBlock, "", 8)},
+      {"<balance>\n<cg_reading>\n<reading_x_mm>1</reading_x_mm>\n<reading_x_mm>2</reading_x_mm>\n",
+       layout(FileErrorKind::BalanceRepeated, "reading_x_mm", 5)},
+      {"<balance>\n" + reading + "</cg_reading>\n<cg_target>low</cg_target>\n<cg_target>high</cg_target>\n",
+       layout(FileErrorKind::BalanceRepeated, "cg_target", 8)},
+      {"<balance>\n" + reading + "</cg_reading>\n", layout(FileErrorKind::BalanceNotClosed, "balance", 2)},
+      {"<balance>\n" + reading + "</balance>\n", layout(FileErrorKind::BalanceNotClosed, "cg_reading", 3)},
+      {"<balance>\n" + reading + "<cg_reading>\n", layout(FileErrorKind::BalanceNotClosed, "cg_reading", 3)},
+      {"<balance>\n<cg_reading>\n<reading_x_mm>1\n", layout(FileErrorKind::BalanceNotClosed, "reading_x_mm", 4)},
+      {"<balance><cg_reading><reading_x_mm>1</reading_x_mm><reading_mass_g>5</reading_mass_g></cg_reading>"
+       "</balance>\n",
+       layout(FileErrorKind::BalanceCrowded, "balance", 2)},
+      {"<balance>\n<cg_reading>\n<reading_x_mm>1</reading_x_mm><reading_mass_g>5</reading_mass_g>\n",
+       layout(FileErrorKind::BalanceCrowded, "reading_x_mm", 4)},
+      {"<cg_target>low</cg_target>\n", layout(FileErrorKind::BalanceOutside, "cg_target", 2, "balance")},
+      {"<balance>\n<reading_x_mm>1</reading_x_mm>\n",
+       layout(FileErrorKind::BalanceOutside, "reading_x_mm", 3, "cg_reading")},
+      {"<cg_reading>\n", layout(FileErrorKind::BalanceOutside, "cg_reading", 2, "balance")},
+      {"</balance>\n", layout(FileErrorKind::BalanceOutside, "/balance", 2, "balance")}};
+  for (const auto& [body, expected] : cases) EXPECT_EQ(balanceRefusal(body), expected) << body;
+}
+
+TEST(AircraftFileBalance, RefusalsSayTheElementTheLineAndTheLimits) {
+  const std::pair<FileError, std::string_view> cases[] = {
+      {FileError::balanceValue("b.vn4", "reading_x_mm", "0x10", 4),
+       "The file \"b.vn4\" is refused: its balance input <reading_x_mm> on line 4 holds \"0x10\", which is not a "
+       "usable value. A position is a decimal number of mm from -100000 to 100000."},
+      {FileError::balanceReadings("b.vn4", 2),
+       "The file \"b.vn4\" is refused: the readings of its balance block on line 2 do not add up to a total mass "
+       "above 0 g and at most 1000000 g."},
+      {layout(FileErrorKind::BalanceCrowded, "balance", 12),
+       "The file \"b.vn4\" is refused: line 12 holds more than the element <balance>; each balance element stands "
+       "on a line of its own."},
+      {FileError::trailingContent("b.vn4", 30, "<sb>5</sb>"),
+       "The file \"b.vn4\" is refused: line 30 holds \"<sb>5</sb>\" after the closing </aircraft>."}};
+  for (const auto& [error, english] : cases) EXPECT_EQ(renderFileError(error, Language::English), english);
+  EXPECT_EQ(renderFileError(layout(FileErrorKind::BalanceOutside, "cg_target", 2, "balance"), Language::German),
+            "Die Datei \"b.vn4\" wird abgelehnt: <cg_target> in Zeile 2 steht außerhalb eines <balance>-Blocks.");
 }
 
 // ---- Open command ----
@@ -467,6 +571,52 @@ TEST(SaveDocument, NameIsAdjustedAndResultsAreWrittenOnlyWhileValid) {
   doc.fileName = dir.file("plain");
   ASSERT_TRUE(std::holds_alternative<SavedDocument>(saveDocument(doc)));
   EXPECT_EQ(testing_support::readBytes(dir.file("plain.vn4")).find("<sb>"), std::string::npos);
+}
+
+TEST(SaveDocument, NamesOpenWouldRefuseAreRefusedBeforeAnythingIsWritten) {
+  TempDir dir;
+  const std::pair<const char*, const char*> names[] = {
+      {"*.vn4", "*.vn4"}, {"*", "*.vn4"}, {"*.da4", "*.vn4"}, {"*.VN4", "*.VN4"}};  // as given, as adjusted
+  for (const auto& [given, adjusted] : names) {
+    Document doc;
+    doc.fileName = dir.file(given);
+    const auto saved = saveDocument(doc);
+    ASSERT_TRUE(std::holds_alternative<FileError>(saved)) << given;
+    EXPECT_EQ(std::get<FileError>(saved), FileError::savePattern(dir.file(adjusted)));
+  }
+  EXPECT_EQ(dir.entries(), 0u);
+}
+
+TEST(OpenDocument, AKeptCopyOpensUnderTheIncompleteFilesNameAndSavingPutsItBack) {
+  TempDir dir;
+  const std::string path = dir.file("plane.vn4");
+  const std::string old = aircraftFileText(oneWingForm(), AircraftResults{1000, 90, 40}).bytes;
+  const std::string copy = dir.file(".plane.vn4.previous-99999999-0");
+  testing_support::writeBytes(copy, old);
+  testing_support::writeBytes(path, old.substr(0, old.size() / 2));  // a save stopped part-way
+  Document doc;
+  const auto refused = openDocument(doc, path);
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(*refused, FileError::incomplete(path, copy));
+  EXPECT_EQ(renderFileError(*refused, Language::English),
+            "The file \"" + path +
+                "\" is refused: it is incomplete (it does not end with </aircraft>); a save of it did not complete. "
+                "Its previous content was kept in \"" +
+                copy + "\".");
+
+  // A copy that cannot be read is refused under its own name.
+  EXPECT_EQ(openKeptCopy(doc, path, dir.file("missing")), FileError::cannotOpen(dir.file("missing"), ENOENT));
+  EXPECT_EQ(doc.fileName, "Unknown.da4");
+
+  EXPECT_FALSE(openKeptCopy(doc, path, copy));
+  EXPECT_EQ(doc.fileName, path);
+  EXPECT_EQ(doc.form.wingsCount, 1);
+  EXPECT_EQ(doc.results.xnp, 40);
+  EXPECT_TRUE(doc.run.flags.results_valid);
+  EXPECT_TRUE(hasUnsavedChanges(doc));  // the file of that name is still the incomplete one
+  ASSERT_TRUE(std::holds_alternative<SavedDocument>(saveDocument(doc)));
+  EXPECT_EQ(testing_support::readBytes(path), old);
+  EXPECT_EQ(dir.entries(), 1u);  // the copy of a process that is gone goes with the completed save
 }
 
 TEST(SaveAircraft, WhatIsSavedOpensAgainAndLongerRemarksAreRefusedBeforeWriting) {

@@ -8,14 +8,17 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "file_test_support.h"
 #include "files/aircraft_file.h"
 #include "files/defaults_file.h"
+#include "files/save_companions.h"
 #include "files/wing_clipboard.h"
 
 namespace volantis4 {
@@ -39,14 +42,48 @@ TEST(AtomicWrite, CreatesAndReplacesWithExactBytesKeepingPermissions) {
   EXPECT_EQ(dir.entries(), 1u);
 }
 
-TEST(AtomicWrite, SymbolicLinkKeepsPointingAtTheReplacedFile) {
+TEST(AtomicWrite, SymbolicLinksAreFollowedAndNeverReplaced) {
+  // A link to a file, a chain of relative links, and links whose target does not exist yet.
+  const struct {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> links;  // name, what it points to
+    bool targetExists;
+  } cases[] = {{"to an existing file", {{"link.vn4", "real/plane.vn4"}}, true},
+               {"a chain", {{"link.vn4", "hop.vn4"}, {"hop.vn4", "real/plane.vn4"}}, true},
+               {"dangling", {{"link.vn4", "real/plane.vn4"}}, false},
+               {"dangling chain", {{"link.vn4", "hop.vn4"}, {"hop.vn4", "real/plane.vn4"}}, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "real");
+    if (c.targetExists) writeBytes(dir.file("real/plane.vn4"), "old");
+    for (const auto& [name, to] : c.links) std::filesystem::create_symlink(to, dir.path() / name);
+    ASSERT_FALSE(writeFileAtomically(dir.file("link.vn4"), "new"));
+    for (const auto& [name, to] : c.links) {
+      EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / name));
+      EXPECT_EQ(std::filesystem::read_symlink(dir.path() / name), to);
+    }
+    EXPECT_EQ(readBytes(dir.file("real/plane.vn4")), "new");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "real"), {}), 1);
+  }
+}
+
+TEST(AtomicWrite, LinksThatLeadNowhereAreRefusedInWords) {
   TempDir dir;
-  const std::string target = dir.file("real.vn4"), link = dir.file("link.vn4");
-  writeBytes(target, "old");
-  std::filesystem::create_symlink(target, link);
-  ASSERT_FALSE(writeFileAtomically(link, "new"));
-  EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(readBytes(target), "new");
+  std::filesystem::create_symlink("loop2.vn4", dir.path() / "loop1.vn4");
+  std::filesystem::create_symlink("loop1.vn4", dir.path() / "loop2.vn4");
+  std::filesystem::create_symlink("no/folder.vn4", dir.path() / "lost.vn4");
+  const auto loop = writeFileAtomically(dir.file("loop1.vn4"), "new");
+  ASSERT_TRUE(loop);
+  EXPECT_EQ(renderFileError(*loop, Language::English),
+            "The file \"" + dir.file("loop1.vn4") +
+                "\" cannot be written: too many levels of symbolic links (system error 40). A previous file of that "
+                "name is unchanged.");
+  const auto lost = writeFileAtomically(dir.file("lost.vn4"), "new");
+  ASSERT_TRUE(lost);
+  EXPECT_EQ(lost->reason, SystemReason::NotFound);
+  EXPECT_EQ(dir.entries(), 3u);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.path() / "lost.vn4"));
 }
 
 // A write step that fails after writing part of the bytes.
@@ -95,21 +132,35 @@ TEST(AtomicWrite, MissingFolderIsReported) {
                 "\" kann nicht geschrieben werden: Datei oder Ordner nicht vorhanden.");  // there was none
 }
 
-TEST(AtomicWrite, FailureWhileWritingInPlaceSaysWhereThePreviousContentIs) {
-  TempDir dir;
-  const std::string path = dir.file("plane.vn4"), link = dir.file("link.vn4");
-  writeBytes(path, "the modeller's aircraft");
-  std::filesystem::create_hard_link(path, link);  // written in place, so that the link sees it
-  const auto error = writeFileAtomically(path, std::string(100000, 'x'), &halfThenDiskFull);
-  ASSERT_TRUE(error);
-  ASSERT_EQ(error->kind, FileErrorKind::WriteDamaged);
-  EXPECT_EQ(readBytes(error->backup), "the modeller's aircraft");
-  EXPECT_EQ(renderFileError(*error, Language::English),
-            "The file \"" + path +
-                "\" could not be written completely: the disk is full. It may be damaged; its "
-                "previous content was kept in \"" +
-                error->backup + "\".");
-  std::filesystem::remove(error->backup);
+TEST(AtomicWrite, FailureWhileWritingInPlacePutsThePreviousContentBackOrSaysWhereItIs) {
+  // The write step fails once (the previous content then goes back in), or every time.
+  for (const bool failsAgain : {false, true}) {
+    SCOPED_TRACE(failsAgain ? "put back fails too" : "put back");
+    TempDir dir;
+    const std::string path = dir.file("plane.vn4"), link = dir.file("link.vn4");
+    writeBytes(path, "the modeller's aircraft");
+    std::filesystem::create_hard_link(path, link);  // written in place, so that the link sees it
+    int calls = 0;
+    const WriteStep step = [&](int fd, std::string_view bytes) {
+      return ++calls == 1 || failsAgain ? halfThenDiskFull(fd, bytes) : writeAll(fd, bytes);
+    };
+    const auto error = writeFileAtomically(path, std::string(100000, 'x'), step);
+    ASSERT_TRUE(error);
+    if (!failsAgain) {
+      EXPECT_EQ(*error, FileError::cannotWrite(path, ENOSPC, true));
+      EXPECT_EQ(readBytes(link), "the modeller's aircraft");
+      EXPECT_EQ(dir.entries(), 2u);  // the copy of the previous content is gone with the failure
+      continue;
+    }
+    ASSERT_EQ(error->kind, FileErrorKind::WriteDamaged);
+    EXPECT_EQ(readBytes(error->backup), "the modeller's aircraft");
+    EXPECT_EQ(renderFileError(*error, Language::English),
+              "The file \"" + path +
+                  "\" could not be written completely: the disk is full. It may be damaged; its "
+                  "previous content was kept in \"" +
+                  error->backup + "\".");
+    EXPECT_EQ(keptCopies(path), std::vector<std::string>{error->backup});
+  }
 }
 
 TEST(AtomicWrite, LongNamesAreSavedAndOverLongOnesNamedAsSuch) {
@@ -132,6 +183,102 @@ TEST(AtomicWrite, LongNamesAreSavedAndOverLongOnesNamedAsSuch) {
   EXPECT_EQ(renderFileError(*error, Language::German),
             "Die Datei \"" + tooLong + "\" kann nicht geschrieben werden: der Dateiname ist zu lang.");
   EXPECT_EQ(dir.entries(), 2u);
+}
+
+// ---- A save stopped at any moment ----
+
+Form formWithRemarks(char fill) {
+  Form form = defaultForm();
+  form.remarks.assign(300000, fill);  // long enough that half a write leaves a part of it
+  return form;
+}
+
+// Saves `form` at `path` in a child process that is killed (SIGKILL) when the save reaches `stage`,
+// or, with `midWrite`, once half the target's bytes are written. True when the child was killed.
+bool killedSave(const std::string& path, const Form& form, std::optional<WriteStage> stage, bool midWrite) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    detail::WriteHooks hooks;
+    if (stage)
+      hooks.reached = [at = *stage](WriteStage reached) {
+        if (reached == at) ::raise(SIGKILL);
+      };
+    if (midWrite)
+      hooks.write = [](int fd, std::string_view bytes) {
+        writeAll(fd, bytes.substr(0, bytes.size() / 2));
+        ::raise(SIGKILL);
+        return false;
+      };
+    detail::setWriteHooks(hooks);
+    (void)saveAircraft(path, form, std::nullopt);
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+enum class Found { Old, New, RefusedNamingAWholeCopy, Other };
+
+// What Open finds at `path` after a stopped save from the aircraft in `old` to remarks of 'n'.
+Found whatOpens(const std::string& path, const std::string& old) {
+  const AircraftLoad load = Load2(path, defaultForm(), {});
+  if (const auto* loaded = std::get_if<LoadedAircraft>(&load)) {
+    if (loaded->form.remarks == formWithRemarks('o').remarks) return Found::Old;
+    return loaded->form.remarks == formWithRemarks('n').remarks ? Found::New : Found::Other;
+  }
+  const FileError& error = std::get<FileError>(load);
+  if (error.kind == FileErrorKind::Incomplete && !error.backup.empty() && readBytes(error.backup) == old &&
+      renderFileError(error, Language::English).find("kept in \"" + error.backup + "\"") != std::string::npos)
+    return Found::RefusedNamingAWholeCopy;
+  return Found::Other;
+}
+
+TEST(StoppedSave, LeavesTheOldOrTheNewFileOrARefusalNamingAWholeCopyOfTheOld) {
+  struct Stop {
+    std::optional<WriteStage> stage;
+    bool midWrite;
+    Found found;
+  };
+  // By rename (one name) the target changes in one step; in place (a second hard link) it is
+  // emptied after the copy is kept, so that a part of the new content is never taken for a file.
+  const std::vector<Stop> byRename{
+      {WriteStage::TemporaryCreated, false, Found::Old}, {std::nullopt, true, Found::Old},
+      {WriteStage::TemporaryWritten, false, Found::Old}, {WriteStage::TemporaryFlushed, false, Found::Old},
+      {WriteStage::Renamed, false, Found::New},          {WriteStage::Completed, false, Found::New}};
+  const std::vector<Stop> inPlace{{WriteStage::CopyWritten, false, Found::Old},
+                                  {WriteStage::CopyKept, false, Found::Old},
+                                  {WriteStage::Emptied, false, Found::RefusedNamingAWholeCopy},
+                                  {std::nullopt, true, Found::RefusedNamingAWholeCopy},
+                                  {WriteStage::InPlaceWritten, false, Found::New},
+                                  {WriteStage::InPlaceFlushed, false, Found::New},
+                                  {WriteStage::Completed, false, Found::New}};
+  for (const bool hardLink : {false, true}) {
+    for (const Stop& stop : hardLink ? inPlace : byRename) {
+      SCOPED_TRACE(std::string(hardLink ? "in place" : "by rename") + ", stage " +
+                   (stop.stage ? std::to_string(static_cast<int>(*stop.stage)) : "mid-write"));
+      TempDir dir;
+      const std::string path = dir.file("plane.vn4"), link = dir.file("link.vn4");
+      ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, formWithRemarks('o'), std::nullopt)));
+      const std::string old = readBytes(path);
+      if (hardLink) std::filesystem::create_hard_link(path, link);
+
+      EXPECT_TRUE(killedSave(path, formWithRemarks('n'), stop.stage, stop.midWrite));
+      EXPECT_EQ(whatOpens(path, old), stop.found);
+      if (stop.found == Found::RefusedNamingAWholeCopy) {
+        EXPECT_EQ(keptCopies(path).size(), 1u);
+      }
+
+      // The next completed save removes what the stopped one left behind.
+      ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, formWithRemarks('n'), std::nullopt)));
+      EXPECT_EQ(whatOpens(path, old), Found::New);
+      EXPECT_EQ(dir.entries(), hardLink ? 2u : 1u);
+      EXPECT_TRUE(keptCopies(path).empty());
+      if (hardLink) {
+        EXPECT_EQ(readBytes(link), readBytes(path));
+      }
+    }
+  }
 }
 
 // ---- Permissions, as an ordinary user would meet them ----

@@ -75,8 +75,9 @@ TEST(FileErrorText, NamesTheFileAndTheReasonInBothLanguages) {
        "</aircraft>)."},
       {FileError::cannotWrite("n.vn4", EACCES, false), "The file \"n.vn4\" cannot be written: permission denied.",
        "Die Datei \"n.vn4\" kann nicht geschrieben werden: keine Berechtigung."},
-      {FileError::cannotRead("c.vn4", EIO), "The file \"c.vn4\" cannot be read: system error 5.",
-       "Die Datei \"c.vn4\" kann nicht gelesen werden: Systemfehler 5."},
+      // Reasons without words of their own are said in the system's words, with the number.
+      {FileError::cannotRead("c.vn4", EIO), "The file \"c.vn4\" cannot be read: input/output error (system error 5).",
+       "Die Datei \"c.vn4\" kann nicht gelesen werden: input/output error (Systemfehler 5)."},
       {FileError::cannotOpen("Flügel.vn4", EACCES), "The file \"Flügel.vn4\" cannot be opened: permission denied.",
        "Die Datei \"Flügel.vn4\" kann nicht geöffnet werden: keine Berechtigung."}};
   for (const Rendering& c : cases) {

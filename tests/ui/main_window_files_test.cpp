@@ -138,6 +138,45 @@ TEST_F(MainWindowFilesTest, FailedSaveIsReportedAndTheNameLabelKept) {
   EXPECT_TRUE(window->hasUnsavedChanges() == false);  // nothing was changed, only not saved
 }
 
+TEST_F(MainWindowFilesTest, AnIncompleteFileOffersItsKeptCopyWhichSavingPutsBack) {
+  type("Edit1", "250");  // wing 1's root chord
+  script->saveAnswer = path("plane.vn4");
+  action("Save2")->trigger();
+  const QByteArray whole = contents("plane.vn4");
+  // What a save in place stopped part-way leaves: the beginning of the file and a copy of it whole.
+  const QString copy = path(".plane.vn4.previous-99999999-0");
+  write(".plane.vn4.previous-99999999-0", whole);
+  write("plane.vn4", whole.left(whole.size() / 2));
+  type("Edit1", "300");
+  script->changesAnswer = SaveAnswer::Discard;
+  script->openAnswer = path("plane.vn4");
+
+  action("Open2")->trigger();  // declined: the refusal is shown, nothing is opened
+  ASSERT_EQ(script->keptCopyQuestions.size(), 1);
+  EXPECT_TRUE(script->keptCopyQuestions[0].contains(copy)) << script->keptCopyQuestions[0].toStdString();
+  ASSERT_EQ(script->errors.size(), 1);
+  EXPECT_EQ(script->errors[0], script->keptCopyQuestions[0]);
+
+  script->openKeptCopyAnswer = true;
+  action("Open2")->trigger();
+  EXPECT_EQ(script->errors.size(), 1);
+  EXPECT_EQ(edit("Edit1")->text().trimmed(), "250");
+  EXPECT_EQ(window->fileName(), path("plane.vn4").toStdString());
+  EXPECT_EQ(label("Lab_FName"), path("plane.vn4") + "*");  // the file is still the incomplete one
+  action("Save3")->trigger();
+  EXPECT_EQ(contents("plane.vn4"), whole);
+  EXPECT_FALSE(QFile::exists(copy));
+  EXPECT_FALSE(window->hasUnsavedChanges());
+}
+
+TEST_F(MainWindowFilesTest, ExportsThatCannotBeWrittenSayWhy) {
+  find<QPushButton>("Button4")->click();
+  script->pdfAnswer = path("no-such-folder/page.pdf");
+  for (const char* command : {"ExportPdf1", "ExportTemplate1"}) action(command)->trigger();
+  const QString expected = "The file \"" + script->pdfAnswer + "\" cannot be written: no such file or folder.";
+  EXPECT_EQ(script->errors, QStringList({expected, expected}));
+}
+
 TEST_F(MainWindowFilesTest, CopyOnWingTwoInsertOnWingFourKeepsThePosition) {
   find<QPushButton>("Button_C2")->click();
   EXPECT_TRUE(QFile::exists("wingcopy.fl4"));

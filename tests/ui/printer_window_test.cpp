@@ -182,5 +182,15 @@ TEST_F(PrinterWindow, ARefusedJobKeepsTheWindowOpenAndSaysSo) {
   EXPECT_TRUE(layer.drawnTargets.empty());
 }
 
+TEST_F(PrinterWindow, APdfThatCannotBeWrittenSaysWhyAndKeepsTheWindowOpen) {
+  StandInPrintLayer layer({colourPrinter()});
+  PrinterDialog window(layer);
+  window.setPage(anyPage(), 3);
+  window.show();
+  EXPECT_FALSE(window.saveAsPdf("/nonexistent-folder/page.pdf"));
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.notice(), "The file \"/nonexistent-folder/page.pdf\" cannot be written: no such file or folder.");
+}
+
 }  // namespace
 }  // namespace volantis4

@@ -32,6 +32,8 @@ struct DialogScript {
   QStringList questions;  // the file names the unsaved-changes question named
   Language questionLanguage = Language::English;
   QStringList errors;  // messages of failed file operations
+  bool openKeptCopyAnswer = false;
+  QStringList keptCopyQuestions;  // the refusals the question about a kept copy showed
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -50,6 +52,10 @@ class ScriptedDialogs : public Dialogs {
     script_->questions << fileName;
     script_->questionLanguage = language;
     return script_->changesAnswer;
+  }
+  bool askOpenKeptCopy(QWidget*, const QString& refusal, const QString&, Language) override {
+    script_->keptCopyQuestions << refusal;
+    return script_->openKeptCopyAnswer;
   }
   void showFileError(QWidget*, const QString& message) override { script_->errors << message; }
 
