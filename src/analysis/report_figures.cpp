@@ -115,19 +115,20 @@ std::vector<SectionDescription> describeReport() {
                   {"ballast_g", K::Real, 1, 1, true, [](R r, I) { return optional(balanceOf(r).ballastG); }},
                   {"move_mass", K::Real, 0, 1, false, [](R r, I) { return optional(balanceOf(r).moveMass); }},
                   {"move_mm", K::Real, 1, 1, true, [](R r, I) { return optional(balanceOf(r).moveMm); }}},
-      .lines = {{TextId::ReportBalance, {"x_cg", "from_root_le", "total_mass"}},
-                {TextId::ReportBalanceMargin, {"static_margin"}},
-                {TextId::ReportBalanceTarget, {"target", "target_x", "shift_mm"}},
-                {TextId::ReportBalanceBallast,
-                 {"ballast_at", "ballast_g"},
-                 [](R r, I) { return balanceOf(r).ballastG.has_value(); }},
-                {TextId::ReportBalanceUnreachable,
-                 {"ballast_at"},
-                 [](R r, I) { return !balanceOf(r).ballastG && balanceOf(r).ballastUnreachable; }},
-                {TextId::ReportBalanceMove, {"move_mass", "move_mm"},
-                 [](R r, I) { return balanceOf(r).moveMm.has_value(); }},
-                {TextId::ReportBalanceMoveBeyondReach, {"move_mass"},
-                 [](R r, I) { return !balanceOf(r).moveMm && balanceOf(r).moveBeyondReach; }}}};
+      .lines = {
+          {TextId::ReportBalance, {"x_cg", "from_root_le", "total_mass"}},
+          {TextId::ReportBalanceMargin, {"static_margin"}},
+          {TextId::ReportBalanceTarget, {"target", "target_x", "shift_mm"}},
+          {TextId::ReportBalanceBallast,
+           {"ballast_at", "ballast_g"},
+           [](R r, I) { return balanceOf(r).ballastG.has_value(); }},
+          {TextId::ReportBalanceUnreachable,
+           {"ballast_at"},
+           [](R r, I) { return !balanceOf(r).ballastG && balanceOf(r).ballastUnreachable; }},
+          {TextId::ReportBalanceMove, {"move_mass", "move_mm"}, [](R r, I) { return balanceOf(r).moveMm.has_value(); }},
+          {TextId::ReportBalanceMoveBeyondReach, {"move_mass"}, [](R r, I) {
+             return !balanceOf(r).moveMm && balanceOf(r).moveBeyondReach;
+           }}}};
 
   const FigureGroup fuselage{
       .key = "fuselage",

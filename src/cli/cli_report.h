@@ -59,9 +59,9 @@ std::optional<ReportOptions> withFileBalance(ReportOptions options, const Docume
 bool takeOptionFuselage(const ReportOptions& options, Document& doc, std::string& problem);
 
 /// Runs the calculation and the report's extra runs on the document and prints the report (or one
-/// JSON object), with the document's fuselage when it has one. Returns 0 for a complete run, 1 when the run failed (its lines are printed, on the
-/// error stream with --json), 2 with nothing printed and `problem` set when the manual margin puts
-/// the centre of gravity beyond any finite number.
+/// JSON object), with the document's fuselage when it has one. Returns 0 for a complete run, 1 when the run failed (its
+/// lines are printed, on the error stream with --json), 2 with nothing printed and `problem` set when the manual margin
+/// puts the centre of gravity beyond any finite number.
 int printReport(Document& doc, const ReportOptions& options, std::ostream& out, std::ostream& err,
                 std::string& problem);
 

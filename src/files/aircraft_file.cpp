@@ -14,6 +14,7 @@
 #include "files/fuselage_block.h"
 #include "files/legacy_file.h"
 #include "files/staging_record.h"
+#include "files/tag_lines.h"
 #include "files/text_file.h"
 #include "model/field_reading.h"
 #include "model/numbers.h"
@@ -21,7 +22,6 @@
 namespace volantis4 {
 namespace {
 
-constexpr std::string_view kEol = "\r\n";
 constexpr std::string_view kCommentEnd = "</comment>";
 
 // The remarks as comment text: every line break ("\n", "\r\n" or "\r") written "\r\n"; "<" written
@@ -63,30 +63,7 @@ std::string unescapeComment(std::string_view text) {
   return out;
 }
 
-class LineWriter {
- public:
-  void line(std::string_view text) {
-    bytes_ += text;
-    bytes_ += kEol;
-  }
-  void element(std::string_view indent, std::string_view tag, std::string_view value) {
-    bytes_ += indent;
-    bytes_ += '<';
-    bytes_ += tag;
-    bytes_ += '>';
-    bytes_ += value;
-    bytes_ += "</";
-    bytes_ += tag;
-    bytes_ += '>';
-    bytes_ += kEol;
-  }
-  std::string& bytes() { return bytes_; }
-
- private:
-  std::string bytes_;
-};
-
-void writeWing(LineWriter& out, int w, const WingRecord& r) {
+void writeWing(TagLines& out, int w, const WingRecord& r) {
   const int sections = r.trapezia + 1;
   out.line(" <wing>");
   out.element("  ", "wing_id", formatInt(w));
@@ -290,7 +267,7 @@ AircraftFileText aircraftFileText(const Form& form, const std::optional<Aircraft
                                   const std::optional<BalanceInputs>& balance,
                                   const std::optional<FuselageInput>& fuselage) {
   const int wings = std::clamp(form.wingsCount, 1, kWingCount);
-  LineWriter out;
+  TagLines out;
   out.line("<aircraft>");
   out.element(" ", "wings_count", formatInt(wings));
   out.line(" ");

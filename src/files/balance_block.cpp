@@ -5,12 +5,12 @@
 #include <utility>
 
 #include "files/staging_record.h"
+#include "files/tag_lines.h"
 #include "model/numbers.h"
 
 namespace volantis4 {
 namespace {
 
-constexpr std::string_view kEol = "\r\n";
 constexpr std::string_view kBalance = "balance";
 constexpr std::string_view kReading = "cg_reading";
 constexpr std::string_view kReadingX = "reading_x_mm";
@@ -26,24 +26,6 @@ std::string_view targetName(CgTarget target) {
   for (const auto& [t, name] : kTargetNames)
     if (t == target) return name;
   return "manual";
-}
-
-void appendLine(std::string& out, std::string_view indent, std::string_view text) {
-  out += indent;
-  out += text;
-  out += kEol;
-}
-
-void appendElement(std::string& out, std::string_view indent, std::string_view tag, std::string_view value) {
-  out += indent;
-  out += '<';
-  out += tag;
-  out += '>';
-  out += value;
-  out += "</";
-  out += tag;
-  out += '>';
-  out += kEol;
 }
 
 constexpr std::string_view kBlanks = " \t";
@@ -70,20 +52,20 @@ TagParts partsOf(std::string_view line) {
 }  // namespace
 
 std::string balanceBlockText(const BalanceInputs& b) {
-  std::string out;
-  appendLine(out, " <", std::string(kBalance) + ">");
+  TagLines out;
+  out.tag(" ", kBalance);
   for (const Support& s : b.readings) {
-    appendLine(out, "  <", std::string(kReading) + ">");
-    appendElement(out, "   ", kReadingX, formatRoundTrip(s.x));
-    appendElement(out, "   ", kReadingMass, formatRoundTrip(s.mass));
-    appendLine(out, "  </", std::string(kReading) + ">");
+    out.tag("  ", kReading);
+    out.element("   ", kReadingX, formatRoundTrip(s.x));
+    out.element("   ", kReadingMass, formatRoundTrip(s.mass));
+    out.tag("  ", kReading, true);
   }
-  appendElement(out, "  ", kTarget, targetName(b.target));
-  if (b.ballastAt) appendElement(out, "  ", kBallastAt, formatRoundTrip(*b.ballastAt));
-  if (b.moveMass) appendElement(out, "  ", kMoveMass, formatRoundTrip(*b.moveMass));
-  appendLine(out, " </", std::string(kBalance) + ">");
-  appendLine(out, " ", "");
-  return out;
+  out.element("  ", kTarget, targetName(b.target));
+  if (b.ballastAt) out.element("  ", kBallastAt, formatRoundTrip(*b.ballastAt));
+  if (b.moveMass) out.element("  ", kMoveMass, formatRoundTrip(*b.moveMass));
+  out.tag(" ", kBalance, true);
+  out.line(" ");
+  return std::move(out.bytes());
 }
 
 bool BalanceBlockReader::take(std::string_view tag, std::string_view line, long long number) {

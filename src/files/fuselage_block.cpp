@@ -1,5 +1,6 @@
 #include "files/fuselage_block.h"
 
+#include "files/tag_lines.h"
 #include "model/numbers.h"
 
 namespace volantis4 {
@@ -13,25 +14,21 @@ constexpr std::string_view kStationEnd = "/fuselage_station";
 constexpr std::string_view kStationX = "station_x_mm";
 constexpr std::string_view kStationWidth = "station_width_mm";
 
-std::string element(std::string_view indent, std::string_view tag, std::int32_t value) {
-  return std::string(indent) + "<" + std::string(tag) + ">" + formatInt(value) + "</" + std::string(tag) + ">";
-}
-
 }  // namespace
 
 std::string fuselageBlockText(const FuselageInput& f) {
-  std::vector<std::string> lines{" <" + std::string(kBlock) + ">", element("  ", kAxis, f.axisZ)};
+  TagLines out;
+  out.tag(" ", kBlock);
+  out.element("  ", kAxis, formatInt(f.axisZ));
   for (const FuselageStation& s : f.stations) {
-    lines.push_back("  <" + std::string(kStation) + ">");
-    lines.push_back(element("   ", kStationX, s.x));
-    lines.push_back(element("   ", kStationWidth, s.width));
-    lines.push_back("  <" + std::string(kStationEnd) + ">");
+    out.tag("  ", kStation);
+    out.element("   ", kStationX, formatInt(s.x));
+    out.element("   ", kStationWidth, formatInt(s.width));
+    out.tag("  ", kStation, true);
   }
-  lines.push_back(" <" + std::string(kBlockEnd) + ">");
-  lines.emplace_back(" ");
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
+  out.tag(" ", kBlock, true);
+  out.line(" ");
+  return std::move(out.bytes());
 }
 
 bool FuselageBlockReader::take(std::string_view tag, std::string_view value, int line) {
