@@ -5,11 +5,12 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
 ASAN_DIR ?= build-asan
+TSAN_DIR ?= build-tsan
 TIDY_DIR ?= build-tidy
 # The project's own C++ files (the formatter and clang-tidy look at these only).
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
-.PHONY: all setup configure build test test-asan run bench fuzz format format-check tidy pictures install package clean
+.PHONY: all setup configure build test test-asan test-tsan run bench fuzz format format-check tidy pictures install package clean
 
 all: build
 
@@ -29,6 +30,10 @@ test: build
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer in $(ASAN_DIR).
 test-asan: setup
 	@scripts/test_asan.sh $(ASAN_DIR) $(JOBS)
+
+# The test programs that start threads built with ThreadSanitizer in $(TSAN_DIR), and run.
+test-tsan: setup
+	@scripts/test_tsan.sh $(TSAN_DIR) $(JOBS)
 
 run: build
 	@scripts/run.sh $(BUILD_DIR)
@@ -72,4 +77,4 @@ tidy: setup
 	@scripts/tidy.sh $(TIDY_DIR) $(JOBS)
 
 clean:
-	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(TIDY_DIR)
+	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(TSAN_DIR) $(TIDY_DIR)

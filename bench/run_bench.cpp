@@ -38,6 +38,10 @@ void runOn(benchmark::State& state, Document (*make)()) {
 }  // namespace
 
 BENCHMARK_CAPTURE(runOn, default, defaultAircraft)->Name("BM_Run/1144")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(runOn, drag, volantis4::bench::dragAircraftDocument)
+    ->Name("BM_Run/2604")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(runOn, large, volantis4::bench::largeAircraftDocument)
     ->Name("BM_Run/2972")
     ->Unit(benchmark::kMillisecond)

@@ -11,7 +11,7 @@ else
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev nlohmann-json3-dev libopenblas-dev libicu-dev
-    qt6-base-dev libgl-dev fonts-dejavu-core xvfb xauth
+    qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core xvfb xauth openbox tint2 x11-utils imagemagick
     fonts-liberation cups printer-driver-cups-pdf poppler-utils libcups2-dev
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils man-db
     libfile-mimeinfo-perl clang-format clang-tidy xdotool ccache
@@ -29,6 +29,7 @@ done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Another installation running (an unattended upgrade, a second checkout) is waited for.
+  apt-get -o DPkg::Lock::Timeout=900 update -qq
+  apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -1,6 +1,7 @@
 // Writes the default aircraft's pictures as PNG files for a look by eye: the five planforms, the input
 // sketches, the top view before and after Calculate (with pressure colours, in manual mode, in German,
-// large) and the 3-D view with needles. Usage: volantis4-view-pictures FOLDER (make pictures).
+// large), the 3-D view with needles and the report's chord bar (crowded, and with marks beyond it). Usage:
+// volantis4-view-pictures FOLDER (make pictures).
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -10,6 +11,7 @@
 #include "model/field_names.h"
 #include "model/form.h"
 #include "solver/calculation_run.h"
+#include "views/chord_bar.h"
 #include "views/input_sketch.h"
 #include "views/planform_view.h"
 #include "views/qimage_canvas.h"
@@ -45,6 +47,20 @@ int main(int argc, char** argv) {
     QImageCanvas c(489, 273);
     drawPlanform(c, planformInput(g, w, w >= 4, g.position(w).x + 0.3 * g.figure(w).lm), colours);
     save(c.image(), dir + QString("/planform%1.png").arg(w));
+  }
+  // The chord bar of a 200 mm chord from x = 100: marks crowded onto the chord, and marks far beyond it.
+  ChordBarInput bar{100, 200, 120, 140, 150, 200, 3.0, 155.0};
+  for (const bool far : {false, true}) {
+    if (far) {
+      bar.xnp = 900;
+      bar.weighedCg = -300;
+    }
+    for (const Language l : {Language::English, Language::German}) {
+      QImageCanvas c(600, 112);
+      drawChordBar(c, bar, l, colours);
+      save(c.image(),
+           dir + QString("/chord_bar%1%2.png").arg(far ? "_far" : "").arg(l == Language::German ? "_de" : ""));
+    }
   }
   for (int t = 1; t <= 4; ++t) {
     QImageCanvas c(kInputSketchWidth, kInputSketchHeight);

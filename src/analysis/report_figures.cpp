@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "model/numbers.h"
+#include "model/text_fill.h"
 
 // The table below names only the members each entry sets; the others keep their stated defaults.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -34,19 +35,31 @@ std::size_t withoutFuselage(R r) { return r.fuselage ? 0 : 1; }
 
 std::vector<SectionDescription> describeReport() {
   using K = FigureKind;
+  // Where a distance is measured from the reference wing's root leading edge, and which way a
+  // shift goes, the lines say it in words.
+  const SignWords behind{TextId::ReportBehind, TextId::ReportAheadOf};
+  const SignWords aft{TextId::ReportAft, TextId::ReportForward};
+  const auto refWing = [](R r, I) { return number(r.refWing); };
+  const auto lattice = [](R r, I) { return !r.fromFile; };
+  const auto stored = [](R r, I) { return r.fromFile; };
+
   const FigureGroup reference{
       .figures = {{"xnp", K::Real, 1, 1, true, [](R r, I) { return number(r.xnp); }},
-                  {"np_from_root_le", K::Real, 1, 1, true, [](R r, I) { return number(r.npFromRootLe); }},
+                  {"np_from_root_le", K::Real, 1, 1, true, [](R r, I) { return number(r.npFromRootLe); }, behind},
                   {"np_percent_mac", K::Real, 1, 1, true, [](R r, I) { return number(r.npPercentMac); }},
-                  {"ref_wing", K::Integer, 0, 1, true, [](R r, I) { return number(r.refWing); }},
+                  {"ref_wing", K::Integer, 0, 1, true, refWing},
                   {"ref_root_le_x", K::Real, 1, 1, true, [](R r, I) { return number(r.refRootLeX); }},
                   {"lmue", K::Real, 1, 1, true, [](R r, I) { return number(r.lmue); }},
                   {"sb", K::Real, 2, 1e-4, true, [](R r, I) { return number(r.sb); }},
                   {"x_le_ref", K::Real, 1, 1, true, [](R r, I) { return number(r.xLeRef); }},
-                  {"x_le_from_root_le", K::Real, 1, 1, false, [](R r, I) { return number(r.xLeRef - r.refRootLeX); }}},
-      .lines = {{TextId::ReportNeutralPoint, {"xnp", "np_from_root_le", "np_percent_mac"}},
-                {TextId::ReportReference, {"ref_wing", "ref_root_le_x", "lmue", "sb"}},
-                {TextId::ReportLeadingEdge, {"x_le_ref", "x_le_from_root_le"}}}};
+                  {"x_le_from_root_le", K::Real, 1, 1, false, [](R r, I) { return number(r.xLeRef - r.refRootLeX); },
+                   behind},
+                  {"n_panels", K::Integer, 0, 1, false, [](R r, I) { return number(r.panels); }}},
+      .lines = {
+          {TextId::ReportNeutralPoint, {"xnp", "np_from_root_le", "ref_wing", "np_percent_mac", "n_panels"}, lattice},
+          {TextId::ReportNeutralPointStored, {"xnp", "np_from_root_le", "ref_wing", "np_percent_mac"}, stored},
+          {TextId::ReportReference, {"ref_wing", "ref_root_le_x", "lmue", "sb"}},
+          {TextId::ReportLeadingEdge, {"x_le_ref", "x_le_from_root_le", "ref_wing"}}}};
 
   const FigureGroup centresOfGravity{
       .key = "cg",
@@ -55,9 +68,18 @@ std::vector<SectionDescription> describeReport() {
       .figures = {{"name", K::CgName, 0, 1, true, [](R r, I i) { return named(cgOf(r, i).name); }},
                   {"margin", K::Real, 1, 1, true, [](R r, I i) { return number(cgOf(r, i).margin); }},
                   {"x", K::Real, 1, 1, true, [](R r, I i) { return number(cgOf(r, i).x); }},
-                  {"from_root_le", K::Real, 1, 1, true, [](R r, I i) { return number(cgOf(r, i).fromRootLe); }},
-                  {"percent_mac", K::Real, 1, 1, true, [](R r, I i) { return number(cgOf(r, i).percentMac); }}},
-      .lines = {{TextId::ReportCg, {"name", "margin", "x", "from_root_le", "percent_mac"}}}};
+                  {"from_root_le", K::Real, 1, 1, true, [](R r, I i) { return number(cgOf(r, i).fromRootLe); }, behind},
+                  {"percent_mac", K::Real, 1, 1, true, [](R r, I i) { return number(cgOf(r, i).percentMac); }},
+                  {"ref_wing", K::Integer, 0, 1, false, refWing}},
+      .lines = {{TextId::ReportCg, {"name", "margin", "x", "from_root_le", "ref_wing", "percent_mac"}}}};
+
+  // Which figures to balance by: said once after the centres of gravity.
+  // Which figures to balance by: said once after the centres of gravity (those with the fuselage
+  // when one is entered).
+  const FigureGroup balanceBy{
+      .lines = {{TextId::ReportBalanceBy, {}, [](R r, I) { return !r.fromFile && !r.fuselage; }},
+                {TextId::ReportBalanceByFuselage, {}, [](R r, I) { return r.fuselage.has_value(); }},
+                {TextId::ReportBalanceByStored, {}, stored}}};
 
   const FigureGroup accuracy{
       .key = "fine",
@@ -73,7 +95,10 @@ std::vector<SectionDescription> describeReport() {
                  {"n_panels", "xnp", "xnp_converged", "band_mm", "band_percent_mac"},
                  [](R r, I) { return r.fine.available; }},
                 {TextId::ReportAccuracyPending, {}, [](R r, I) { return !r.fine.available && r.extrasPending; }},
-                {TextId::ReportAccuracyNone, {}, [](R r, I) { return !r.fine.available && !r.extrasPending; }}},
+                {TextId::ReportAccuracyNone,
+                 {},
+                 [](R r, I) { return !r.fine.available && !r.extrasPending && !r.fromFile; }},
+                {TextId::ReportLatticeNeedsRun, {}, stored}},
       .notes = [](R r, Language l) -> std::optional<std::vector<std::string>> {
         if (r.fine.available) return std::nullopt;
         std::vector<std::string> lines;
@@ -93,7 +118,8 @@ std::vector<SectionDescription> describeReport() {
                    [](R r, I i) { return extra(r, wingOf(r, i).liftSlopeAlone); }},
                   {"effectiveness", K::Real, 3, 1, true, [](R r, I i) { return extra(r, wingOf(r, i).effectiveness); }},
                   {"volume", K::Real, 3, 1, true, [](R r, I i) { return optional(wingOf(r, i).volume); }},
-                  {"dxnp_per_10mm", K::Real, 2, 1, true, [](R r, I i) { return extra(r, wingOf(r, i).xnpPer10mm); }}},
+                  {"dxnp_per_10mm", K::Real, 2, 1, true, [](R r, I i) { return extra(r, wingOf(r, i).xnpPer10mm); },
+                   aft}},
       .lines = {{TextId::ReportSurface, {"wing", "lift_share"}},
                 {TextId::ReportSurfaceSlope, {"lift_slope", "lift_slope_alone", "effectiveness"}},
                 {TextId::ReportSurfaceVolume, {"volume"}, [](R r, I i) { return wingOf(r, i).volume.has_value(); }},
@@ -105,25 +131,26 @@ std::vector<SectionDescription> describeReport() {
       .count = [](R r) -> std::size_t { return r.balance ? 1 : 0; },
       .omittedWhenEmpty = true,
       .figures = {{"x_cg", K::Real, 1, 1, true, [](R r, I) { return number(balanceOf(r).x_cg); }},
-                  {"from_root_le", K::Real, 1, 1, true, [](R r, I) { return number(balanceOf(r).fromRootLe); }},
+                  {"from_root_le", K::Real, 1, 1, true, [](R r, I) { return number(balanceOf(r).fromRootLe); }, behind},
                   {"total_mass", K::Real, 0, 1, false, [](R r, I) { return number(balanceOf(r).totalMass); }},
                   {"static_margin", K::Real, 1, 1, true, [](R r, I) { return number(balanceOf(r).staticMargin); }},
                   {"target", K::CgName, 0, 1, false, [](R r, I) { return named(balanceOf(r).target); }},
                   {"target_x", K::Real, 1, 1, true, [](R r, I) { return number(balanceOf(r).targetX); }},
-                  {"shift_mm", K::Real, 1, 1, true, [](R r, I) { return number(balanceOf(r).shiftMm); }},
-                  {"ballast_at", K::Real, 1, 1, false, [](R r, I) { return optional(balanceOf(r).ballastAt); }},
+                  {"shift_mm", K::Real, 1, 1, true, [](R r, I) { return number(balanceOf(r).shiftMm); }, aft},
+                  {"ballast_at", K::Real, 1, 1, false, [](R r, I) { return optional(balanceOf(r).ballastAt); }, behind},
                   {"ballast_g", K::Real, 1, 1, true, [](R r, I) { return optional(balanceOf(r).ballastG); }},
                   {"move_mass", K::Real, 0, 1, false, [](R r, I) { return optional(balanceOf(r).moveMass); }},
-                  {"move_mm", K::Real, 1, 1, true, [](R r, I) { return optional(balanceOf(r).moveMm); }}},
+                  {"move_mm", K::Real, 1, 1, true, [](R r, I) { return optional(balanceOf(r).moveMm); }, aft},
+                  {"ref_wing", K::Integer, 0, 1, false, refWing}},
       .lines = {
-          {TextId::ReportBalance, {"x_cg", "from_root_le", "total_mass"}},
+          {TextId::ReportBalance, {"x_cg", "from_root_le", "ref_wing", "total_mass"}},
           {TextId::ReportBalanceMargin, {"static_margin"}},
           {TextId::ReportBalanceTarget, {"target", "target_x", "shift_mm"}},
           {TextId::ReportBalanceBallast,
-           {"ballast_at", "ballast_g"},
+           {"ballast_at", "ref_wing", "ballast_g"},
            [](R r, I) { return balanceOf(r).ballastG.has_value(); }},
           {TextId::ReportBalanceUnreachable,
-           {"ballast_at"},
+           {"ballast_at", "ref_wing"},
            [](R r, I) { return !balanceOf(r).ballastG && balanceOf(r).ballastUnreachable; }},
           {TextId::ReportBalanceMove, {"move_mass", "move_mm"}, [](R r, I) { return balanceOf(r).moveMm.has_value(); }},
           {TextId::ReportBalanceMoveBeyondReach, {"move_mass"}, [](R r, I) {
@@ -138,11 +165,15 @@ std::vector<SectionDescription> describeReport() {
           {{"z", K::Integer, 0, 1, true, [](R r, I) { return number(fuselageOf(r).input.axisZ); }},
            {"cm_alpha", K::Real, 3, 1, true, [](R r, I) { return number(bodyOf(r).cmAlpha); }},
            {"cl_alpha", K::Real, 3, 1, true, [](R r, I) { return number(bodyOf(r).clAlpha); }},
-           {"shift_mm", K::Real, 1, 1, true, [](R r, I) { return number(bodyOf(r).shiftMm); }},
+           {"shift_mm", K::Real, 1, 1, true, [](R r, I) { return number(bodyOf(r).shiftMm); }, aft},
            {"shift_percent_mac", K::Real, 1, 1, true, [](R r, I) { return number(100 * bodyOf(r).shiftMm / r.lmue); }},
+           {"shift_size_percent_mac", K::Real, 1, 1, false,
+            [](R r, I) { return number(100 * std::fabs(bodyOf(r).shiftMm) / r.lmue); }},
            {"xnp", K::Real, 1, 1, true, [](R r, I) { return number(bodyOf(r).xnp); }},
            {"np_percent_mac", K::Real, 1, 1, true, [](R r, I) { return number(r.percentMac(bodyOf(r).xnp)); }},
-           {"np_from_root_le", K::Real, 1, 1, false, [](R r, I) { return number(bodyOf(r).xnp - r.refRootLeX); }},
+           {"np_from_root_le", K::Real, 1, 1, false, [](R r, I) { return number(bodyOf(r).xnp - r.refRootLeX); },
+            behind},
+           {"ref_wing", K::Integer, 0, 1, false, refWing},
            {"station_count", K::Integer, 0, 1, false,
             [](R r, I) { return number(static_cast<double>(fuselageOf(r).input.stations.size())); }},
            {"nose_x", K::Integer, 0, 1, false, [](R r, I) { return number(fuselageOf(r).input.stations.front().x); }},
@@ -150,7 +181,7 @@ std::vector<SectionDescription> describeReport() {
            {"length", K::Real, 0, 1, false, [](R r, I) { return number(bodyOf(r).length); }},
            {"max_width", K::Real, 0, 1, false, [](R r, I) { return number(bodyOf(r).maxWidth); }}},
       .lines = {{TextId::ReportFuselage, {"station_count", "nose_x", "tail_x", "length", "max_width", "z"}},
-                {TextId::ReportFuselageLattice, {"cm_alpha", "cl_alpha", "shift_mm", "shift_percent_mac"}}}};
+                {TextId::ReportFuselageLattice, {"cm_alpha", "cl_alpha", "shift_mm", "shift_size_percent_mac"}}}};
 
   const FigureGroup stations{
       .key = "stations",
@@ -169,15 +200,18 @@ std::vector<SectionDescription> describeReport() {
       .figures = {{"x_quarter_chord", K::Real, 2, 1, true, [](R r, I) { return number(chartOf(r).xQuarterChord); }},
                   {"k_f", K::Real, 4, 1, true, [](R r, I) { return number(chartOf(r).kF); }},
                   {"cm_alpha", K::Real, 3, 1, true, [](R r, I) { return number(chartOf(r).cmAlpha); }},
-                  {"shift_mm", K::Real, 1, 1, true, [](R r, I) { return number(chartOf(r).shiftMm); }},
+                  {"shift_mm", K::Real, 1, 1, true, [](R r, I) { return number(chartOf(r).shiftMm); }, aft},
                   {"shift_percent_mac", K::Real, 1, 1, true,
                    [](R r, I) { return number(100 * chartOf(r).shiftMm / r.lmue); }},
+                  {"shift_size_percent_mac", K::Real, 1, 1, false,
+                   [](R r, I) { return number(100 * std::fabs(chartOf(r).shiftMm) / r.lmue); }},
                   {"spread_mm", K::Real, 1, 1, false,
                    [](R r, I) { return number(std::fabs(chartOf(r).shiftMm - bodyOf(r).shiftMm)); }},
                   {"spread_percent_mac", K::Real, 1, 1, false,
                    [](R r, I) { return number(100 * std::fabs(chartOf(r).shiftMm - bodyOf(r).shiftMm) / r.lmue); }}},
-      .lines = {{TextId::ReportFuselageChart, {"x_quarter_chord", "k_f", "cm_alpha", "shift_mm", "shift_percent_mac"}},
-                {TextId::ReportFuselageSpread, {"spread_mm", "spread_percent_mac"}}}};
+      .lines = {
+          {TextId::ReportFuselageChart, {"x_quarter_chord", "k_f", "cm_alpha", "shift_mm", "shift_size_percent_mac"}},
+          {TextId::ReportFuselageSpread, {"spread_mm", "spread_percent_mac"}}}};
 
   const FigureGroup chartNotes{
       .key = "fuselage_notes",
@@ -187,7 +221,7 @@ std::vector<SectionDescription> describeReport() {
       .lines = {{TextId::ReportFuselageChartRange, {"x_quarter_chord"}, [](R r, I) { return !chartOf(r).inRange; }},
                 {TextId::ReportFuselageChartLayout, {}, [](R r, I) { return !bodyOf(r).chartLayout; }},
                 {TextId::ReportFuselageNeutralPoint,
-                 {"fuselage/xnp", "fuselage/np_from_root_le", "fuselage/np_percent_mac"}}}};
+                 {"fuselage/xnp", "fuselage/np_from_root_le", "fuselage/ref_wing", "fuselage/np_percent_mac"}}}};
 
   const FigureGroup fuselageCg{
       .key = "cg",
@@ -197,11 +231,11 @@ std::vector<SectionDescription> describeReport() {
       .figures = {{"name", K::CgName, 0, 1, true, [](R r, I i) { return named(fuselageOf(r).cg[i].name); }},
                   {"margin", K::Real, 1, 1, true, [](R r, I i) { return number(fuselageOf(r).cg[i].margin); }},
                   {"x", K::Real, 1, 1, true, [](R r, I i) { return number(fuselageOf(r).cg[i].x); }},
-                  {"from_root_le", K::Real, 1, 1, true,
-                   [](R r, I i) { return number(fuselageOf(r).cg[i].fromRootLe); }},
-                  {"percent_mac", K::Real, 1, 1, true,
-                   [](R r, I i) { return number(fuselageOf(r).cg[i].percentMac); }}},
-      .lines = {{TextId::ReportFuselageCg, {"name", "margin", "x", "from_root_le", "percent_mac"}}}};
+                  {"from_root_le", K::Real, 1, 1, true, [](R r, I i) { return number(fuselageOf(r).cg[i].fromRootLe); },
+                   behind},
+                  {"percent_mac", K::Real, 1, 1, true, [](R r, I i) { return number(fuselageOf(r).cg[i].percentMac); }},
+                  {"ref_wing", K::Integer, 0, 1, false, refWing}},
+      .lines = {{TextId::ReportFuselageCg, {"name", "margin", "x", "from_root_le", "ref_wing", "percent_mac"}}}};
 
   const FigureGroup suspects{
       .key = "suspect_wings",
@@ -211,16 +245,18 @@ std::vector<SectionDescription> describeReport() {
       .figures = {{"wing", K::Integer, 0, 1, true, [](R r, I i) { return number(bodyOf(r).suspectWings[i]); }}},
       .lines = {{TextId::ReportFuselageSuspect, {"wing"}}}};
 
-  const FigureGroup noFuselage{.key = "no_fuselage",
-                               .place = JsonPlace::None,
-                               .count = withoutFuselage,
-                               .lines = {{TextId::ReportFuselageNone, {}}}};
+  const FigureGroup noFuselage{
+      .key = "no_fuselage",
+      .place = JsonPlace::None,
+      .count = withoutFuselage,
+      .lines = {{TextId::ReportFuselageNone, {}, [](R r, I) { return !r.fuselageEntered; }},
+                {TextId::ReportFuselageNeedsRun, {}, [](R r, I) { return r.fuselageEntered; }}}};
 
   const FigureGroup limits{
       .key = "limits",
       .place = JsonPlace::None,
       .figures = {{"converged_shift", K::Real, 1, 1, false,
-                   [](R r, I) { return fineValue(r, r.fine.xnpConverged - r.xnp); }}},
+                   [](R r, I) { return fineValue(r, r.fine.xnpConverged - r.xnp); }, aft}},
       .lines = {{TextId::ReportLimitsLattice,
                  {"fine/band_mm", "fine/band_percent_mac", "fine/xnp_converged"},
                  [](R r, I) { return r.fine.available; }},
@@ -229,7 +265,8 @@ std::vector<SectionDescription> describeReport() {
                  {"empirical/spread_mm", "empirical/spread_percent_mac"},
                  [](R r, I) { return r.fuselage && chartOf(r).inRange; }},
                 {TextId::ReportLimitsFuselageNoChart, {}, [](R r, I) { return r.fuselage && !chartOf(r).inRange; }},
-                {TextId::ReportLimitsFuselageNone, {}, [](R r, I) { return !r.fuselage; }},
+                {TextId::ReportLimitsFuselageNone, {}, [](R r, I) { return !r.fuselageEntered; }},
+                {TextId::ReportFuselageNeedsRun, {}, [](R r, I) { return r.fuselageEntered && !r.fuselage; }},
                 {TextId::ReportLimitsPropeller, {}},
                 {TextId::ReportLimitsAirfoil, {}},
                 {TextId::ReportLimitsTail, {}},
@@ -241,20 +278,26 @@ std::vector<SectionDescription> describeReport() {
                    return !r.fuselage && r.fine.available;
                  }}}};
 
-  return {{ReportSection::Position, "Position", TextId::ReportHeadingPosition, nullptr, {reference, centresOfGravity}},
-          {ReportSection::Accuracy, "Accuracy", TextId::ReportHeadingAccuracy, nullptr, {accuracy}},
-          {ReportSection::Surfaces, "Surfaces", TextId::ReportHeadingSurfaces, nullptr, {surfaces}},
-          {ReportSection::Fuselage,
-           "Fuselage",
-           TextId::ReportHeadingFuselage,
-           nullptr,
-           {fuselage, stations, chart, chartNotes, fuselageCg, suspects, noFuselage}},
-          {ReportSection::Balance,
-           "Balance",
-           TextId::ReportHeadingBalance,
-           [](R r) { return r.balance.has_value(); },
-           {balance}},
-          {ReportSection::Limits, "Limits", TextId::ReportHeadingLimits, nullptr, {limits}}};
+  return {
+      {ReportSection::Position,
+
+       "Position",
+       TextId::ReportHeadingPosition,
+       nullptr,
+       {reference, centresOfGravity, balanceBy}},
+      {ReportSection::Accuracy, "Accuracy", TextId::ReportHeadingAccuracy, nullptr, {accuracy}},
+      {ReportSection::Surfaces, "Surfaces", TextId::ReportHeadingSurfaces, [](R r) { return !r.fromFile; }, {surfaces}},
+      {ReportSection::Fuselage,
+       "Fuselage",
+       TextId::ReportHeadingFuselage,
+       nullptr,
+       {fuselage, stations, chart, chartNotes, fuselageCg, suspects, noFuselage}},
+      {ReportSection::Balance,
+       "Balance",
+       TextId::ReportHeadingBalance,
+       [](R r) { return r.balance.has_value(); },
+       {balance}},
+      {ReportSection::Limits, "Limits", TextId::ReportHeadingLimits, nullptr, {limits}}};
 }
 
 }  // namespace
@@ -290,7 +333,11 @@ std::string figureText(const FigureDescription& figure, const FigureValue& value
   if (figure.kind == FigureKind::CgName) return cgName(value.name, language);
   if (value.pending) return std::string(text(TextId::ReportPending, language));
   if (!value.number) return std::string(text(TextId::ReportNotAvailable, language));
-  return formatFixed(*value.number * figure.scale, 0, figure.decimals);
+  const double shown = *value.number * figure.scale;
+  if (!figure.words) return formatFixed(shown, 0, figure.decimals);
+  const std::string magnitude = formatFixed(std::fabs(shown), 0, figure.decimals);
+  const bool zero = magnitude.find_first_of("123456789") == std::string::npos;
+  return filledText(shown < 0 && !zero ? figure.words->negative : figure.words->positive, language, {magnitude});
 }
 
 std::string cgName(CgTarget target, Language language) {

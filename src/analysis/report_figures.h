@@ -32,6 +32,14 @@ struct FigureValue {
   bool pending = false;  // not available yet: an extra run still being computed
 };
 
+/// Words that carry a figure's sign in the readable lines instead of a minus: the text for a
+/// positive value or the one for a negative value ("%1 mm behind", "%1 mm ahead of"), filled with
+/// the magnitude. A value shown as zero takes the positive one.
+struct SignWords {
+  TextId positive;
+  TextId negative;
+};
+
 /// One figure of a group, for the group's item `item` (0 for a group of one).
 struct FigureDescription {
   std::string_view key;  // JSON key
@@ -40,6 +48,7 @@ struct FigureDescription {
   double scale = 1;    // the lines show value × scale (dm² from mm², percent from a fraction)
   bool inJson = true;  // false: a figure the lines show beside others, derived from JSON figures
   FigureValue (*value)(const StabilityReport&, std::size_t item) = nullptr;
+  std::optional<SignWords> words{};  // the sign said in words (distances and shifts along x)
 };
 
 /// A readable line: a caption whose %1, %2, … take the named figures in order: a key of the line's
@@ -97,8 +106,8 @@ struct NamedFigure {
 };
 NamedFigure namedFigure(const FigureGroup& lineGroup, std::size_t item, std::string_view name);
 
-/// A figure's value as the lines write it: fixed decimals of value × scale, a name in the language,
-/// "…" while pending, else "not available".
+/// A figure's value as the lines write it: fixed decimals of value × scale (with its sign in words
+/// where it has them), a name in the language, "…" while pending, else "not available".
 std::string figureText(const FigureDescription& figure, const FigureValue& value, Language language);
 
 /// The name of a proposed centre of gravity as the report writes it.

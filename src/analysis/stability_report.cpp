@@ -24,8 +24,9 @@ AircraftGeometry movedAlongX(AircraftGeometry g, int w, int dx) {
 
 // The neutral point of a run with wing w moved by dx, or nullopt when that run is not complete.
 std::optional<double> movedNeutralPoint(const ReportBasis& basis, int w, int dx, const std::atomic<bool>* cancel,
-                                        bool& cancelled) {
-  const LatticeRun run = runLattice(movedAlongX(basis.geometry, w, dx), basis.wingsInUse, LatticeLimits{}, cancel);
+                                        const SolveProgress& progress, bool& cancelled) {
+  const LatticeRun run =
+      runLattice(movedAlongX(basis.geometry, w, dx), basis.wingsInUse, LatticeLimits{}, cancel, progress);
   cancelled = run.evaluation.cancelled;
   if (!run.evaluation.complete) return std::nullopt;
   return run.evaluation.vortex.xnp;
@@ -35,18 +36,32 @@ std::optional<double> movedNeutralPoint(const ReportBasis& basis, int w, int dx,
 
 std::optional<ReportBasis> reportBasis(const Document& doc) {
   if (!doc.run.flags.results_valid || !doc.run.flags.grid_valid || !doc.output) return std::nullopt;
-  return ReportBasis{doc.geometry, doc.output->lattice.wingsInUse, doc.output};
+  return ReportBasis{doc.output->geometry, doc.output->lattice.wingsInUse, doc.output};
 }
 
 int extraRunCount(const ReportBasis& basis) { return 1 + 3 * basis.wingsInUse; }
 
 ExtraRuns runExtraRuns(const ReportBasis& basis, const std::atomic<bool>* cancel, const ReportProgress& progress) {
   ExtraRuns out;
-  const int total = extraRunCount(basis);
-  int done = 0;
+  const int total = extraRunSteps(basis);
+  int runs = 0;   // runs ended
+  int shown = 0;  // steps reported
+  int order = 0;  // order of the running run's system, from its first countdown
+  auto report = [&](int steps) {
+    if (steps <= shown) return;
+    shown = steps;
+    if (progress) progress(shown, total);
+  };
+  // Within a run, the share of the elimination's work done: 1 − (remaining / n)³.
+  const SolveProgress within = [&](int remaining) {
+    if (order == 0) order = remaining + 1;
+    const double left = static_cast<double>(remaining) / order;
+    report(runs * kStepsPerRun + static_cast<int>((kStepsPerRun - 1) * (1 - left * left * left)));
+  };
   auto finished = [&] {
-    ++done;
-    if (progress) progress(done, total);
+    ++runs;
+    order = 0;
+    report(runs * kStepsPerRun);
   };
   auto stop = [&] {
     out.cancelled = true;
@@ -54,7 +69,7 @@ ExtraRuns runExtraRuns(const ReportBasis& basis, const std::atomic<bool>* cancel
   };
   if (stopped(cancel)) return stop();
 
-  const LatticeRun fine = runLattice(basis.geometry, basis.wingsInUse, kFinerLattice, cancel);
+  const LatticeRun fine = runLattice(basis.geometry, basis.wingsInUse, kFinerLattice, cancel, within);
   if (fine.evaluation.cancelled) return stop();
   out.fine.available = fine.evaluation.complete;
   if (out.fine.available) {
@@ -68,7 +83,7 @@ ExtraRuns runExtraRuns(const ReportBasis& basis, const std::atomic<bool>* cancel
   const Lattice& lattice = basis.output->lattice;
   for (int w = 1; w <= basis.wingsInUse; ++w) {
     if (stopped(cancel)) return stop();
-    const Evaluation alone = evaluateAlone(lattice, w, basis.geometry, cancel);
+    const Evaluation alone = evaluateAlone(lattice, w, basis.geometry, cancel, within);
     if (alone.cancelled) return stop();
     if (alone.complete) out.liftSlopeAlone[wingIndex(w)] = alone.vortex.wing(1).lift_slope;
     finished();
@@ -77,11 +92,11 @@ ExtraRuns runExtraRuns(const ReportBasis& basis, const std::atomic<bool>* cancel
   for (int w = 1; w <= basis.wingsInUse; ++w) {
     bool cancelled = false;
     if (stopped(cancel)) return stop();
-    const std::optional<double> aft = movedNeutralPoint(basis, w, kMoveMm, cancel, cancelled);
+    const std::optional<double> aft = movedNeutralPoint(basis, w, kMoveMm, cancel, within, cancelled);
     if (cancelled) return stop();
     finished();
     if (stopped(cancel)) return stop();
-    const std::optional<double> forward = movedNeutralPoint(basis, w, -kMoveMm, cancel, cancelled);
+    const std::optional<double> forward = movedNeutralPoint(basis, w, -kMoveMm, cancel, within, cancelled);
     if (cancelled) return stop();
     finished();
     if (aft && forward) out.xnpPer10mm[wingIndex(w)] = (*aft - *forward) / 2;
@@ -119,6 +134,7 @@ StabilityReport makeReport(const ReportBasis& basis, const StabilityProposal& pr
   r.lmue = v.lmue;
   r.sb = v.sb;
   r.refWing = v.ref_wing;
+  r.panels = basis.output->counts.n_panels;
   r.refRootLeX = basis.geometry.position(v.ref_wing).x;
   r.xLeRef = chordWeightedLeadingEdge(basis.output->lattice.wing(v.ref_wing));
   r.npPercentMac = r.percentMac(r.xnp);
@@ -131,6 +147,7 @@ StabilityReport makeReport(const ReportBasis& basis, const StabilityProposal& pr
           position(CgTarget::High, proposal.margins.high, proposal.x_cg_high),
           position(CgTarget::Manual, proposal.manual_margin, proposal.x_cg_manual)};
 
+  r.fuselageEntered = fuselage != nullptr;
   if (fuselage) {
     FuselageReport& f = r.fuselage.emplace();
     f.input = *fuselage;

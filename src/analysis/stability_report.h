@@ -49,15 +49,19 @@ struct ExtraRuns {
   bool pending = false;  // not run yet: the report of the completed run alone, while the runs go on
 };
 
-/// Runs done so far and all runs, after each run.
+/// Progress steps done so far and all steps: each run counts kStepsPerRun, taken as its
+/// elimination goes on (so that the long run on the finer lattice advances too).
 using ReportProgress = std::function<void(int done, int total)>;
+inline constexpr int kStepsPerRun = 20;
 
 /// Number of extra runs for a basis: the finer lattice, each wing alone, each wing moved 10 mm
 /// forward and 10 mm aft.
 int extraRunCount(const ReportBasis& basis);
+/// Progress steps of all extra runs of a basis.
+inline int extraRunSteps(const ReportBasis& basis) { return kStepsPerRun * extraRunCount(basis); }
 
 /// The extra runs, each through the ordinary stages. The wing moves keep the standard run's
-/// heights. `cancel`, when given, is read between runs and between stages; a cancelled call
+/// heights. `cancel`, when given, is read between runs and inside their stages; a cancelled call
 /// leaves the figures of the runs not done empty.
 ExtraRuns runExtraRuns(const ReportBasis& basis, const std::atomic<bool>* cancel = nullptr,
                        const ReportProgress& progress = {});
@@ -118,8 +122,11 @@ struct StabilityReport {
   AccuracyFigures fine;
   std::vector<SurfaceFigures> wings;
   std::optional<BalanceFigures> balance;   // against the centres of gravity with the fuselage when there is one
-  std::optional<FuselageReport> fuselage;  // when a fuselage is entered
+  std::optional<FuselageReport> fuselage;  // when a fuselage is entered and a run's lattice gives its flow
+  bool fuselageEntered = false;            // a fuselage is entered (its figures may still need a run)
   bool extrasPending = false;              // the extra runs' figures are still being computed
+  int panels = 0;                          // of the standard lattice the neutral point comes from
+  bool fromFile = false;                   // results stored with an aircraft file: no lattice, no surfaces
 
   /// Percent MAC of an aircraft x: 100·(x − x_le_ref)/lmue.
   double percentMac(double x) const { return 100 * (x - xLeRef) / lmue; }

@@ -1,5 +1,7 @@
 #include "model/document.h"
 
+#include <utility>
+
 namespace volantis4 {
 
 void recomputeWing(Document& doc, int w) {
@@ -42,6 +44,25 @@ FieldHandler setFieldText(Document& doc, FieldKey key, const std::string& text) 
 void chooseTrapezia(Document& doc, int w, int t) {
   doc.form.wing(w).checkedTrapezia = t;
   recomputeWing(doc, w);
+}
+
+RunRecord runRecord(const Document& doc) {
+  return {doc.run.flags, doc.run.panel, doc.run.solver_wings_count, doc.results, doc.output};
+}
+
+void restoreRun(Document& doc, const RunRecord& record) {
+  const bool keep = doc.run.flags.keep_results;
+  doc.run.flags = record.flags;
+  doc.run.flags.keep_results = keep;
+  doc.run.panel = record.panel;
+  doc.run.solver_wings_count = record.solverWingsCount;
+  doc.results = record.results;
+  doc.output = record.output;
+}
+
+void replaceForm(Document& doc, Form form) {
+  doc.form = std::move(form);
+  Calc(doc);
 }
 
 void chooseWingsCount(Document& doc, int n) {

@@ -57,6 +57,24 @@ inline bool hasUnsavedChanges(const Document& doc) {
   return !(doc.form == doc.savedForm) || doc.balance != doc.savedBalance || doc.fuselage != doc.savedFuselage;
 }
 
+/// What a run left in the document: its flags, message panel, solver wing count, results and
+/// lattice. Kept by an undo step so that going back to a calculated state brings its results back,
+/// and taken over from a run made on a copy of the document (live results).
+struct RunRecord {
+  RunFlags flags;
+  MessagePanel panel;
+  int solverWingsCount = kWingCount;
+  AircraftResults results;
+  std::shared_ptr<const CalculationOutput> output;
+};
+
+/// The document's run as it stands.
+RunRecord runRecord(const Document& doc);
+
+/// Puts `record` back as the document's run (keep_results stays as it is); the form is not
+/// touched: the caller makes sure the record belongs to it.
+void restoreRun(Document& doc, const RunRecord& record);
+
 /// Sets keep_results for its lifetime, so that the recomputations now running keep the results
 /// (and the lattice) on show; clears it at the end.
 class KeepResults {
@@ -90,6 +108,10 @@ FieldHandler setFieldText(Document& doc, FieldKey key, const std::string& text);
 
 /// Checks wing w's button for t trapezia (1-4) and recomputes the wing.
 void chooseTrapezia(Document& doc, int w, int t);
+
+/// Replaces the whole form (a wing exchange), then `Calc`: the results and the lattice go with
+/// the old form.
+void replaceForm(Document& doc, Form form);
 
 /// Checks the button for n wings (1-5): wing count and solver copy, then `Calc`.
 void chooseWingsCount(Document& doc, int n);

@@ -77,7 +77,14 @@ constexpr Entry kTexts[] = {
     Entry{TextId::StepInsert, "insert of the copied wing, wing %1", "Einfügen des kopierten Flügels, Flügel %1"},
     Entry{TextId::StepExchange, "exchange of wings %1 and %2", "Tausch der Flügel %1 und %2"},
     Entry{TextId::StepMovedHeights, "heights moved by the calculation", "von der Berechnung verschobene Höhen"},
-    Entry{TextId::StepBalance, "edit of the balance inputs", "Bearbeiten der Wiegedaten"},
+    Entry{TextId::StepBalanceMode, "choice of the weighing", "Wahl der Wägung"},
+    Entry{TextId::StepBalanceCg, "edit of the centre of gravity", "Bearbeiten des Schwerpunkts"},
+    Entry{TextId::StepBalanceMass, "edit of the mass", "Bearbeiten der Masse"},
+    Entry{TextId::StepBalanceSupportX, "edit of the position of support %1", "Bearbeiten der Lage von Auflage %1"},
+    Entry{TextId::StepBalanceSupportMass, "edit of the reading of support %1", "Bearbeiten der Anzeige von Auflage %1"},
+    Entry{TextId::StepBalanceTarget, "choice of the target", "Wahl des Ziels"},
+    Entry{TextId::StepBalanceBallast, "edit of the ballast position", "Bearbeiten der Ballastlage"},
+    Entry{TextId::StepBalanceMoveMass, "edit of the movable mass", "Bearbeiten der verschiebbaren Masse"},
     Entry{TextId::FieldGap, "gap", "Spalt"},
     Entry{TextId::FieldRootChord, "root chord", "Wurzeltiefe"},
     Entry{TextId::FieldChord, "chord of section %1", "Tiefe an Schnitt %1"},
@@ -266,45 +273,70 @@ constexpr Entry kTexts[] = {
     Entry{TextId::PrintWingAerodynamicCentre, "aerodynamic center: ", "Aerod. Neutralpunkt: "},
     Entry{TextId::PrintLiftSlope, "lift slope:         ", "Auftriebsanstieg:    "},
     Entry{TextId::ReportTitle, "Stability report", "Stabilitätsbericht"},
-    Entry{TextId::ReportNeutralPoint, "Neutral point: %1 mm, %2 mm from the root leading edge, %3 % MAC",
-          "Neutralpunkt: %1 mm, %2 mm ab Wurzelnasenleiste, %3 % der Bezugstiefe"},
+    Entry{TextId::ReportNeutralPoint,
+          "Neutral point: x = %1 mm; %2 the root leading edge of wing %3; %4 % MAC (standard lattice of %5 panels)",
+          "Neutralpunkt: x = %1 mm; %2 der Wurzelnasenleiste von Flügel %3; %4 % der Bezugstiefe (Standardgitter "
+          "mit %5 Panels)"},
     Entry{TextId::ReportReference,
-          "Reference wing %1: root leading edge at %2 mm, reference chord (MAC) %3 mm, reference area %4 dm²",
-          "Bezugsflügel %1: Wurzelnasenleiste bei %2 mm, Bezugstiefe %3 mm, Bezugsfläche %4 dm²"},
-    Entry{TextId::ReportLeadingEdge, "Leading edge of the reference chord: %1 mm, %2 mm from the root leading edge",
-          "Nasenleiste der Bezugstiefe: %1 mm, %2 mm ab Wurzelnasenleiste"},
-    Entry{TextId::ReportCg, "Centre of gravity (%1, margin %2 %): %3 mm, %4 mm from the root leading edge, %5 % MAC",
-          "Schwerpunkt (%1, Stabilitätsmaß %2 %): %3 mm, %4 mm ab Wurzelnasenleiste, %5 % der Bezugstiefe"},
+          "Reference wing %1: root leading edge at x = %2 mm, reference chord (MAC) %3 mm, reference area %4 dm²",
+          "Bezugsflügel %1: Wurzelnasenleiste bei x = %2 mm, Bezugstiefe %3 mm, Bezugsfläche %4 dm²"},
+    Entry{TextId::ReportLeadingEdge,
+          "Leading edge of the reference chord: x = %1 mm; %2 the root leading edge of wing %3",
+          "Nasenleiste der Bezugstiefe: x = %1 mm; %2 der Wurzelnasenleiste von Flügel %3"},
+    Entry{TextId::ReportCg,
+          "Centre of gravity (%1, margin %2 %): x = %3 mm; %4 the root leading edge of wing %5; %6 % MAC",
+          "Schwerpunkt (%1, Stabilitätsmaß %2 %): x = %3 mm; %4 der Wurzelnasenleiste von Flügel %5; %6 % der "
+          "Bezugstiefe"},
     Entry{TextId::ReportCgLow, "automatic, rear", "automatisch, hinten"},
     Entry{TextId::ReportCgHigh, "automatic, forward", "automatisch, vorn"},
     Entry{TextId::ReportCgManual, "manual", "manuell"},
     Entry{TextId::ReportAccuracy,
-          "Lattice accuracy: %1 panels put the neutral point at %2 mm; converged estimate %3 mm; "
-          "band %4 mm (%5 % MAC)",
-          "Genauigkeit des Gitters: %1 Panels ergeben den Neutralpunkt bei %2 mm; konvergierte Schätzung %3 mm; "
-          "Band %4 mm (%5 % der Bezugstiefe)"},
+          "Finer lattice of %1 panels: neutral point x = %2 mm; converged estimate x = %3 mm; band %4 mm (%5 % MAC) "
+          "between the two lattices' neutral points",
+          "Feineres Gitter mit %1 Panels: Neutralpunkt x = %2 mm; konvergierte Schätzung x = %3 mm; Band %4 mm (%5 % "
+          "der Bezugstiefe) zwischen den Neutralpunkten der beiden Gitter"},
     Entry{TextId::ReportAccuracyNone, "Lattice accuracy: the finer lattice cannot be built:",
           "Genauigkeit des Gitters: das feinere Gitter lässt sich nicht aufbauen:"},
     Entry{TextId::ReportSurface, "Wing %1: lift share %2 %", "Flügel %1: Auftriebsanteil %2 %"},
     Entry{TextId::ReportSurfaceSlope, "  lift slope %1 /rad in the aircraft, %2 /rad alone: effectiveness %3",
           "  Auftriebsanstieg %1 /rad im Flugzeug, %2 /rad allein: Wirksamkeit %3"},
     Entry{TextId::ReportSurfaceVolume, "  volume coefficient %1", "  Volumenbeiwert %1"},
-    Entry{TextId::ReportSurfaceChange, "  moving this wing 10 mm aft moves the neutral point %1 mm",
-          "  10 mm nach hinten verschoben, verschiebt dieser Flügel den Neutralpunkt um %1 mm"},
+    Entry{TextId::ReportSurfaceChange, "  moving this wing 10 mm aft moves the neutral point %1",
+          "  10 mm nach hinten verschoben, verschiebt dieser Flügel den Neutralpunkt um %1"},
     Entry{TextId::ReportNotAvailable, "not available", "nicht verfügbar"},
-    Entry{TextId::ReportBalance, "Balance: centre of gravity %1 mm, %2 mm from the root leading edge, total mass %3 g",
-          "Auswiegen: Schwerpunkt %1 mm, %2 mm ab Wurzelnasenleiste, Gesamtmasse %3 g"},
+    Entry{TextId::ReportBalance,
+          "Balance: centre of gravity x = %1 mm; %2 the root leading edge of wing %3; total mass %4 g",
+          "Auswiegen: Schwerpunkt x = %1 mm; %2 der Wurzelnasenleiste von Flügel %3; Gesamtmasse %4 g"},
     Entry{TextId::ReportBalanceMargin, "  static margin %1 %", "  Stabilitätsmaß %1 %"},
-    Entry{TextId::ReportBalanceTarget, "  target (%1): %2 mm; shift the centre of gravity %3 mm (negative: forward)",
-          "  Ziel (%1): %2 mm; Schwerpunkt um %3 mm verschieben (negativ: nach vorn)"},
-    Entry{TextId::ReportBalanceBallast, "  ballast at %1 mm from the root leading edge: %2 g",
-          "  Ballast bei %1 mm ab Wurzelnasenleiste: %2 g"},
+    Entry{TextId::ReportBalanceTarget, "  target (%1): x = %2 mm; shift the centre of gravity %3",
+          "  Ziel (%1): x = %2 mm; Schwerpunkt %3 verschieben"},
+    Entry{TextId::ReportBalanceBallast, "  ballast %1 the root leading edge of wing %2: %3 g",
+          "  Ballast %1 der Wurzelnasenleiste von Flügel %2: %3 g"},
     Entry{TextId::ReportBalanceUnreachable,
-          "  ballast at %1 mm from the root leading edge: the target cannot be reached by adding mass there",
-          "  Ballast bei %1 mm ab Wurzelnasenleiste: das Ziel ist mit Zusatzmasse dort nicht erreichbar"},
-    Entry{TextId::ReportBalanceMove, "  or move %1 g by %2 mm", "  oder %1 g um %2 mm verschieben"},
+          "  ballast %1 the root leading edge of wing %2: the target cannot be reached by adding mass there",
+          "  Ballast %1 der Wurzelnasenleiste von Flügel %2: das Ziel ist mit Zusatzmasse dort nicht erreichbar"},
+    Entry{TextId::ReportBalanceMove, "  or move the %1 g mass %2", "  oder die %1 g um %2 verschieben"},
     Entry{TextId::ReportBalanceMoveBeyondReach, "  or move %1 g: the distance needed is too large to state",
           "  oder %1 g verschieben: die nötige Strecke ist zu groß, um sie anzugeben"},
+    Entry{TextId::ReportNeutralPointStored,
+          "Neutral point: x = %1 mm; %2 the root leading edge of wing %3; %4 % MAC (stored with the aircraft file)",
+          "Neutralpunkt: x = %1 mm; %2 der Wurzelnasenleiste von Flügel %3; %4 % der Bezugstiefe (mit der "
+          "Flugzeugdatei gespeichert)"},
+    Entry{TextId::ReportBalanceBy,
+          "Balance the model by these centres of gravity: they follow from the standard lattice's neutral point, and "
+          "the finer lattice below says how far that may be off.",
+          "Ausgewogen wird nach diesen Schwerpunkten: sie folgen aus dem Neutralpunkt des Standardgitters, und das "
+          "feinere Gitter unten sagt, wie weit er danebenliegen kann."},
+    Entry{TextId::ReportBalanceByStored,
+          "Balance the model by these centres of gravity: they follow from the neutral point stored with the file.",
+          "Ausgewogen wird nach diesen Schwerpunkten: sie folgen aus dem mit der Datei gespeicherten Neutralpunkt."},
+    Entry{TextId::ReportLatticeNeedsRun,
+          "The lattice figures (accuracy, each surface) need a calculation: press Calculate (F9).",
+          "Die Gitterwerte (Genauigkeit, einzelne Flächen) brauchen eine Berechnung: bitte Berechnen (F9) drücken."},
+    Entry{TextId::ReportBehind, "%1 mm behind", "%1 mm hinter"},
+    Entry{TextId::ReportAheadOf, "%1 mm ahead of", "%1 mm vor"},
+    Entry{TextId::ReportAft, "%1 mm aft", "%1 mm nach hinten"},
+    Entry{TextId::ReportForward, "%1 mm forward", "%1 mm nach vorn"},
     Entry{TextId::ValidateTitle, "Lift slope of classic planforms, published beside computed",
           "Auftriebsanstieg klassischer Grundrisse, veröffentlicht und berechnet"},
     Entry{TextId::ValidateWarren12,
@@ -482,13 +514,14 @@ constexpr Entry kTexts[] = {
           "Rumpf: %1 Stationen von %2 mm bis %3 mm (%4 mm lang, höchstens %5 mm breit), Achse in Höhe %6 mm"},
     Entry{TextId::ReportFuselageLattice,
           "  from the lattice's flow: moment slope %1 /rad, on the aircraft's lift slope %2 /rad the neutral point "
-          "moves %3 mm (%4 % MAC; negative: forward)",
+          "moves %3 (%4 % MAC)",
           "  aus der Strömung des Gitters: Momentenanstieg %1 /rad, beim Auftriebsanstieg des Flugzeugs von %2 /rad "
-          "verschiebt sich der Neutralpunkt um %3 mm (%4 % der Bezugstiefe; negativ: nach vorn)"},
+          "verschiebt sich der Neutralpunkt %3 (%4 % der Bezugstiefe)"},
     Entry{TextId::ReportFuselageChart,
-          "  chart estimate: quarter chord at %1 of the length, K_f %2 /deg, moment slope %3 /rad: %4 mm (%5 % MAC)",
-          "  Schätzung nach dem Diagramm: Viertelpunkt bei %1 der Länge, K_f %2 /Grad, Momentenanstieg %3 /rad: %4 mm "
-          "(%5 % der Bezugstiefe)"},
+          "  chart estimate: quarter chord at %1 of the length, K_f %2 /deg, moment slope %3 /rad: the neutral point "
+          "moves %4 (%5 % MAC)",
+          "  Schätzung nach dem Diagramm: Viertelpunkt bei %1 der Länge, K_f %2 /Grad, Momentenanstieg %3 /rad: der "
+          "Neutralpunkt verschiebt sich %4 (%5 % der Bezugstiefe)"},
     Entry{TextId::ReportFuselageSpread, "  the two methods differ by %1 mm (%2 % MAC)",
           "  die beiden Verfahren unterscheiden sich um %1 mm (%2 % der Bezugstiefe)"},
     Entry{TextId::ReportFuselageChartRange,
@@ -501,11 +534,12 @@ constexpr Entry kTexts[] = {
           "  das Diagramm beruht auf Flugzeugen mit einem Flügel und einem Leitwerk dahinter: für diese Anordnung ist "
           "es nicht gedacht"},
     Entry{TextId::ReportFuselageNeutralPoint,
-          "Neutral point with fuselage: %1 mm, %2 mm from the root leading edge, %3 % MAC",
-          "Neutralpunkt mit Rumpf: %1 mm, %2 mm ab Wurzelnasenleiste, %3 % der Bezugstiefe"},
+          "Neutral point with fuselage: x = %1 mm; %2 the root leading edge of wing %3; %4 % MAC",
+          "Neutralpunkt mit Rumpf: x = %1 mm; %2 der Wurzelnasenleiste von Flügel %3; %4 % der Bezugstiefe"},
     Entry{TextId::ReportFuselageCg,
-          "Centre of gravity with fuselage (%1, margin %2 %): %3 mm, %4 mm from the root leading edge, %5 % MAC",
-          "Schwerpunkt mit Rumpf (%1, Stabilitätsmaß %2 %): %3 mm, %4 mm ab Wurzelnasenleiste, %5 % der Bezugstiefe"},
+          "Centre of gravity with fuselage (%1, margin %2 %): x = %3 mm; %4 the root leading edge of wing %5; %6 % MAC",
+          "Schwerpunkt mit Rumpf (%1, Stabilitätsmaß %2 %): x = %3 mm; %4 der Wurzelnasenleiste von Flügel %5; %6 % "
+          "der Bezugstiefe"},
     Entry{TextId::ReportFuselageSuspect,
           "Wing %1 looks like a fuselage drawn as a wing (a root chord longer than half the fuselage, or an aspect "
           "ratio below 1): remove it while the fuselage is entered, or the body counts twice.",
@@ -557,15 +591,15 @@ constexpr Entry kTexts[] = {
           "Reibungsfreie Strömung: Profile bei kleinen Reynoldszahlen liefern weniger Auftrieb, als das Gitter annimmt "
           "(typisch 80–90 % seines Auftriebsanstiegs); sein Auf- und Abwind ist daher eher etwas zu groß."},
     Entry{TextId::ReportLimitsBalanceByFuselage,
-          "Balance by the centres of gravity with fuselage (neutral point %1 mm); the converged estimate would move "
-          "them by %2 mm.",
-          "Ausgewogen wird nach den Schwerpunkten mit Rumpf (Neutralpunkt %1 mm); die konvergierte Schätzung verschöbe "
-          "sie um %2 mm."},
-    Entry{TextId::ReportLimitsBalanceBy,
-          "Balance by the centres of gravity above (neutral point %1 mm); the converged estimate would move them by %2 "
-          "mm.",
-          "Ausgewogen wird nach den Schwerpunkten oben (Neutralpunkt %1 mm); die konvergierte Schätzung verschöbe sie "
-          "um %2 mm."},
+          "Balance by the centres of gravity with fuselage (neutral point x = %1 mm); the converged estimate would "
+          "move them %2.",
+          "Ausgewogen wird nach den Schwerpunkten mit Rumpf (Neutralpunkt x = %1 mm); die konvergierte Schätzung "
+          "verschöbe sie %2."},
+    Entry{
+        TextId::ReportLimitsBalanceBy,
+        "Balance by the centres of gravity above (neutral point x = %1 mm); the converged estimate would move them %2.",
+        "Ausgewogen wird nach den Schwerpunkten oben (Neutralpunkt x = %1 mm); die konvergierte Schätzung verschöbe "
+        "sie %2."},
     Entry{TextId::TemplateWithFuselage,
           "The neutral point and the centres of gravity include the fuselage entered with the aircraft.",
           "Neutralpunkt und Schwerpunkte berücksichtigen den mit dem Flugzeug eingegebenen Rumpf."},
@@ -598,6 +632,82 @@ constexpr Entry kTexts[] = {
     Entry{TextId::FuselageUsed,
           "The fuselage is saved with the aircraft and used by the stability report (Analysis menu).",
           "Der Rumpf wird mit dem Flugzeug gespeichert und im Stabilitätsbericht berücksichtigt (Menü Analyse)."},
+    Entry{TextId::MenuReportDocked, "Report beside the drawings", "Bericht neben den Zeichnungen"},
+    Entry{TextId::MenuReportHelp, "The report's terms", "Begriffe des Berichts"},
+    Entry{TextId::ReportDockTitle, "Stability report", "Stabilitätsbericht"},
+    Entry{TextId::ReportTipPosition,
+          "x: along the aircraft, positive aft. % MAC: from the leading edge of the reference chord, in percent of "
+          "that chord. F1: the report's terms.",
+          "x: längs des Flugzeugs, nach hinten positiv. % der Bezugstiefe: ab der Nasenleiste der Bezugstiefe, in "
+          "Prozent dieser Tiefe. F1: die Begriffe des Berichts."},
+    Entry{TextId::ReportTipAccuracy,
+          "The band is the distance between the neutral points of the standard and the finer lattice: how far the "
+          "standard lattice's neutral point may be off. F1: the report's terms.",
+          "Das Band ist der Abstand zwischen den Neutralpunkten des Standardgitters und des feineren Gitters: so weit "
+          "kann der Neutralpunkt des Standardgitters danebenliegen. F1: die Begriffe des Berichts."},
+    Entry{TextId::ReportTipSurfaces,
+          "The effectiveness is a surface's lift slope in the aircraft over its lift slope alone: below 1 it flies "
+          "in the downwash of the surfaces ahead of it. The volume coefficient is its area times the distance of its "
+          "aerodynamic centre behind the reference wing's, over the reference area times the reference chord. F1: "
+          "the report's terms.",
+          "Die Wirksamkeit ist der Auftriebsanstieg einer Fläche im Flugzeug geteilt durch ihren Auftriebsanstieg "
+          "allein: unter 1 fliegt sie im Abwind der Flächen davor. Der Volumenbeiwert ist ihre Fläche mal dem Abstand "
+          "ihres Neutralpunkts hinter dem des Bezugsflügels, geteilt durch Bezugsfläche mal Bezugstiefe. F1: die "
+          "Begriffe des Berichts."},
+    Entry{TextId::HelpTitle, "The stability report's terms", "Die Begriffe des Stabilitätsberichts"},
+    Entry{TextId::HelpText,
+          "<h3>Neutral point, centre of gravity, % MAC</h3>"
+          "<p>The neutral point is the point about which the aircraft's pitching moment does not change with the "
+          "angle of attack. With the centre of gravity ahead of it the aircraft is stable; their distance in percent "
+          "of the reference chord (MAC, the mean aerodynamic chord of the reference wing) is the static margin. The "
+          "report gives each position as x along the aircraft, as its distance behind (or ahead of) the root leading "
+          "edge of the reference wing, where a model is measured, and in % MAC, from the leading edge of the "
+          "reference chord.</p>"
+          "<h3>Standard and finer lattice, band</h3>"
+          "<p>The results come from a vortex lattice, each wing divided into panels: the standard lattice. The "
+          "report computes the aircraft once more on a lattice of about twice the panels. The band is the distance "
+          "between the neutral points of the two lattices: how far the standard lattice's neutral point may be off. "
+          "Balance the model by the centres of gravity of the standard lattice; a band of a few tenths of a percent "
+          "MAC is well within what a model can be balanced to.</p>"
+          "<h3>Effectiveness</h3>"
+          "<p>The effectiveness of a surface is its lift slope in the aircraft divided by its lift slope alone, on "
+          "the same panels. Below 1 the surface flies in the downwash of the surfaces ahead of it (a tailplane behind "
+          "a wing); above 1 it gains from their upwash.</p>"
+          "<h3>Volume coefficient</h3>"
+          "<p>The volume coefficient of a surface is its area times the distance of its aerodynamic centre behind "
+          "that of the reference wing, divided by the reference area times the reference chord. The tailplanes of "
+          "conventional models lie around 0.4 to 0.7; the larger it is, the further aft the neutral point.</p>",
+          "<h3>Neutralpunkt, Schwerpunkt, % der Bezugstiefe</h3>"
+          "<p>Der Neutralpunkt ist der Punkt, um den sich das Nickmoment des Flugzeugs mit dem Anstellwinkel nicht "
+          "ändert. Liegt der Schwerpunkt davor, ist das Flugzeug stabil; ihr Abstand in Prozent der Bezugstiefe "
+          "(der mittleren aerodynamischen Tiefe des Bezugsflügels) ist das Stabilitätsmaß. Der Bericht gibt jede Lage "
+          "als x längs des Flugzeugs an, als Abstand hinter (oder vor) der Wurzelnasenleiste des Bezugsflügels, wo "
+          "man am Modell misst, und in Prozent der Bezugstiefe ab deren Nasenleiste.</p>"
+          "<h3>Standardgitter und feineres Gitter, Band</h3>"
+          "<p>Die Ergebnisse kommen aus einem Wirbelgitter, jeder Flügel in Panels geteilt: dem Standardgitter. Der "
+          "Bericht rechnet das Flugzeug noch einmal mit etwa doppelt so vielen Panels. Das Band ist der Abstand "
+          "zwischen den Neutralpunkten beider Gitter: so weit kann der Neutralpunkt des Standardgitters "
+          "danebenliegen. Ausgewogen wird nach den Schwerpunkten des Standardgitters; ein Band von wenigen Zehnteln "
+          "Prozent der Bezugstiefe liegt weit unter dem, was sich am Modell auswiegen lässt.</p>"
+          "<h3>Wirksamkeit</h3>"
+          "<p>Die Wirksamkeit einer Fläche ist ihr Auftriebsanstieg im Flugzeug geteilt durch ihren Auftriebsanstieg "
+          "allein, auf denselben Panels. Unter 1 fliegt die Fläche im Abwind der Flächen davor (ein Höhenleitwerk "
+          "hinter dem Flügel); über 1 gewinnt sie aus deren Aufwind.</p>"
+          "<h3>Volumenbeiwert</h3>"
+          "<p>Der Volumenbeiwert einer Fläche ist ihre Fläche mal dem Abstand ihres Neutralpunkts hinter dem des "
+          "Bezugsflügels, geteilt durch Bezugsfläche mal Bezugstiefe. Höhenleitwerke üblicher Modelle liegen um 0,4 "
+          "bis 0,7; je größer, desto weiter hinten der Neutralpunkt.</p>"},
+    Entry{TextId::ReportBalanceByFuselage,
+          "Balance the model by the centres of gravity with the fuselage (in the fuselage part below): they follow "
+          "from the standard lattice's neutral point moved by the fuselage, and the finer lattice says how far the "
+          "lattice may be off.",
+          "Ausgewogen wird nach den Schwerpunkten mit Rumpf (im Teil Rumpf unten): sie folgen aus dem Neutralpunkt "
+          "des Standardgitters, verschoben durch den Rumpf, und das feinere Gitter sagt, wie weit das Gitter "
+          "danebenliegen kann."},
+    Entry{TextId::ReportFuselageNeedsRun,
+          "The fuselage is entered; its figures need a calculation: press Calculate (F9).",
+          "Der Rumpf ist eingegeben; seine Werte brauchen eine Berechnung: bitte Berechnen (F9) drücken."},
+    Entry{TextId::StepFuselage, "edit of the fuselage", "Bearbeiten des Rumpfes"},
 };
 
 // Entry i is the text of id i, and each has both languages: an id without its entry, or entries out

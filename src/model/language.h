@@ -78,7 +78,14 @@ enum class TextId {
   StepInsert,    // wing
   StepExchange,  // wing, wing
   StepMovedHeights,
-  StepBalance,
+  StepBalanceMode,  // the balance inputs, in the order of BalanceInput (%1 the support)
+  StepBalanceCg,
+  StepBalanceMass,
+  StepBalanceSupportX,
+  StepBalanceSupportMass,
+  StepBalanceTarget,
+  StepBalanceBallast,
+  StepBalanceMoveMass,
   FieldGap,
   FieldRootChord,
   FieldChord,   // section
@@ -234,6 +241,14 @@ enum class TextId {
   ReportBalanceUnreachable,      // position from root LE
   ReportBalanceMove,             // grams, mm
   ReportBalanceMoveBeyondReach,  // grams
+  ReportNeutralPointStored,      // xnp, from root LE, wing, % MAC
+  ReportBalanceBy,               // which figures to balance by
+  ReportBalanceByStored,
+  ReportLatticeNeedsRun,  // results from a file: the lattice figures need Calculate
+  ReportBehind,           // a distance from the root leading edge, in words: behind it, or ahead of it
+  ReportAheadOf,
+  ReportAft,  // a shift, in words: aft or forward
+  ReportForward,
   // Validation against published lift slopes.
   ValidateTitle,
   ValidateWarren12,
@@ -380,6 +395,18 @@ enum class TextId {
   FuselageAxisNotWhole,
   FuselageNotUsed,
   FuselageUsed,
+  // The report beside the drawings, and the page that explains its terms.
+  MenuReportDocked,
+  MenuReportHelp,
+  ReportDockTitle,
+  ReportTipPosition,  // tooltips of the report's parts
+  ReportTipAccuracy,
+  ReportTipSurfaces,
+  HelpTitle,
+  HelpText,  // rich text
+  ReportBalanceByFuselage,
+  ReportFuselageNeedsRun,
+  StepFuselage,
   Count  // not a text: the number of texts, which the table must match entry for entry
 };
 

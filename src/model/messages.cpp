@@ -56,6 +56,11 @@ std::string renderMessage(const Message& m, Language language) {
                 : "Kann Flügel-" + a + " nicht berechnen: keine Spannweite oder Fläche.";
     case MessageId::WingWithoutAreaAdvice:
       return en ? "Please enter widths and chords for this wing!" : "Bitte Breiten und Tiefen dieses Flügels eingeben!";
+    case MessageId::WingComputedAt:
+      return en ? "Wing " + a + " is computed at z = " + b +
+                      " mm; its field keeps what was typed, Calculate (F9) writes the height."
+                : "Flügel " + a + " wird bei z = " + b +
+                      " mm berechnet; sein Feld behält die Eingabe, Berechnen (F9) schreibt die Höhe ein.";
     case MessageId::ResultNotFinite:
       return en ? "Can not calculate: the results are not finite numbers. "
                 : "Kann nicht berechnen: die Ergebnisse sind keine endlichen Zahlen.";

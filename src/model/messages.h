@@ -30,6 +30,8 @@ enum class MessageId {
   WingWithoutArea,  // a wing in use has no span or no area (wing)
   WingWithoutAreaAdvice,
   ResultNotFinite,  // a result came out not finite
+  // Live results: a wing computed at a height its field does not hold (wing, height in mm).
+  WingComputedAt,
 };
 
 /// One panel line: what happened, with the numbers it names.

@@ -48,9 +48,10 @@ class PanelSink final : public StageSink {
 };
 
 // The equation stages and the results; fills `output` and returns false when the run must fail.
-bool solveAndEvaluate(Document& doc, CalculationOutput& output, RunObserver* observer) {
+bool solveAndEvaluate(Document& doc, CalculationOutput& output, RunObserver* observer,
+                      const std::atomic<bool>* cancel) {
   PanelSink sink(doc, observer);
-  Evaluation evaluation = evaluateLattice(output.lattice, doc.geometry, kMaxPanels, sink);
+  Evaluation evaluation = evaluateLattice(output.lattice, doc.geometry, kMaxPanels, sink, cancel);
   output.gamma = std::move(evaluation.gamma);
   output.vortex = std::move(evaluation.vortex);
   if (!evaluation.complete) doc.run.flags.calc_failed = true;
@@ -59,7 +60,7 @@ bool solveAndEvaluate(Document& doc, CalculationOutput& output, RunObserver* obs
 
 }  // namespace
 
-bool Button4Click(Document& doc, RunObserver* observer) {
+bool Button4Click(Document& doc, RunObserver* observer, const std::atomic<bool>* cancel) {
   doc.run.flags.calc_failed = false;
   doc.run.panel.emptyAndHide();
 
@@ -94,13 +95,14 @@ bool Button4Click(Document& doc, RunObserver* observer) {
     take(doc, trawy.report);
     output->lattice = std::move(trawy.lattice);
     notify(observer, RunStage::Lattice);
-    if (!doc.run.flags.calc_failed) complete = solveAndEvaluate(doc, *output, observer);
+    if (!doc.run.flags.calc_failed) complete = solveAndEvaluate(doc, *output, observer, cancel);
   }
 
   if (complete) {
     for (int w = 1; w <= kWingCount; ++w)
       output->anpLabels[wingIndex(w)] = formatFixed(acFromWingX(output->vortex, doc.geometry, w), 4, 1) + "mm";
     doc.results = {output->vortex.sb, output->vortex.lmue, output->vortex.xnp};
+    output->geometry = doc.geometry;
     doc.output = std::move(output);
     doc.run.flags.results_valid = true;
     doc.run.flags.grid_valid = true;

@@ -1,6 +1,8 @@
 #pragma once
 // The Calculate command, headless: geometry, lattice, equations, results, stability.
 
+#include <atomic>
+
 #include "model/document.h"
 #include "model/form.h"
 #include "solver/lattice_run.h"
@@ -21,7 +23,8 @@ class RunObserver {
 
 /// Runs `Button4Click` on the document: on success results_valid and grid_valid are set and
 /// doc.output/doc.results hold the results; on failure calc_failed is set and the panel says why.
-/// Returns true for a complete run.
-bool Button4Click(Document& doc, RunObserver* observer = nullptr);
+/// Returns true for a complete run. `cancel`, when given, stops the run inside its long stages as
+/// soon as it is set; the document is then left as a failed run leaves it.
+bool Button4Click(Document& doc, RunObserver* observer = nullptr, const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace volantis4

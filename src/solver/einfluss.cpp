@@ -1,6 +1,7 @@
 #include "solver/einfluss.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -101,6 +102,9 @@ FlatPanels flatten(const Lattice& lattice, std::size_t n) {
   return p;
 }
 
+// Rows per look at the cancel flag.
+constexpr std::size_t kRowBlock = 16;
+
 // The field points of the rows: the control points for the matrix, other points for the flow there.
 struct FieldPoints {
   const double* x;
@@ -124,12 +128,13 @@ struct EndTerms {
 // two with the baseline's SSE2, each with the same IEEE operations as INDU one at a time (the
 // division and the square root are correctly rounded in every width; AVX2 brings no FMA, and
 // contraction is off for this file). The AVX2 clone is picked at load time where the processor
-// has it.
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
+// has it; not under ThreadSanitizer, whose instrumented picker would run before the sanitizer is set
+// up. `cancel`, when given, is read before each block of kRowBlock rows.
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
 __attribute__((target_clones("avx2", "default"), flatten))
 #endif
 void fillRows(const FlatPanels& p, FieldPoints f, std::size_t n, std::size_t j0, std::size_t j1, double* out,
-              float* single, EndTerms t) {
+              float* single, EndTerms t, const std::atomic<bool>* cancel) {
   const double* __restrict x1 = p.x1.data();
   const double* __restrict y1 = p.y1.data();
   const double* __restrict x2 = p.x2.data();
@@ -144,6 +149,7 @@ void fillRows(const FlatPanels& p, FieldPoints f, std::size_t n, std::size_t j0,
   double* __restrict legL = t.legL;
   const std::size_t ends = p.ex.size();
   for (std::size_t j = j0; j < j1; ++j) {
+    if ((j - j0) % kRowBlock == 0 && cancel != nullptr && cancel->load(std::memory_order_relaxed)) return;
     const double px = f.x[j];
     const double py = f.y[j];
     const double pz = f.z[j];
@@ -192,9 +198,10 @@ void fillRows(const FlatPanels& p, FieldPoints f, std::size_t n, std::size_t j0,
 
 // Rows [0, rows) for the field points `f`, in equal contiguous shares over the stage's threads (rows
 // cost the same); small jobs stay on this thread.
-void fillAllRows(const FlatPanels& p, FieldPoints f, std::size_t n, std::size_t rows, double* out, float* single) {
+void fillAllRows(const FlatPanels& p, FieldPoints f, std::size_t n, std::size_t rows, double* out, float* single,
+                 const std::atomic<bool>* cancel = nullptr) {
   const auto cores = static_cast<std::size_t>(stageThreads());
-  const std::size_t workers = rows * n < std::size_t{64 * 64} ? 1 : std::min(cores, rows);
+  const std::size_t workers = rows * static_cast<std::size_t>(n) < std::size_t{64 * 64} ? 1 : std::min(cores, rows);
   const std::size_t ends = p.ex.size();
   std::vector<double> scratch(4 * ends * workers);
   auto terms = [&](std::size_t t) {
@@ -205,16 +212,17 @@ void fillAllRows(const FlatPanels& p, FieldPoints f, std::size_t n, std::size_t 
   threads.reserve(workers - 1);
   for (std::size_t t = 1; t < workers; ++t) {
     threads.emplace_back(fillRows, std::cref(p), f, n, rows * t / workers, rows * (t + 1) / workers, out, single,
-                         terms(t));
+                         terms(t), cancel);
   }
-  fillRows(p, f, n, 0, rows / workers, out, single, terms(0));
+  fillRows(p, f, n, 0, rows / workers, out, single, terms(0), cancel);
   for (std::thread& th : threads) th.join();
 }
 
 }  // namespace
 }  // namespace detail
 
-EinflussResult EINFLUSS(const Lattice& lattice, SolveWorkspace& workspace, int maxPanels) {
+EinflussResult EINFLUSS(const Lattice& lattice, SolveWorkspace& workspace, int maxPanels,
+                        const std::atomic<bool>* cancel) {
   EinflussResult result;
   if (!detail::wellFormed(lattice)) {
     result.report.fail({MessageId::InfluenceCountMismatch});
@@ -232,7 +240,7 @@ EinflussResult EINFLUSS(const Lattice& lattice, SolveWorkspace& workspace, int m
   double* out = workspace.matrix(n).data();
   float* single = workspace.single(n).data();
 
-  detail::fillAllRows(panels, {panels.cx.data(), panels.cy.data(), panels.z.data()}, n, n, out, single);
+  detail::fillAllRows(panels, {panels.cx.data(), panels.cy.data(), panels.z.data()}, n, n, out, single, cancel);
 
   result.matrix = {static_cast<int>(n), workspace.matrix(n), workspace.single(n)};
 

@@ -1,6 +1,7 @@
 #pragma once
 // The influence matrix of the vortex lattice: z velocity at every control point from every horseshoe.
 
+#include <atomic>
 #include <span>
 #include <vector>
 
@@ -30,8 +31,10 @@ struct EinflussResult {
 /// matrix always matches the lattice. A walked count that disagrees with lattice.n_panels is reported
 /// (InfluenceCountMismatch, failed) with the matrix kept; a malformed lattice or one above maxPanels
 /// panels is refused with an empty matrix. The matrix is written into `workspace`, whose blocks it
-/// shares with every later use of that workspace.
-EinflussResult EINFLUSS(const Lattice& lattice, SolveWorkspace& workspace, int maxPanels = kMaxPanels);
+/// shares with every later use of that workspace. `cancel`, when given, is read before each block of
+/// rows: once set, the rows not begun stay unfilled.
+EinflussResult EINFLUSS(const Lattice& lattice, SolveWorkspace& workspace, int maxPanels = kMaxPanels,
+                        const std::atomic<bool>* cancel = nullptr);
 
 /// The solved lattice's flow at other points: for each point, Σ_i Γ_i · (w_right + w_left), where
 /// w_right + w_left is the entry EINFLUSS computes for horseshoe i at a control point there (4π × the

@@ -13,17 +13,21 @@ namespace {
 
 bool stopped(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
 
-// Collects every stage's lines into one report.
+// Collects every stage's lines into one report, and passes the countdown on.
 class Collect final : public StageSink {
  public:
-  explicit Collect(StageReport& into) : into_(into) {}
+  explicit Collect(StageReport& into, const SolveProgress& progress = {}) : into_(into), progress_(progress) {}
   void report(const StageReport& r) override {
     into_.messages.insert(into_.messages.end(), r.messages.begin(), r.messages.end());
     into_.failed = into_.failed || r.failed;
   }
+  void countdown(int remaining) override {
+    if (progress_) progress_(remaining);
+  }
 
  private:
   StageReport& into_;
+  const SolveProgress& progress_;
 };
 
 // Trims the workspace when the evaluation ends, however it ends.
@@ -52,7 +56,7 @@ Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geome
   // A system beyond the standard capacity (the finer lattice) gives its blocks back afterwards.
   SolveWorkspace& workspace = SolveWorkspace::ofThisThread();
   const KeepAtMost trim{workspace, kMaxPanels};
-  EinflussResult einfluss = EINFLUSS(lattice, workspace, maxPanels);
+  EinflussResult einfluss = EINFLUSS(lattice, workspace, maxPanels, cancel);
   sink.report(einfluss.report);
   sink.afterStage(RunStage::Influence);
   if (stopped(cancel)) {
@@ -62,7 +66,7 @@ Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geome
 
   SolveProgress progress = [&sink](int remaining) { sink.countdown(remaining); };
   LoesResult loes = LOES(einfluss.matrix, progress, cancel);
-  if (loes.cancelled) {
+  if (loes.cancelled || stopped(cancel)) {
     out.cancelled = true;
     return out;
   }
@@ -89,9 +93,9 @@ Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geome
 }
 
 LatticeRun runLattice(const AircraftGeometry& geometry, int wingsInUse, const LatticeLimits& limits,
-                      const std::atomic<bool>* cancel) {
+                      const std::atomic<bool>* cancel, const SolveProgress& progress) {
   LatticeRun run;
-  Collect sink(run.report);
+  Collect sink(run.report, progress);
   GridResult grid = GRID(geometry, wingsInUse, limits);
   sink.report(grid.report);
   sink.report(checkLatticeCapacity(grid.counts, geometry, wingsInUse, limits));
@@ -112,13 +116,13 @@ LatticeRun runLattice(const AircraftGeometry& geometry, int wingsInUse, const La
 }
 
 Evaluation evaluateAlone(const Lattice& lattice, int w, const AircraftGeometry& geometry,
-                         const std::atomic<bool>* cancel) {
+                         const std::atomic<bool>* cancel, const SolveProgress& progress) {
   Lattice alone;
   alone.wing(1) = lattice.wing(w);
   alone.wingsInUse = 1;
   alone.n_panels = static_cast<int>(alone.wing(1).strips.size()) * alone.wing(1).n_chord;
   StageReport ignored;
-  Collect sink(ignored);
+  Collect sink(ignored, progress);
   return evaluateLattice(alone, geometry, kMaxPanels, sink, cancel);
 }
 

@@ -8,6 +8,7 @@
 #include "model/aircraft_geometry.h"
 #include "model/run_state.h"
 #include "solver/lattice.h"
+#include "solver/simq902.h"
 #include "solver/wirbel_erg.h"
 
 namespace volantis4 {
@@ -39,7 +40,7 @@ struct Evaluation {
 /// EINFLUSS, LOES and WIRBEL_ERG on a built lattice. A failed influence
 /// check or a singular system ends the evaluation before the results (the run's "LOES: Fehler..."
 /// line follows a singular system); WIRBEL_ERG fails on results that are not finite. `cancel`, when
-/// given, is read between the stages and within LOES.
+/// given, is read between the stages and inside the influence rows and the elimination.
 Evaluation evaluateLattice(const Lattice& lattice, const AircraftGeometry& geometry, int maxPanels, StageSink& sink,
                            const std::atomic<bool>* cancel = nullptr);
 
@@ -51,13 +52,13 @@ struct LatticeRun {
 };
 
 /// GRID with the given limits, the capacity checks, TRAWY2 and the evaluation, on wings
-/// 1 … wingsInUse of the geometry.
+/// 1 … wingsInUse of the geometry. `progress` gets the elimination's countdown.
 LatticeRun runLattice(const AircraftGeometry& geometry, int wingsInUse, const LatticeLimits& limits,
-                      const std::atomic<bool>* cancel = nullptr);
+                      const std::atomic<bool>* cancel = nullptr, const SolveProgress& progress = {});
 
 /// Wing w of a built lattice solved on its own: the same strips and rows, as wing 1 of a lattice
-/// without the other wings.
+/// without the other wings. `progress` gets the elimination's countdown.
 Evaluation evaluateAlone(const Lattice& lattice, int w, const AircraftGeometry& geometry,
-                         const std::atomic<bool>* cancel = nullptr);
+                         const std::atomic<bool>* cancel = nullptr, const SolveProgress& progress = {});
 
 }  // namespace volantis4

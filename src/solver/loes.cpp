@@ -32,7 +32,12 @@ LoesResult LOES(const InfluenceMatrix& matrix, const SolveProgress& progress, co
   const std::span<double> a = matrix.values.first(n * n);
   for (double& v : a) v *= kInverseFourPi;
   result.gamma = rightHandSide;
-  result.solved = SIMQ902(a, result.gamma, matrix.n, progress);
+  result.solved = SIMQ902(a, result.gamma, matrix.n, progress, cancel);
+  if (cancel && cancel->load(std::memory_order_relaxed)) {
+    result.solved = false;
+    result.cancelled = true;
+    return result;
+  }
   if (!result.solved) result.report.fail({MessageId::SolveSingular});
   return result;
 }

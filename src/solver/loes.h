@@ -29,7 +29,8 @@ struct LoesResult {
 /// right-hand side as given (−1). The countdown runs once for the single-precision elimination and
 /// once more for SIMQ902. The matrix's single-precision entries are overwritten by their factors.
 /// Results are returned as computed: a caller checks them for finiteness. `cancel`, when given, is
-/// read between the blocks of the single-precision elimination and between corrections. Throws
+/// read between the blocks of the single-precision elimination, between corrections and inside
+/// SIMQ902 (a cancelled solve is `cancelled`, not singular). Throws
 /// std::invalid_argument when the matrix holds fewer than n × n entries.
 LoesResult LOES(const InfluenceMatrix& matrix, const SolveProgress& progress = {},
                 const std::atomic<bool>* cancel = nullptr);

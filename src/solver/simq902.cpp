@@ -143,7 +143,7 @@ struct Piece {
 // does its own part of the step (the next panel, which also drives the countdown).
 class Team {
  public:
-  explicit Team(int helpers) : sync_(helpers + 1) {
+  Team(int helpers, const std::atomic<bool>* cancel) : sync_(helpers + 1), cancel_(cancel) {
     for (int t = 0; t < helpers; ++t) {
       try {
         threads_.emplace_back([this] { serve(); });
@@ -192,7 +192,7 @@ class Team {
   }
 
   void takePieces() {
-    for (std::size_t i = next_++; i < pieces_->size(); i = next_++) {
+    for (std::size_t i = next_++; i < pieces_->size() && !stopped(); i = next_++) {
       const Piece& piece = (*pieces_)[i];
       if (piece.update) {
         m_->update(kb_, jb_, piece.c0, piece.c1);
@@ -202,7 +202,10 @@ class Team {
     }
   }
 
+  bool stopped() const { return cancel_ && cancel_->load(std::memory_order_relaxed); }
+
   std::barrier<> sync_;
+  const std::atomic<bool>* cancel_;
   std::vector<std::thread> threads_;
   bool quit_ = false;
   const Rows* m_ = nullptr;
@@ -219,7 +222,8 @@ void cut(std::vector<Piece>& pieces, int c0, int c1, bool update) {
 
 // Right-looking blocked elimination with a look-ahead of one panel: while the calling thread
 // updates and factorises panel p + 1, the team brings the columns beyond it up to date with panel p.
-int factorRows(double* a, int n, int* pivots, const SolveProgress& progress, int blockWidth) {
+int factorRows(double* a, int n, int* pivots, const SolveProgress& progress, int blockWidth,
+               const std::atomic<bool>* cancel) {
   if (n <= 0) return -1;
   const int nb = std::max(1, std::min(blockWidth, n));
   const Rows m{a, n, pivots};
@@ -230,11 +234,13 @@ int factorRows(double* a, int n, int* pivots, const SolveProgress& progress, int
   const int helpers = n > nb ? cores - 1 : 0;
   // Under a thread budget OpenBLAS's own threads would take the cores the budget leaves free.
   const SingleThreadedBlas blas(helpers > 0 || cores < machineCores());
-  Team team(helpers);
+  Team team(helpers, cancel);
+  const auto stopped = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
 
   int singular = factorPanelAt(m, w, local, 0, nb, progress);
   std::vector<Piece> pieces;
   for (int kb = 0; singular < 0 && kb < n; kb += nb) {
+    if (stopped()) return n;
     const int jb = std::min(nb, n - kb);
     const int next = kb + jb;
     const int nextWidth = std::min(nb, n - next);
@@ -247,12 +253,13 @@ int factorRows(double* a, int n, int* pivots, const SolveProgress& progress, int
       singular = factorPanelAt(m, w, local, next, nextWidth, progress);
     });
   }
-  return singular;
+  return stopped() ? n : singular;
 }
 
 }  // namespace detail
 
-bool SIMQ902(std::span<double> a, std::span<double> b, int n, const SolveProgress& progress) {
+bool SIMQ902(std::span<double> a, std::span<double> b, int n, const SolveProgress& progress,
+             const std::atomic<bool>* cancel) {
   const auto size = static_cast<std::size_t>(std::max(n, 0));
   if (n < 0 || a.size() < size * size || b.size() < size) {
     throw std::invalid_argument("SIMQ902: matrix or right-hand side shorter than the order n");
@@ -260,7 +267,7 @@ bool SIMQ902(std::span<double> a, std::span<double> b, int n, const SolveProgres
   if (n == 0) return true;
 
   std::vector<int> pivots(size);
-  if (detail::factorRows(a.data(), n, pivots.data(), progress) >= 0) return false;
+  if (detail::factorRows(a.data(), n, pivots.data(), progress, detail::kSolveBlockWidth, cancel) >= 0) return false;
 
   for (std::size_t k = 0; k < size; ++k) std::swap(b[k], b[static_cast<std::size_t>(pivots[k])]);
   cblas_dtrsv(CblasRowMajor, CblasLower, CblasNoTrans, CblasUnit, n, a.data(), n, b.data(), 1);

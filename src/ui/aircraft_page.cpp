@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStringList>
 #include <optional>
 #include <type_traits>
 #include <variant>
@@ -264,6 +265,13 @@ void AircraftPage::applyCaptions(Language language) {
   }
   for (int n = 1; n <= kWingCount; ++n)
     wingsCount[wingIndex(n)]->setText(qtext(nthText(TextId::WingsCount1, n - 1), language));
+}
+
+void AircraftPage::showMessagePanel(const MessagePanel& panel) {
+  QStringList lines;
+  for (const std::string& line : panel.lines()) lines << QString::fromStdString(line);
+  Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+  Memo1->setVisible(panel.visible());
 }
 
 }  // namespace volantis4

@@ -7,6 +7,7 @@
 
 #include "model/form.h"
 #include "model/language.h"
+#include "model/run_state.h"
 
 class QCheckBox;
 class QLabel;
@@ -33,6 +34,8 @@ class AircraftPage : public QWidget {
   void showWingsInUse(int n);
   /// Draws the positioning sketch with the wing's name on each of the five small images.
   void drawPositionImages(Language language);
+  /// Memo1: the message panel's lines, shown or hidden as the panel is.
+  void showMessagePanel(const MessagePanel& panel);
   /// The language's captions of this page.
   void applyCaptions(Language language);
 

@@ -87,11 +87,15 @@ BalancePanel::BalancePanel(QWidget* parent) : QGroupBox(parent) {
 
   connect(measured_, &QRadioButton::toggled, this, [this] {
     showMode();
-    emit edited();
+    emit edited(BalanceInput::Mode, 0);
   });
-  for (QLineEdit* e : {cg_, mass_, ballastAt_, moveMass_})
-    connect(e, &QLineEdit::textEdited, this, &BalancePanel::edited);
-  connect(target_, &QComboBox::activated, this, &BalancePanel::edited);
+  for (const auto& [e, input] :
+       {std::pair{cg_, BalanceInput::Cg}, std::pair{mass_, BalanceInput::Mass},
+        std::pair{ballastAt_, BalanceInput::BallastAt}, std::pair{moveMass_, BalanceInput::MoveMass}}) {
+    const BalanceInput which = input;  // a structured binding is not captured by every compiler we check with
+    connect(e, &QLineEdit::textEdited, this, [this, which] { emit edited(which, 0); });
+  }
+  connect(target_, &QComboBox::activated, this, [this] { emit edited(BalanceInput::Target, 0); });
   connect(addSupport_, &QPushButton::clicked, this, [this] {
     addSupportRow();
     showMode();
@@ -110,7 +114,8 @@ void BalancePanel::addSupportRow() {
   supportGrid_->addWidget(row.mass, i, 3);
   supportGrid_->addWidget(new QLabel(QStringLiteral("g"), this), i, 4);
   supportGrid_->setColumnStretch(5, 1);
-  for (QLineEdit* e : {row.x, row.mass}) connect(e, &QLineEdit::textEdited, this, &BalancePanel::edited);
+  connect(row.x, &QLineEdit::textEdited, this, [this, i] { emit edited(BalanceInput::SupportX, i + 1); });
+  connect(row.mass, &QLineEdit::textEdited, this, [this, i] { emit edited(BalanceInput::SupportMass, i + 1); });
   rows_.push_back(row);
 }
 

@@ -8,6 +8,7 @@
 
 #include "analysis/balance.h"
 #include "model/language.h"
+#include "ui/undo_commands.h"
 
 class QComboBox;
 class QGridLayout;
@@ -34,8 +35,8 @@ class BalancePanel : public QGroupBox {
   void showInputs(const std::optional<BalanceInputs>& inputs);
 
  signals:
-  /// The user changed an input.
-  void edited();
+  /// The user changed `input` (of support `support`, 1-…, for a support's fields).
+  void edited(volantis4::BalanceInput input, int support);
 
  private:
   struct SupportRow {

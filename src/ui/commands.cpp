@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QActionEvent>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -72,6 +75,26 @@ class CommandButton : public QToolButton {
   QIcon icon_;
 };
 
+// Inside a line edit of any of the program's windows, a command's key goes to the command: the
+// field would otherwise take Ctrl+Z (its own undo) or Ctrl+E (its end of line) for itself. Where
+// no command takes the key (it is disabled, or a modal dialog is open), the field gets it after all.
+class CommandKeysInFields : public QObject {
+ public:
+  CommandKeysInFields(QObject* parent, std::vector<QAction*> actions) : QObject(parent), actions_(std::move(actions)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride || !qobject_cast<QLineEdit*>(watched)) return false;
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (const QAction* a : actions_)
+      if (a->isEnabled() && a->shortcuts().contains(pressed)) return true;  // left to the command's shortcut
+    return false;
+  }
+
+ private:
+  std::vector<QAction*> actions_;
+};
+
 // `caption` with a keyboard mnemonic on its first letter or digit not yet taken in `taken`; the
 // menu shows the caption itself, the marked letter underlined. A caption with no free letter
 // stays without one.
@@ -133,6 +156,7 @@ Commands buildCommands(QMainWindow* window, QWidget* toolBar, std::vector<Comman
     } else {
       a->setShortcuts({row.shortcut, row.alternateShortcut});
     }
+    a->setShortcutContext(Qt::ApplicationShortcut);  // from every window of the program
     if (row.button) new CommandButton(toolBar, *row.button, a);
     if (row.menu == MenuPlace::MenuBar) {
       bar->addAction(a);
@@ -148,6 +172,8 @@ Commands buildCommands(QMainWindow* window, QWidget* toolBar, std::vector<Comman
   }
   for (std::size_t k = 0; k < kCommandCount; ++k)
     if (!c.actions_[k]) throw std::logic_error("a command has no row in the command table");
+  qApp->installEventFilter(
+      new CommandKeysInFields(window, std::vector<QAction*>(c.actions_.begin(), c.actions_.end())));
   c.rows_ = std::move(rows);
   c.applyBuiltinCaptions();
   return c;

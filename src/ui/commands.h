@@ -47,6 +47,8 @@ enum class Command {
   Exchange5,
   LiveResults,  // checkable: a whole run after every geometry change
   StabilityReport,
+  ReportDocked,  // checkable: the report as a dock beside the drawings
+  ReportHelp,    // the page that explains the report's terms
   SwitchLanguage,
   French,   // hidden, disabled
   Spanish,  // hidden, disabled

@@ -27,13 +27,8 @@ QString Dialogs::saveFileName(QWidget* parent) {
   return dialog.chosenName();
 }
 
-QString Dialogs::pdfFileName(QWidget* parent, Language language) {
-  const auto q = [language](TextId id) {
-    const std::string_view s = text(id, language);
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-  };
-  return QFileDialog::getSaveFileName(parent, q(TextId::MenuExportPdf), QStringLiteral("Volantis4.pdf"),
-                                      q(TextId::PdfFilter));
+QString Dialogs::pdfFileName(QWidget* parent, const QString& title, const QString& suggested, Language language) {
+  return QFileDialog::getSaveFileName(parent, title, suggested, qtext(TextId::PdfFilter, language));
 }
 
 SaveAnswer Dialogs::askSaveChanges(QWidget* parent, const QString& fileName, Language language) {

@@ -20,8 +20,9 @@ class Dialogs {
   virtual QString openFileName(QWidget* parent);
   /// SaveDialog1 (initial name "*.vn4", filter "*.vn4", no question before replacing); empty when cancelled.
   virtual QString saveFileName(QWidget* parent);
-  /// The file name for "Export PDF…" (filter "*.pdf", asks before replacing); empty when cancelled.
-  virtual QString pdfFileName(QWidget* parent, Language language);
+  /// The file name of a PDF export (filter "*.pdf", asks before replacing) under `title`, starting
+  /// at `suggested`; empty when cancelled.
+  virtual QString pdfFileName(QWidget* parent, const QString& title, const QString& suggested, Language language);
   /// "Save changes to NAME?" with Save, Discard and Cancel in `language`.
   virtual SaveAnswer askSaveChanges(QWidget* parent, const QString& fileName, Language language);
   /// `refusal` (a file that a save did not complete, whose previous content was kept) and the

@@ -9,27 +9,33 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QSettings>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 
-#include "model/field_names.h"
+#include "print/summary_page.h"
 #include "ui/aircraft_page.h"
+#include "ui/aircraft_views.h"
 #include "ui/dialogs.h"
+#include "ui/exports.h"
 #include "ui/field_feedback.h"
+#include "ui/fuselage_page.h"
+#include "ui/fuselage_presenter.h"
+#include "ui/icons.h"
 #include "ui/info_window.h"
+#include "ui/live_results.h"
+#include "ui/planform_drag.h"
 #include "ui/planform_image_widget.h"
 #include "ui/recent_files.h"
-#include "ui/report_window.h"
+#include "ui/report_presenter.h"
 #include "ui/undo_commands.h"
 #include "ui/widgets.h"
 #include "ui/window_placement.h"
+#include "ui/wing_copies.h"
 #include "ui/wing_page.h"
+#include "views/qimage_canvas.h"
 
 namespace volantis4 {
 namespace {
@@ -43,20 +49,88 @@ constexpr int kToolBarHeight = 22;
 MainWindow::MainWindow(const QStringList& arguments, std::unique_ptr<Dialogs> dialogs)
     : dialogs_(dialogs ? std::move(dialogs) : std::make_unique<Dialogs>()) {
   history_ = new UndoHistory(
-      doc_.form, doc_.balance, [this](const AircraftState& target) { restoreAircraft(target); }, this);
+      doc_, [this](const AircraftState& target) { restoreAircraft(target); }, this);
   buildWindow();
+  views_ = new AircraftViews(*aircraftPage_, doc_, this);
+  drag_ = new PlanformDrag(
+      wingPages_, doc_, *history_, *views_,
+      [this](FieldKey key, const QString& text) {
+        showTextOf(key, text);
+        fieldEdited(key, text);
+      },
+      [this] { return live_->on(); }, this);
+  copies_ = new WingCopies(wingPages_, commands_, doc_, *history_,
+                           {.activeWing = [this] { return activeWing(); },
+                            .showError = [this](const FileError& error) { reportFileError(error); },
+                            .inserted =
+                                [this](int w) {
+                                  page(w)->drawSketch(doc_.form.wing(w).checkedTrapezia, doc_.language);
+                                  afterWingRecomputation(w);
+                                  showGapNotices(wingPages_, doc_.geometry, doc_.language);
+                                  geometryChanged();
+                                }},
+                           this);
+  // A live run is shown when the aircraft is still the one it was asked for and has not been
+  // calculated meanwhile.
+  live_ = std::make_unique<LiveResults>(
+      commands_.action(Command::LiveResults), doc_,
+      [this](const Document& run) {
+        const RunFlags& f = doc_.run.flags;
+        if ((f.results_valid && f.grid_valid) || !(run.form.wings == doc_.form.wings) ||
+            run.form.wingsCount != doc_.form.wingsCount)
+          return;
+        restoreRun(doc_, runRecord(run));
+        showResults(true);
+      },
+      this);
+  // The summary page with the two pictures; the views keep their size. Its Calc is started by
+  // printing: it unticks the pressure box as every Calc does, and keeps printing enabled.
+  exports_ = new Exports(
+      this, doc_, *dialogs_,
+      [this]() -> PageDrawing {
+        recomputeForSummary(doc_);
+        {
+          const KeepResults keep(doc_);
+          afterCalc(Sender::Print);
+        }
+        views_->showProposal();
+        const SystemColours colours = systemColoursFromPalette();
+        auto topView = std::make_shared<QImageCanvas>(kTopViewBufferWidth, kTopViewBufferHeight);
+        auto threeDView = std::make_shared<QImageCanvas>(kThreeDBufferWidth, kThreeDBufferHeight);
+        drawSummaryPictures(doc_, colours, views_->rotation(), *topView, *threeDView);
+        return [doc = doc_, topView, threeDView](Canvas& page) {
+          drawSummaryPage(page, doc, doc.fileName, *topView, *threeDView);
+        };
+      },
+      [this] { FormResize(Sender::Print); }, [this] { return doc_.stability.manual; });
+  report_ = std::make_unique<ReportPresenter>(this, doc_, *history_, commands_.action(Command::ReportDocked),
+                                              [this] { showFileName(); });
+  // A changed fuselage changes no run: the top view's outline and the report follow it.
+  fuselage_ = new FuselagePresenter(
+      *fuselagePage_, doc_, *history_,
+      [this] {
+        showFileName();
+        if (doc_.run.flags.results_valid) {
+          views_->showProposal(!doc_.run.flags.grid_valid);
+        } else {
+          views_->drawTopView();
+        }
+        report_->follow();
+      },
+      this);
   connectControls();
   feedback_ = new FieldFeedback(this, doc_.language);
   recentFiles_ = new RecentFiles(commands_.action(Command::RecentFiles),
                                  [this](const QString& file) { Load1Click(Sender::Open, file); });
   acceptAircraftDrops(this, [this](const QString& file) { Load1Click(Sender::Open, file); });
-  restoreLiveResults();
   Create1(arguments);
   fitOnScreen();
 }
 
-// The report window reads the document: it goes before the document does.
-MainWindow::~MainWindow() { delete report_; }
+// Qt's own texts are English again for whatever comes after the window.
+MainWindow::~MainWindow() { useQtTranslations(Language::English); }
+
+void MainWindow::setPrinterWindow(PrinterDialog* printer) { exports_->setPrinterWindow(printer); }
 
 void MainWindow::buildWindow() {
   setObjectName(QStringLiteral("Form1"));
@@ -94,6 +168,8 @@ void MainWindow::buildWindow() {
     wingPages_[wingIndex(w)] = new WingPage(w);
     pageControl_->addTab(page(w), QString());
   }
+  fuselagePage_ = new FuselagePage;
+  pageControl_->addTab(fuselagePage_, QString());
   remarksPage_ = new QWidget;
   remarksPage_->setObjectName(QStringLiteral("TabSheet4"));
   memo2_ = new QPlainTextEdit(remarksPage_);
@@ -112,7 +188,8 @@ void MainWindow::buildWindow() {
   pageControl_->setTabText(0, qtext(TextId::BuiltinTabAircraft, Language::English));
   for (int w = 1; w <= kWingCount; ++w)
     pageControl_->setTabText(w, qtext(nthText(TextId::BuiltinTabWing1, w - 1), Language::English));
-  pageControl_->setTabText(kWingCount + 1, qtext(TextId::BuiltinTabRemarks, Language::English));
+  pageControl_->setTabText(pageControl_->indexOf(fuselagePage_), qtext(TextId::TabFuselage, Language::English));
+  pageControl_->setTabText(pageControl_->indexOf(remarksPage_), qtext(TextId::BuiltinTabRemarks, Language::English));
 
   resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
   designMinimum_ = size();
@@ -121,9 +198,14 @@ void MainWindow::buildWindow() {
 }
 
 void MainWindow::fitOnScreen() {
-  const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-  const WindowPlacement p = placeOnScreen(pos(), size(), frame, designMinimum_, availableAreaOf(*this));
+  const QMargins frame = frameOf(*this);
+  const QRect area = availableAreaOf(*this);
+  QSize wanted = size();
+  if (designMinimum_.height() + frame.top() + frame.bottom() > area.height())
+    wanted.setWidth(
+        std::max(wanted.width(), designMinimum_.width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+  const WindowPlacement p = placeOnScreen(pos(), wanted, frame, designMinimum_, area);
+  placedFrame_ = frame;
   setMinimumSize(p.minimum);
   resize(p.size);
   move(p.position);
@@ -134,6 +216,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   // The frame is known only once the window is on screen: place it again with the frame.
   if (!placedWithFrame_) {
     placedWithFrame_ = true;
+    installEventFilter(this);  // and once more when the window manager's frame arrives
     QTimer::singleShot(0, this, &MainWindow::fitOnScreen);
   }
 }
@@ -142,43 +225,43 @@ void MainWindow::connectControls() {
   for (int w = 1; w <= kWingCount; ++w) {
     connect(page(w), &WingPage::fieldEdited, this, &MainWindow::fieldEdited);
     connect(page(w), &WingPage::trapeziaClicked, this, &MainWindow::trapeziaClicked);
-    connect(page(w), &WingPage::copyClicked, this, &MainWindow::copyWing);
-    connect(page(w), &WingPage::insertClicked, this, &MainWindow::insertCopiedWing);
-    connectPlanformMouse(w);
   }
   AircraftPage* a = aircraftPage_;
   connect(a, &AircraftPage::fieldEdited, this, &MainWindow::fieldEdited);
   connect(a, &AircraftPage::wingsCountClicked, this, &MainWindow::wingsCountClicked);
   connect(a->Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
-  connect(a->RadioButton15, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) stabilityModeClicked(false);
+  connect(a->CheckBoxA, &QCheckBox::toggled, this, [this](bool ticked) {
+    if (doc_.run.flags.results_valid) {
+      views_->showPressure(ticked);
+    } else {
+      runCalc(Sender::Other);  // which unticks the box again
+    }
   });
-  connect(a->RadioButton16, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) stabilityModeClicked(true);
+  connect(views_, &AircraftViews::stabilityChanged, this, [this] { report_->follow(); });
+  connect(memo2_, &QPlainTextEdit::textChanged, this, [this] {
+    doc_.form.remarks = memo2_->toPlainText().toStdString();
+    showFileName();
   });
-  connect(a->Edit_Mstab, &QLineEdit::textEdited, this, &MainWindow::marginEdited);
-  connect(a->ScrollBar5, &QScrollBar::valueChanged, this, &MainWindow::marginSliderMoved);
-  a->ScrollBar5->installEventFilter(this);
-  for (QScrollBar* bar : {a->ScrollBar1, a->ScrollBar2, a->ScrollBar6})
-    connect(bar, &QScrollBar::valueChanged, this, [this] { draw3d(); });
-  connect(a->ScrollBar3, &QScrollBar::valueChanged, this, &MainWindow::zoomChanged);
-  connect(a->ScrollBar4, &QScrollBar::valueChanged, this, &MainWindow::magnificationChanged);
-  connect(a->CheckBoxA, &QCheckBox::toggled, this, &MainWindow::CheckBoxAClick);
-  connectViewMouse();
-  connect(memo2_, &QPlainTextEdit::textChanged, this, &MainWindow::remarksEdited);
   connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
   connect(history_, &UndoHistory::changed, this, &MainWindow::showUndoCommands);
   connect(qApp, &QApplication::focusChanged, history_, &UndoHistory::closeTyping);
-  // Ctrl+Z in a field undoes the window's last step, not the field's own typing.
-  for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->installEventFilter(this);
+  // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous page whose tab is shown, round the end.
   for (const auto& [keys, by] : {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}}) {
     const int step = by;  // a structured binding is not captured by every compiler we check with
-    connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, [this, step] { stepPage(step); });
+    connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, [this, step] {
+      const int count = pageControl_->count();
+      int i = pageControl_->currentIndex();
+      for (int k = 0; k < count; ++k) {
+        i = (i + step + count) % count;
+        if (pageControl_->isTabVisible(i)) break;
+      }
+      pageControl_->setCurrentIndex(i);
+    });
   }
   // A picture moved to a screen of another scale is drawn anew at that scale.
   for (PlanformImageWidget* image : findChildren<PlanformImageWidget*>())
     connect(image, &PlanformImageWidget::devicePixelRatioChanged, this, [this] {
-      for (int w = 1; w <= kWingCount; ++w) drawSketch(w);
+      for (int w = 1; w <= kWingCount; ++w) page(w)->drawSketch(doc_.form.wing(w).checkedTrapezia, doc_.language);
       aircraftPage_->drawPositionImages(doc_.language);
       FormResize();
     });
@@ -188,7 +271,12 @@ void MainWindow::connectControls() {
 // is enabled at start, and what it does.
 std::vector<CommandRow> MainWindow::commandTable() {
   const auto icon = [](QStyle::StandardPixmap pixmap) { return QApplication::style()->standardIcon(pixmap); };
-  const QIcon printIcon = QIcon::fromTheme(QStringLiteral("document-print"), icon(QStyle::SP_FileDialogDetailedView));
+  // The pages. The Aircraft page is shown first: copy and insert have no wing to act on there.
+  const auto editWing = [this](int w) {
+    showPage(page(w));
+    commands_.setEnabled(Command::CopyWing, true);
+    if (copies_->insertAvailable()) commands_.setEnabled(Command::InsertCopiedWing, true);
+  };
   // clang-format off
   return {
       // File. Save and Print wait for something to save or print; Export PDF follows Print.
@@ -198,8 +286,8 @@ std::vector<CommandRow> MainWindow::commandTable() {
       {.command = Command::RecentFiles, .name = "RecentFiles1", .menu = MenuPlace::File,
        .caption = TextId::MenuRecentFiles},
       {.command = Command::SaveAs, .name = "Save2", .menu = MenuPlace::File, .caption = TextId::MenuSaveAs,
-       .button = ToolBarButton{"SpeedButton2", 28, icon(QStyle::SP_FileDialogNewFolder), TextId::HintSaveAs},
-       .shortcut = QKeySequence(QKeySequence::SaveAs), .slot = [this] { Save1Click(true); }},
+       .button = ToolBarButton{"SpeedButton2", 28, saveAsIcon(), TextId::HintSaveAs},
+       .shortcut = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), .slot = [this] { Save1Click(true); }},
       {.command = Command::Save, .name = "Save3", .menu = MenuPlace::File, .caption = TextId::MenuSave,
        .button = ToolBarButton{"SpeedButton3", 54, icon(QStyle::SP_DialogSaveButton), TextId::HintSave},
        .enabled = false, .shortcut = QKeySequence(QKeySequence::Save), .slot = [this] { Save1Click(false); }},
@@ -208,14 +296,14 @@ std::vector<CommandRow> MainWindow::commandTable() {
        .button = ToolBarButton{"SpeedButton4", 106, icon(QStyle::SP_MediaPlay), TextId::HintCalc},
        .shortcut = QKeySequence(Qt::Key_F9), .slot = [this] { Button4Click(); }},
       {.command = Command::Print, .name = "Print1", .menu = MenuPlace::File, .caption = TextId::MenuPrint,
-       .button = ToolBarButton{"SpeedButton5", 80, printIcon, TextId::HintPrint},
-       .enabled = false, .shortcut = QKeySequence(QKeySequence::Print), .slot = [this] { Button6Click(); }},
+       .button = ToolBarButton{"SpeedButton5", 80, printIcon(), TextId::HintPrint},
+       .enabled = false, .shortcut = QKeySequence(QKeySequence::Print), .slot = [this] { exports_->print(); }},
       {.command = Command::ExportPdf, .name = "ExportPdf1", .menu = MenuPlace::File, .caption = TextId::MenuExportPdf,
        .enabled = false, .enabledWith = Command::Print, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_E),
-       .slot = [this] { exportPdfClick(); }},
+       .slot = [this] { exports_->exportPdf(); }},
       {.command = Command::ExportTemplate, .name = "ExportTemplate1", .menu = MenuPlace::File,
        .caption = TextId::MenuExportTemplate, .enabled = false, .enabledWith = Command::Print,
-       .slot = [this] { exportTemplateClick(); }},
+       .slot = [this] { exports_->exportTemplate(); }},
       {.command = Command::Exit, .name = "Exit1", .menu = MenuPlace::File, .separatorBefore = true,
        .caption = TextId::MenuExit, .shortcut = QKeySequence(QKeySequence::Quit), .slot = [this] { close(); }},
 
@@ -225,20 +313,25 @@ std::vector<CommandRow> MainWindow::commandTable() {
       {.command = Command::Redo, .name = "Redo1", .menu = MenuPlace::Edit, .caption = TextId::MenuRedo,
        .enabled = false, .shortcut = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
        .alternateShortcut = QKeySequence(Qt::CTRL | Qt::Key_Y), .slot = [this] { history_->redo(); }},
-      // The pages. The Aircraft page is shown first: copy and insert have no wing to act on there.
       {.command = Command::Wing1, .name = "wing11", .menu = MenuPlace::Edit, .separatorBefore = true,
        .caption = TextId::MenuWing1,
-       .builtinCaption = TextId::BuiltinMenuWing1, .slot = [this] { editWingClick(1); }},
+       .builtinCaption = TextId::BuiltinMenuWing1, .slot = [editWing] { editWing(1); }},
       {.command = Command::Wing2, .name = "wing21", .menu = MenuPlace::Edit, .caption = TextId::MenuWing2,
-       .builtinCaption = TextId::BuiltinMenuWing2, .slot = [this] { editWingClick(2); }},
+       .builtinCaption = TextId::BuiltinMenuWing2, .slot = [editWing] { editWing(2); }},
       {.command = Command::Wing3, .name = "wing31", .menu = MenuPlace::Edit, .caption = TextId::MenuWing3,
-       .builtinCaption = TextId::BuiltinMenuWing3, .enabled = false, .slot = [this] { editWingClick(3); }},
+       .builtinCaption = TextId::BuiltinMenuWing3, .enabled = false, .slot = [editWing] { editWing(3); }},
       {.command = Command::Aircraft, .name = "aircraft1", .menu = MenuPlace::Edit, .caption = TextId::MenuAircraft,
-       .slot = [this] { aircraft1Click(); }},
+       .slot = [this] {
+         showPage(aircraftPage_);
+         commands_.setEnabled(Command::CopyWing, false);
+         commands_.setEnabled(Command::InsertCopiedWing, false);
+       }},
       {.command = Command::CopyWing, .name = "CopyWing1", .menu = MenuPlace::Edit, .separatorBefore = true,
-       .caption = TextId::MenuCopyWing, .enabled = false, .slot = [this] { copyWingClick(); }},
+       .caption = TextId::MenuCopyWing, .enabled = false, .slot = [this] { copies_->copy(0, true); }},
       {.command = Command::InsertCopiedWing, .name = "InsertCopiedWing1", .menu = MenuPlace::Edit,
-       .caption = TextId::MenuInsertCopiedWing, .enabled = false, .slot = [this] { insertCopiedWingClick(); }},
+       .caption = TextId::MenuInsertCopiedWing, .enabled = false, .slot = [this] {
+         if (const int w = activeWing(); w != 0) copies_->insert(w);
+       }},
       {.command = Command::Exchange1, .name = "chng1", .menu = MenuPlace::Edit, .separatorBefore = true,
        .caption = TextId::MenuExchange1, .slot = [this] { exchangeWings(1); }},
       {.command = Command::Exchange2, .name = "chng2", .menu = MenuPlace::Edit, .caption = TextId::MenuExchange2,
@@ -252,34 +345,38 @@ std::vector<CommandRow> MainWindow::commandTable() {
 
       // Analysis: live results, kept between runs of the program; the stability report window.
       {.command = Command::LiveResults, .name = "LiveResults1", .menu = MenuPlace::Analysis,
-       .caption = TextId::MenuLiveResults, .checkable = true, .slot = [this] { liveResultsToggled(); }},
+       .caption = TextId::MenuLiveResults, .checkable = true, .slot = [this] {
+         live_->toggled();
+         if (live_->on()) showFileName();
+       }},
       {.command = Command::StabilityReport, .name = "StabilityReport1", .menu = MenuPlace::Analysis,
-       .caption = TextId::MenuStabilityReport, .slot = [this] { showStabilityReport(); }},
+       .caption = TextId::MenuStabilityReport, .slot = [this] { report_->show(); }},
+      {.command = Command::ReportDocked, .name = "ReportDocked1", .menu = MenuPlace::Analysis,
+       .caption = TextId::MenuReportDocked, .checkable = true, .slot = [this] { report_->dockToggled(); }},
+      {.command = Command::ReportHelp, .name = "ReportHelp1", .menu = MenuPlace::Analysis,
+       .caption = TextId::MenuReportHelp, .shortcut = QKeySequence(QKeySequence::HelpContents),
+       .slot = [this] { report_->showHelp(); }},
 
       // Language: the item names the other language; French and Spanish are kept hidden.
       {.command = Command::SwitchLanguage, .name = "german1", .menu = MenuPlace::Language,
-       .caption = TextId::MenuLanguageItem, .slot = [this] { german1Click(); }},
+       .caption = TextId::MenuLanguageItem, .slot = [this] {
+         applyLanguage(doc_.language == Language::English ? Language::German : Language::English);
+       }},
       {.command = Command::French, .name = "french1", .menu = MenuPlace::Language, .caption = TextId::MenuFrench,
        .enabled = false, .visible = false},
       {.command = Command::Spanish, .name = "spanish1", .menu = MenuPlace::Language, .caption = TextId::MenuSpanish,
        .enabled = false, .visible = false},
 
+      // Info (BitBtn1Click): the information window, filled in the language in force.
       {.command = Command::Info, .name = "Info1", .menu = MenuPlace::MenuBar, .caption = TextId::MenuInfo,
-       .shortcut = QKeySequence(QKeySequence::HelpContents), .slot = [this] { BitBtn1Click(); }},
+       .slot = [this] {
+         if (!info_) return;
+         info_->fill(doc_.language);
+         info_->show();
+         info_->raise();
+       }},
   };
   // clang-format on
-}
-
-// Edit > Copy Wing and Insert Copied Wing act on the wing of the active page.
-void MainWindow::copyWingClick() {
-  const int w = activeWing();
-  if (w == 0) return;
-  copied_ = beforeMenuCopy(w);
-  copyWing(w);
-}
-
-void MainWindow::insertCopiedWingClick() {
-  if (const int w = activeWing(); w != 0) insertCopiedWing(w);
 }
 
 int MainWindow::activeWing() const {
@@ -288,57 +385,12 @@ int MainWindow::activeWing() const {
   return 0;
 }
 
-namespace {
-
-constexpr const char* kLiveResultsKey = "analysis/liveResults";
-
-}  // namespace
-
-void MainWindow::restoreLiveResults() {
-  const QSignalBlocker blocker(commands_.action(Command::LiveResults));
-  commands_.action(Command::LiveResults)->setChecked(userSettings().value(kLiveResultsKey, false).toBool());
-}
-
-void MainWindow::liveResultsToggled() {
-  const bool on = commands_.action(Command::LiveResults)->isChecked();
-  userSettings().setValue(kLiveResultsKey, on);
-  if (on) geometryChanged();
-}
-
-// With live results on, a geometry change (and an Open) asks for one whole run as soon as the
-// event loop is idle; changes that come before it are taken by the same run. Results opened from
-// a file have no lattice: they are calculated too.
-void MainWindow::geometryChanged() {
-  showFileName();
-  if (livePending_ || !commands_.action(Command::LiveResults)->isChecked()) return;
-  livePending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    livePending_ = false;
-    const RunFlags& f = doc_.run.flags;
-    if ((!f.results_valid || !f.grid_valid) && commands_.action(Command::LiveResults)->isChecked()) Button4Click(true);
-  });
-}
-
-void MainWindow::stepPage(int step) {
-  const int count = pageControl_->count();
-  int i = pageControl_->currentIndex();
-  for (int k = 0; k < count; ++k) {
-    i = (i + step + count) % count;
-    if (pageControl_->isTabVisible(i)) break;
-  }
-  pageControl_->setCurrentIndex(i);
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched)) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    for (const Command c : {Command::Undo, Command::Redo})
-      for (const QKeySequence& keys : commands_.action(c)->shortcuts())
-        if (QKeySequence(key->keyCombination()) == keys) return true;  // left to the window's shortcut
-  }
-  // ScrollBar5Exit: leaving the margin slider draws the result overlay again.
-  if (event->type() == QEvent::FocusOut && watched == aircraftPage_->ScrollBar5 && doc_.run.flags.results_valid)
-    STABIL(Sender::Other);
+  // A window manager puts its frame around the window some time after it is shown (the window
+  // moves into it): placed without a frame, it is placed again with it.
+  if (watched == this && (event->type() == QEvent::Move || event->type() == QEvent::Resize) && placedFrame_.isNull() &&
+      !frameOf(*this).isNull())
+    QTimer::singleShot(0, this, &MainWindow::fitOnScreen);
   if (event->type() == QEvent::Resize) {
     if (watched == client_) {
       // The page control fills the client area below the tool bar (825 × 707 in the 822 × 731 design).

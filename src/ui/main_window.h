@@ -1,24 +1,18 @@
 #pragma once
 // The main window (TForm1): owns the one document and every control, routes each event to the
-// core procedure that handles it and then shows what the document holds.
+// core procedure that handles it and then shows what the document holds. Each feature's glue is a
+// class of its own: the Aircraft page's drawings, the planform drags, live results, the report
+// window, the exports, the fuselage page, the wing clipboard and the recent files.
 
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
-#include <functional>
 #include <memory>
-#include <optional>
 
-#include "files/wing_clipboard.h"
 #include "model/document.h"
 #include "model/form.h"
-#include "model/planform_editing.h"
-#include "model/planform_mapping.h"
 #include "ui/commands.h"
 #include "ui/dialogs.h"
-#include "views/lattice_display.h"
-#include "views/three_d_view.h"
-#include "views/top_view.h"
 
 class QPlainTextEdit;
 class QTabWidget;
@@ -30,14 +24,21 @@ namespace volantis4 {
 enum class Sender { Other, PositionField, WingsCount, Run, Print, Open, Resize, Exchange };
 
 class AircraftPage;
+class AircraftViews;
+class Exports;
 class FieldFeedback;
-class RecentFiles;
+class FuselagePage;
+class FuselagePresenter;
 class InfoWindow;
+class LiveResults;
+class PlanformDrag;
 class PrinterDialog;
+class RecentFiles;
+class ReportPresenter;
 class UndoHistory;
-struct AircraftState;
-class ReportWindow;
+class WingCopies;
 class WingPage;
+struct AircraftState;
 struct FileError;
 
 class MainWindow : public QMainWindow {
@@ -54,14 +55,15 @@ class MainWindow : public QMainWindow {
   /// The information window that Info fills and shows.
   void setInfoWindow(InfoWindow* info) { info_ = info; }
   /// The printer window that Print fills and shows.
-  void setPrinterWindow(PrinterDialog* printer) { printer_ = printer; }
+  void setPrinterWindow(PrinterDialog* printer);
   /// The current file name, as shown in Lab_FName.
   const std::string& fileName() const { return doc_.fileName; }
   /// True when the aircraft (fields, buttons, remarks) differs from the one last opened or saved.
   bool hasUnsavedChanges() const { return volantis4::hasUnsavedChanges(doc_); }
   /// Moves the whole frame onto the available area of the window's screen (done at start, again
-  /// once the frame is known); where the designed minimum does not fit, the window fits the area
-  /// and its client scrolls.
+  /// once the window manager has put its frame around it); where the designed minimum does not
+  /// fit, the window fits the area (wide enough for the client's vertical scroll bar where there is
+  /// room) and its client scrolls.
   void fitOnScreen();
 
  protected:
@@ -72,148 +74,96 @@ class MainWindow : public QMainWindow {
  private:
   friend class RunProgress;
 
-  // Construction (main_window.cpp).
+  // Construction and start-up (main_window.cpp).
   void buildWindow();
   void connectControls();
   std::vector<CommandRow> commandTable();
-  void copyWingClick();
-  void insertCopiedWingClick();
   void Create1(const QStringList& arguments);
   WingPage* page(int w) const { return wingPages_[wingIndex(w)]; }
-  /// The wing of the active page, 0 on the Aircraft and Remarks pages.
+  /// The wing of the active page, 0 on the Aircraft, Fuselage and Remarks pages.
   int activeWing() const;
-  /// Analysis > Live results: read at start, kept in the user's settings when toggled.
-  void restoreLiveResults();
-  void liveResultsToggled();
-  /// Called after every change of the geometry by the user; runs the calculation when live.
-  void geometryChanged();
-  /// Ctrl+Tab and Ctrl+Shift+Tab: the next or previous page whose tab is shown, round the end.
-  void stepPage(int step);
 
-  // Undo and redo (main_window_edits.cpp).
-  /// Takes the aircraft to `target`: the form through the handlers of the buttons and fields that
-  /// differ, the balance inputs as the report window's fields would give them.
-  void restoreAircraft(const AircraftState& target);
-  void restoreForm(const Form& target);
-  /// Edit > Undo and Redo: enabled when there is a step, captions naming it.
-  void showUndoCommands();
-
-  // Edits and what they refresh (main_window_edits.cpp).
+  // Edits, undo and what they refresh (main_window_edits.cpp).
   void fieldEdited(FieldKey key, const QString& text);
   void trapeziaClicked(int w, int t);
   void wingsCountClicked(int n);
-  void remarksEdited();
+  /// Takes the aircraft to `target` as the user would: the wing-count button, each wing's
+  /// trapezium button, then each field whose text differs; the balance inputs as typed.
+  void restoreAircraft(const AircraftState& target);
+  /// Edit > Undo and Redo: enabled when there is a step, captions naming it.
+  void showUndoCommands();
+  /// Called after every change of the geometry by the user: the file name, and live results.
+  void geometryChanged();
   void runCalc(Sender sender);
   void afterWingRecomputation(int w);
   void afterCalc(Sender sender);
-  void showWing(int w);
-  void drawWingPlanform(int w);
-  void drawSketch(int w);
-  void Space1();
+  /// Wing w's labels and planform after its recomputation; `planformOnly`: the planform alone,
+  /// as the language refresh redraws it (no command changes its state).
+  void showWing(int w, bool planformOnly = false);
   void showWingsCount(int n);
   void showForm();
-  void showMessagePanel();
-  void showFieldText(FieldKey key);
+  /// Sets a field's text from code without running its handler again.
   void showTextOf(FieldKey key, const QString& text);
-  void drawTopView();
-  void drawFlightDirection();
-  void draw3d();
-  void draw3dState();
-  PressureDisplay pressure() const;
-  TopViewInput topViewNow() const;
 
   // Commands (main_window_commands.cpp).
-  /// The Calculate command; a live run neither switches to the Aircraft page nor beeps.
-  void Button4Click(bool live = false);
-  void STABIL(Sender sender);
-  void stabilityModeClicked(bool manual);
-  void CheckBoxAClick(bool ticked);
-  void marginEdited(const QString& text);
-  void resetZoom();
-  void marginSliderMoved(int position);
+  /// The Calculate command: the run on the window's thread, the heights it moves as one step.
+  void Button4Click();
+  /// The document's run as it stands, after Calculate, a live run (`live`: the views keep their
+  /// size) or an undo that brought results back: per-wing results, overlay, printing, and whether
+  /// Calculate has anything left to do.
+  void showResults(bool live = false);
   void PageControl1Change();
+  /// Activates a page from code; only the Aircraft page runs the page-change handler then.
   void showPage(QWidget* sheet);
-  void editWingClick(int w);
-  void aircraft1Click();
-  void BitBtn1Click();
-  void german1Click();
+  /// `english` and `deutsch`: the caption set of `language`, then the refresh, in a fixed order.
   void applyLanguage(Language language);
-  /// Analysis > Stability report: opens (or raises) the modeless report window.
-  void showStabilityReport();
-  /// The report window, when open, shows the document as it stands now.
-  void reportFollows();
   /// The views follow the page size; `sender` is the command the resize runs for (Print keeps printing).
   void FormResize(Sender sender = Sender::Resize);
-  void repaintNow();
-
-  // Mouse on the views (main_window_mouse.cpp).
-  void connectViewMouse();
-  void zoomChanged(int zoom);
-  void magnificationChanged(int position);
-  void connectPlanformMouse(int w);
-  int planformHitAt(int w, int x, int y) const;
-  void planformPressed(int w, int x, int y);
-  void planformMoved(int w, int x, int y, Qt::MouseButtons buttons, bool shiftAlone);
-  /// The field writes of the drag that began at the last press, with the pointer now at (x, y).
-  std::vector<FieldWrite> planformWrites(int w, int x, int y, bool shiftAlone) const;
-  void planformReleased(int w, int x, int y, bool shiftAlone);
 
   // Files (main_window_files.cpp).
   /// Open: `named` (a recent or dropped file) or the file chosen in the open dialog.
   void Load1Click(Sender sender, const QString& named = {});
   void Save1Click(bool saveAs);
   bool saveTo();
-  void loadCommandLineFile(const QString& argument);
+  /// Asks "Save changes to NAME?" when the aircraft has changed; false when the command must stop.
   bool maySetAsideChanges();
+  /// A read aircraft shown as the buttons and fields would take it, with a fresh history.
   void showLoaded();
   void reportFileError(const FileError& error);
   /// Lab_FName: the current file name, with an asterisk while there are unsaved changes.
   void showFileName();
-  void readDefaultsFile();
-  void writeDefaultsFile();
-  void copyWing(int w);
-  void insertCopiedWing(int w);
   void exchangeWings(int k);
-  void Button6Click();
-  /// The summary page of the document now, pictures drawn: for the printer window and the PDF.
-  std::function<void(Canvas&)> summaryPage();
-  void exportPdfClick();
-  void exportTemplateClick();
-  void setInsertEnabled(bool enabled);
 
   Document doc_;
-  bool screenScale96_ = false;                                  // the screen reports 96 logical pixels per inch
-  CopiedWingFlags copied_;                                      // copied-wing flags of pages 1-5
-  std::array<PlanformMapping, kWingCount> planformMappings_{};  // kept for the mouse editing
   std::unique_ptr<Dialogs> dialogs_;
   InfoWindow* info_ = nullptr;
-  PrinterDialog* printer_ = nullptr;
-  ReportWindow* report_ = nullptr;  // made on first use
-  TopViewState topView_;
-  ThreeDState threeD_;
-
+  bool screenScale96_ = false;    // the screen reports 96 logical pixels per inch
   QSize designMinimum_;           // the designed minimum size, without the frame
   bool placedWithFrame_ = false;  // the placement after the first show has been queued
-  QWidget* client_ = nullptr;     // tool bar and page control, inside the scroll area
+  QMargins placedFrame_;          // the frame the last placement reckoned with (none until the manager tells)
+  bool resizing_ = false;
+
+  QWidget* client_ = nullptr;  // tool bar and page control, inside the scroll area
   QWidget* toolBar_ = nullptr;
   QTabWidget* pageControl_ = nullptr;
   AircraftPage* aircraftPage_ = nullptr;
   std::array<WingPage*, kWingCount> wingPages_{};
+  FuselagePage* fuselagePage_ = nullptr;
   QWidget* remarksPage_ = nullptr;
   QPlainTextEdit* memo2_ = nullptr;
   Commands commands_;
+
   UndoHistory* history_ = nullptr;
-  bool dragOpen_ = false;               // a press on a planform began a step that its release ends
-  FieldFeedback* feedback_ = nullptr;   // tooltips and warning frames of the fields
-  RecentFiles* recentFiles_ = nullptr;  // File > Recent files
-  bool resizing_ = false;
-  bool livePending_ = false;  // a live run waits for the idle event loop
-  int grabbed_ = 0;           // planform corner grabbed by the last press (shared by the five images)
-  QPoint pressedAt_;          // where that press was
-  Wing pressedWing_{};        // the grabbed wing as it was read at the press
-  std::string pressedGap_;    // its gap field's text then
-  double pressedScale_ = 0;   // and the scale of its planform image then
-  bool dragging_ = false;     // a press on a corner waits for its release
+  FieldFeedback* feedback_ = nullptr;      // tooltips and warning frames of the fields
+  AircraftViews* views_ = nullptr;         // top view, 3-D view, pressure, stability choice
+  PlanformDrag* drag_ = nullptr;           // the mouse on the planform images
+  WingCopies* copies_ = nullptr;           // the wing clipboard
+  RecentFiles* recentFiles_ = nullptr;     // File > Recent files
+  Exports* exports_ = nullptr;             // Print, Export PDF, Export balance template
+  FuselagePresenter* fuselage_ = nullptr;  // the fuselage page
+  // These two go before the document they read (and before the window's other children).
+  std::unique_ptr<LiveResults> live_;        // Analysis > Live results
+  std::unique_ptr<ReportPresenter> report_;  // Analysis > Stability report
 };
 
 }  // namespace volantis4

@@ -18,7 +18,7 @@ ReportJob::~ReportJob() {
 void ReportJob::start(const ReportBasis& basis) {
   cancel();
   cancel_ = std::make_shared<std::atomic<bool>>(false);
-  const int total = extraRunCount(basis);
+  const int total = extraRunSteps(basis);
   watcher_ = new QFutureWatcher<ExtraRuns>(this);
   QFutureWatcher<ExtraRuns>* watcher = watcher_;
   connect(watcher, &QFutureWatcherBase::progressValueChanged, this,

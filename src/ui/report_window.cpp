@@ -1,14 +1,15 @@
 #include "ui/report_window.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStringList>
 #include <QVBoxLayout>
 
 #include "analysis/report_lines.h"
+#include "analysis/stored_report.h"
 #include "solver/calculation_output.h"
 #include "solver/stabil.h"
 #include "ui/balance_panel.h"
@@ -31,7 +32,7 @@ QString joined(const std::vector<std::string>& lines) {
 }  // namespace
 
 ReportWindow::ReportWindow(const Document& doc, QWidget* parent)
-    : QWidget(parent, Qt::Window), doc_(doc), job_(new ReportJob(this)) {
+    : QWidget(parent), doc_(doc), job_(new ReportJob(this)) {
   setObjectName(QStringLiteral("ReportWindow"));
   buildWindow();
   connect(job_, &ReportJob::progress, this, [this](int done, int total) {
@@ -39,7 +40,8 @@ ReportWindow::ReportWindow(const Document& doc, QWidget* parent)
     progress_->setValue(done);
   });
   connect(job_, &ReportJob::finished, this, &ReportWindow::extrasFinished);
-  connect(balancePanel_, &BalancePanel::edited, this, [this] { emit balanceEdited(balancePanel_->entered()); });
+  connect(balancePanel_, &BalancePanel::edited, this,
+          [this](BalanceInput input, int support) { emit balanceEdited(balancePanel_->entered(), input, support); });
   showReport();
 }
 
@@ -49,8 +51,20 @@ void ReportWindow::buildWindow() {
   setFont(designFont());
   resize(680, 860);
   auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("ReportScroll"));
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
+  scroll_ = scroll;
+  // The reader's place survives a report that goes (an edit) and comes back (the next run).
+  QScrollBar* bar = scroll->verticalScrollBar();
+  connect(bar, &QScrollBar::valueChanged, this, [this](int value) {
+    if (!restoring_) wantedScroll_ = value;
+  });
+  connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+    restoring_ = true;
+    bar->setValue(std::min(wantedScroll_, maximum));
+    restoring_ = false;
+  });
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
   outer->addWidget(scroll);
@@ -117,26 +131,36 @@ void ReportWindow::showReport() {
   balancePanel_->applyCaptions(l);
   balancePanel_->showInputs(doc_.balance);
   progress_->setVisible(job_->running());
-  const bool shown = basis_.has_value();
+  if (basis_) {
+    const VortexResults& v = basis_->output->vortex;
+    const StabilityProposal proposal = STABIL(v.xnp, v.lmue, doc_.run.solver_wings_count, doc_.stability.marginText);
+    ExtraRuns pending;
+    pending.pending = true;
+    report_ = makeReport(*basis_, proposal, extras_ ? *extras_ : pending, doc_.balance ? &*doc_.balance : nullptr);
+  } else {
+    report_ = storedReport(doc_);  // results opened from a file, or none
+  }
+  const bool shown = report_.has_value();
   status_->setVisible(!shown);
   chordBar_->setVisible(shown);
-  for (QGroupBox* s : sections_) s->setVisible(shown);
   if (!shown) {
-    report_.reset();
+    for (QGroupBox* s : sections_) s->hide();
     status_->setText(qtext(TextId::ReportNoResults, l));
     return;
   }
 
-  const VortexResults& v = basis_->output->vortex;
-  const StabilityProposal proposal = STABIL(v.xnp, v.lmue, doc_.run.solver_wings_count, doc_.stability.marginText);
-  ExtraRuns pending;
-  pending.pending = true;
-  report_ = makeReport(*basis_, proposal, extras_ ? *extras_ : pending, doc_.balance ? &*doc_.balance : nullptr);
-
+  // Each part with its heading, and the terms it uses explained in its tooltip.
   const std::vector<SectionDescription>& sections = reportDescription();
   for (std::size_t i = 0; i < sections.size(); ++i) {
-    sections_[i]->setTitle(qtext(sections[i].heading, l));
+    const SectionDescription& d = sections[i];
+    sections_[i]->setTitle(qtext(d.heading, l));
+    sections_[i]->setVisible(!d.shown || d.shown(*report_) || d.section == ReportSection::Balance);
     sectionLines_[i]->setText(qtext(TextId::ReportBalanceIncomplete, l));  // shown for the balance without readings
+    const std::optional<TextId> tip = d.section == ReportSection::Position   ? TextId::ReportTipPosition
+                                      : d.section == ReportSection::Accuracy ? TextId::ReportTipAccuracy
+                                      : d.section == ReportSection::Surfaces ? std::optional(TextId::ReportTipSurfaces)
+                                                                             : std::nullopt;
+    sectionLines_[i]->setToolTip(tip ? qtext(*tip, l) : QString());
   }
   for (const ReportBlock& b : reportBlocks(*report_, l))
     sectionLines_[static_cast<std::size_t>(b.section)]->setText(joined(b.lines));
@@ -153,11 +177,11 @@ void ReportWindow::showEvent(QShowEvent* event) {
   follow();
 }
 
-void ReportWindow::closeEvent(QCloseEvent* event) {
+void ReportWindow::hideEvent(QHideEvent* event) {
   job_->cancel();
   basis_.reset();
   extras_.reset();
-  QWidget::closeEvent(event);
+  QWidget::hideEvent(event);
 }
 
 }  // namespace volantis4

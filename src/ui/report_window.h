@@ -1,7 +1,9 @@
 #pragma once
-// The stability report window: the report of the last complete run, following every new run,
-// margin change and language switch. The part from the completed run shows at once; the extra
-// runs (finer lattice, each wing alone, each wing moved) fill in from the background.
+// The stability report: the report of the last complete run, following every new run, margin
+// change and language switch. The part from the completed run shows at once; the extra runs (finer
+// lattice, each wing alone, each wing moved) fill in from the background. Results stored with a
+// file give what they allow. It stands in a window of its own or in a dock beside the drawings,
+// and keeps its scroll position from one report to the next.
 
 #include <QWidget>
 #include <array>
@@ -11,10 +13,12 @@
 #include "analysis/stability_report.h"
 #include "model/balance_inputs.h"
 #include "model/document.h"
+#include "ui/undo_commands.h"
 
 class QLabel;
 class QGroupBox;
 class QProgressBar;
+class QScrollArea;
 
 namespace volantis4 {
 
@@ -25,7 +29,7 @@ class ReportJob;
 class ReportWindow : public QWidget {
   Q_OBJECT
  public:
-  /// A window over `doc`, which it only reads; `doc` outlives it.
+  /// The report over `doc`, which it only reads; `doc` outlives it.
   explicit ReportWindow(const Document& doc, QWidget* parent = nullptr);
   ~ReportWindow() override;
 
@@ -38,13 +42,14 @@ class ReportWindow : public QWidget {
   /// True while the extra runs of the report on show are still going.
   bool extrasRunning() const;
  signals:
-  /// The user changed the balance inputs: what the aircraft should keep now (nullopt: none, or
-  /// not yet enough to weigh).
-  void balanceEdited(const std::optional<volantis4::BalanceInputs>& inputs);
+  /// The user changed balance input `input` (of support `support`): what the aircraft should keep
+  /// now (nullopt: none, or not yet enough to weigh).
+  void balanceEdited(const std::optional<volantis4::BalanceInputs>& inputs, volantis4::BalanceInput input, int support);
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  /// Hidden (closed, or its dock hidden): the extra runs stop.
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void buildWindow();
@@ -58,6 +63,9 @@ class ReportWindow : public QWidget {
   std::optional<ExtraRuns> extras_;   // its extra runs, once they have ended
   std::optional<StabilityReport> report_;
 
+  QScrollArea* scroll_ = nullptr;
+  int wantedScroll_ = 0;  // where the reader scrolled to; kept while the report changes length
+  bool restoring_ = false;
   QLabel* status_ = nullptr;
   QProgressBar* progress_ = nullptr;
   PlanformImageWidget* chordBar_ = nullptr;

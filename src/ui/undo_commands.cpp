@@ -27,10 +27,12 @@ QString fieldText(FieldKey key, Language language) {
 }
 
 // Typing in one field merges into one step until the focus moves or another step comes; so does
-// typing in one of the balance inputs.
+// typing in one of the balance inputs, and in the fuselage's table.
 constexpr int kTypingId = 1;
 
-bool typed(StepName::Kind kind) { return kind == StepName::Kind::FieldEdit || kind == StepName::Kind::Balance; }
+bool typed(StepName::Kind kind) {
+  return kind == StepName::Kind::FieldEdit || kind == StepName::Kind::Balance || kind == StepName::Kind::Fuselage;
+}
 
 class AircraftStep : public QUndoCommand {
  public:
@@ -55,8 +57,7 @@ class AircraftStep : public QUndoCommand {
 
   bool mergeWith(const QUndoCommand* other) override {
     const auto* next = static_cast<const AircraftStep*>(other);
-    if (next->name_.kind != name_.kind || !(next->name_.field == name_.field) || next->typingSession_ != typingSession_)
-      return false;
+    if (!(next->name_ == name_) || next->typingSession_ != typingSession_) return false;
     after_ = next->after_;
     setObsolete(sameAircraft(before_, after_));  // typed back to where it was: no step
     return true;
@@ -89,18 +90,23 @@ QString stepText(const StepName& name, Language language) {
       return qtext(TextId::StepExchange, language).arg(name.wing).arg(name.otherWing);
     case Kind::MovedHeights:
       return qtext(TextId::StepMovedHeights, language);
-    case Kind::Balance:
-      return qtext(TextId::StepBalance, language);
+    case Kind::Balance: {
+      const QString input = qtext(nthText(TextId::StepBalanceMode, static_cast<int>(name.balanceInput)), language);
+      return input.contains(QLatin1String("%1")) ? input.arg(name.wing) : input;
+    }
+    case Kind::Fuselage:
+      return qtext(TextId::StepFuselage, language);
   }
   return {};
 }
 
 bool sameAircraft(const AircraftState& a, const AircraftState& b) {
-  return a.form.wings == b.form.wings && a.form.wingsCount == b.form.wingsCount && a.balance == b.balance;
+  return a.form.wings == b.form.wings && a.form.wingsCount == b.form.wingsCount && a.balance == b.balance &&
+         a.fuselage == b.fuselage;
 }
 
-UndoHistory::UndoHistory(const Form& form, const std::optional<BalanceInputs>& balance, Replay replay, QObject* parent)
-    : QObject(parent), form_(form), balance_(balance), replay_(std::move(replay)) {
+UndoHistory::UndoHistory(const Document& doc, Replay replay, QObject* parent)
+    : QObject(parent), doc_(doc), replay_(std::move(replay)) {
   connect(&stack_, &QUndoStack::indexChanged, this, &UndoHistory::changed);
 }
 
@@ -111,12 +117,12 @@ void UndoHistory::begin() {
   if (depth_++ == 0) before_ = now();
 }
 
-void UndoHistory::end(const StepName& name, Replay replay) {
+void UndoHistory::end(const StepName& name, const Replay& replay) {
   if (replaying_ || depth_ == 0 || --depth_ > 0) return;
   const AircraftState after = now();
   if (sameAircraft(before_, after)) return;
   if (!typed(name.kind)) closeTyping();
-  stack_.push(new AircraftStep(name, before_, after, replay ? std::move(replay) : replay_, typingSession_));
+  stack_.push(new AircraftStep(name, before_, after, replay ? replay : replay_, typingSession_));
   emit changed();  // a merged step leaves the index where it was
 }
 

@@ -1,12 +1,16 @@
 #include "ui/widgets.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTranslator>
 
 namespace volantis4 {
 namespace {
@@ -21,6 +25,24 @@ W* place(W* widget, std::string_view name, QRect rect) {
 }  // namespace
 
 QSettings userSettings() { return QSettings(QStringLiteral("volantis4"), QStringLiteral("volantis4")); }
+
+void useQtTranslations(Language language) {
+  static QTranslator* german = nullptr;
+  if (language == Language::German && !german) {
+    auto* loaded = new QTranslator(QCoreApplication::instance());
+    if (loaded->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QCoreApplication::installTranslator(loaded);
+      german = loaded;
+    } else {
+      delete loaded;  // no translations installed: Qt's texts stay English
+    }
+  } else if (language == Language::English && german) {
+    QCoreApplication::removeTranslator(german);
+    delete german;
+    german = nullptr;
+  }
+}
 
 QFont designFont() {
   QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),

@@ -36,6 +36,10 @@ TextId nthText(TextId first, int offset);
 /// The user's settings of the program (live results, recent files).
 QSettings userSettings();
 
+/// Qt's own texts (file dialogs, message boxes, key names such as "Strg+Z") in `language`: Qt's
+/// German translations are loaded for German and removed again for English.
+void useQtTranslations(Language language);
+
 /// A label with object name `name` (may be empty) and geometry `rect`.
 QLabel* makeLabel(QWidget* parent, std::string_view name, QRect rect, const QString& text = {});
 /// An edit field, its text typed by the user reaching the window through textEdited.

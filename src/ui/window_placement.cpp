@@ -11,7 +11,8 @@ WindowPlacement placeOnScreen(QPoint position, QSize size, QMargins frame, QSize
   const QSize room(std::max(1, available.width() - frame.left() - frame.right()),
                    std::max(1, available.height() - frame.top() - frame.bottom()));
   WindowPlacement p;
-  p.minimum = designMinimum.boundedTo(room);
+  const bool fits = designMinimum.width() <= room.width() && designMinimum.height() <= room.height();
+  p.minimum = fits ? designMinimum : kSmallestWindow.boundedTo(room);
   p.size = size.boundedTo(room).expandedTo(p.minimum);
   const QSize outer = p.size.grownBy(frame);
   // The frame's right and bottom edges first, then its left and top: a frame as large as the area
@@ -22,6 +23,13 @@ WindowPlacement placeOnScreen(QPoint position, QSize size, QMargins frame, QSize
       std::max(available.top(), std::min(position.y(), available.top() + available.height() - outer.height()));
   p.position = QPoint(x, y);
   return p;
+}
+
+QMargins frameOf(const QWidget& window) {
+  const QRect outer = window.frameGeometry();
+  const QRect inner = window.geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
 }
 
 QRect availableAreaOf(const QWidget& window) {

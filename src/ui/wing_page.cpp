@@ -15,6 +15,7 @@
 #include "ui/planform_image_widget.h"
 #include "ui/widgets.h"
 #include "views/input_sketch.h"
+#include "views/qimage_canvas.h"
 
 namespace volantis4 {
 namespace {
@@ -224,6 +225,23 @@ void WingPage::showFigures(const std::array<std::string, 5>& results,
     results_[i]->setText(qs(results[i]));
     stations_[i]->setText(qs(stations[i]));
   }
+}
+
+void WingPage::drawSketch(int trapezia, Language language) {
+  if (trapezia < 1 || trapezia > kTrapeziumCount) return;
+  d_w(sketch_->canvas(), trapezia, language);
+  sketch_->update();
+}
+
+PlanformMapping WingPage::drawPlanform(const PlanformInput& input) {
+  const PlanformMapping mapping = volantis4::drawPlanform(planform_->canvas(), input, systemColoursFromPalette());
+  planform_->update();
+  return mapping;
+}
+
+void showGapNotices(const std::array<WingPage*, kWingCount>& pages, const AircraftGeometry& geometry,
+                    Language language) {
+  for (WingPage* p : pages) p->showGapNotice(geometry.wing(p->wing()).gap != 0, language);
 }
 
 void WingPage::showGapNotice(bool hasGap, Language language) {

@@ -8,8 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "model/aircraft_geometry.h"
 #include "model/form.h"
 #include "model/language.h"
+#include "model/planform_mapping.h"
+#include "views/planform_view.h"
 
 class QButtonGroup;
 class QLabel;
@@ -42,6 +45,10 @@ class WingPage : public QWidget {
   void showFigures(const std::array<std::string, 5>& results, const std::array<std::string, kSectionCount>& stations);
   /// The two-line gap notice, empty when the wing has no gap.
   void showGapNotice(bool hasGap, Language language);
+  /// The input sketch of `trapezia` (1-4; other counts leave it as it is) in `language`.
+  void drawSketch(int trapezia, Language language);
+  /// The planform image drawn anew; where its corners are, for the mouse.
+  PlanformMapping drawPlanform(const PlanformInput& input);
   /// Results on show: the aerodynamic-centre caption enabled and its value visible.
   void showAerodynamicCentre(bool shown);
   void setAerodynamicCentreText(const QString& text);
@@ -88,5 +95,9 @@ class WingPage : public QWidget {
   PlanformImageWidget* planform_ = nullptr;
   std::vector<Placement> rows_;  // every control's place and captions
 };
+
+/// Space1: each page's gap notice, shown where the wing has a gap.
+void showGapNotices(const std::array<WingPage*, kWingCount>& pages, const AircraftGeometry& geometry,
+                    Language language);
 
 }  // namespace volantis4

@@ -61,6 +61,7 @@ QImageCanvas::QImageCanvas(QImage* target)
 // A white image of width x height logical pixels at `ratio`, with the old content drawn at its
 // logical place.
 void QImageCanvas::reallocate(int width, int height, double ratio) {
+  finishPainting();
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   ratio_ = ratio > 0 ? ratio : 1.0;
@@ -79,6 +80,12 @@ void QImageCanvas::resize(int width, int height) { reallocate(width, height, rat
 
 void QImageCanvas::setDevicePixelRatio(double ratio) {
   if (ratio != ratio_) reallocate(width_, height_, ratio);
+}
+
+QPainter& QImageCanvas::painting() {
+  if (!painter_) painter_ = std::make_unique<QPainter>(image_);
+  painter_->resetTransform();
+  return *painter_;
 }
 
 void QImageCanvas::preparePen(QPainter& painter) const {
@@ -100,11 +107,12 @@ void QImageCanvas::drawLine(Point from, Point to) {
     return;
   }
   if (penWidth() > 1) {
-    QPainter painter(image_);
+    QPainter& painter = painting();
     preparePen(painter);
     painter.drawLine(from.x, from.y, to.x, to.y);
     return;
   }
+  finishPainting();  // the pixels below go straight into the image
   // One-pixel lines are rasterised here: QPainter leaves out the end with the larger
   // coordinate whatever the direction, while a line must leave out its end point.
   const std::int64_t x0 = from.x, y0 = from.y, x1 = to.x, y1 = to.y;
@@ -126,13 +134,24 @@ void QImageCanvas::drawLine(Point from, Point to) {
     last = std::min(last, major0);
   }
   const QRgb colour = qRgb(penColour().r, penColour().g, penColour().b);
+  // Pixels of 32 bits are written straight into the image (a lattice of thousands of panels is
+  // drawn while the window waits); other formats take the image's own setPixel.
+  const QImage::Format format = image_->format();
+  const bool direct = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                      format == QImage::Format_ARGB32_Premultiplied;
+  uchar* const bits = direct ? image_->bits() : nullptr;
+  const qsizetype bytesPerLine = image_->bytesPerLine();
   for (std::int64_t i = first; i <= last; ++i) {
     // Nearest pixel to the exact line; a tie moves away from the start.
     const std::int64_t minor = minor0 + minorStep * ((2 * i * minorLength + majorLength) / (2 * majorLength));
     const std::int64_t major = major0 + majorStep * i;
     if (minor < 0 || minor >= minorLimit) continue;
     const auto px = static_cast<int>(xMajor ? major : minor), py = static_cast<int>(xMajor ? minor : major);
-    image_->setPixel(px, py, colour);
+    if (bits) {
+      reinterpret_cast<QRgb*>(bits + py * bytesPerLine)[px] = colour;
+    } else {
+      image_->setPixel(px, py, colour);
+    }
   }
 }
 
@@ -141,7 +160,7 @@ void QImageCanvas::drawLine(Point from, Point to) {
 // so that it covers the start pixel and stops where the end pixel begins; a wider flat-capped
 // stroke runs between its end points, centred on the pixel centres across it when its width is odd.
 void QImageCanvas::drawScaledLine(Point from, Point to) {
-  QPainter painter(image_);
+  QPainter& painter = painting();
   preparePen(painter);
   const double dx = static_cast<double>(to.x) - from.x, dy = static_cast<double>(to.y) - from.y;
   const bool xMajor = std::abs(dx) >= std::abs(dy);
@@ -157,7 +176,7 @@ void QImageCanvas::drawScaledLine(Point from, Point to) {
 
 void QImageCanvas::fillRect(Rect rect) {
   if (image_->isNull() || rect.right <= rect.left || rect.bottom <= rect.top) return;
-  QPainter painter(image_);
+  QPainter& painter = painting();
   preparePen(painter);
   if (scaled()) {
     const QRectF area(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
@@ -178,7 +197,7 @@ void QImageCanvas::polygon(const std::vector<Point>& points) {
   QPolygon shape;
   shape.reserve(static_cast<qsizetype>(points.size()));
   for (const Point& p : points) shape << QPoint(p.x, p.y);
-  QPainter painter(image_);
+  QPainter& painter = painting();
   preparePen(painter);
   if (scaled()) painter.translate(0.5, 0.5);  // pixel centres, as the aliased drawing at ratio 1
   painter.drawPolygon(shape);
@@ -191,7 +210,7 @@ void QImageCanvas::textOut(int x, int y, std::string_view text) {
   qfont.setStyleStrategy(QFont::NoAntialias);
   const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 
-  QPainter painter(image_);
+  QPainter& painter = painting();
   painter.setRenderHint(QPainter::TextAntialiasing, false);
   painter.setFont(qfont);
   const QFontMetrics metrics(qfont);
@@ -209,7 +228,7 @@ void QImageCanvas::stretchDraw(Rect target, const Canvas& source) {
   // whole pixel rows (which cuts letters in half).
   QImage scaled = other->image().scaled(size * ratio_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   scaled.setDevicePixelRatio(ratio_);
-  QPainter painter(image_);
+  QPainter& painter = painting();
   painter.drawImage(QPoint(target.left, target.top), scaled);
 }
 

@@ -3,6 +3,8 @@
 // lands where the drawing rules put it.
 
 #include <QImage>
+#include <QPainter>
+#include <memory>
 
 #include "views/canvas.h"
 
@@ -44,12 +46,21 @@ class QImageCanvas : public Canvas {
   void textOut(int x, int y, std::string_view text) override;
   void stretchDraw(Rect target, const Canvas& source) override;
 
-  const QImage& image() const { return *image_; }
+  /// The picture as drawn so far.
+  const QImage& image() const {
+    finishPainting();
+    return *image_;
+  }
 
  protected:
   void drawLine(Point from, Point to) override;
 
  private:
+  /// One painter for a run of drawing calls (beginning a painter for each of the thousands of
+  /// panels of a lattice costs more than drawing them), finished before the image is read or
+  /// written otherwise.
+  QPainter& painting();
+  void finishPainting() const { painter_.reset(); }
   void preparePen(QPainter& painter) const;
   bool scaled() const { return ratio_ != 1.0; }
   void drawScaledLine(Point from, Point to);
@@ -59,6 +70,7 @@ class QImageCanvas : public Canvas {
   QImage* image_;  // owned_ or the caller's image
   int width_ = 0, height_ = 0;
   double ratio_ = 1.0;
+  mutable std::unique_ptr<QPainter> painter_;  // goes before the image it paints on
 };
 
 /// The system colours from the application's palette (tool-tip base, midlight).

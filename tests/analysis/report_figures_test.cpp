@@ -66,5 +66,24 @@ TEST(ReportFigures, JsonKeysAreUniqueInTheirObject) {
   }
 }
 
+// A distance or shift says its direction in words instead of a sign; what is shown as zero takes
+// the positive words, a pending or missing value says so.
+TEST(ReportFigures, SignsAreSaidInWords) {
+  const FigureDescription behind{
+      .key = "d", .decimals = 1, .words = SignWords{TextId::ReportBehind, TextId::ReportAheadOf}};
+  const FigureDescription shift{
+      .key = "s", .decimals = 2, .words = SignWords{TextId::ReportAft, TextId::ReportForward}};
+  const auto shown = [](const FigureDescription& f, std::optional<double> v, Language l) {
+    return figureText(f, FigureValue{v}, l);
+  };
+  EXPECT_EQ(shown(behind, 122.34, Language::English), "122.3 mm behind");
+  EXPECT_EQ(shown(behind, -12.0, Language::English), "12.0 mm ahead of");
+  EXPECT_EQ(shown(behind, -0.04, Language::English), "0.0 mm behind");
+  EXPECT_EQ(shown(behind, -200, Language::German), "200.0 mm vor");
+  EXPECT_EQ(shown(shift, -96.125, Language::English), "96.13 mm forward");
+  EXPECT_EQ(shown(shift, 14.3, Language::German), "14.30 mm nach hinten");
+  EXPECT_EQ(shown(shift, std::nullopt, Language::English), "not available");
+}
+
 }  // namespace
 }  // namespace volantis4

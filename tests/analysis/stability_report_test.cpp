@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "geometry_fixture.h"
 #include "solver/calculation_output.h"
 #include "solver/calculation_run.h"
@@ -117,6 +119,25 @@ TEST(ExtraRuns, ACancelledReportRunsNothing) {
   EXPECT_FALSE(e.fine.available);
   EXPECT_EQ(progressCalls, 0);
   for (const auto& v : e.xnpPer10mm) EXPECT_FALSE(v);
+}
+
+// Progress comes in steps, kStepsPerRun to a run, and advances inside a run as its elimination
+// goes on: the first run (the finer lattice, the longest) reports steps of its own before it ends.
+TEST(ExtraRuns, ProgressAdvancesWithinEachRun) {
+  Document doc;
+  ASSERT_TRUE(Button4Click(doc));
+  const ReportBasis basis = *reportBasis(doc);
+  std::vector<int> steps;
+  int reportedTotal = 0;
+  runExtraRuns(basis, nullptr, [&](int done, int total) {
+    steps.push_back(done);
+    reportedTotal = total;
+  });
+  EXPECT_EQ(reportedTotal, kStepsPerRun * (1 + 3 * 5));
+  ASSERT_FALSE(steps.empty());
+  EXPECT_TRUE(std::is_sorted(steps.begin(), steps.end()));
+  EXPECT_EQ(steps.back(), reportedTotal);
+  EXPECT_GT(std::count_if(steps.begin(), steps.end(), [](int s) { return s > 0 && s < kStepsPerRun; }), 5);
 }
 
 TEST(LatticeRun, LimitsRefuseWithTheirOwnCapacity) {

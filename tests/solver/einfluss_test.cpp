@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -167,6 +168,25 @@ TEST(Einfluss, ReusedWorkspaceGivesTheSameMatrix) {
   EXPECT_EQ(reused.matrix.values.data(), used.matrix(larger).data());
   EXPECT_TRUE(std::ranges::equal(reused.matrix.values, expected.matrix.values));
   EXPECT_TRUE(std::ranges::equal(reused.matrix.single, expected.matrix.single));
+}
+
+// The cancel flag is read before each block of rows: set beforehand, no row is written (the
+// workspace's NaNs stay), and a flag that stays clear gives the whole matrix.
+TEST(Einfluss, ACancelSetBeforehandWritesNoRow) {
+  const Lattice lattice = handLattice({HandWing{.nStrips = 40, .nChord = 4}});  // 160 panels, several threads
+  const std::size_t n = 160;
+  SolveWorkspace workspace;
+  workspace.reserve(n);
+  std::ranges::fill(workspace.matrix(n), std::numeric_limits<double>::quiet_NaN());
+  std::atomic<bool> cancel{true};
+  const EinflussResult stopped = EINFLUSS(lattice, workspace, kMaxPanels, &cancel);
+  ASSERT_EQ(stopped.matrix.values.size(), n * n);
+  EXPECT_TRUE(std::ranges::all_of(stopped.matrix.values, [](double v) { return std::isnan(v); }));
+  cancel = false;
+  SolveWorkspace fresh;
+  const std::vector<double> whole(EINFLUSS(lattice, fresh).matrix.values.begin(),
+                                  EINFLUSS(lattice, fresh).matrix.values.end());
+  EXPECT_TRUE(std::ranges::equal(EINFLUSS(lattice, workspace, kMaxPanels, &cancel).matrix.values, whole));
 }
 
 }  // namespace

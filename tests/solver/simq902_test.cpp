@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <numeric>
 #include <random>
 #include <vector>
@@ -196,6 +197,25 @@ TEST(Simq902, OneUnknownAndNone) {
   ASSERT_TRUE(SIMQ902(a, b, 1));
   EXPECT_EQ(b[0], -0.5);
   EXPECT_TRUE(SIMQ902(std::span<double>{}, std::span<double>{}, 0));
+}
+
+// The cancel flag is read before each block of columns: raised in the first block (at its tenth
+// column), the elimination ends with that block, b stays as given and the system is not solved.
+TEST(Simq902, ACancelRaisedInTheFirstBlockEndsTheEliminationWithIt) {
+  const int n = 500;
+  Matrix a = randomMatrix(n, 11);
+  std::vector<double> b(static_cast<std::size_t>(n), 1.0);
+  std::atomic<bool> cancel{false};
+  int columns = 0;
+  const bool solved = SIMQ902(
+      a, b, n,
+      [&](int) {
+        if (++columns == 10) cancel = true;
+      },
+      &cancel);
+  EXPECT_FALSE(solved);
+  EXPECT_EQ(columns, detail::kSolveBlockWidth);
+  EXPECT_TRUE(std::all_of(b.begin(), b.end(), [](double v) { return v == 1.0; }));
 }
 
 }  // namespace

@@ -4,9 +4,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyle>
 #include <QToolButton>
 #include <QUrl>
 
@@ -131,6 +134,51 @@ TEST_F(RecentFilesTest, ADroppedAircraftFileOpensOtherFilesAreIgnored) {
   EXPECT_EQ(edit("Edit1")->text().trimmed(), "220");
 }
 
+// A file opened from the command line (a double-click in the file manager) is a recent file too.
+TEST_F(RecentFilesTest, AFileNamedOnTheCommandLineGoesIntoTheList) {
+  saveAs({"started.vn4"});
+  saveAs({"other.vn4"});
+  window.reset();
+  open({path("started.vn4")});
+  EXPECT_EQ(RecentFiles::files().value(0), path("started.vn4"));
+}
+
+// The two export dialogs say what they export and suggest a name from the aircraft's file, in
+// its folder; an aircraft without a file suggests the program's name.
+TEST_F(DesktopHabitsTest, ExportDialogsHaveTheirOwnTitlesAndNamesFromTheAircraft) {
+  find<QAbstractButton>("Button4")->click();  // printing, and so exporting, needs a run
+  action("ExportPdf1")->trigger();
+  ASSERT_EQ(script->pdfAsked.size(), 2);
+  EXPECT_EQ(script->pdfAsked[0], "Export PDF");
+  EXPECT_EQ(QFileInfo(script->pdfAsked[1]).fileName(), "Volantis4.pdf");
+
+  script->saveAnswer = path("trainer.vn4");
+  action("Save2")->trigger();
+  find<QAbstractButton>("Button4")->click();
+  action("ExportPdf1")->trigger();
+  action("ExportTemplate1")->trigger();
+  ASSERT_EQ(script->pdfAsked.size(), 6);
+  EXPECT_EQ(script->pdfAsked[3], path("trainer.pdf"));
+  EXPECT_EQ(script->pdfAsked[4], "Export balance template");
+  EXPECT_EQ(script->pdfAsked[5], path("trainer-balance.pdf"));
+  action("german1")->trigger();
+  action("ExportTemplate1")->trigger();
+  EXPECT_EQ(script->pdfAsked.value(6), QString::fromUtf8("Schwerpunkt-Schablone exportieren"));
+}
+
+// German is German throughout: Qt's own texts (the file dialogs' buttons, the key names the menus
+// show) come from Qt's German translations; back in English they are English again.
+TEST_F(DesktopHabitsTest, QtsOwnTextsFollowTheLanguage) {
+  const QKeySequence undo(Qt::CTRL | Qt::Key_Z);
+  EXPECT_EQ(undo.toString(QKeySequence::NativeText), "Ctrl+Z");
+  action("german1")->trigger();
+  EXPECT_EQ(undo.toString(QKeySequence::NativeText), "Strg+Z");
+  EXPECT_EQ(QFileDialog::tr("Open"), QString::fromUtf8("Öffnen"));
+  action("german1")->trigger();
+  EXPECT_EQ(undo.toString(QKeySequence::NativeText), "Ctrl+Z");
+  EXPECT_EQ(QFileDialog::tr("Open"), "Open");
+}
+
 // The darkest pixel of a tool-bar button as drawn.
 int darkest(QWidget* button) {
   const QImage image = button->grab().toImage();
@@ -149,6 +197,17 @@ TEST_F(DesktopHabitsTest, ADisabledPrintButtonLooksDisabled) {
   find<QAbstractButton>("Button4")->click();
   ASSERT_TRUE(print->isEnabled());
   EXPECT_LT(darkest(print), 60);
+}
+
+// Save as and Print show their commands, not the style's "new folder" and "detailed list".
+TEST_F(DesktopHabitsTest, SaveAsAndPrintButtonsShowTheirCommands) {
+  const auto image = [](const QIcon& icon) { return icon.pixmap(16, 16).toImage(); };
+  QStyle* style = QApplication::style();
+  EXPECT_NE(image(find<QToolButton>("SpeedButton2")->icon()),
+            image(style->standardIcon(QStyle::SP_FileDialogNewFolder)));
+  EXPECT_NE(image(find<QToolButton>("SpeedButton5")->icon()),
+            image(style->standardIcon(QStyle::SP_FileDialogDetailedView)));
+  EXPECT_NE(image(find<QToolButton>("SpeedButton2")->icon()), image(find<QToolButton>("SpeedButton3")->icon()));
 }
 
 }  // namespace

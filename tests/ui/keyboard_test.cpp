@@ -77,12 +77,49 @@ TEST_F(KeyboardTest, CtrlOOpensF9CalculatesAndCtrlTabStepsThroughTheShownPages) 
   EXPECT_EQ(currentPage(), 1);
   press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
   press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(currentPage(), 6);                  // round the front to Remarks
+  EXPECT_EQ(currentPage(), 7);                  // round the front to Remarks
   find<QRadioButton>("RadioButton2")->click();  // two wings: the pages of wings 3-5 are hidden
+  press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(currentPage(), 6);  // the fuselage
   press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(currentPage(), 2);
   press(Qt::Key_Tab, Qt::ControlModifier);
   EXPECT_EQ(currentPage(), 6);
+}
+
+// Every command's key works from every window of the program and from inside its fields: the
+// report window (whose text says "Press Calculate (F9)" and whose weighing is undoable), a number
+// field that would take Ctrl+E for itself, and Save as on Ctrl+Shift+S whatever the desktop.
+TEST_F(KeyboardTest, CommandKeysWorkFromEveryWindowAndInsideFields) {
+  EXPECT_EQ(action("Save2")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  activate();
+  press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(script->saveAsked, 1);
+
+  action("StabilityReport1")->trigger();
+  QWidget* report = find<QWidget>("ReportWindow");
+  report->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(report));
+  QTest::keyClick(report, Qt::Key_F9);
+  EXPECT_TRUE(action("Print1")->isEnabled());  // calculated
+  QLineEdit* mass = edit("BalanceMass");
+  mass->setFocus();
+  QTest::keyClicks(mass, "1200");
+  type("BalanceCg", "60");
+  ASSERT_TRUE(action("Undo1")->isEnabled());
+  QTest::keyClick(mass, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(edit("BalanceCg")->text(), "");
+  QTest::keyClick(report, Qt::Key_E, Qt::ControlModifier);  // Export PDF from the report window
+  EXPECT_EQ(script->pdfAsked.size(), 2);
+
+  activate();
+  QLineEdit* chord = edit("Edit4");
+  find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+  chord->setFocus();
+  chord->setCursorPosition(0);
+  QTest::keyClick(chord, Qt::Key_E, Qt::ControlModifier);
+  EXPECT_EQ(script->pdfAsked.size(), 4);
+  EXPECT_EQ(chord->cursorPosition(), 0);  // the field did not take the key (its end of line)
 }
 
 // Tab walks a wing's fields from the root to the tip: gap, root chord, then each trapezium's

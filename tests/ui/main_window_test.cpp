@@ -241,7 +241,7 @@ void expectEveryCaption(const MainWindow& w, Language l) {
   QStringList tabs;
   auto* pages = w.findChild<QTabWidget*>("PageControl1");
   for (int i = 0; i < pages->count(); ++i) tabs << pages->tabText(i);
-  EXPECT_EQ(tabs, texts({TabAircraft, TabWing1, TabWing2, TabWing3, TabWing4, TabWing5, TabRemarks}, l));
+  EXPECT_EQ(tabs, texts({TabAircraft, TabWing1, TabWing2, TabWing3, TabWing4, TabWing5, TabFuselage, TabRemarks}, l));
   EXPECT_EQ(captionsOf(w, {"Label1", "Label2", "Label3", "Label4", "Label5", "Label25", "Label22", "Label23", "Label_w",
                            "Label_Press", "Label47", "Label48"}),
             texts({CaptionSpan, CaptionArea, CaptionMeanChord, CaptionGeometricCentre, CaptionAspectRatio,

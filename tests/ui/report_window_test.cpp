@@ -3,11 +3,15 @@
 
 #include "ui/report_window.h"
 
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "analysis/report_lines.h"
 #include "analysis/stability_report.h"
@@ -57,7 +61,7 @@ TEST_F(ReportWindowTest, ShowsTheRunAtOnceAndTheExtraRunsFillIn) {
   EXPECT_FALSE(find<QProgressBar>("ReportProgress")->isVisibleTo(r));
 
   // The extra runs' figures replace the waiting marks; every part of the report is on show.
-  EXPECT_TRUE(label("ReportAccuracy").startsWith("Lattice accuracy: "));
+  EXPECT_TRUE(label("ReportAccuracy").startsWith("Finer lattice of "));
   for (const char* part : {"ReportPosition", "ReportAccuracy", "ReportSurfaces", "ReportFuselage", "ReportLimits"}) {
     EXPECT_FALSE(label(part).isEmpty()) << part;
     EXPECT_FALSE(label(part).contains(QString::fromUtf8("…"))) << part;
@@ -143,6 +147,92 @@ TEST_F(ReportWindowTest, BalanceFromTheWeighing) {
     EXPECT_TRUE(window->hasUnsavedChanges());
     window.reset();
   }
+}
+
+// A file with stored results has a neutral point, a reference chord and area but no lattice: the
+// report gives what they allow and sends the rest to Calculate.
+TEST_F(ReportWindowTest, StoredResultsGiveWhatTheyAllow) {
+  action("Calc1")->trigger();
+  script->saveAnswer = path("stored.vn4");
+  action("Save2")->trigger();
+  window.reset();
+  open({path("stored.vn4")});
+  ASSERT_TRUE(window->document().run.flags.results_valid);
+  ReportWindow* r = openReport();
+  ASSERT_TRUE(r->report());
+  EXPECT_FALSE(find<QWidget>("ReportStatus")->isVisibleTo(r));
+  EXPECT_TRUE(label("ReportPosition").contains("(stored with the aircraft file)"))
+      << label("ReportPosition").toStdString();
+  EXPECT_TRUE(label("ReportPosition").contains("Centre of gravity (manual, margin 7.5 %): x = "));
+  EXPECT_TRUE(label("ReportAccuracy").contains("press Calculate (F9)"));
+  EXPECT_FALSE(find<QLabel>("ReportSurfaces")->parentWidget()->isVisibleTo(r));
+  type("BalanceCg", "60");
+  type("BalanceMass", "1200");
+  EXPECT_TRUE(label("ReportBalance").startsWith("Balance: centre of gravity x = 60.0 mm"))
+      << label("ReportBalance").toStdString();
+}
+
+// A new run keeps the report where it was scrolled to.
+TEST_F(ReportWindowTest, ANewRunKeepsTheScrollPosition) {
+  action("Calc1")->trigger();
+  ReportWindow* r = openReport();
+  r->resize(500, 300);
+  QApplication::processEvents();
+  QScrollBar* bar = find<QScrollArea>("ReportScroll")->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 150);
+  bar->setValue(150);
+  find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+  type("Edit4", "300");  // the results go, and with them most of the report
+  QApplication::processEvents();
+  action("Calc1")->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(bar->value(), 150);
+}
+
+// On a small screen the report window opens within its available area; it can also stand beside
+// the drawings as a dock, which the next start remembers.
+TEST_F(ReportWindowTest, FitsASmallScreenAndDocksBesideTheDrawings) {
+  const QRect small = testing_support::kTestScreens[1];  // 1024 × 768
+  window->move(small.topLeft() + QPoint(20, 20));
+  window->fitOnScreen();
+  ReportWindow* r = openReport();
+  QApplication::processEvents();
+  EXPECT_TRUE(small.contains(r->frameGeometry())) << r->frameGeometry().height();
+
+  action("ReportDocked1")->trigger();
+  auto* dock = find<QDockWidget>("ReportDock");
+  ASSERT_NE(dock, nullptr);
+  EXPECT_TRUE(dock->isVisible());
+  EXPECT_EQ(dock->widget(), r);
+  EXPECT_FALSE(r->isWindow());
+  window.reset();
+  open();
+  EXPECT_TRUE(action("ReportDocked1")->isChecked());
+  action("StabilityReport1")->trigger();
+  EXPECT_TRUE(find<QDockWidget>("ReportDock")->isVisible());
+  action("ReportDocked1")->trigger();  // back to a window of its own
+  EXPECT_TRUE(find<ReportWindow>("ReportWindow")->isWindow());
+  EXPECT_FALSE(find<QDockWidget>("ReportDock")->isVisible());
+}
+
+// "band", "effectiveness" and "volume coefficient" are explained where they appear, and on the
+// help page that F1 opens, in both languages.
+TEST_F(ReportWindowTest, TheTermsAreExplainedInTooltipsAndOnTheHelpPage) {
+  action("Calc1")->trigger();
+  openReport();
+  EXPECT_TRUE(find<QLabel>("ReportAccuracy")->toolTip().contains("band"));
+  EXPECT_TRUE(find<QLabel>("ReportSurfaces")->toolTip().contains("effectiveness"));
+  EXPECT_TRUE(find<QLabel>("ReportSurfaces")->toolTip().contains("volume coefficient"));
+  activate();
+  QTest::keyClick(window.get(), Qt::Key_F1);
+  auto* help = window->findChild<QTextBrowser*>(QStringLiteral("HelpText"));
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  for (const char* term : {"band", "effectiveness", "volume coefficient"})
+    EXPECT_TRUE(help->toPlainText().contains(term)) << term;
+  action("german1")->trigger();
+  EXPECT_TRUE(help->toPlainText().contains("Wirksamkeit"));
+  EXPECT_TRUE(find<QLabel>("ReportAccuracy")->toolTip().contains("Band"));
 }
 
 }  // namespace

@@ -19,13 +19,17 @@
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
+/// A QString in GoogleTest's messages, as text.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace volantis4::testing_support {
 
 /// The answers the dialogs give, and what they were asked.
 struct DialogScript {
-  QString openAnswer;  // the name chosen in the open dialog; empty: cancelled
-  QString saveAnswer;  // the name chosen in the save dialog; empty: cancelled
-  QString pdfAnswer;   // the name chosen for "Export PDF…"; empty: cancelled
+  QString openAnswer;    // the name chosen in the open dialog; empty: cancelled
+  QString saveAnswer;    // the name chosen in the save dialog; empty: cancelled
+  QString pdfAnswer;     // the name chosen for "Export PDF…" and the template; empty: cancelled
+  QStringList pdfAsked;  // the export dialogs' titles and suggested names, two entries a dialog
   SaveAnswer changesAnswer = SaveAnswer::Cancel;
   int openAsked = 0;
   int saveAsked = 0;
@@ -47,7 +51,10 @@ class ScriptedDialogs : public Dialogs {
     ++script_->saveAsked;
     return script_->saveAnswer;
   }
-  QString pdfFileName(QWidget*, Language) override { return script_->pdfAnswer; }
+  QString pdfFileName(QWidget*, const QString& title, const QString& suggested, Language) override {
+    script_->pdfAsked << title << suggested;
+    return script_->pdfAnswer;
+  }
   SaveAnswer askSaveChanges(QWidget*, const QString& fileName, Language language) override {
     script_->questions << fileName;
     script_->questionLanguage = language;

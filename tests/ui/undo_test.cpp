@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <functional>
 #include <map>
 
 #include "model/field_names.h"
 #include "ui/commands.h"
+#include "ui/fuselage_page.h"
 #include "ui_test_support.h"
 
 namespace volantis4 {
@@ -188,7 +190,7 @@ TEST_F(UndoTest, BalanceInputsAreAStepThatKeepsTheResults) {
   type("BalanceCg", "60");
   EXPECT_FALSE(action("Undo1")->isEnabled());  // no mass yet: nothing the aircraft keeps
   type("BalanceMass", "1200");
-  EXPECT_EQ(caption("Undo1"), "Undo edit of the balance inputs");
+  EXPECT_EQ(caption("Undo1"), "Undo edit of the mass");
   const QByteArray weighed = saved();
   ASSERT_NE(weighed, startFile);
 
@@ -199,11 +201,54 @@ TEST_F(UndoTest, BalanceInputsAreAStepThatKeepsTheResults) {
   EXPECT_TRUE(window->document().run.flags.results_valid);
   EXPECT_FALSE(action("Undo1")->isEnabled());
   action("german1")->trigger();
-  EXPECT_EQ(caption("Redo1"), QString::fromUtf8("Wiederherstellen: Bearbeiten der Wiegedaten"));
+  EXPECT_EQ(caption("Redo1"), QString::fromUtf8("Wiederherstellen: Bearbeiten der Masse"));
 
   action("Redo1")->trigger();
   EXPECT_EQ(edit("BalanceMass")->text(), "1200");
   EXPECT_EQ(saved(), weighed);
+}
+
+// Each balance input is a step of its own, however quickly the next one is typed, named after it.
+TEST_F(UndoTest, TypingInEachBalanceInputIsAStepOfItsOwn) {
+  action("Calc1")->trigger();
+  action("StabilityReport1")->trigger();
+  type("BalanceCg", "60");
+  type("BalanceMass", "1200");
+  edit("BalanceCg")->setFocus();  // the typing of the first weighing ends
+  type("BalanceCg", "90");
+  type("BalanceMass", "1500");  // at once, without the focus moving
+  EXPECT_EQ(caption("Undo1"), "Undo edit of the mass");
+  action("Undo1")->trigger();
+  EXPECT_EQ(edit("BalanceMass")->text(), "1200");
+  EXPECT_EQ(edit("BalanceCg")->text(), "90");
+  EXPECT_EQ(caption("Undo1"), "Undo edit of the centre of gravity");
+  action("Undo1")->trigger();
+  EXPECT_EQ(edit("BalanceCg")->text(), "60");
+  action("german1")->trigger();
+  EXPECT_EQ(caption("Redo1"), QString::fromUtf8("Wiederherstellen: Bearbeiten des Schwerpunkts"));
+}
+
+// A step that takes the aircraft back to a calculated state brings that state's results back:
+// the file saved then is the one saved in that state, results block included.
+TEST_F(UndoTest, UndoAndRedoToACalculatedStateBringItsResultsBack) {
+  click("RadioButton2");
+  type("Edit_z2", "-190");  // wing 2 at wing 1's height: the run moves it
+  click("Button4");
+  const QByteArray moved = saved();
+  ASSERT_TRUE(moved.contains("<xnp>"));
+  action("Undo1")->trigger();
+  EXPECT_FALSE(window->document().run.flags.results_valid);
+  action("Redo1")->trigger();
+  EXPECT_TRUE(window->document().run.flags.results_valid);
+  EXPECT_TRUE(action("Print1")->isEnabled());
+  EXPECT_FALSE(find<QLabel>("Label_anp1")->isHidden());
+  EXPECT_EQ(saved(), moved);
+
+  type("Edit4", "300");  // an edit after the run, taken back
+  EXPECT_FALSE(window->document().run.flags.results_valid);
+  action("Undo1")->trigger();
+  EXPECT_TRUE(window->document().run.flags.results_valid);
+  EXPECT_EQ(saved(), moved);
 }
 
 // The English captions are those of the changes above.
@@ -217,6 +262,49 @@ TEST_F(UndoTest, CaptionsNameTheStepInGermanAndAfterASwitchBack) {
   action("german1")->trigger();  // English again names the same step
   EXPECT_EQ(caption("Redo1"), "Redo edit of root chord, wing 1");
   EXPECT_TRUE(action("Redo1")->isEnabled());
+}
+
+// The fuselage changes no run: typing it is one step that keeps the results, and what Undo, Redo
+// and Open bring back is shown on its page.
+TEST_F(UndoTest, TheFuselageIsAStepThatKeepsTheResultsAndFollowsOpen) {
+  action("Calc1")->trigger();
+  const QByteArray startFile = saved();
+  page("FuselagePage");
+  auto* table = find<QTableWidget>("FuselageStations");
+  const auto station = [table](int row, const char* x, const char* width) {
+    if (table->rowCount() <= row) table->setRowCount(row + 1);
+    table->setItem(row, 0, new QTableWidgetItem(QString::fromLatin1(x)));
+    table->setItem(row, 1, new QTableWidgetItem(QString::fromLatin1(width)));
+  };
+  station(0, "-250", "0");
+  station(1, "100", "80");
+  station(2, "700", "20");
+  const FuselageInput body{{{-250, 0}, {100, 80}, {700, 20}}, 0};
+  ASSERT_EQ(window->document().fuselage, body);
+  EXPECT_EQ(caption("Undo1"), "Undo edit of the fuselage");
+  EXPECT_TRUE(window->document().run.flags.results_valid);
+  EXPECT_TRUE(label("Lab_FName").endsWith("*"));
+  const QByteArray withBody = saved();
+  ASSERT_NE(withBody, startFile);
+
+  action("Undo1")->trigger();
+  EXPECT_FALSE(window->document().fuselage);
+  EXPECT_FALSE(find<FuselagePage>("FuselagePage")->entered());
+  EXPECT_EQ(saved(), startFile);
+  EXPECT_TRUE(window->document().run.flags.results_valid);
+  EXPECT_FALSE(action("Undo1")->isEnabled());  // the whole typing was one step
+
+  action("Redo1")->trigger();
+  EXPECT_EQ(find<FuselagePage>("FuselagePage")->entered(), body);
+  EXPECT_EQ(saved(), withBody);
+
+  action("Undo1")->trigger();
+  script->changesAnswer = SaveAnswer::Discard;
+  script->openAnswer = path("undo.vn4");
+  action("Open2")->trigger();
+  EXPECT_EQ(window->document().fuselage, body);
+  EXPECT_EQ(find<FuselagePage>("FuselagePage")->entered(), body);
+  EXPECT_EQ(table->item(1, 1)->text(), "80");
 }
 
 TEST_F(UndoTest, OpenStartsAFreshHistory) {

@@ -1,5 +1,6 @@
 // The window's start placement: its whole frame on the screen's available area, shrunk to the
-// area (its pages then scroll) where the design minimum does not fit.
+// area (its pages then scroll) where the design minimum does not fit; there it can also be made
+// smaller still, down to 480 × 360.
 
 #include "ui/window_placement.h"
 
@@ -27,12 +28,14 @@ TEST(StartPlacement, TheWholeFrameLiesOnTheAvailableArea) {
       {"design on 1280x1024", kDesign, kNoFrame, {0, 0, 1280, 1024}, {458, 172, 822, 752}, {822, 752}},
       // The frame is 830 × 780: left at 1280 − 830; 172 + 780 fits below 1024.
       {"framed on 1280x1024", kDesign, kTitleBar, {0, 0, 1280, 1024}, {450, 172, 822, 752}, {822, 752}},
-      // 752 + 28 passes 768: height and minimum shrink to 768 − 28 = 740, the frame starts at the top.
-      {"framed on 1024x768", kDesign, kTitleBar, {0, 0, 1024, 768}, {194, 0, 822, 740}, {822, 740}},
+      // 752 + 28 passes 768: the height shrinks to 768 − 28 = 740, the frame starts at the top.
+      {"framed on 1024x768", kDesign, kTitleBar, {0, 0, 1024, 768}, {194, 0, 822, 740}, {480, 360}},
       // A 32-pixel panel on top leaves 736 rows from row 32.
-      {"panel on 1366x768", kDesign, kNoFrame, {0, 32, 1366, 736}, {542, 32, 822, 736}, {822, 736}},
+      {"panel on 1366x768", kDesign, kNoFrame, {0, 32, 1366, 736}, {542, 32, 822, 736}, {480, 360}},
       // Scale 2 on 1400 × 1100 leaves 700 × 550 logical pixels.
-      {"scale 2 on 1400x1100", kDesign, kNoFrame, {0, 0, 700, 550}, {0, 0, 700, 550}, {700, 550}},
+      {"scale 2 on 1400x1100", kDesign, kNoFrame, {0, 0, 700, 550}, {0, 0, 700, 550}, {480, 360}},
+      // 400 × 300 logical pixels: the smallest window is smaller still.
+      {"400x300", kDesign, kNoFrame, {0, 0, 400, 300}, {0, 0, 400, 300}, {400, 300}},
       // The largest bounds a defaults file may give, on 1920 × 1200 with a 2-pixel frame.
       {"largest defaults", {999, 999, 2999, 1999}, {2, 2, 2, 2}, kFullHd, {0, 0, 1916, 1196}, {822, 752}},
       // A second screen to the right: the window stays on it.
