@@ -136,7 +136,8 @@ void ReportWindow::showReport() {
     const StabilityProposal proposal = STABIL(v.xnp, v.lmue, doc_.run.solver_wings_count, doc_.stability.marginText);
     ExtraRuns pending;
     pending.pending = true;
-    report_ = makeReport(*basis_, proposal, extras_ ? *extras_ : pending, doc_.balance ? &*doc_.balance : nullptr);
+    report_ = makeReport(*basis_, proposal, extras_ ? *extras_ : pending, doc_.balance ? &*doc_.balance : nullptr,
+                         doc_.fuselage ? &*doc_.fuselage : nullptr);
   } else {
     report_ = storedReport(doc_);  // results opened from a file, or none
   }

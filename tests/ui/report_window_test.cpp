@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -69,6 +70,26 @@ TEST_F(ReportWindowTest, ShowsTheRunAtOnceAndTheExtraRunsFillIn) {
   EXPECT_TRUE(label("ReportFuselage").startsWith("The fuselage is not included"));
   const VortexResults& v = window->document().output->vortex;
   EXPECT_DOUBLE_EQ(r->report()->fine.bandMm, std::fabs(r->report()->fine.xnp - v.xnp));
+}
+
+// A fuselage typed on its page while the report is open: no new run, the report takes it at once
+// and its neutral point moves forward.
+TEST_F(ReportWindowTest, TheFuselageTypedOnItsPageReachesTheOpenReport) {
+  find<QAbstractButton>("RadioButton2")->click();  // wing and tail: the default's wing 4 would cover the body
+  action("Calc1")->trigger();
+  ReportWindow* r = openReport();
+  EXPECT_TRUE(label("ReportFuselage").startsWith("The fuselage is not included"));
+  auto* table = find<QTableWidget>("FuselageStations");
+  table->setRowCount(2);
+  table->setItem(0, 0, new QTableWidgetItem("-250"));
+  table->setItem(0, 1, new QTableWidgetItem("80"));
+  table->setItem(1, 0, new QTableWidgetItem("700"));
+  table->setItem(1, 1, new QTableWidgetItem("20"));
+  ASSERT_TRUE(r->report() && r->report()->fuselage);
+  EXPECT_TRUE(window->document().run.flags.results_valid);
+  EXPECT_TRUE(label("ReportFuselage").startsWith("Fuselage: 2 stations from -250 mm to 700 mm"))
+      << label("ReportFuselage").toStdString();
+  EXPECT_LT(r->report()->fuselage->figures.xnp, r->report()->xnp);
 }
 
 TEST_F(ReportWindowTest, FollowsTheMarginAndTheLanguage) {
