@@ -10,12 +10,9 @@ jobs=${2:-$(nproc)}
 programs=(solver_tests analysis_tests ui_tests)
 
 start=$(date +%s)
-launcher=()
-if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 flags="-fsanitize=thread -fno-omit-frame-pointer"
 # -O1 with line tables only: reports still name file and line, and the build stays short in CI.
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
-  "${launcher[@]}" \
   -DVOLANTIS4_BUILD_BENCH=OFF -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" >/dev/null
 cmake --build "$build_dir" -j "$jobs" --target "${programs[@]}"
 built=$(date +%s)

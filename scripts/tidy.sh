@@ -6,7 +6,9 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build-tidy}
 jobs=${2:-$(nproc)}
 
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+# Without precompiled headers: each file is read with its own includes only.
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+  -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON >/dev/null
 # The Qt targets' moc output is generated at build time; the sources need only its folders.
 cmake --build "$build_dir" --target volantis4_ui_autogen >/dev/null 2>&1 || true
 files=$(git ls-files '*.cpp' | grep -E '^(src|tests|bench)/')

@@ -42,6 +42,29 @@ TEST(AtomicWrite, CreatesAndReplacesWithExactBytesKeepingPermissions) {
   EXPECT_EQ(dir.entries(), 1u);
 }
 
+// Every bit of the mode survives a save, the setgid and sticky bits among them; written in place
+// (a second hard link), a shorter content leaves nothing of the longer one behind it.
+TEST(AtomicWrite, KeepsEveryModeBitAndInPlaceCutsTheOldTail) {
+  for (const ::mode_t mode : {::mode_t{02664}, ::mode_t{01644}}) {
+    SCOPED_TRACE(mode);
+    TempDir dir;
+    const std::string path = dir.file("plane.vn4");
+    writeBytes(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+    ASSERT_FALSE(writeFileAtomically(path, "new content"));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, mode);
+  }
+  TempDir dir;
+  const std::string path = dir.file("plane.vn4"), link = dir.file("link.vn4");
+  writeBytes(path, "a long aircraft file of many lines\r\n");
+  std::filesystem::create_hard_link(path, link);
+  ASSERT_FALSE(writeFileAtomically(path, "short\r\n"));
+  EXPECT_EQ(readBytes(path), "short\r\n");
+  EXPECT_EQ(readBytes(link), "short\r\n");
+}
+
 TEST(AtomicWrite, SymbolicLinksAreFollowedAndNeverReplaced) {
   // A link to a file, a chain of relative links, and links whose target does not exist yet.
   const struct {

@@ -132,6 +132,11 @@ TEST_F(RecentFilesTest, ADroppedAircraftFileOpensOtherFilesAreIgnored) {
   EXPECT_TRUE(dropOn(window.get(), {path("dropped.vn4")}));
   EXPECT_EQ(window->fileName(), path("dropped.vn4").toStdString());
   EXPECT_EQ(edit("Edit1")->text().trimmed(), "220");
+
+  // A file of the older format opens as well: three wings.
+  QFile::copy(QStringLiteral(VOLANTIS4_EXAMPLES_DIR "/../fuzz/corpus/legacy/three_wings.da4"), path("old.da4"));
+  EXPECT_TRUE(dropOn(window.get(), {path("old.da4")}));
+  EXPECT_EQ(window->document().form.wingsCount, 3);
 }
 
 // A file opened from the command line (a double-click in the file manager) is a recent file too.
