@@ -708,6 +708,8 @@ constexpr Entry kTexts[] = {
           "The fuselage is entered; its figures need a calculation: press Calculate (F9).",
           "Der Rumpf ist eingegeben; seine Werte brauchen eine Berechnung: bitte Berechnen (F9) drücken."},
     Entry{TextId::StepFuselage, "edit of the fuselage", "Bearbeiten des Rumpfes"},
+    Entry{TextId::TipMarginRefused, "Not used: a margin lies within ±1000 % of the reference chord",
+          "Nicht übernommen: ein Stabilitätsmaß liegt innerhalb von ±1000 % der Bezugstiefe"},
 };
 
 // Entry i is the text of id i, and each has both languages: an id without its entry, or entries out

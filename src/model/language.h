@@ -407,6 +407,7 @@ enum class TextId {
   ReportBalanceByFuselage,
   ReportFuselageNeedsRun,
   StepFuselage,
+  TipMarginRefused,
   Count  // not a text: the number of texts, which the table must match entry for entry
 };
 

@@ -201,7 +201,7 @@ void fillRows(const FlatPanels& p, FieldPoints f, std::size_t n, std::size_t j0,
 void fillAllRows(const FlatPanels& p, FieldPoints f, std::size_t n, std::size_t rows, double* out, float* single,
                  const std::atomic<bool>* cancel = nullptr) {
   const auto cores = static_cast<std::size_t>(stageThreads());
-  const std::size_t workers = rows * static_cast<std::size_t>(n) < std::size_t{64 * 64} ? 1 : std::min(cores, rows);
+  const std::size_t workers = rows * static_cast<std::size_t>(n) < std::size_t{64} * 64 ? 1 : std::min(cores, rows);
   const std::size_t ends = p.ex.size();
   std::vector<double> scratch(4 * ends * workers);
   auto terms = [&](std::size_t t) {

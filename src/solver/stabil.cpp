@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <system_error>
 
@@ -59,6 +60,8 @@ std::optional<double> manualMarginNumber(std::string_view text) {
     if (text[i] != ' ') return std::nullopt;
   return number->value;
 }
+
+bool usableManualMargin(std::string_view text) { return std::fabs(readManualMargin(text)) <= kMarginLimit; }
 
 double centreOfGravity(double xnp, double lmue, double sigma) { return xnp - lmue * sigma * 0.01; }
 

@@ -21,6 +21,14 @@ double readManualMargin(std::string_view text);
 /// The margin when the whole text (trailing blanks aside) is such a number, for the CLI's --margin.
 std::optional<double> manualMarginNumber(std::string_view text);
 
+/// The largest margin, in percent either way, that the window takes from Edit_Mstab: beyond it the
+/// centre of gravity lies ten reference chords from the neutral point, and far enough beyond it it
+/// is no finite number at all.
+inline constexpr double kMarginLimit = 1000;
+
+/// True when Edit_Mstab's text gives a margin the window takes (within ±kMarginLimit).
+bool usableManualMargin(std::string_view text);
+
 /// Centre of gravity for margin sigma (percent): xnp − lmue·sigma·0.01 (mm, positive aft).
 double centreOfGravity(double xnp, double lmue, double sigma);
 

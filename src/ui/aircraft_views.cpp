@@ -10,6 +10,7 @@
 
 #include "solver/stabil.h"
 #include "ui/aircraft_page.h"
+#include "ui/field_feedback.h"
 #include "ui/planform_image_widget.h"
 #include "ui/widgets.h"
 #include "views/qimage_canvas.h"
@@ -178,7 +179,13 @@ void AircraftViews::chooseStability(bool manual) {
   emit stabilityChanged();
 }
 
+// A margin beyond the limit is refused where it is typed (frame and tooltip); the proposal keeps the
+// last margin taken.
 void AircraftViews::marginEdited(const QString& text) {
+  const bool usable = usableManualMargin(text.toStdString());
+  showWarningFrame(page_.Edit_Mstab, !usable);
+  page_.Edit_Mstab->setToolTip(qtext(usable ? TextId::TipMargin : TextId::TipMarginRefused, doc_.language));
+  if (!usable) return;
   doc_.stability.marginText = text.toStdString();
   showProposal();
   emit stabilityChanged();

@@ -87,10 +87,13 @@ void FieldFeedback::show(const Field& field) const {
   const QString tip = fieldToolTip(field.key, edit->text(), language_);
   if (edit->toolTip() != tip) edit->setToolTip(tip);
   // A style sheet is set only when the frame comes or goes: setting one restyles the field.
-  const bool partly = !explainField(edit->text().toStdString()).whole();
-  if (partly == warns(edit)) return;
-  edit->setProperty(kWarnsProperty, partly);
-  edit->setStyleSheet(partly ? kWarningFrame : QString());
+  showWarningFrame(edit, !explainField(edit->text().toStdString()).whole());
+}
+
+void showWarningFrame(QLineEdit* edit, bool warn) {
+  if (warn == FieldFeedback::warns(edit)) return;
+  edit->setProperty(kWarnsProperty, warn);
+  edit->setStyleSheet(warn ? kWarningFrame : QString());
 }
 
 }  // namespace volantis4

@@ -23,6 +23,9 @@ QString fieldMeaning(FieldKey key, Language language);
 /// not read whole ("read as 12: …").
 QString fieldToolTip(FieldKey key, const QString& text, Language language);
 
+/// Gives `edit` the warning frame (a text read only in part, or refused) or takes it away.
+void showWarningFrame(QLineEdit* edit, bool warn);
+
 /// The tooltips and warning frames of one window's fields and result labels, found by their names.
 class FieldFeedback : public QObject {
  public:

@@ -15,6 +15,11 @@ TEST(ManualMargin, ReadsTheLeadingDecimalNumber) {
   for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(readManualMargin(text), value) << '"' << text << '"';
 }
 
+TEST(ManualMargin, TheWindowTakesMarginsWithinTheLimit) {
+  for (const char* taken : {"1000", "-1000", " 7.5", "abc", "1e3"}) EXPECT_TRUE(usableManualMargin(taken)) << taken;
+  for (const char* refused : {"1000.5", "-1001", "1e308", "1e4"}) EXPECT_FALSE(usableManualMargin(refused)) << refused;
+}
+
 TEST(ManualMargin, CommandLineMarginIsOneWholeNumber) {
   EXPECT_EQ(manualMarginNumber("12,5"), 12.5);
   EXPECT_EQ(manualMarginNumber(" 7.5 "), 7.5);

@@ -180,6 +180,15 @@ TEST_F(MainWindowTest, ManualStabilityShowsItsControlsAndTheDistance) {
   EXPECT_TRUE(find<QRadioButton>("RB_W5")->isChecked()) << "the stability buttons are a group of their own";
   type("Edit_Mstab", "0");
   EXPECT_EQ(label("Label21"), "%  AC-CG= 0.0mm");
+  // A margin beyond ±1000 % (here one whose centre of gravity would be no finite number) is refused
+  // where it is typed; typed key by key, "1e3" (1000 % of the 329.75 mm chord) was the last taken.
+  type("Edit_Mstab", "1e308");
+  EXPECT_EQ(label("Label21"), "%  AC-CG= 3297.5mm");
+  EXPECT_EQ(window->document().stability.marginText, "1e3");
+  EXPECT_TRUE(find<QLineEdit>("Edit_Mstab")->toolTip().startsWith("Not used"));
+  type("Edit_Mstab", "12");
+  EXPECT_EQ(window->document().stability.marginText, "12");
+  EXPECT_FALSE(find<QLineEdit>("Edit_Mstab")->toolTip().startsWith("Not used"));
   find<QRadioButton>("RadioButton15")->click();
   EXPECT_FALSE(find<QWidget>("Edit_Mstab")->isVisible());
 }
