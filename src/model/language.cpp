@@ -339,6 +339,7 @@ constexpr Entry kTexts[] = {
     Entry{TextId::PrinterGridIndex, "i", "i"},
     Entry{TextId::PrinterGridResolution, "Auflösung", "Auflösung"},
     Entry{TextId::PrinterNone, "No printer is installed.", "Es ist kein Drucker installiert."},
+    Entry{TextId::PrinterServiceDown, "The print service is not running.", "Der Druckdienst läuft nicht."},
     Entry{TextId::PrinterNoResolutions, "The printer reports no resolutions.", "Der Drucker meldet keine Auflösungen."},
     Entry{TextId::PrinterFailed, "The printer did not accept the page.", "Der Drucker hat die Seite nicht angenommen."},
     Entry{TextId::PrinterSaveAsPdf, "Save as PDF…", "Als PDF speichern…"},

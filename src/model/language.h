@@ -255,6 +255,7 @@ enum class TextId {
   PrinterGridIndex,
   PrinterGridResolution,
   PrinterNone,
+  PrinterServiceDown,
   PrinterNoResolutions,
   PrinterFailed,
   PrinterSaveAsPdf,
