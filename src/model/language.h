@@ -211,6 +211,7 @@ enum class TextId {
   PrintGeometricCentre,
   PrintWingAerodynamicCentre,
   PrintLiftSlope,
+  PrintResultsOutdated,  // the added line of a page whose results are older than its aircraft
   // Stability report: %1 … %5 are numbers or names filled in as the comments say.
   ReportTitle,
   ReportNeutralPoint,  // xnp, from root LE, % MAC
@@ -259,6 +260,7 @@ enum class TextId {
   PrinterNoResolutions,
   PrinterFailed,
   PrinterSaveAsPdf,
+  PdfReportLeftOut,  // why an exported PDF has no report pages
   MenuExportPdf,
   MenuExportTemplate,
   TemplateTitle,
@@ -276,6 +278,7 @@ enum class TextId {
   TemplateLineCg,
   TemplateLineNeutralPoint,
   TemplateNoRun,
+  TemplateNeedsCalculation,  // tooltip of the disabled template command
   PdfFilter,
   MenuAnalysis,
   MenuLiveResults,
