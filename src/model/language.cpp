@@ -348,6 +348,7 @@ constexpr Entry kTexts[] = {
     Entry{TextId::PdfReportLeftOut,
           "The report pages are left out: the results are older than the aircraft; press Calculate (F9) first.",
           "Die Berichtsseiten fehlen: die Ergebnisse sind älter als das Flugzeug; zuerst Berechnen (F9) drücken."},
+    Entry{TextId::ReportPageNumber, "Page %1 of %2", "Seite %1 von %2"},
     Entry{TextId::MenuExportPdf, "Export PDF…", "PDF exportieren…"},
     Entry{TextId::MenuExportTemplate, "Export balance template…", "Schwerpunkt-Schablone exportieren…"},
     Entry{TextId::TemplateTitle, "Balance template", "Schwerpunkt-Schablone"},

@@ -261,6 +261,7 @@ enum class TextId {
   PrinterFailed,
   PrinterSaveAsPdf,
   PdfReportLeftOut,  // why an exported PDF has no report pages
+  ReportPageNumber,  // in a report page's foot: %1 the page, %2 the pages
   MenuExportPdf,
   MenuExportTemplate,
   TemplateTitle,
