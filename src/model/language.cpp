@@ -352,27 +352,48 @@ constexpr Entry kTexts[] = {
     Entry{TextId::MenuExportPdf, "Export PDF…", "PDF exportieren…"},
     Entry{TextId::MenuExportTemplate, "Export balance template…", "Schwerpunkt-Schablone exportieren…"},
     Entry{TextId::TemplateTitle, "Balance template", "Schwerpunkt-Schablone"},
-    Entry{TextId::TemplateScale,
-          "Print at actual size (100 %, no fitting to the page): the ruler below must measure exactly 100 mm.",
-          "In Originalgröße drucken (100 %, nicht an die Seite anpassen): das Lineal unten muss genau 100 mm messen."},
     Entry{TextId::TemplateDistances,
-          "Wing %1 at true scale, root section on the left line; distances in mm aft of its root leading edge.",
-          "Flügel %1 in Originalgröße, Wurzelrippe an der linken Linie; Abstände in mm hinter der Nasenleiste an der "
-          "Wurzel."},
+          "Wing %1 at true scale (its right half seen from above), the root section on the thick left line; each "
+          "line gives its distance from the root leading edge.",
+          "Flügel %1 in Originalgröße (die rechte Hälfte von oben), die Wurzelrippe an der dicken linken Linie; jede "
+          "Linie nennt ihren Abstand von der Nasenleiste an der Wurzel."},
     Entry{TextId::TemplateRoot, "root", "Wurzel"},
     Entry{TextId::TemplateFlight, "flight direction", "Flugrichtung"},
-    Entry{TextId::TemplateRootLe, "root leading edge: 0 mm", "Nasenleiste an der Wurzel: 0 mm"},
-    Entry{TextId::TemplateCgForward, "forward centre of gravity (margin %1 %): %2 mm",
-          "vorderer Schwerpunkt (Stabilitätsmaß %1 %): %2 mm"},
-    Entry{TextId::TemplateCgAft, "aft centre of gravity (margin %1 %): %2 mm",
-          "hinterer Schwerpunkt (Stabilitätsmaß %1 %): %2 mm"},
-    Entry{TextId::TemplateCgManual, "centre of gravity (margin %1 %): %2 mm",
-          "Schwerpunkt (Stabilitätsmaß %1 %): %2 mm"},
-    Entry{TextId::TemplateNeutralPoint, "neutral point: %1 mm", "Neutralpunkt: %1 mm"},
+    Entry{TextId::TemplateStepPrint,
+          "Print at actual size (100\u00a0%, no fitting to the page): the ruler must measure exactly 100\u00a0mm.",
+          "In Originalgröße drucken (100\u00a0%, nicht an die Seite anpassen): das Lineal muss genau 100\u00a0mm "
+          "messen."},
+    Entry{TextId::TemplateStepCut, "Cut the sheet along the thick root line.",
+          "Das Blatt an der dicken Wurzellinie abschneiden."},
+    Entry{TextId::TemplateStepLay,
+          "Lay it on top of the right wing, flight direction forward: the cut edge along the wing's root (at the "
+          "fuselage, or the centre line of a flying wing), the black root leading-edge line on the leading edge.",
+          "Auf die Oberseite des rechten Flügels legen, Flugrichtung nach vorn: die Schnittkante an der Flügelwurzel "
+          "(am Rumpf oder, beim Nurflügel, an der Mittellinie), die schwarze Linie der Nasenleiste auf die "
+          "Nasenleiste."},
+    Entry{TextId::TemplateStepMark, "Mark the blue lines on the wing; mirror them onto the left wing.",
+          "Die blauen Linien auf den Flügel übertragen und auf den linken Flügel spiegeln."},
+    Entry{TextId::TemplateStepBalanceRange,
+          "Lift the model under both wings at the marks: it should balance level between the two blue lines, never "
+          "behind the red neutral point.",
+          "Das Modell an den Markierungen unter beiden Flügeln anheben: es soll zwischen den beiden blauen Linien "
+          "waagerecht ausbalancieren, nie hinter dem roten Neutralpunkt."},
+    Entry{TextId::TemplateStepBalanceManual,
+          "Lift the model under both wings at the marks: it should balance level on the blue line, never behind the "
+          "red neutral point.",
+          "Das Modell an den Markierungen unter beiden Flügeln anheben: es soll auf der blauen Linie waagerecht "
+          "ausbalancieren, nie hinter dem roten Neutralpunkt."},
+    Entry{TextId::TemplateAhead, "ahead of", "vor"},
+    Entry{TextId::TemplateBehind, "behind", "hinter"},
     Entry{TextId::TemplateOffPage, "%1 (beyond this page)", "%1 (außerhalb dieser Seite)"},
-    Entry{TextId::TemplateLineRootLe, "leading edge 0 mm", "Nasenleiste 0 mm"},
-    Entry{TextId::TemplateLineCg, "CG %1 %: %2 mm", "SP %1 %: %2 mm"},
-    Entry{TextId::TemplateLineNeutralPoint, "NP %1 mm", "NP %1 mm"},
+    Entry{TextId::TemplateLineRootLe, "root leading edge: 0\u00a0mm", "Nasenleiste an der Wurzel: 0\u00a0mm"},
+    Entry{TextId::TemplateLineMeanChordLe, "leading edge of the mean chord (MAC): %1\u00a0mm %2 the root leading edge",
+          "Vorderkante der Bezugstiefe: %1\u00a0mm %2 der Nasenleiste an der Wurzel"},
+    Entry{TextId::TemplateLineCg, "CG for margin %1\u00a0%: %2\u00a0mm %3 the root leading edge (%4\u00a0%\u00a0MAC)",
+          "SP für Stabilitätsmaß %1\u00a0%: %2\u00a0mm %3 der Nasenleiste an der Wurzel "
+          "(%4\u00a0%\u00a0der\u00a0Bezugstiefe)"},
+    Entry{TextId::TemplateLineNeutralPoint, "neutral point: %1\u00a0mm %2 the root leading edge (%3\u00a0%\u00a0MAC)",
+          "Neutralpunkt: %1\u00a0mm %2 der Nasenleiste an der Wurzel (%3\u00a0%\u00a0der\u00a0Bezugstiefe)"},
     Entry{TextId::TemplateNoRun,
           "The balance template needs the results of a complete calculation: calculate the aircraft first.",
           "Die Schwerpunkt-Schablone braucht die Ergebnisse einer vollständigen Berechnung: bitte zuerst berechnen."},

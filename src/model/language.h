@@ -265,19 +265,24 @@ enum class TextId {
   MenuExportPdf,
   MenuExportTemplate,
   TemplateTitle,
-  TemplateScale,
   TemplateDistances,
   TemplateRoot,
   TemplateFlight,
-  TemplateRootLe,
-  TemplateCgForward,
-  TemplateCgAft,
-  TemplateCgManual,
-  TemplateNeutralPoint,
+  // The template's numbered steps, the last one for the pair of centres of gravity or the manual one.
+  TemplateStepPrint,
+  TemplateStepCut,
+  TemplateStepLay,
+  TemplateStepMark,
+  TemplateStepBalanceRange,
+  TemplateStepBalanceManual,
+  // A mark's direction from the root leading edge, and the labels of the mark lines.
+  TemplateAhead,
+  TemplateBehind,
   TemplateOffPage,
   TemplateLineRootLe,
-  TemplateLineCg,
-  TemplateLineNeutralPoint,
+  TemplateLineMeanChordLe,   // distance, direction
+  TemplateLineCg,            // margin, distance, direction, per cent of the mean chord
+  TemplateLineNeutralPoint,  // distance, direction, per cent of the mean chord
   TemplateNoRun,
   TemplateNeedsCalculation,  // tooltip of the disabled template command
   PdfFilter,
