@@ -58,7 +58,7 @@ class RealPrint : public ::testing::Test {
 
   // Adds a queue of the stock printer changed by `replacements` and makes it the window's printer.
   QString chooseNewQueue(const QString& suffix, const Replacements& replacements) {
-    const QString queue = server.addQueue(suffix, replacements);
+    QString queue = server.addQueue(suffix, replacements);
     if (queue.isEmpty()) return {};
     window->FormCreate();  // as on activation: the list read afresh
     auto* list = window->findChild<QComboBox*>("ComboBox1");
