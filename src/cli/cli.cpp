@@ -200,7 +200,7 @@ Subcommand addPrint(CLI::App& app) {
       ->check(marginNumber())
       ->capture_default_str();
   CLI::Option_group* printOutput = print->add_option_group("output", "Where the page goes (one of them)");
-  printOutput->add_option("--pdf", options->print.pdf, "Write a one-page A4 PDF");
+  printOutput->add_option("--pdf", options->print.pdf, "Write a one-page PDF (A4, or Letter where the locale uses it)");
   printOutput->add_option("--png", options->print.png, "Write the 807 x 1620 page image");
   printOutput->require_option(1);
   return {print, [options, printOutput](std::ostream& out, std::ostream& err) {

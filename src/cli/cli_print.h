@@ -15,7 +15,7 @@ struct PrintOptions {
   std::string file;  // aircraft or legacy data file to load
   Language language = Language::English;
   std::string marginText = "7.5";  // manual margin, as typed into the margin field
-  std::string pdf;                 // write a one-page A4 PDF here, or
+  std::string pdf;                 // write a one-page PDF here (A4, or Letter by the locale), or
   std::string png;                 // the 807 × 1620 page image here
 };
 
@@ -27,7 +27,7 @@ int runPrint(const PrintOptions& options, std::ostream& out, std::ostream& err);
 
 struct Document;
 
-/// Writes the balance template of `doc`, whose last run is complete, as a one-page A4 PDF at
+/// Writes the balance template of `doc`, whose last run is complete, as a one-page PDF (A4 or Letter) at
 /// `path`; `manualChoice` marks the manual centre of gravity instead of the automatic pair.
 /// Nullopt once written; else why not (no page writer, no complete run, the file not written).
 std::optional<Refusal> writeBalanceTemplate(const Document& doc, bool manualChoice, Language language,

@@ -172,7 +172,8 @@ ReportCommand& addReportCommand(CLI::App& app, const CLI::Validator& marginNumbe
   r.add_option("--ballast-at", c.ballastAt, "Ballast position, mm from the root leading edge")->type_name("FLOAT");
   r.add_option("--move-mass", c.moveMass, "A mass in g (a battery) to move instead of adding ballast")
       ->type_name("FLOAT");
-  r.add_option("--template", c.templateFile, "Write the balance template, one A4 page at true scale, as PDF");
+  r.add_option("--template", c.templateFile,
+               "Write the balance template, one page (A4 or the locale's Letter) at true scale, as PDF");
   r.add_option("--fuselage", c.fuselage,
                "A fuselage station X:W, repeated from nose to tail: X in mm along the aircraft (negative ahead of "
                "x = 0), W the full width in mm; replaces the aircraft's fuselage");

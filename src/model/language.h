@@ -218,6 +218,7 @@ enum class TextId {
   PrintGeometricCentre,
   PrintWingAerodynamicCentre,
   PrintLiftSlope,
+  PrintResultsOutdated,  // the added line of a page whose results are older than its aircraft
   // Stability report: %1 … %5 are numbers or names filled in as the comments say.
   ReportTitle,
   ReportNeutralPoint,  // xnp, from root LE, % MAC
@@ -270,26 +271,35 @@ enum class TextId {
   PrinterGridIndex,
   PrinterGridResolution,
   PrinterNone,
+  PrinterServiceDown,
   PrinterNoResolutions,
   PrinterFailed,
   PrinterSaveAsPdf,
+  PdfReportLeftOut,  // why an exported PDF has no report pages
+  ReportPageNumber,  // in a report page's foot: %1 the page, %2 the pages
   MenuExportPdf,
   MenuExportTemplate,
   TemplateTitle,
-  TemplateScale,
   TemplateDistances,
   TemplateRoot,
   TemplateFlight,
-  TemplateRootLe,
-  TemplateCgForward,
-  TemplateCgAft,
-  TemplateCgManual,
-  TemplateNeutralPoint,
+  // The template's numbered steps, the last one for the pair of centres of gravity or the manual one.
+  TemplateStepPrint,
+  TemplateStepCut,
+  TemplateStepLay,
+  TemplateStepMark,
+  TemplateStepBalanceRange,
+  TemplateStepBalanceManual,
+  // A mark's direction from the root leading edge, and the labels of the mark lines.
+  TemplateAhead,
+  TemplateBehind,
   TemplateOffPage,
   TemplateLineRootLe,
-  TemplateLineCg,
-  TemplateLineNeutralPoint,
+  TemplateLineMeanChordLe,   // distance, direction
+  TemplateLineCg,            // margin, distance, direction, per cent of the mean chord
+  TemplateLineNeutralPoint,  // distance, direction, per cent of the mean chord
   TemplateNoRun,
+  TemplateNeedsCalculation,  // tooltip of the disabled template command
   PdfFilter,
   MenuAnalysis,
   MenuLiveResults,

@@ -110,6 +110,14 @@ std::string formatFixed(double v, int width, int decimals) {
   return padLeft(out, width);
 }
 
+std::string formatTrimmed(double v, int decimals) {
+  std::string s = formatFixed(v, 0, decimals);
+  if (s.find('.') == std::string::npos) return s;
+  while (s.back() == '0') s.pop_back();
+  if (s.back() == '.') s.pop_back();
+  return s;
+}
+
 std::string formatInt(long long v) { return std::to_string(v); }
 
 std::string formatInt(long long v, int width) { return padLeft(std::to_string(v), width); }

@@ -21,6 +21,10 @@ std::int32_t truncToInt(double v);
 /// rounds to zero is written without a sign. NaN and infinities are written as "nan"/"inf".
 std::string formatFixed(double v, int width, int decimals);
 
+/// v with at most `decimals` digits after the point, rounded as formatFixed, its trailing zeros
+/// (and a point left bare) dropped: 16 → "16", 7.5 → "7.5", 33.25 with one decimal → "33.3".
+std::string formatTrimmed(double v, int decimals);
+
 /// v in the fewest decimal digits that read back as exactly v, never in exponent form ("0.1",
 /// "-40", "1250.75"). NaN and infinities are written as "nan"/"inf".
 std::string formatRoundTrip(double v);

@@ -16,9 +16,9 @@ struct Document;
 struct PageWriters {
   /// The summary page of `doc` after a complete run, as the 807 × 1620 page image (PNG).
   std::string (*summaryPng)(Document& doc, const std::string& path);
-  /// The same page as a one-page A4 PDF.
+  /// The same page as a one-page PDF, on the locale's paper (A4 or Letter).
   std::string (*summaryPdf)(Document& doc, const std::string& path);
-  /// The balance template of `doc` (complete run) as a one-page A4 PDF; `manualChoice` marks the
+  /// The balance template of `doc` (complete run) as a one-page PDF (A4 or Letter); `manualChoice` marks the
   /// manual centre of gravity instead of the automatic pair.
   std::string (*balanceTemplate)(const Document& doc, bool manualChoice, Language language, const std::string& path);
 };

@@ -90,7 +90,7 @@ std::string sectionLine(const Document& doc, int w, char kind) {
 }
 
 void drawSummaryPage(Canvas& page, const Document& doc, const std::string& fileName, const Canvas& topView,
-                     const Canvas& threeDView) {
+                     const Canvas& threeDView, ResultsAge results) {
   page.resize(kSummaryPageWidth, kSummaryPageHeight);
   Font font;
   font.name = kSummaryFontFamily;
@@ -118,6 +118,11 @@ void drawSummaryPage(Canvas& page, const Document& doc, const std::string& fileN
   line(2, t(TextId::PrintCgHigh, doc) + formatFixed(p.margins.high, 0, 0) + "%: ", p.x_cg_high);
   line(3, t(TextId::PrintCgLow, doc) + formatFixed(p.margins.low, 0, 0) + "%: ", p.x_cg_low);
   line(4, t(TextId::PrintCgManual, doc) + formatFixed(p.manual_margin, 0, 1) + "%: ", p.x_cg_manual);
+  if (results == ResultsAge::Outdated) {
+    page.setFontColour(kRed);
+    page.textOut(0, kOutdatedLineTop, t(TextId::PrintResultsOutdated, doc));
+    page.setFontColour(kBlack);
+  }
 
   for (int w = 1; w <= doc.form.wingsCount; ++w) drawWingBlock(page, doc, w);
 }

@@ -40,12 +40,21 @@ void recomputeForSummary(Document& doc);
 void drawSummaryPictures(const Document& doc, const SystemColours& colours, const ThreeDState& rotation,
                          Canvas& topView, Canvas& threeDView);
 
+/// Whether the page's results belong to the aircraft drawn: Outdated once the aircraft has been
+/// changed after its last calculation (results_valid clear).
+enum class ResultsAge { Current, Outdated };
+
+/// Top y of the line that marks a page with outdated results: the summary's sixth row, between
+/// its last line and the first wing block.
+inline constexpr int kOutdatedLineTop = 663;
+
 /// Draws the whole page on `page` (resized to 807 × 1620, filled white) from the document after
 /// a complete run: planform figures, section table, positions, vortex results, stability and
 /// language; `fileName` is the current file name. The two pictures are stretched into their
 /// rectangles. Without a run's output the two aerodynamic values of the wing blocks stay empty.
+/// With Outdated results one red line more says so under the summary; the page is otherwise the same.
 void drawSummaryPage(Canvas& page, const Document& doc, const std::string& fileName, const Canvas& topView,
-                     const Canvas& threeDView);
+                     const Canvas& threeDView, ResultsAge results = ResultsAge::Current);
 
 /// The "xf: ", "lf: " or "yf: " line of wing w: five (5, 0) fields joined by single blanks,
 /// empty fields for sections beyond the wing's count. `kind` is 'x', 'l' or 'y'.

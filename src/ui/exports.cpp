@@ -54,20 +54,27 @@ void Exports::print() {
   relayout_();
 }
 
-// A 600-dpi printer's placement. The stability report of a complete run follows on a page of its
-// own; the summary's own Calc leaves the lattice behind, so the report is taken over the run before it.
+// A 600-dpi printer's placement. The file is asked for first: a cancelled dialog changes nothing.
+// The stability report of a complete run follows on pages of its own; the summary's own Calc
+// leaves the lattice behind, so the report is taken over the run before it. Without one the
+// window says why the report pages are missing.
 void Exports::exportPdf() {
-  const std::optional<ReportBasis> basis = reportBasis(doc_);
-  const PageDrawing page = summary_();
-  relayout_();
   const QString path = dialogs_.pdfFileName(window_, titleOf(TextId::MenuExportPdf, doc_.language),
                                             suggestedName(doc_, QString()), doc_.language);
   if (path.isEmpty()) return;
-  ReportPages report;
-  if (basis)
-    report = {.title = std::string(text(TextId::ReportTitle, doc_.language)),
-              .parts = reportBlocks(fullReport(*basis, doc_), doc_.language)};
-  if (const auto error = exportSummaryPdf(page, doc_.run.solver_wings_count, path, report)) cannotWrite(*error);
+  const std::optional<ReportBasis> basis = reportBasis(doc_);
+  const PageDrawing page = summary_();
+  relayout_();
+  ReportPages report{.title = {}, .parts = {}, .fileName = doc_.fileName, .date = {}, .language = doc_.language};
+  if (basis) {
+    report.title = std::string(text(TextId::ReportTitle, doc_.language));
+    report.parts = reportBlocks(fullReport(*basis, doc_), doc_.language);
+  }
+  if (const auto error = exportSummaryPdf(page, doc_.run.solver_wings_count, path, report)) {
+    cannotWrite(*error);
+  } else if (!basis) {
+    dialogs_.showFileError(window_, qtext(TextId::PdfReportLeftOut, doc_.language));
+  }
 }
 
 // The manual centre of gravity is marked when that margin is chosen, else the pair.

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "analysis/stability_report.h"
 #include "print/summary_page.h"
 #include "ui/aircraft_page.h"
 #include "ui/aircraft_views.h"
@@ -88,6 +90,8 @@ MainWindow::MainWindow(const QStringList& arguments, std::unique_ptr<Dialogs> di
   exports_ = new Exports(
       this, doc_, *dialogs_,
       [this]() -> PageDrawing {
+        // Printed after an edit without Calculate, the page says its results are older than it.
+        const ResultsAge age = doc_.run.flags.results_valid ? ResultsAge::Current : ResultsAge::Outdated;
         recomputeForSummary(doc_);
         {
           const KeepResults keep(doc_);
@@ -98,8 +102,8 @@ MainWindow::MainWindow(const QStringList& arguments, std::unique_ptr<Dialogs> di
         auto topView = std::make_shared<QImageCanvas>(kTopViewBufferWidth, kTopViewBufferHeight);
         auto threeDView = std::make_shared<QImageCanvas>(kThreeDBufferWidth, kThreeDBufferHeight);
         drawSummaryPictures(doc_, colours, views_->rotation(), *topView, *threeDView);
-        return [doc = doc_, topView, threeDView](Canvas& page) {
-          drawSummaryPage(page, doc, doc.fileName, *topView, *threeDView);
+        return [doc = doc_, topView, threeDView, age](Canvas& page) {
+          drawSummaryPage(page, doc, doc.fileName, *topView, *threeDView, age);
         };
       },
       [this] { FormResize(Sender::Print); }, [this] { return doc_.stability.manual; });
@@ -157,6 +161,9 @@ void MainWindow::buildWindow() {
   toolBar_->setGeometry(0, 0, kClientSize.width(), kToolBarHeight);
   client->installEventFilter(this);
   commands_ = buildCommands(this, toolBar_, commandTable());
+  // The File menu shows why Export balance template waits (its tooltip).
+  for (QObject* holder : commands_.action(Command::ExportTemplate)->associatedObjects())
+    if (auto* menu = qobject_cast<QMenu*>(holder)) menu->setToolTipsVisible(true);
 
   pageControl_ = new QTabWidget(client);
   pageControl_->setObjectName(QStringLiteral("PageControl1"));
@@ -302,8 +309,7 @@ std::vector<CommandRow> MainWindow::commandTable() {
        .enabled = false, .enabledWith = Command::Print, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_E),
        .slot = [this] { exports_->exportPdf(); }},
       {.command = Command::ExportTemplate, .name = "ExportTemplate1", .menu = MenuPlace::File,
-       .caption = TextId::MenuExportTemplate, .enabled = false, .enabledWith = Command::Print,
-       .slot = [this] { exports_->exportTemplate(); }},
+       .caption = TextId::MenuExportTemplate, .enabled = false, .slot = [this] { exports_->exportTemplate(); }},
       {.command = Command::Exit, .name = "Exit1", .menu = MenuPlace::File, .separatorBefore = true,
        .caption = TextId::MenuExit, .shortcut = QKeySequence(QKeySequence::Quit), .slot = [this] { close(); }},
 

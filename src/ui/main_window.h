@@ -104,6 +104,9 @@ class MainWindow : public QMainWindow {
   void showForm();
   /// Sets a field's text from code without running its handler again.
   void showTextOf(FieldKey key, const QString& text);
+  /// Export balance template: enabled with a complete run of the aircraft as it stands, else its
+  /// tooltip says to calculate.
+  void showTemplateCommand();
 
   // Commands (main_window_commands.cpp).
   /// The Calculate command: the run on the window's thread, the heights it moves as one step.

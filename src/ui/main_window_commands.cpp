@@ -117,6 +117,7 @@ void MainWindow::showResults(bool live) {
   a->Button4->show();
   a->Button4->setEnabled(heightsLeft);
   commands_.setEnabled(Command::Calc, heightsLeft);
+  showTemplateCommand();
   report_->follow();
 }
 
@@ -163,6 +164,7 @@ void MainWindow::applyLanguage(Language language) {
   }
   commands_.applyCaptions(language);
   showUndoCommands();
+  showTemplateCommand();
   showGapNotices(wingPages_, doc_.geometry, language);
   views_->drawFlightDirection();
   feedback_->refresh();

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 
+#include "analysis/stability_report.h"
 #include "files/wing_exchange.h"
 #include "model/field_names.h"
 #include "solver/calculation_output.h"
@@ -132,6 +133,7 @@ void MainWindow::afterWingRecomputation(int w) {
     for (WingPage* p : wingPages_) p->showAerodynamicCentre(false);
   }
   showWing(w);
+  showTemplateCommand();
   report_->follow();
 }
 
@@ -157,6 +159,7 @@ void MainWindow::afterCalc(Sender sender) {
   if (sender != Sender::Print) commands_.setEnabled(Command::Print, false);
   a->showMessagePanel(doc_.run.panel);
   showFileName();
+  showTemplateCommand();
   report_->follow();
 }
 
@@ -205,6 +208,13 @@ void MainWindow::showTextOf(FieldKey key, const QString& text) {
     edit->setText(text);
   }
   feedback_->refresh();
+}
+
+void MainWindow::showTemplateCommand() {
+  const bool complete = reportBasis(doc_).has_value();
+  commands_.setEnabled(Command::ExportTemplate, complete);
+  commands_.action(Command::ExportTemplate)
+      ->setToolTip(complete ? QString() : qtext(TextId::TemplateNeedsCalculation, doc_.language));
 }
 
 }  // namespace volantis4

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "print/page_drawing.h"
@@ -23,6 +24,9 @@ class PrintLayer {
   virtual void refresh() {}
   /// True when at least one printer is installed.
   virtual bool printerAvailable() const = 0;
+  /// False when the print service itself does not answer (as of the last refresh): then no
+  /// printer is listed, whatever is installed.
+  virtual bool serviceRunning() const { return true; }
   /// The installed printers' names.
   virtual QStringList printerNames() const = 0;
   /// Index of the current printer in printerNames(); −1 without a printer.
@@ -36,7 +40,8 @@ class PrintLayer {
   virtual int yDpi(int index) const = 0;
   /// Colour capability: below 2 means monochrome only.
   virtual int colourCount() const = 0;
-  /// Print quality := resolution i; only with a printer and 0 <= i < resolutionCount().
+  /// Print quality := resolution i, sent with the next job; only with a printer and
+  /// 0 <= i < resolutionCount().
   virtual void setResolutionIndex(int index) = 0;
   /// The colour setting; setting it is forced to false on a monochrome-only printer.
   virtual bool colour() const = 0;
@@ -50,7 +55,9 @@ class PrintLayer {
   virtual bool endDocument() = 0;
 };
 
-/// The platform's printers through Qt's printing (QPrinterInfo, QPrinter, QPainter).
+/// The platform's printers through Qt's printing (QPrinterInfo, QPrinter, QPainter); with CUPS the
+/// resolutions are read with both axes from the print service, and the chosen one and the paper
+/// (A4, or Letter where the printer's paper is Letter) travel with the job.
 class QtPrintLayer : public PrintLayer {
  public:
   /// Starts on the default printer, or the first one.
@@ -59,12 +66,13 @@ class QtPrintLayer : public PrintLayer {
 
   void refresh() override;
   bool printerAvailable() const override;
+  bool serviceRunning() const override { return serviceRunning_; }
   QStringList printerNames() const override;
   int currentPrinterIndex() const override { return current_; }
   void selectPrinter(int index) override;
   int resolutionCount() const override { return static_cast<int>(resolutions_.size()); }
   int xDpi(int index) const override;
-  int yDpi(int index) const override { return xDpi(index); }
+  int yDpi(int index) const override;
   int colourCount() const override { return colourCount_; }
   void setResolutionIndex(int index) override;
   bool colour() const override;
@@ -81,8 +89,9 @@ class QtPrintLayer : public PrintLayer {
 
   QStringList names_;
   int current_ = -1;
-  std::vector<int> resolutions_;
+  std::vector<std::pair<int, int>> resolutions_;  // (x, y) dpi
   int colourCount_ = 0;
+  bool serviceRunning_ = true;
   std::unique_ptr<QPrinter> printer_;
   struct Job;
   std::unique_ptr<Job> job_;

@@ -7,7 +7,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "model/numbers.h"
 #include "print/pdf_export.h"
@@ -25,13 +27,15 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 constexpr int kWindowWidth = 372;
 constexpr int kWindowHeight = 150;
 constexpr int kNoticeHeight = 34;
+// The resolution grid: its design width, widened up to the buttons' left edge when the longest
+// resolution needs it.
+constexpr int kGridWidth = 129;
+constexpr int kGridMaxWidth = 229;
 
 }  // namespace
 
-PrinterDialog::PrinterDialog(PrintLayer& layer, QWidget* parent) : QWidget(parent, Qt::Window), layer_(layer) {
+PrinterDialog::PrinterDialog(PrintLayer& layer, QWidget* parent) : QWidget(parent, kPrinterWindowFlags), layer_(layer) {
   setObjectName(QStringLiteral("Form3"));
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
   setWindowTitle(q(TextId::PrinterCaption, language_));
 
   ComboBox1 = new QComboBox(this);
@@ -48,7 +52,7 @@ PrinterDialog::PrinterDialog(PrintLayer& layer, QWidget* parent) : QWidget(paren
 
   StringGrid2 = new QTableWidget(this);
   StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
-  StringGrid2->setGeometry(3, 56, 129, 90);
+  StringGrid2->setGeometry(3, 56, kGridWidth, 90);
   StringGrid2->setColumnCount(2);
   StringGrid2->verticalHeader()->hide();
   StringGrid2->verticalHeader()->setDefaultSectionSize(20);
@@ -107,9 +111,7 @@ void PrinterDialog::FormCreate() {
     ComboBox1->addItems(layer_.printerNames());
     ComboBox1->setCurrentIndex(layer_.currentPrinterIndex());
   }
-  const int width = StringGrid2->width();
-  StringGrid2->setColumnWidth(0, width / 4 - 10);
-  StringGrid2->setColumnWidth(1, width * 3 / 4 - 10);
+  StringGrid2->setColumnWidth(0, kGridWidth / 4 - 10);
   StringGrid2->setHorizontalHeaderLabels(
       {q(TextId::PrinterGridIndex, language_), q(TextId::PrinterGridResolution, language_)});
   fillResolutions();
@@ -127,8 +129,20 @@ void PrinterDialog::fillResolutions() {
         i, 1, new QTableWidgetItem(qs(formatInt(layer_.xDpi(i)) + "x" + formatInt(layer_.yDpi(i)) + "dpi²")));
   }
   if (count > 0) StringGrid2->setCurrentCell(previous >= 0 && previous < count ? previous : 0, 0);
+  fitResolutionColumn();
   updating_ = false;
   updateNotice();
+}
+
+// The resolution column as wide as its longest entry ("1200x1200dpi²" whole), at least its design
+// width, and the grid as wide as its columns.
+void PrinterDialog::fitResolutionColumn() {
+  StringGrid2->resizeColumnToContents(1);
+  const int second = std::max(kGridWidth * 3 / 4 - 10, StringGrid2->columnWidth(1));
+  StringGrid2->setColumnWidth(1, second);
+  const int needed = StringGrid2->columnWidth(0) + second + StringGrid2->verticalScrollBar()->sizeHint().width() +
+                     2 * StringGrid2->frameWidth();
+  StringGrid2->resize(std::clamp(needed, kGridWidth, kGridMaxWidth), StringGrid2->height());
 }
 
 void PrinterDialog::fillColourBox() {
@@ -201,8 +215,12 @@ QString PrinterDialog::notice() const { return notice_->isHidden() ? QString() :
 void PrinterDialog::updateNotice() {
   QString line = failure_;
   const bool cannotPrint = !layer_.printerAvailable() || layer_.resolutionCount() == 0;
-  if (line.isEmpty() && cannotPrint)
-    line = q(layer_.printerAvailable() ? TextId::PrinterNoResolutions : TextId::PrinterNone, language_);
+  if (line.isEmpty() && cannotPrint) {
+    const TextId why = layer_.printerAvailable() ? TextId::PrinterNoResolutions
+                       : layer_.serviceRunning() ? TextId::PrinterNone
+                                                 : TextId::PrinterServiceDown;
+    line = q(why, language_);
+  }
   ButtonClose->setEnabled(!cannotPrint);
   notice_->setText(line);
   savePdf_->setText(q(TextId::PrinterSaveAsPdf, language_));

@@ -17,6 +17,11 @@ class QTableWidget;
 
 namespace volantis4 {
 
+/// The printer window's border: a title with the system menu and minimise, no maximise and no
+/// close box (Cancel closes it), of a fixed size.
+inline constexpr Qt::WindowFlags kPrinterWindowFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+
 class PrinterDialog : public QWidget {
   Q_OBJECT
  public:
@@ -47,6 +52,7 @@ class PrinterDialog : public QWidget {
 
  private:
   void fillResolutions();
+  void fitResolutionColumn();
   void fillColourBox();
   void updateNotice();
   void chooseAndSavePdf();

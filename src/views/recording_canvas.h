@@ -20,6 +20,7 @@ struct DrawCall {
   Font font;
   std::string text;  // Text: the text; StretchDraw: empty
   Point sourceSize;  // StretchDraw: the source canvas's width and height
+  bool operator==(const DrawCall&) const = default;
 };
 
 class RecordingCanvas : public Canvas {

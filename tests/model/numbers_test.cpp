@@ -65,6 +65,18 @@ INSTANTIATE_TEST_SUITE_P(
         // Large values keep every integer digit.
         FormatCase{1e21, 0, 0, "1000000000000000000000"}));
 
+// Trailing zeros of the decimals go, the integer's own zeros stay, and rounding is formatFixed's.
+TEST(FormatTrimmed, DropsTrailingZerosOfTheDecimalsOnly) {
+  EXPECT_EQ(formatTrimmed(16, 1), "16");
+  EXPECT_EQ(formatTrimmed(100, 1), "100");
+  EXPECT_EQ(formatTrimmed(7.5, 1), "7.5");
+  EXPECT_EQ(formatTrimmed(33.25, 1), "33.3");  // the shortest digits' half, away from zero
+  EXPECT_EQ(formatTrimmed(7.96, 1), "8");      // 8.0 after rounding
+  EXPECT_EQ(formatTrimmed(-0.04, 1), "0");
+  EXPECT_EQ(formatTrimmed(-12.50, 2), "-12.5");
+  EXPECT_EQ(formatTrimmed(20, 0), "20");
+}
+
 TEST(FormatInt, PadsOnlyWithWidth) {
   EXPECT_EQ(formatInt(-190), "-190");
   EXPECT_EQ(formatInt(7, 2), " 7");

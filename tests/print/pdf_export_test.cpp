@@ -1,4 +1,5 @@
-// The PDF export: an A4 page whose text holds the summary lines, and the report's pages after it.
+// The PDF export: an A4 or Letter page whose text holds the summary lines, and the report's pages
+// after it, each with its foot.
 
 #include "print/pdf_export.h"
 
@@ -103,6 +104,57 @@ TEST(PdfExport, AHeadingNeverEndsAPage) {
               .split('\n', Qt::SkipEmptyParts);
       ASSERT_FALSE(lines.isEmpty());
       EXPECT_NE(lines.last().trimmed(), "Part two") << "page " << page;
+    }
+  }
+}
+
+// The summary and its report on Letter: every page 612 × 792 pt.
+TEST(PdfExport, OnLetterEveryPageIsLetter) {
+  testing_support::qtApp();
+  if (!testing_support::haveTool("pdfinfo")) GTEST_SKIP() << "poppler-utils (pdfinfo) is not installed";
+  const Document doc = testing_support::calculatedDocument();
+  QTemporaryDir dir;
+  const QString path = dir.filePath("letter.pdf");
+  ReportPages report{.title = "Title", .parts = {{.heading = "Part", .lines = {}}}};
+  for (int i = 1; i <= 120; ++i) report.parts[0].lines.push_back("line " + std::to_string(i));
+  ASSERT_FALSE(
+      exportSummaryPdf(testing_support::pageOf(doc), doc.run.solver_wings_count, path, report, {}, Paper::Letter));
+  const QString info = runTool("pdfinfo", {"-f", "1", "-l", "9", path});
+  const int pages = QRegularExpression("Pages:\\s+(\\d+)").match(info).captured(1).toInt();
+  EXPECT_GE(pages, 3);
+  EXPECT_EQ(info.count(QRegularExpression("Page +\\d+ size: +612 x 792 pts")), pages) << info.toStdString();
+}
+
+// Each report page's foot names the aircraft's file (without its folders), the date, and the page
+// among all of them, the summary being the first: "Page 2 of n" … "Page n of n", "Seite 2 von n".
+TEST(PdfExport, EachReportPageCarriesFileDateAndPageNumberInItsFoot) {
+  testing_support::qtApp();
+  if (!testing_support::haveTool("pdfinfo") || !testing_support::haveTool("pdftotext"))
+    GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed";
+  const Document doc = testing_support::calculatedDocument();
+  for (Language language : {Language::English, Language::German}) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("report.pdf");
+    ReportPages report{.title = "Title",
+                       .parts = {{.heading = "Part", .lines = {}}},
+                       .fileName = "/home/pilot/planes/glider.vn4",
+                       .date = "2024-05-17",
+                       .language = language};
+    for (int i = 1; i <= 150; ++i) report.parts[0].lines.push_back("line " + std::to_string(i));
+    ASSERT_FALSE(exportSummaryPdf(testing_support::pageOf(doc), doc.run.solver_wings_count, path, report));
+    const int pages = QRegularExpression("Pages:\\s+(\\d+)").match(runTool("pdfinfo", {path})).captured(1).toInt();
+    ASSERT_GE(pages, 3);
+    const QString word = language == Language::English ? "Page %1 of %2" : "Seite %1 von %2";
+    const QString summary = runTool("pdftotext", {"-f", "1", "-l", "1", path, "-"});
+    EXPECT_FALSE(summary.contains("2024-05-17"));  // the summary page stays as it is
+    for (int page = 2; page <= pages; ++page) {
+      const QStringList lines =
+          runTool("pdftotext", {"-layout", "-f", QString::number(page), "-l", QString::number(page), path, "-"})
+              .remove('\f')
+              .split('\n', Qt::SkipEmptyParts);
+      ASSERT_FALSE(lines.isEmpty());
+      const QString foot = lines.last().simplified();  // the foot is the page's last line
+      EXPECT_EQ(foot, "glider.vn4 2024-05-17 " + word.arg(page).arg(pages)) << "page " << page;
     }
   }
 }

@@ -54,11 +54,12 @@ struct Drawn {
   std::vector<DrawCall> calls;
 };
 
-Drawn draw(const Document& doc, const std::string& fileName = "c:\\planes\\glider.vn4") {
+Drawn draw(const Document& doc, const std::string& fileName = "c:\\planes\\glider.vn4",
+           ResultsAge results = ResultsAge::Current) {
   RecordingCanvas page;
   RecordingCanvas top(kTopViewBufferWidth, kTopViewBufferHeight);
   RecordingCanvas threeD(kThreeDBufferWidth, kThreeDBufferHeight);
-  drawSummaryPage(page, doc, fileName, top, threeD);
+  drawSummaryPage(page, doc, fileName, top, threeD, results);
   Drawn d;
   d.calls = page.calls();
   for (const DrawCall& c : page.calls())
@@ -161,6 +162,48 @@ TEST(SummaryPage, WithoutARunTheAerodynamicValuesStayEmpty) {
   EXPECT_EQ(d.texts.at({803, 320}), "aerodynamic center: ");
   EXPECT_EQ(d.texts.count({803, 510}), 0u);
   EXPECT_EQ(d.texts.count({823, 510}), 0u);
+}
+
+// Results older than the aircraft: the page is the fresh page with one red line more, in the
+// summary's free sixth row (its 9-pixel Courier cells clear of every other text and of the
+// pictures, within the page's width), in the page's language.
+TEST(SummaryPage, OutdatedResultsAddOneLineAndChangeNothingElse) {
+  struct Case {
+    int wings;
+    Language language;
+    std::string line;
+  };
+  const Case cases[] = {
+      {1, Language::English, "Results of an earlier calculation: press Calculate (F9) before printing"},
+      {5, Language::English, "Results of an earlier calculation: press Calculate (F9) before printing"},
+      {5, Language::German, "Ergebnisse einer früheren Berechnung: vor dem Drucken Berechnen (F9) drücken"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line + " " + std::to_string(c.wings));
+    const Document doc = documentWith(c.wings, c.language);
+    const Drawn fresh = draw(doc);
+    const Drawn stale = draw(doc, "c:\\planes\\glider.vn4", ResultsAge::Outdated);
+    std::vector<DrawCall> added;
+    std::vector<DrawCall> rest;
+    for (const DrawCall& call : stale.calls)
+      (call.kind == DrawCall::Kind::Text && call.font.colour == kRed ? added : rest).push_back(call);
+    ASSERT_EQ(added.size(), 1u);
+    EXPECT_EQ(rest, fresh.calls);  // everything else as on the fresh page, in the same order
+    EXPECT_EQ(added[0].text, c.line);
+    const Point at = added[0].points[0];
+    EXPECT_EQ(at, (Point{0, 663}));
+    // Cells of 9 pixels by a row of 20 (the summary's pitch); UTF-8 umlauts are one cell each.
+    const auto cells = [](const std::string& s) {
+      return static_cast<int>(std::count_if(s.begin(), s.end(), [](char ch) { return (ch & 0xC0) != 0x80; }));
+    };
+    const int right = at.x + 9 * cells(c.line);
+    EXPECT_LE(right, kSummaryPageWidth);
+    EXPECT_GE(at.y, kThreeDOnPage.bottom);
+    for (const auto& [yx, text] : fresh.texts) {
+      const bool rowsApart = yx.first + 20 <= at.y || at.y + 20 <= yx.first;
+      const bool columnsApart = yx.second + 9 * cells(text) <= at.x || right <= yx.second;
+      EXPECT_TRUE(rowsApart || columnsApart) << "overlaps \"" << text << "\" at " << yx.first << "," << yx.second;
+    }
+  }
 }
 
 }  // namespace

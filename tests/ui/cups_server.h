@@ -1,6 +1,7 @@
 #pragma once
-// A private CUPS server for the real print tests: cupsd on a socket in a fresh folder with one
-// virtual PDF printer (cups-pdf) whose output lands in that folder.
+// A private CUPS server for the real print tests: cupsd on a socket in a fresh folder with
+// virtual PDF printers (cups-pdf) whose output lands in that folder, and the attributes of the
+// jobs it was given.
 
 #include <unistd.h>
 
@@ -11,6 +12,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#ifdef VOLANTIS4_HAVE_CUPS
+#include <cups/cups.h>
+#endif
 
 #include "print_test_support.h"
 
@@ -75,15 +83,28 @@ class CupsServer {
       if (deadline.hasExpired()) return "cupsd does not answer on its socket within 30 s";
       QThread::msleep(100);
     }
-    QProcess lpadmin;
-    lpadmin.setProcessChannelMode(QProcess::MergedChannels);
-    lpadmin.start("/usr/sbin/lpadmin",
-                  {"-h", socket_, "-p", queue_, "-v", "cups-pdf:/" + queue_, "-P",
-                   "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd", "-o", "pdftops-renderer-default=pdftocairo", "-E"});
-    if (!lpadmin.waitForFinished(30000) || lpadmin.exitCode() != 0)
-      return "the PDF printer cannot be added: " + QString::fromLocal8Bit(lpadmin.readAll()).trimmed();
+    if (QString why = lpadmin(queue_, kStockPpd); !why.isEmpty()) return why;
     qputenv("CUPS_SERVER", socket_.toUtf8());
     return {};
+  }
+
+  /// Adds a further cups-pdf queue named `suffix` after the first one, with the stock PPD changed
+  /// by `replacements` (text, replacement); its name, or "" when it cannot be added.
+  QString addQueue(const QString& suffix, const std::vector<std::pair<QString, QString>>& replacements) {
+    QFile stock(kStockPpd);
+    if (!stock.open(QIODevice::ReadOnly)) return {};
+    QString ppd = QString::fromUtf8(stock.readAll());
+    for (const auto& [from, to] : replacements) {
+      if (!ppd.contains(from)) return {};
+      ppd.replace(from, to);
+    }
+    const QString name = queue_ + suffix;
+    const QString path = dir_.path() + "/" + name + ".ppd";
+    const QString conf = QString("/etc/cups/cups-pdf-%1.conf").arg(name);
+    QFile::remove(conf);
+    if (!writeFile(path, ppd) || !QFile::copy(pdfConf_, conf)) return {};
+    extraConfs_.push_back(conf);
+    return lpadmin(name, path).isEmpty() ? name : QString();
   }
 
   /// Ends the server (the configuration stays until destruction).
@@ -99,6 +120,40 @@ class CupsServer {
   void stop() {
     stopServer();
     if (!pdfConf_.isEmpty()) QFile::remove(pdfConf_);
+    for (const QString& conf : extraConfs_) QFile::remove(conf);
+  }
+
+  /// What the service recorded for the newest job on `queue`: its media and resolution.
+  struct JobAttributes {
+    QString media;
+    int xDpi = 0, yDpi = 0;  // 0 without a printer-resolution attribute
+  };
+  static JobAttributes newestJob(const QString& queue) {
+    JobAttributes found;
+#ifdef VOLANTIS4_HAVE_CUPS
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
+    int id = 0;
+    for (int i = 0; i < count; ++i) id = std::max(id, jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    if (id == 0) return found;
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    const QByteArray uri = "ipp://localhost/jobs/" + QByteArray::number(id);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "all");
+    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    if (response == nullptr) return found;
+    if (ipp_attribute_t* media = ippFindAttribute(response, "media", IPP_TAG_ZERO))
+      found.media = QString::fromUtf8(ippGetString(media, 0, nullptr));
+    if (ipp_attribute_t* res = ippFindAttribute(response, "printer-resolution", IPP_TAG_RESOLUTION)) {
+      ipp_res_t units = IPP_RES_PER_INCH;
+      found.xDpi = ippGetResolution(res, 0, &found.yDpi, &units);
+    }
+    ippDelete(response);
+#else
+    (void)queue;
+#endif
+    return found;
   }
 
   /// Waits (at most `seconds`) for a finished PDF in the output folder; its path or "".
@@ -125,9 +180,23 @@ class CupsServer {
   }
 
  private:
+  static constexpr const char* kStockPpd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
+
+  // Adds queue `name` printing through cups-pdf with the PPD at `ppd`; "" or why not.
+  QString lpadmin(const QString& name, const QString& ppd) {
+    QProcess lpadmin;
+    lpadmin.setProcessChannelMode(QProcess::MergedChannels);
+    lpadmin.start("/usr/sbin/lpadmin", {"-h", socket_, "-p", name, "-v", "cups-pdf:/" + name, "-P", ppd, "-o",
+                                        "pdftops-renderer-default=pdftocairo", "-E"});
+    if (!lpadmin.waitForFinished(30000) || lpadmin.exitCode() != 0)
+      return "the PDF printer cannot be added: " + QString::fromLocal8Bit(lpadmin.readAll()).trimmed();
+    return {};
+  }
+
   QTemporaryDir dir_{"/tmp/volantis4-cups-XXXXXX"};
   QProcess cupsd_;
   QString queue_, socket_, pdfConf_;
+  std::vector<QString> extraConfs_;
 };
 
 }  // namespace volantis4::testing_support

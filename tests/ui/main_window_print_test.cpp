@@ -47,8 +47,21 @@ class PrintFromTheWindow : public WindowTest, public ::testing::WithParamInterfa
     } else {
       const RunFlags& flags = window->document().run.flags;
       const bool complete = flags.results_valid && flags.grid_valid;
+      const bool stale = !flags.results_valid;
+      const qsizetype messages = script->errors.size();
       action("ExportPdf1")->trigger();
       EXPECT_EQ(QFile::exists(path("page.pdf")), GetParam() == PrintPath::ExportPdf);
+      // Without a complete run the window says why the report pages are missing.
+      EXPECT_EQ(script->errors.size() - messages, GetParam() == PrintPath::ExportPdf && !complete ? 1 : 0);
+      if (script->errors.size() > messages) {
+        EXPECT_TRUE(script->errors.last().startsWith("The report pages are left out"));
+      }
+      // A page of results older than the aircraft says so, a fresh one does not.
+      if (GetParam() == PrintPath::ExportPdf && testing_support::haveTool("pdftotext")) {
+        EXPECT_EQ(testing_support::runTool("pdftotext", {"-f", "1", "-l", "1", path("page.pdf"), "-"})
+                      .contains("Results of an earlier calculation"),
+                  stale);
+      }
       // The stability report follows the summary page after a complete run, and only then.
       if (GetParam() == PrintPath::ExportPdf && testing_support::haveTool("pdftotext")) {
         EXPECT_EQ(testing_support::runTool("pdftotext", {"-f", "2", "-l", "2", path("page.pdf"), "-"})
@@ -77,6 +90,9 @@ TEST_P(PrintFromTheWindow, AWingEditAfterARunStaysPrintableThroughPrinting) {
   EXPECT_FALSE(find<QLabel>("Label25")->isEnabled());
   EXPECT_TRUE(find<QToolButton>("SpeedButton4")->isEnabled());
   expectPrintEnabled(true);  // a wing edit alone does not withdraw printing
+  // The template needs a complete run of the aircraft as it stands, and says so.
+  EXPECT_FALSE(action("ExportTemplate1")->isEnabled());
+  EXPECT_EQ(action("ExportTemplate1")->toolTip(), "The template needs a complete calculation: press Calculate (F9).");
   print();
   expectPrintEnabled(true);
   print();  // and again
@@ -90,8 +106,10 @@ TEST_P(PrintFromTheWindow, PrintingUnticksThePressureBox) {
   ASSERT_TRUE(box->isVisible());
   box->click();
   ASSERT_TRUE(box->isChecked());
+  EXPECT_TRUE(action("ExportTemplate1")->isEnabled());
   print();
-  EXPECT_FALSE(box->isChecked());
+  // A cancelled export changes nothing; a print or an export runs the page's Calc, which unticks it.
+  EXPECT_EQ(box->isChecked(), GetParam() == PrintPath::ExportPdfCancelled);
   expectPrintEnabled(true);
   EXPECT_TRUE(window->document().run.flags.results_valid);  // printing keeps the results on show
   EXPECT_TRUE(window->document().run.flags.grid_valid);

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 
 #include "qt_app.h"
@@ -59,7 +60,7 @@ TEST_F(PrinterWindow, ListsPrintersAndResolutionsOfTheCurrentOne) {
   EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "i");
   EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), QString::fromUtf8("Auflösung"));
   EXPECT_EQ(grid->columnWidth(0), 129 / 4 - 10);
-  EXPECT_EQ(grid->columnWidth(1), 129 * 3 / 4 - 10);
+  EXPECT_GE(grid->columnWidth(1), 129 * 3 / 4 - 10);
   ASSERT_EQ(grid->rowCount(), 3);
   EXPECT_EQ(grid->item(0, 0)->text(), "0");
   EXPECT_EQ(grid->item(0, 1)->text(), QString::fromUtf8("600x600dpi²"));
@@ -67,6 +68,26 @@ TEST_F(PrinterWindow, ListsPrintersAndResolutionsOfTheCurrentOne) {
   EXPECT_EQ(grid->item(2, 1)->text(), QString::fromUtf8("300x150dpi²"));
   EXPECT_TRUE(child<QPushButton>(window, "ButtonClose")->isEnabled());
   EXPECT_TRUE(window.notice().isEmpty());
+}
+
+// Resolutions of two axes are listed with both, and the longest entry fits its column whole: the
+// column is at least as wide as its widest cell needs, and the grid shows both columns.
+TEST_F(PrinterWindow, ResolutionsAreListedWithBothAxesAndWhole) {
+  StandInPrintLayer layer({{"Fine", {{300, 600}, {600, 1200}, {1200, 1200}, {2400, 2400}}, 2}});
+  PrinterDialog window(layer);
+  window.show();
+  auto* grid = child<QTableWidget>(window, "StringGrid2");
+  const QStringList listed = {"300x600dpi²", "600x1200dpi²", "1200x1200dpi²", "2400x2400dpi²"};
+  ASSERT_EQ(grid->rowCount(), listed.size());
+  // A cell shows its text whole when the text and the item view's margin on each side fit.
+  const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+  for (int row = 0; row < grid->rowCount(); ++row) {
+    EXPECT_EQ(grid->item(row, 1)->text(), listed.at(row));
+    EXPECT_LE(grid->fontMetrics().horizontalAdvance(listed.at(row)) + 2 * margin, grid->columnWidth(1)) << row;
+  }
+  EXPECT_GE(grid->viewport()->width(), grid->columnWidth(0) + grid->columnWidth(1));
+  // The grid stays left of the buttons.
+  EXPECT_LT(grid->geometry().right(), child<QPushButton>(window, "Button1")->geometry().left());
 }
 
 TEST_F(PrinterWindow, PrintPlacesThePageForTheChosenResolution) {
@@ -142,6 +163,41 @@ TEST_F(PrinterWindow, WithoutAPrinterItSaysSoAndOffersAPdf) {
   EXPECT_TRUE(window.isVisible());
   window.setLanguage(Language::German);
   EXPECT_EQ(window.notice(), "Es ist kein Drucker installiert.");
+}
+
+// No printer because the print service is down is not "no printer installed": the window says
+// which, in both languages, decided afresh on every activation.
+TEST_F(PrinterWindow, WithThePrintServiceStoppedItSaysSoInsteadOfNoPrinter) {
+  StandInPrintLayer layer({});
+  layer.serviceUp = false;
+  PrinterDialog window(layer);
+  window.setPage(anyPage(), 3);
+  window.show();
+  EXPECT_EQ(window.notice(), "The print service is not running.");
+  EXPECT_FALSE(child<QPushButton>(window, "ButtonClose")->isEnabled());
+  EXPECT_FALSE(child<QPushButton>(window, "ButtonSavePdf")->isHidden());
+  window.setLanguage(Language::German);
+  EXPECT_EQ(window.notice(), QString::fromUtf8("Der Druckdienst läuft nicht."));
+  layer.serviceUp = true;  // the service is back, still without a printer
+  window.FormCreate();
+  EXPECT_EQ(window.notice(), "Es ist kein Drucker installiert.");
+}
+
+// The border offers the system menu and minimise only: a fixed-size window that Cancel closes.
+TEST_F(PrinterWindow, TheBorderOffersTheSystemMenuAndMinimiseOnly) {
+  StandInPrintLayer layer({colourPrinter()});
+  QWidget owner;
+  PrinterDialog window(layer, &owner);
+  const Qt::WindowFlags flags = window.windowFlags();
+  EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+  EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));  // else the platform adds its own buttons
+  EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
+  EXPECT_TRUE(window.isWindow());
 }
 
 TEST_F(PrinterWindow, EveryPrinterChangeDecidesAfreshWhetherPrintIsPossible) {

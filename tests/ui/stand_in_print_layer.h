@@ -24,6 +24,7 @@ class StandInPrintLayer : public PrintLayer {
   }
 
   bool printerAvailable() const override { return !printers_.empty(); }
+  bool serviceRunning() const override { return serviceUp; }
   QStringList printerNames() const override {
     QStringList names;
     for (const Printer& p : printers_) names << p.name;
@@ -67,6 +68,7 @@ class StandInPrintLayer : public PrintLayer {
   int documentsEnded = 0;
   std::vector<Rect> drawnTargets;
   bool acceptJobs = true;
+  bool serviceUp = true;  // false: the print service does not answer
 
  private:
   const Printer* current() const {
