@@ -4,6 +4,7 @@
 #include "solver/grid.h"
 #include "solver/stabil.h"
 #include "solver/trawy2.h"
+#include "solver/wirbel_erg.h"
 
 namespace volantis4 {
 namespace {
@@ -21,8 +22,7 @@ int referenceWing(const Lattice& lattice) {
     const double h = wing.strips.back().outer.y - wing.strips.front().inner.y;
     double area = 0;
     for (const Strip& s : wing.strips) area += (edgeChord(s.inner) + edgeChord(s.outer)) * (s.outer.y - s.inner.y);
-    if (h > bestHalfSpan ||
-        (area > bestArea && roundHalfEvenToDouble(10 * h) == roundHalfEvenToDouble(10 * bestHalfSpan))) {
+    if (takesReference(h, area, bestHalfSpan, bestArea)) {
       ref = w;
       bestHalfSpan = h;
       bestArea = area;

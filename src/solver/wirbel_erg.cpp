@@ -6,6 +6,12 @@
 #include "model/numbers.h"
 
 namespace volantis4 {
+
+bool takesReference(double halfSpan, double area, double bestHalfSpan, double bestArea) {
+  return halfSpan > bestHalfSpan ||
+         (area > bestArea && roundHalfEvenToDouble(10 * halfSpan) == roundHalfEvenToDouble(10 * bestHalfSpan));
+}
+
 namespace {
 
 // Integral of c² over a strip whose chord runs linearly from cIn to cOut across dy (exact).
@@ -91,8 +97,7 @@ int referenceWing(const Lattice& lattice, const VortexResults& out, int wings) {
   for (int w = 1; w <= wings; ++w) {
     const double h = latticeHalfSpan(lattice.wing(w));
     const double area = out.wing(w).S;
-    if (h > bestHalfSpan ||
-        (area > bestArea && roundHalfEvenToDouble(10 * h) == roundHalfEvenToDouble(10 * bestHalfSpan))) {
+    if (takesReference(h, area, bestHalfSpan, bestArea)) {
       ref = w;
       bestHalfSpan = h;
       bestArea = area;

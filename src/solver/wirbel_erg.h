@@ -54,6 +54,10 @@ struct VortexResults {
 /// WIRBEL_ERG: evaluates the circulations Γ (per unit angle of attack, in panel order: wing, strip
 /// root to tip, row front to back) on the lattice; the outline comes from the geometry's section
 /// table and the reference wing's section count. Γ shorter than the lattice fails the report.
+/// The reference wing's rule for one candidate: a wing of half span `halfSpan` and area `area` takes
+/// the reference from the best so far when it is wider, or equally wide to 0.1 mm with a larger area.
+bool takesReference(double halfSpan, double area, double bestHalfSpan, double bestArea);
+
 VortexResults WIRBEL_ERG(const Lattice& lattice, std::span<const double> gamma, const AircraftGeometry& geometry);
 
 /// Wing w's aerodynamic centre measured from the wing's own position x (ac_x − wing_x, mm): the
