@@ -13,8 +13,6 @@ constexpr int kMoveMm = 10;  // how far a wing moves forward and aft for the cha
 
 bool stopped(const std::atomic<bool>* cancel) { return cancel && cancel->load(std::memory_order_relaxed); }
 
-double edgeChord(const StripEdge& e) { return e.cornerX.back() - e.cornerX.front(); }
-
 // The geometry with wing w moved along x by dx (mm): its position and its column of the section table.
 AircraftGeometry movedAlongX(AircraftGeometry g, int w, int dx) {
   g.position(w).x += dx;
@@ -111,13 +109,13 @@ double chordWeightedLeadingEdge(const WingLattice& wing) {
   const StripEdge& root = wing.strips.front().inner;
   const double gap = root.y;
   if (gap != 0) {
-    const double c = edgeChord(root);
+    const double c = root.chord();
     moment += c * root.cornerX.front() * gap;
     area += c * gap;
   }
   for (const Strip& s : wing.strips) {
     const double dy = s.outer.y - s.inner.y;
-    const double ci = edgeChord(s.inner), co = edgeChord(s.outer);
+    const double ci = s.inner.chord(), co = s.outer.chord();
     const double xi = s.inner.cornerX.front(), xo = s.outer.cornerX.front();
     // Both linear in y across the strip: the product integrates exactly.
     moment += dy * (2 * ci * xi + ci * xo + co * xi + 2 * co * xo) / 6;

@@ -9,8 +9,6 @@
 namespace volantis4 {
 namespace {
 
-double edgeChord(const StripEdge& e) { return e.cornerX.back() - e.cornerX.front(); }
-
 // The reference wing as a run picks it: the widest half span, and of two within 0.05 mm of each
 // other the larger area; the first of equals.
 int referenceWing(const Lattice& lattice) {
@@ -21,7 +19,7 @@ int referenceWing(const Lattice& lattice) {
     if (wing.strips.empty()) continue;
     const double h = wing.strips.back().outer.y - wing.strips.front().inner.y;
     double area = 0;
-    for (const Strip& s : wing.strips) area += (edgeChord(s.inner) + edgeChord(s.outer)) * (s.outer.y - s.inner.y);
+    for (const Strip& s : wing.strips) area += (s.inner.chord() + s.outer.chord()) * (s.outer.y - s.inner.y);
     if (takesReference(h, area, bestHalfSpan, bestArea)) {
       ref = w;
       bestHalfSpan = h;

@@ -10,6 +10,7 @@
 #include <system_error>
 #include <utility>
 
+#include "files/descriptor.h"
 #include "files/save_companions.h"
 
 namespace volantis4 {
@@ -28,29 +29,6 @@ detail::WriteHooks& hooks() {
 void reached(WriteStage stage) {
   if (hooks().reached) hooks().reached(stage);
 }
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  ~Descriptor() { reset(); }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  /// Closes the descriptor; false with errno set when the system reports a failure.
-  bool close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd < 0 || ::close(fd) == 0;
-  }
-  void reset(int fd = -1) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-
- private:
-  int fd_;
-};
 
 // The most symbolic links followed from one name, as the system itself allows.
 constexpr int kMostLinks = 40;

@@ -10,24 +10,12 @@
 #include <cmath>
 #include <system_error>
 
+#include "files/descriptor.h"
+
 namespace volantis4 {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 }  // namespace
 

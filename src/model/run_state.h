@@ -56,6 +56,11 @@ struct StageReport {
     messages.push_back(m);
     failed = true;
   }
+  /// Takes a sub-stage's lines after this one's; its failure fails this stage.
+  void append(const StageReport& from) {
+    messages.insert(messages.end(), from.messages.begin(), from.messages.end());
+    failed = failed || from.failed;
+  }
 };
 
 /// Everything the stages of a run coordinate through.

@@ -42,6 +42,9 @@ struct StripEdge {
   double y = 0;
   std::vector<double> cornerX;  // rows 1 … n_chord+1 at index 0 … n_chord (last = trailing edge)
   std::vector<double> boundX;   // bound-vortex x of rows 1 … n_chord at index 0 … n_chord−1
+
+  /// The local chord: trailing edge minus leading edge.
+  double chord() const { return cornerX.back() - cornerX.front(); }
 };
 
 /// One strip of a wing, root to tip.

@@ -17,11 +17,6 @@ constexpr int kPasses = 20;
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-void merge(StageReport& into, const StageReport& from) {
-  into.messages.insert(into.messages.end(), from.messages.begin(), from.messages.end());
-  into.failed = into.failed || from.failed;
-}
-
 }  // namespace
 
 void FCN(int nvar, int neq, std::span<double> F, std::span<const double> x) {
@@ -111,7 +106,7 @@ TrimResult TRAPEZ_TRIM(int wing, int trapezium, const TrapeziumShape& shape, int
   std::fill(free.begin(), free.begin() + n, true);
 
   NewtonResult first = TRIM9M(wing, trapezium, kPreset, x, free, kPasses, n, n + 3);
-  merge(out.report, first.report);
+  out.report.append(first.report);
   if (first.result <= 0 && n >= 3) {
     out.report.add({MessageId::TrimFirstStartFailed});
     const double firstWidth = shape.c_in / rows;
@@ -121,7 +116,7 @@ TrimResult TRAPEZ_TRIM(int wing, int trapezium, const TrapeziumShape& shape, int
     for (int i = 1; i <= n - 2; ++i) x[at(i)] = (shape.dy - firstWidth - lastWidth) / (n - 2);
     // The result variable is not preset again: a second start that needs no step keeps −itmax.
     NewtonResult second = TRIM9M(wing, trapezium, first.result, x, free, kPasses, n, n + 3);
-    merge(out.report, second.report);
+    out.report.append(second.report);
     out.report.fail(
         {second.result < 1 ? MessageId::TrimTrapeziumErrorShort : MessageId::TrimTrapeziumError, wing, trapezium});
   }

@@ -9,11 +9,6 @@
 namespace volantis4 {
 namespace {
 
-void merge(StageReport& into, const StageReport& from) {
-  into.messages.insert(into.messages.end(), from.messages.begin(), from.messages.end());
-  into.failed = into.failed || from.failed;
-}
-
 bool fitsCapacity(const LatticeCounts& counts, int wings, const LatticeLimits& limits) {
   if (counts.n_panels < 0 || counts.n_panels > limits.maxPanels) return false;
   for (int w = 1; w <= wings; ++w) {
@@ -76,7 +71,7 @@ Trawy2Result TRAWY2(const AircraftGeometry& g, const LatticeCounts& counts, int 
       out.report.fail({MessageId::WingTooSlender, w});
       out.report.fail({MessageId::WingTooSlenderAdvice});
     }
-    merge(out.report, checkLatticeCapacity(counts, g, wings, limits));
+    out.report.append(checkLatticeCapacity(counts, g, wings, limits));
     out.report.failed = true;
     return out;
   }
@@ -108,7 +103,7 @@ Trawy2Result TRAWY2(const AircraftGeometry& g, const LatticeCounts& counts, int 
       std::vector<double> eta{0.0, 1.0};
       if (across > 1) {
         TrimResult trim = TRAPEZ_TRIM(w, p, {t.dy, t.c, g.table.c(p + 1, w)}, across, rows);
-        merge(out.report, trim.report);
+        out.report.append(trim.report);
         eta = std::move(trim.eta);
       }
       for (std::size_t i = 1; i < eta.size(); ++i) {

@@ -19,8 +19,6 @@ double chordSquaredIntegral(double cIn, double cOut, double dy) {
   return (cIn * cIn + cIn * cOut + cOut * cOut) / 3 * dy;
 }
 
-double edgeChord(const StripEdge& e) { return e.cornerX.back() - e.cornerX.front(); }
-
 // Half span of a wing's lattice: outer y of its last strip − inner y of its first.
 double latticeHalfSpan(const WingLattice& wing) {
   return wing.strips.empty() ? 0 : wing.strips.back().outer.y - wing.strips.front().inner.y;
@@ -72,8 +70,8 @@ double integrateWing(const WingLattice& wing, std::span<const double> gamma, std
       totalMoment -= 2 * l * x;
       moment -= 2 * l * x;
     }
-    const double cIn = edgeChord(strip.inner);
-    const double cOut = edgeChord(strip.outer);
+    const double cIn = strip.inner.chord();
+    const double cOut = strip.outer.chord();
     chordSquared += chordSquaredIntegral(cIn, cOut, dy);
     area += (cIn + cOut) * dy;
     lift += 2 * stripLift;
@@ -112,11 +110,11 @@ void referenceAreaAndChord(const WingLattice& wing, const WingVortexResult& r, V
   out.sb = r.S;
   const double gap = wing.strips.empty() ? 0 : wing.strips.front().inner.y;
   if (gap == 0) return;
-  const double rootChord = edgeChord(wing.strips.front().inner);
+  const double rootChord = wing.strips.front().inner.chord();
   out.sb += 2 * rootChord * gap;
   double integral = rootChord * rootChord * gap;
   for (const Strip& strip : wing.strips)
-    integral += chordSquaredIntegral(edgeChord(strip.inner), edgeChord(strip.outer), strip.outer.y - strip.inner.y);
+    integral += chordSquaredIntegral(strip.inner.chord(), strip.outer.chord(), strip.outer.y - strip.inner.y);
   out.lmue = divide(2 * integral, out.sb);
 }
 

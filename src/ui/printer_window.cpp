@@ -13,6 +13,7 @@
 
 #include "model/numbers.h"
 #include "print/pdf_export.h"
+#include "ui/widgets.h"
 
 namespace volantis4 {
 namespace {
@@ -21,8 +22,6 @@ QString q(TextId id, Language language) {
   const std::string_view s = text(id, language);
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr int kWindowWidth = 372;
 constexpr int kWindowHeight = 150;

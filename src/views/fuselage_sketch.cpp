@@ -9,7 +9,7 @@
 namespace volantis4 {
 namespace {
 
-constexpr int kMargin = 10;
+constexpr int kSketchMargin = 10;
 constexpr Rgb kBodyFill{235, 235, 235};
 
 }  // namespace
@@ -36,12 +36,12 @@ FuselageSketchScale fuselageSketchScale(const FuselageInput* fuselage, const Air
   }
   FuselageSketchScale s;
   const double length = std::max(rear - front, 1.0);
-  const double usableHeight = std::max(height - 2 * kMargin, 1);
-  const double usableHalf = std::max(width / 2 - kMargin, 1);
+  const double usableHeight = std::max(height - 2 * kSketchMargin, 1);
+  const double usableHalf = std::max(width / 2 - kSketchMargin, 1);
   s.scale = std::min(usableHeight / length, halfWidth > 0 ? usableHalf / halfWidth : usableHeight / length);
   s.x0 = front;
   s.centre = roundHalfEven(width / 2.0);
-  s.top = kMargin;
+  s.top = kSketchMargin;
   return s;
 }
 

@@ -15,7 +15,7 @@ namespace volantis4 {
 namespace {
 
 using testing_support::CliResult;
-CliResult run(std::vector<const char*> args) { return testing_support::runCliWith(std::move(args)); }
+using testing_support::runCliWith;
 
 std::set<std::string> keysOf(const nlohmann::json& j) {
   std::set<std::string> keys;
@@ -24,7 +24,7 @@ std::set<std::string> keysOf(const nlohmann::json& j) {
 }
 
 TEST(CliReport, JsonHasExactlyTheReportKeys) {
-  const CliResult r = run({"report", "--json", "--cg", "80", "--mass", "2000", "--ballast-at", "-100"});
+  const CliResult r = runCliWith({"report", "--json", "--cg", "80", "--mass", "2000", "--ballast-at", "-100"});
   ASSERT_EQ(r.status, 0) << r.err;
   const auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(keysOf(j),
@@ -50,7 +50,7 @@ TEST(CliReport, JsonHasExactlyTheReportKeys) {
 }
 
 TEST(CliReport, WithoutWeighingThereIsNoBalance) {
-  const CliResult r = run({"report", "--json", "--margin", "10"});
+  const CliResult r = runCliWith({"report", "--json", "--margin", "10"});
   ASSERT_EQ(r.status, 0);
   const auto j = nlohmann::json::parse(r.out);
   EXPECT_FALSE(j.contains("balance"));
@@ -61,10 +61,10 @@ TEST(CliReport, WithoutWeighingThereIsNoBalance) {
 // each figure was checked by hand).
 TEST(CliReport, TrainerWithWeighingMatchesTheGoldenReportInBothLanguages) {
   const std::string trainer = std::string(VOLANTIS4_EXAMPLES_DIR) + "/trainer.vn4";
-  const CliResult en =
-      run({"report", trainer.c_str(), "--cg", "90", "--mass", "1500", "--ballast-at", "300", "--move-mass", "200"});
-  const CliResult de = run({"report", trainer.c_str(), "--support", "-100:300", "--support", "250:1200", "--target",
-                            "high", "--ballast-at", "-200", "--lang", "de"});
+  const CliResult en = runCliWith(
+      {"report", trainer.c_str(), "--cg", "90", "--mass", "1500", "--ballast-at", "300", "--move-mass", "200"});
+  const CliResult de = runCliWith({"report", trainer.c_str(), "--support", "-100:300", "--support", "250:1200",
+                                   "--target", "high", "--ballast-at", "-200", "--lang", "de"});
   ASSERT_EQ(en.status, 0) << en.err;
   ASSERT_EQ(de.status, 0) << de.err;
   std::string golden;
@@ -85,7 +85,7 @@ TEST(CliReport, FileBalanceInputsUnlessWeighingOptionsAreGiven) {
   ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, defaultForm(), std::nullopt, inputs)));
   const auto balance = [&path](std::vector<const char*> options) {
     options.insert(options.begin(), {"report", "--json", path.c_str()});
-    const CliResult r = run(options);
+    const CliResult r = runCliWith(options);
     EXPECT_EQ(r.status, 0) << r.err;
     const auto j = nlohmann::json::parse(r.out);
     return std::pair{j["balance"], j["cg"]};
@@ -117,7 +117,7 @@ TEST(CliReport, UsageErrorsAreRefusedWithStatusTwo) {
   for (std::vector<const char*> args : cases) {
     SCOPED_TRACE(::testing::PrintToString(args));
     args.insert(args.begin(), "report");
-    const CliResult r = run(args);
+    const CliResult r = runCliWith(args);
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.empty());
     EXPECT_FALSE(r.err.empty());
@@ -128,8 +128,8 @@ TEST(CliReport, UsageErrorsAreRefusedWithStatusTwo) {
 // its stations as given, the centres of gravity on its neutral point.
 TEST(CliReport, FuselageFromTheOptionsOrTheFile) {
   const std::string trainer = std::string(VOLANTIS4_EXAMPLES_DIR) + "/trainer.vn4";
-  const CliResult r = run({"report", trainer.c_str(), "--json", "--fuselage", "-330:0", "--fuselage", "0:110",
-                           "--fuselage", "900:30", "--fuselage-z", "-20"});
+  const CliResult r = runCliWith({"report", trainer.c_str(), "--json", "--fuselage", "-330:0", "--fuselage", "0:110",
+                                  "--fuselage", "900:30", "--fuselage-z", "-20"});
   ASSERT_EQ(r.status, 0) << r.err;
   const auto f = nlohmann::json::parse(r.out)["fuselage"];
   EXPECT_EQ(keysOf(f), (std::set<std::string>{"stations", "z", "cm_alpha", "cl_alpha", "shift_mm", "shift_percent_mac",
@@ -150,14 +150,14 @@ TEST(CliReport, FuselageFromTheOptionsOrTheFile) {
   const FuselageInput body{{{-330, 0}, {0, 110}, {900, 30}}, -20};
   ASSERT_TRUE(
       std::holds_alternative<SavedAircraft>(saveAircraft(path, defaultForm(), std::nullopt, std::nullopt, body)));
-  const CliResult fromFile = run({"report", path.c_str(), "--json"});
-  const CliResult lifted = run({"report", path.c_str(), "--json", "--fuselage-z", "30"});
+  const CliResult fromFile = runCliWith({"report", path.c_str(), "--json"});
+  const CliResult lifted = runCliWith({"report", path.c_str(), "--json", "--fuselage-z", "30"});
   ASSERT_EQ(fromFile.status, 0);
   EXPECT_EQ(nlohmann::json::parse(fromFile.out)["fuselage"]["z"], -20);
   EXPECT_EQ(nlohmann::json::parse(lifted.out)["fuselage"]["z"], 30);
   EXPECT_EQ(nlohmann::json::parse(lifted.out)["fuselage"]["stations"].size(), 3u);
   // calc opens the file and says what it always said.
-  EXPECT_EQ(run({"calc", path.c_str()}).out, run({"calc"}).out);
+  EXPECT_EQ(runCliWith({"calc", path.c_str()}).out, runCliWith({"calc"}).out);
 }
 
 TEST(CliReport, UnusableFuselageOptionsAreUsageErrors) {
@@ -180,7 +180,7 @@ TEST(CliReport, UnusableFuselageOptionsAreUsageErrors) {
       {twentyOne, "--fuselage: a fuselage has at most 20 stations"}};
   for (const auto& [args, message] : cases) {
     SCOPED_TRACE(message);
-    const CliResult r = run(args);
+    const CliResult r = runCliWith(args);
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.empty());
     EXPECT_EQ(r.err.substr(0, r.err.find('\n')), message);
@@ -233,7 +233,7 @@ TEST(CliReport, HostileWeighingNumbersAreRefusedNamingTheOptionAndTheValue) {
       if (json) args.push_back("--json");
       args.insert(args.end(), c.args.begin(), c.args.end());
       SCOPED_TRACE(::testing::PrintToString(args));
-      const CliResult r = run(args);
+      const CliResult r = runCliWith(args);
       EXPECT_EQ(r.status, 2);
       EXPECT_EQ(r.err.rfind(c.named + ": not a usable value. ", 0), 0u) << r.err;
       if (!json) {
@@ -250,14 +250,14 @@ TEST(CliReport, HostileWeighingNumbersAreRefusedNamingTheOptionAndTheValue) {
 
 TEST(CliReport, WeighingNumbersAtTheirLimitsAreUsed) {
   // The stated limits: positions within ±100 m, masses above 0 and at most 1000 kg.
-  const CliResult r = run(
+  const CliResult r = runCliWith(
       {"report", "--json", "--cg", "-100000", "--mass", "1000000", "--ballast-at", "100000", "--move-mass", "1000000"});
   ASSERT_EQ(r.status, 0) << r.err;
   const auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["balance"]["x_cg"], -100000.0);  // wing 1 at x = 0 is the reference
   // The whole mass moved: as far as the centre of gravity must go.
   EXPECT_DOUBLE_EQ(j["balance"]["move_mm"].get<double>(), j["balance"]["shift_mm"].get<double>());
-  const CliResult supports = run({"report", "--json", "--support", "0:0", "--support", "100000:1000000"});
+  const CliResult supports = runCliWith({"report", "--json", "--support", "0:0", "--support", "100000:1000000"});
   ASSERT_EQ(supports.status, 0) << supports.err;
   EXPECT_EQ(nlohmann::json::parse(supports.out)["balance"]["x_cg"], 100000.0);
 }
@@ -267,25 +267,25 @@ TEST(CliReport, NoFigureIsPrintedAsNanOrInf) {
   const std::string path = ::testing::TempDir() + "tiny_move.vn4";
   const BalanceInputs inputs{{{50, 1000}}, CgTarget::Manual, std::nullopt, 1e-320};
   ASSERT_TRUE(std::holds_alternative<SavedAircraft>(saveAircraft(path, defaultForm(), std::nullopt, inputs)));
-  const CliResult tiny = run({"report", path.c_str()});
+  const CliResult tiny = runCliWith({"report", path.c_str()});
   ASSERT_EQ(tiny.status, 0) << tiny.err;
   EXPECT_NE(tiny.out.find("\n  or move 0 g: the distance needed is too large to state\n"), std::string::npos);
   EXPECT_FALSE(showsNoNumber(tiny.out)) << tiny.out;
   // A margin whose centre of gravity lies beyond any number is refused; a large finite one keeps
   // the formula x = xnp - lmue·margin/100.
   for (const char* command : {"report", "calc"}) {
-    const CliResult r = run({command, "--margin", "1e308"});
+    const CliResult r = runCliWith({command, "--margin", "1e308"});
     EXPECT_EQ(r.status, 2) << command;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.rfind("--margin 1e308: ", 0), 0u) << r.err;
   }
-  const CliResult large = run({"calc", "--json", "--margin", "1e300"});
+  const CliResult large = runCliWith({"calc", "--json", "--margin", "1e300"});
   ASSERT_EQ(large.status, 0) << large.err;
   const auto j = nlohmann::json::parse(large.out);
   const double expected = j["xnp"].get<double>() - j["lmue"].get<double>() * 1e300 / 100;
   EXPECT_NEAR(j["x_cg_manual"].get<double>() / expected, 1, 1e-12);
-  EXPECT_FALSE(showsNoNumber(run({"report", "--margin", "1e300"}).out));
-  EXPECT_FALSE(showsNoNumber(run({"calc", "--margin", "1e300"}).out));
+  EXPECT_FALSE(showsNoNumber(runCliWith({"report", "--margin", "1e300"}).out));
+  EXPECT_FALSE(showsNoNumber(runCliWith({"calc", "--margin", "1e300"}).out));
 }
 
 TEST(CliReport, RefusedRunsGiveOneJsonErrorObject) {
@@ -299,7 +299,7 @@ TEST(CliReport, RefusedRunsGiveOneJsonErrorObject) {
       {{"geometry", "--json", "/nonexistent/plane.vn4"}, "file"}};
   for (const auto& [args, kind] : cases) {
     SCOPED_TRACE(::testing::PrintToString(args));
-    const CliResult r = run(args);
+    const CliResult r = runCliWith(args);
     EXPECT_EQ(r.status, 2);
     const auto j = nlohmann::json::parse(r.out);  // throws unless the output is exactly one object
     EXPECT_EQ(j["error"]["kind"], kind);

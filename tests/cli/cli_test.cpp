@@ -19,14 +19,14 @@ namespace volantis4 {
 namespace {
 
 using testing_support::CliResult;
-CliResult run(std::vector<const char*> args) { return testing_support::runCliWith(std::move(args)); }
+using testing_support::runCliWith;
 
 // The default aircraft's figures through the command line against the golden file (lines starting
 // with "#" there say how each figure was checked).
 TEST(CliGolden, DefaultAircraftGeometryAndCalculation) {
-  const CliResult geometry = run({"geometry"});
-  const CliResult calc = run({"calc"});
-  const CliResult json = run({"calc", "--json"});
+  const CliResult geometry = runCliWith({"geometry"});
+  const CliResult calc = runCliWith({"calc"});
+  const CliResult json = runCliWith({"calc", "--json"});
   ASSERT_EQ(geometry.status, 0);
   ASSERT_EQ(calc.status, 0);
   ASSERT_EQ(json.status, 0);
@@ -48,7 +48,7 @@ TEST(CliGolden, DefaultAircraftGeometryAndCalculation) {
 }
 
 TEST(CliGeometry, JsonCarriesFullPrecision) {
-  const CliResult r = run({"geometry", "--json"});
+  const CliResult r = runCliWith({"geometry", "--json"});
   ASSERT_EQ(r.status, 0);
   const auto doc = nlohmann::json::parse(r.out);
   ASSERT_EQ(doc["wings"].size(), 5u);
@@ -61,7 +61,7 @@ TEST(CliGeometry, JsonCarriesFullPrecision) {
 }
 
 TEST(CliValidate, PrintsEachPlanformPublishedBesideComputed) {
-  const CliResult r = run({"validate"});
+  const CliResult r = runCliWith({"validate"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("Lift slope of classic planforms, published beside computed\n", 0), 0u);
   EXPECT_NE(r.out.find("  published: 2.743 /rad (lifting-surface theory)\n"), std::string::npos);
@@ -69,15 +69,15 @@ TEST(CliValidate, PrintsEachPlanformPublishedBesideComputed) {
 }
 
 TEST(CliUsage, UnknownCommandIsAUsageError) {
-  EXPECT_EQ(run({"fly"}).status, 2);
-  EXPECT_EQ(run({}).status, 2);
-  const CliResult help = run({"--help"});
+  EXPECT_EQ(runCliWith({"fly"}).status, 2);
+  EXPECT_EQ(runCliWith({}).status, 2);
+  const CliResult help = runCliWith({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("geometry"), std::string::npos);
 }
 
 TEST(CliCalc, JsonHoldsTheRunAndTheProposal) {
-  const CliResult r = run({"calc", "--json", "--margin", "10"});
+  const CliResult r = runCliWith({"calc", "--json", "--margin", "10"});
   ASSERT_EQ(r.status, 0);
   const auto j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["wings_count"], 5);
@@ -95,15 +95,15 @@ TEST(CliCalc, JsonHoldsTheRunAndTheProposal) {
 }
 
 TEST(CliCalc, MarginTakesADecimalComma) {
-  const CliResult r = run({"calc", "--json", "--margin", "12,5"});
+  const CliResult r = runCliWith({"calc", "--json", "--margin", "12,5"});
   ASSERT_EQ(r.status, 0) << r.err;
   // x_ac 116.5246 less 12.5 % of lm 329.7477 (the golden figures).
   EXPECT_NEAR(nlohmann::json::parse(r.out)["x_cg_manual"].get<double>(), 75.3061, 2e-4);
-  EXPECT_EQ(run({"calc", "--margin", "12,5x"}).status, 2);
+  EXPECT_EQ(runCliWith({"calc", "--margin", "12,5x"}).status, 2);
 }
 
 TEST(CliCalc, GermanLegend) {
-  const CliResult r = run({"calc", "--lang", "de"});
+  const CliResult r = runCliWith({"calc", "--lang", "de"});
   EXPECT_NE(r.out.find("Bezugsfläche (S): 71.82dm^2 \n"), std::string::npos);
   EXPECT_NE(r.out.find("x_SP (16%): "), std::string::npos);
 }
@@ -111,19 +111,19 @@ TEST(CliCalc, GermanLegend) {
 TEST(CliCalc, FileArgumentsAndSaving) {
   const std::string dir = ::testing::TempDir();
   const std::string out = dir + "/cli_saved";
-  ASSERT_EQ(run({"calc", "--save", out.c_str()}).status, 0);
+  ASSERT_EQ(runCliWith({"calc", "--save", out.c_str()}).status, 0);
   const std::string saved = out + ".vn4";  // the Save command's name adjustment
-  const CliResult again = run({"calc", "--json", saved.c_str()});
+  const CliResult again = runCliWith({"calc", "--json", saved.c_str()});
   ASSERT_EQ(again.status, 0);
   EXPECT_EQ(nlohmann::json::parse(again.out)["n_panels"], 1144);
   // As at the window's start: a name that does not exist is tried with its file part lower-cased.
-  EXPECT_EQ(run({"calc", (dir + "/CLI_SAVED.VN4").c_str()}).status, 0);
+  EXPECT_EQ(runCliWith({"calc", (dir + "/CLI_SAVED.VN4").c_str()}).status, 0);
 
-  const CliResult missing = run({"calc", (dir + "/no_such_file.vn4").c_str()});
+  const CliResult missing = runCliWith({"calc", (dir + "/no_such_file.vn4").c_str()});
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("no_such_file.vn4"), std::string::npos);
-  EXPECT_EQ(run({"calc", "--lang", "fr"}).status, 2);
-  EXPECT_EQ(run({"calc", "--margin", "abc"}).status, 2);
+  EXPECT_EQ(runCliWith({"calc", "--lang", "fr"}).status, 2);
+  EXPECT_EQ(runCliWith({"calc", "--margin", "abc"}).status, 2);
 }
 
 TEST(CliCalc, SaveNamesOpenWouldRefuseAndEmptyNamesAreRefusedBeforeAnythingRuns) {
@@ -133,7 +133,7 @@ TEST(CliCalc, SaveNamesOpenWouldRefuseAndEmptyNamesAreRefusedBeforeAnythingRuns)
       {"*.vn4", "*.vn4"}, {"*", "*.vn4"}, {"*.da4", "*.vn4"}, {"*.VN4", "*.VN4"}};  // as given, as adjusted
   for (const auto& [given, adjusted] : names) {
     const std::string name = (dir / given).string();
-    const CliResult r = run({"calc", "--save", name.c_str()});
+    const CliResult r = runCliWith({"calc", "--save", name.c_str()});
     EXPECT_EQ(r.status, 2) << given;
     EXPECT_EQ(r.out, "");  // refused before the run
     EXPECT_EQ(
@@ -143,7 +143,7 @@ TEST(CliCalc, SaveNamesOpenWouldRefuseAndEmptyNamesAreRefusedBeforeAnythingRuns)
         0u)
         << r.err;
   }
-  const CliResult empty = run({"calc", "--save", ""});
+  const CliResult empty = runCliWith({"calc", "--save", ""});
   EXPECT_EQ(empty.status, 2);
   EXPECT_EQ(empty.err.rfind("--save: the output file name is empty\n", 0), 0u);
   EXPECT_TRUE(std::filesystem::is_empty(dir));
@@ -155,7 +155,7 @@ TEST(CliCalc, ASaveKilledWhileWritingInPlaceIsRefusedNamingItsCopyWhichSavesItBa
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   const std::string path = (dir / "plane.vn4").string(), link = (dir / "link.vn4").string();
-  ASSERT_EQ(run({"calc", "--save", path.c_str()}).status, 0);
+  ASSERT_EQ(runCliWith({"calc", "--save", path.c_str()}).status, 0);
   std::filesystem::create_hard_link(path, link);  // saved in place, so that both names see it
 
   const pid_t child = ::fork();
@@ -163,7 +163,7 @@ TEST(CliCalc, ASaveKilledWhileWritingInPlaceIsRefusedNamingItsCopyWhichSavesItBa
     detail::setWriteHooks({.write = {}, .reached = [](WriteStage stage) {
                              if (stage == WriteStage::Emptied) ::raise(SIGKILL);
                            }});
-    (void)run({"calc", "--save", path.c_str()});
+    (void)runCliWith({"calc", "--save", path.c_str()});
     ::_exit(0);
   }
   int status = 0;
@@ -172,13 +172,13 @@ TEST(CliCalc, ASaveKilledWhileWritingInPlaceIsRefusedNamingItsCopyWhichSavesItBa
 
   const std::vector<std::string> copies = keptCopies(path);
   ASSERT_EQ(copies.size(), 1u);
-  const CliResult refused = run({"calc", path.c_str()});
+  const CliResult refused = runCliWith({"calc", path.c_str()});
   EXPECT_EQ(refused.status, 2);
   EXPECT_NE(refused.err.find("it is incomplete"), std::string::npos);
   EXPECT_NE(refused.err.find("kept in \"" + copies[0] + "\""), std::string::npos) << refused.err;
   // The copy opens, and saving it over the file completes: nothing is left behind.
-  ASSERT_EQ(run({"calc", copies[0].c_str(), "--save", path.c_str()}).status, 0);
-  EXPECT_EQ(run({"calc", link.c_str()}).status, 0);
+  ASSERT_EQ(runCliWith({"calc", copies[0].c_str(), "--save", path.c_str()}).status, 0);
+  EXPECT_EQ(runCliWith({"calc", link.c_str()}).status, 0);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
   std::filesystem::remove_all(dir);
 }

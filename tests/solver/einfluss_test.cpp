@@ -10,6 +10,7 @@
 
 #include "hand_lattice.h"
 #include "solver/indu.h"
+#include "vectors.h"
 
 namespace volantis4 {
 namespace {
@@ -37,8 +38,6 @@ std::vector<PanelPoints> walk(const Lattice& lattice) {
   }
   return panels;
 }
-
-Vec3 minus(const Vec3& p, const Vec3& q) { return {p.x - q.x, p.y - q.y, p.z - q.z}; }
 
 // A lone rectangular wing; a swept wing and a tail with a gap; three mixed wings.
 const std::vector<std::vector<HandWing>> kLattices{

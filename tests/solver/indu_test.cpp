@@ -6,12 +6,12 @@
 #include <cmath>
 #include <tuple>
 
+#include "vectors.h"
+
 namespace volantis4 {
 namespace {
 
 const double kRoot2 = std::sqrt(2.0);
-
-Vec3 minus(const Vec3& p, const Vec3& q) { return {p.x - q.x, p.y - q.y, p.z - q.z}; }
 
 // Horseshoe with its bound segment from (0, −1, 0) to (0, 1, 0), positive circulation along +y:
 // its legs induce downwash between them. Expected values worked by hand from the Biot–Savart law:
