@@ -7,6 +7,9 @@ PREFIX ?= /usr/local
 ASAN_DIR ?= build-asan
 TSAN_DIR ?= build-tsan
 TIDY_DIR ?= build-tidy
+# CI's build knobs (.ci/run): each target's files compiled together, extra flags for the tests' own code.
+UNITY ?= OFF
+TEST_CODE_FLAGS ?=
 # The project's own C++ files (the formatter and clang-tidy look at these only).
 SOURCES = $(shell git ls-files '*.cpp' '*.h')
 
@@ -19,7 +22,8 @@ setup:
 
 # The build says only what matters (warnings, errors): no progress lines, no directory changes.
 configure: setup
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF \
+	  -DCMAKE_UNITY_BUILD=$(UNITY) -DVOLANTIS4_TEST_CODE_FLAGS="$(TEST_CODE_FLAGS)" >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) -- --no-print-directory

@@ -1,6 +1,6 @@
 # Headers that nearly every file of a target includes, parsed once per target instead of once per
 # file: a cold build on two cores is what CI allows. clang-tidy's tree (make tidy) and the fuzz
-# build turn them off (CMAKE_DISABLE_PRECOMPILE_HEADERS), so a missing include still shows there.
+# build turn them off (CMAKE_DISABLE_PRECOMPILE_HEADERS).
 set(VOLANTIS4_PCH_QT_GUI <QColor> <QFont> <QImage> <QPainter> <QString> <functional> <optional> <string> <vector>)
 set(VOLANTIS4_PCH_QT_WIDGETS
     ${VOLANTIS4_PCH_QT_GUI}
