@@ -17,25 +17,29 @@ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMP
 cmake --build "$build_dir" --target volantis4_ui_autogen >/dev/null 2>&1 || true
 
 # What the tree compiles: the unity files, and our sources a unity file does not take.
-unity_files=$(find "$build_dir" -path '*/Unity/unity_*_cxx.cxx' | sort)
+unity_files=$(find "$build_dir" -path '*/Unity/unity_*_cxx.cxx')
 own_files=$(git ls-files '*.cpp' | grep -E '^(src|tests|bench)/')
 included=$(cat $unity_files | sed -nE 's|^#include "(.*)"$|\1|p' | sort -u)
 alone=$(for f in $own_files; do grep -qxF "$PWD/$f" <<<"$included" || echo "$PWD/$f"; done)
-files="$unity_files $alone"
-# Every source must be read one way or the other.
-count=$(wc -w <<<"$files")
-echo "clang-tidy: $(wc -w <<<"$own_files") sources in $count units"
+# The largest units first, so that the last one to finish is a short one.
+units=$(for f in $unity_files; do echo "$(grep -c '^#include' "$f") $f"; done | sort -rn | cut -d' ' -f2)
+files="$units $alone"
+echo "clang-tidy: $(wc -w <<<"$own_files") sources in $(wc -w <<<"$files") units"
 
 # clang-tidy reads the configuration nearest to each file: the unity files lie in the build folder.
 cp .clang-tidy "$build_dir/.clang-tidy"
-run-clang-tidy -quiet -p "$build_dir" -j "$jobs" $files >"$build_dir/tidy.log" 2>&1 || true
+rm -rf "$build_dir/tidy-logs" && mkdir -p "$build_dir/tidy-logs"
+# One log per unit, numbered in the order started.
+printf '%s\n' $files | awk '{ print NR, $0 }' | xargs -P "$jobs" -L 1 sh -c \
+  'clang-tidy -quiet -p "$0" --extra-arg=-fno-color-diagnostics "$2" >"$0/tidy-logs/$1.log" 2>&1 || true' "$build_dir"
+cat "$build_dir"/tidy-logs/*.log >"$build_dir/tidy.log"
 # A unity file is nothing but #include lines of sources: what is said of it (that it includes
 # .cpp files) is about the way it reads them, not about our code.
-sed 's/\x1b\[[0-9;]*m//g' "$build_dir/tidy.log" | awk '
+awk '
   /^\/.*:[0-9]+:[0-9]+: (warning|error|note):/ { skip = ($0 ~ /\/Unity\/unity_[0-9]+_cxx\.cxx:/) }
   /^(clang-tidy|[0-9]+ warnings? (and [0-9]+ errors? )?generated|Suppressed|Use -header-filter|Running clang-tidy)/ { next }
   !skip { print }
-' >"$build_dir/findings.log"
+' "$build_dir/tidy.log" >"$build_dir/findings.log"
 cat "$build_dir/findings.log"
 if grep -qE '(warning|error):' "$build_dir/findings.log"; then
   echo "clang-tidy: findings above" >&2
