@@ -6,6 +6,7 @@
 
 #include "files/staging_record.h"
 #include "files/tag_lines.h"
+#include "model/blanks.h"
 #include "model/numbers.h"
 
 namespace volantis4 {
@@ -28,15 +29,7 @@ std::string_view targetName(CgTarget target) {
   return "manual";
 }
 
-constexpr std::string_view kBlanks = " \t";
-
-bool blank(std::string_view text) { return text.find_first_not_of(kBlanks) == std::string_view::npos; }
-
-std::string_view trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
+bool blank(std::string_view text) { return trimBlanks(text).empty(); }
 
 // A line of the block split at its tag: what stands before the "<" and after the ">".
 struct TagParts {
@@ -127,7 +120,7 @@ bool BalanceBlockReader::take(std::string_view tag, std::string_view line, long 
     return fault(FileErrorKind::BalanceRepeated, tag, number);
   given_.emplace_back(name);
   if (name == kTarget) {
-    const std::string_view wanted = trimmed(value);
+    const std::string_view wanted = trimBlanks(value);
     const auto* found = std::find_if(kTargetNames.begin(), kTargetNames.end(),
                                      [wanted](const auto& entry) { return entry.second == wanted; });
     if (found == kTargetNames.end())

@@ -1,6 +1,7 @@
 #include "files/staging_record.h"
 
 #include "files/codepage.h"
+#include "model/blanks.h"
 #include "model/numbers.h"
 #include "model/wing.h"
 
@@ -14,10 +15,7 @@ std::string field(std::int32_t v) { return formatInt(v, 4); }
 }  // namespace
 
 std::string shownValue(std::string_view value) {
-  constexpr std::string_view kSpaceAndTab = " \t";
-  const std::size_t first = value.find_first_not_of(kSpaceAndTab);
-  if (first == std::string_view::npos) return {};
-  value = value.substr(first, value.find_last_not_of(kSpaceAndTab) - first + 1);
+  value = trimBlanks(value);
   constexpr std::size_t kLongest = 40;
   if (value.size() <= kLongest) return fromWindows1252(value);
   return fromWindows1252(value.substr(0, kLongest)) + "\u2026";

@@ -4,16 +4,14 @@
 #include <cmath>
 #include <system_error>
 
+#include "model/blanks.h"
 #include "model/numbers.h"
 #include "model/text_fill.h"
 
 namespace volantis4 {
 
 std::optional<double> readBalanceNumber(std::string_view text) {
-  constexpr std::string_view kBlanks = " \t";
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return std::nullopt;
-  const std::string_view v = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+  const std::string_view v = trimBlanks(text);
   double x = 0;
   const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), x, std::chars_format::fixed);
   if (v.empty() || error != std::errc() || end != v.data() + v.size() || !std::isfinite(x)) return std::nullopt;
